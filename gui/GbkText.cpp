@@ -1,0 +1,19 @@
+#include "gui/GbkText.h"
+
+std::string_view GbkPrefix(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    size_t cut = 0;
+    while (cut < maxBytes) {
+        size_t width = IsGbkLeadByte(uint8_t(text[cut])) ? 2 : 1;
+        if (cut + width > maxBytes) break;
+        cut += width;
+    }
+    return text.substr(0, cut);
+}
+
+std::string TrimText(std::string_view text) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && uint8_t(text[begin]) <= ' ') ++begin;
+    while (end > begin && uint8_t(text[end - 1]) <= ' ') --end;
+    return std::string(text.substr(begin, end - begin));
+}

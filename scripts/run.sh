@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Quorvik under Wine (on a virtual display when
+# there is none).
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+"$ROOT/scripts/setup.sh"
+"$ROOT/scripts/build.sh"
+ensure_display
+echo "Quorvik runs on DISPLAY=$DISPLAY"
+trap stop_display EXIT
+wine explorer /desktop=Quorvik,1024x768 "$CROSS/quorvik.exe"

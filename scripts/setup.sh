@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12 and prepares the
+# Wine prefix. Safe to run again: it only adds what is missing.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
+          g++-mingw-w64-i686-posix wine wine32 xvfb fonts-wqy-zenhei
+          imagemagick nodejs npm fp-utils)
+
+dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+missing=()
+for p in "${packages[@]}"; do
+    # A Node.js that did not come from Debian serves as well as Debian's.
+    case $p in nodejs|npm) command -v npm >/dev/null && continue ;; esac
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# A 32-bit Wine prefix of our own, with Chinese-capable fonts standing in for
+# the Windows fonts the windows ask for.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "setup: creating Wine prefix $WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    ensure_display
+    wineboot -i >/dev/null 2>&1
+    for face in Tahoma "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" SimSun \
+                NSimSun SimHei SimLi "宋体" "黑体" "隶书" "新宋体" "微软雅黑" "Microsoft YaHei"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    stop_display
+fi
