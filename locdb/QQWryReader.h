@@ -1,0 +1,49 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gui/ByteView.h"
+#include "locdb/DatabaseFile.h"
+
+// Location record: start address, end address, country, area ("无" when
+// missing), then any further fields of the record line.
+using TStringList = std::vector<std::string>;
+
+// Reader of an IP location database in the QQWry layout. A reader serves one
+// lookup: construct it on the path, FindRecordNumber, FillLocation, destroy.
+// Every failure throws Exception with a GBK message. When FindRecordNumber or
+// the record line fails, the reader first lets go of the file, so a failed
+// lookup never leaves the database open.
+class TQQWry {
+public:
+    explicit TQQWry(const std::string& fileName);
+    ~TQQWry();
+    TQQWry(const TQQWry&) = delete;
+    TQQWry& operator=(const TQQWry&) = delete;
+
+    int64_t FindRecordNumber(const std::string& address);
+    TStringList& FillLocation(TStringList& list, int64_t recordNumber);
+
+    int64_t RecordCount() const { return FRecordCount; }
+
+    static int64_t AddressToNumber(const std::string& text);
+    static TStringList SplitText(const std::string& text, char delimiter);
+
+private:
+    int64_t SearchIndex(int64_t number, int64_t low, int64_t high) const;
+    void FormatRecordLine(char* buffer, int64_t recordNumber);
+    void WriteRecordLine(char* buffer, int64_t recordNumber) const;
+    size_t ReadPlace(char* destination, size_t room, uint32_t recordOffset) const;
+    size_t ReadArea(char* destination, size_t room, uint32_t areaOffset) const;
+    uint64_t IndexEntry(int64_t recordNumber) const;
+    void Release();
+
+    std::string FFileName;
+    int64_t FFileSize = 0;
+    int64_t FRecordCount = 0;
+    int32_t FFirstIndex = 0;
+    int32_t FLastIndex = 0;
+    DatabaseFile FFile;
+    ByteView FView;
+};
