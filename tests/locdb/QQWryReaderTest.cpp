@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "locdb/LocationLookup.h"
 #include "tests/locdb/QQWryBytes.h"
 
 #ifndef _WIN32
@@ -291,4 +292,17 @@ TEST(FillLocation, TextsUpToTheLineLimitFit) {
     TStringList list = Record(path, 1);
     EXPECT_EQ(list[2].size(), 119u);
     EXPECT_EQ(list[3].size(), 100u);
+}
+
+TEST(LocationOrNoData, PublisherLabelMeansNoData) {
+    EXPECT_EQ(LocationOrNoData("纯真网络无数据"), "暂无该IP的数据纪录");
+    EXPECT_EQ(LocationOrNoData("纯真网络"), "暂无该IP的数据纪录");
+    EXPECT_EQ(LocationOrNoData("纯真网"), "纯真网");  // shorter than the label: compared whole
+    EXPECT_EQ(LocationOrNoData("中国纯真网络"), "中国纯真网络");
+}
+
+TEST(LookUpLocation, JoinsCountryAndArea) {
+    std::string path = ThreeRanges();
+    EXPECT_EQ(LookUpLocation(path, "1.2.4.1"), "中国北京");
+    EXPECT_EQ(LookUpLocation(path, "10.1.1.1"), "纯真网络无数据");
 }
