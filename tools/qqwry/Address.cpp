@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "gui/Exception.h"
+#include "gui/GbkText.h"
+
 namespace {
 
 std::optional<uint32_t> ParseDecimal(std::string_view digits) {
@@ -24,6 +27,12 @@ std::optional<uint32_t> ParseDotted(std::string_view text) {
     return address;
 }
 
+uint32_t ParseAddressField(const std::string& field, const char* what) {
+    auto address = ParseAddress(TrimText(field));
+    if (!address) throw Exception(std::string(what) + " \"" + field + "\" is no IPv4 address");
+    return *address;
+}
+
 }  // namespace
 
 std::optional<uint32_t> ParseAddress(std::string_view text) {
@@ -34,4 +43,11 @@ std::optional<uint32_t> ParseAddress(std::string_view text) {
 std::string FormatAddress(uint32_t address) {
     return std::to_string(address >> 24) + '.' + std::to_string(address >> 16 & 255) + '.' +
            std::to_string(address >> 8 & 255) + '.' + std::to_string(address & 255);
+}
+
+AddressRange ParseRangeFields(const std::vector<std::string>& fields) {
+    if (fields.size() < 2) throw Exception("no address range");
+    AddressRange range{ParseAddressField(fields[0], "start"), ParseAddressField(fields[1], "end")};
+    if (range.start > range.end) throw Exception("range start " + fields[0] + " after its end " + fields[1]);
+    return range;
 }

@@ -1,7 +1,6 @@
 #include "tools/qqwry/LocationCsv.h"
 
 #include "gui/Exception.h"
-#include "gui/GbkText.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvFile.h"
 #include "tools/qqwry/GbkEncoding.h"
@@ -21,12 +20,6 @@ private:
     Utf8ToGbk utf8ToGbk_;
 };
 
-uint32_t ParseAddressField(const std::string& field, const char* what) {
-    auto address = ParseAddress(TrimText(field));
-    if (!address) throw Exception(std::string(what) + " \"" + field + "\" is no IPv4 address");
-    return *address;
-}
-
 std::string LocationParser::ToGbk(const std::string& text, const char* what) {
     if (encoding_ == TextEncoding::Gbk) {
         if (!IsWellFormedGbk(text)) throw Exception(std::string(what) + " text is not well-formed GBK");
@@ -42,9 +35,9 @@ std::string LocationParser::ToGbk(const std::string& text, const char* what) {
 LocationRange LocationParser::Parse(const std::vector<std::string>& fields) {
     if (fields.size() != 4)
         throw Exception("expected 4 fields (start,end,country,area), found " + std::to_string(fields.size()));
-    LocationRange range{ParseAddressField(fields[0], "start"), ParseAddressField(fields[1], "end"),
-                        CleanCountry(ToGbk(fields[2], "country")), CleanText(ToGbk(fields[3], "area"))};
-    if (range.start > range.end) throw Exception("range start " + fields[0] + " after its end " + fields[1]);
+    AddressRange addresses = ParseRangeFields(fields);
+    LocationRange range{addresses.start, addresses.end, CleanCountry(ToGbk(fields[2], "country")),
+                        CleanText(ToGbk(fields[3], "area"))};
     if (range.country.empty()) throw Exception("empty country");
     FitRecordLine(range.country, range.area);
     return range;
