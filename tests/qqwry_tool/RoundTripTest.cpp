@@ -130,3 +130,22 @@ TEST(RoundTrip, Utf8InputReadsBackInGbk) {
     ExpectReadsBack(db);
     EXPECT_EQ(Shown(db, "1.0.0.0"), "中国北京 电信 ?");
 }
+
+TEST(RoundTripRealSubset, EveryRangeOfRealDataReadsBack) {
+    std::string csv = ReadFileBytes(QUORVIK_TEST_DATA "/real-ranges.csv");
+    ASSERT_FALSE(csv.empty());
+    BuiltDatabase db = Build("real", csv, TextEncoding::Utf8);
+    RedirectionCensus census(db.bytes);
+    EXPECT_GT(census.inlineCountry, 0);
+    EXPECT_GT(census.countryRedirect, 0);
+    EXPECT_GT(census.placeToInlineBlock, 0);
+    EXPECT_GT(census.placeToMode2Block, 0);
+    EXPECT_GT(census.areaRedirect, 0);
+    ExpectReadsBack(db);
+    EXPECT_EQ(Shown(db, "1.0.0.1"), "澳大利亚Cloudflare Inc.");
+    EXPECT_EQ(Shown(db, "1.0.1.1"), "中国未知运营商");
+    // A soft hyphen, which GBK lacks, in the middle of an operator's name.
+    std::string replaced = Shown(db, "45.232.87.1");
+    EXPECT_TRUE(replaced.starts_with("巴西WANTEL TECNOLOGIA LTDA. ")) << replaced;
+    EXPECT_TRUE(replaced.ends_with(" EPP")) << replaced;
+}
