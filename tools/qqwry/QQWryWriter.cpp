@@ -10,7 +10,7 @@ constexpr uint8_t kPlaceRedirect = 1;  // country and area both elsewhere
 constexpr uint8_t kTextRedirect = 2;   // this one text elsewhere
 constexpr uint32_t kHeaderSize = 8;
 constexpr uint32_t kIndexEntrySize = 7;
-constexpr uint32_t kRedirectSize = 4;    // mode byte and 3-byte offset
+constexpr uint32_t kRedirectSize = 4;  // mode byte and 3-byte offset
 constexpr uint64_t kOffsetLimit = uint64_t(1) << 24;
 
 class QQWryLayout {
