@@ -14,8 +14,11 @@ bool IsContinuationByte(uint8_t byte) { return (byte & 0xC0) == 0x80; }
 // form, a surrogate) is replaced like a character GBK cannot hold.
 size_t Utf8SequenceLength(std::string_view text) {
     uint8_t lead = text[0];
-    size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                  : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    size_t length = lead < 0x80                 ? 1
+                    : lead >= 0xC2 && lead <= 0xDF ? 2
+                    : lead >= 0xE0 && lead <= 0xEF ? 3
+                    : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                   : 0;
     if (length == 0 || length > text.size()) return 0;
     for (size_t i = 1; i < length; ++i)
         if (!IsContinuationByte(text[i])) return 0;

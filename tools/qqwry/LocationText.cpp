@@ -29,7 +29,13 @@ std::string CleanText(std::string_view gbk) {
 
 std::string CleanCountry(std::string_view gbk) {
     std::string country;
-    for (char c : CleanText(gbk)) country += c == ' ' ? std::string_view("\xA1\xA1") : std::string_view(&c, 1);
+    // Byte by byte is safe: a GBK second byte is never a blank.
+    for (char c : CleanText(gbk)) {
+        if (c == ' ')
+            country += "\xA1\xA1";
+        else
+            country += c;
+    }
     return country;
 }
 
