@@ -7,22 +7,13 @@
 
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/UiDriver.h"
-#include "tests/locdb/QQWryBytes.h"
+#include "tests/e2e/TestDatabase.h"
 
 using namespace ui;
 
 namespace {
 
 const MenuPath kFileExit = {0, 2};  // " 文 件" → "退出"
-
-std::string SmallDatabase() {
-    QQWryBytes db;
-    db.Entry(0x00000000, db.InlineRecord(0x010203FF, "本地", "保留"));
-    db.Entry(0x01020400, db.InlineRecord(0x09FFFFFF, "中国", "北京 电信"));
-    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "纯真网络", "暂无数据"));
-    std::vector<uint8_t> bytes = db.Finish();
-    return std::string(bytes.begin(), bytes.end());
-}
 
 // The main window as a person sees it: its boxes found by their place.
 struct MainWindow {
@@ -44,7 +35,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void Start(const std::string& folderName, bool withDatabase = true) {
         folder_ = std::make_unique<ProgramFolder>(folderName);
-        if (withDatabase) folder_->PutDatabase(SmallDatabase());
+        if (withDatabase) folder_->PutDatabase(TestDatabase());
         program_ = folder_->Start();
         ASSERT_NE(FindTopWindow(L"TForm1"), nullptr) << "the main window did not appear";
     }
