@@ -7,6 +7,7 @@ source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
 
 ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
+"$ROOT/tests/fuzz/run-fuzzers.sh"
 
 ensure_display
 trap stop_display EXIT
