@@ -1,0 +1,10 @@
+#include "skin/win32/ProgramResource.h"
+
+std::vector<uint8_t> ProgramResource(const char* name, LPCSTR type) {
+    HRSRC found = FindResourceA(nullptr, name, type);
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    if (!bytes) return {};
+    return {bytes, bytes + SizeofResource(nullptr, found)};
+}
