@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gui/ByteView.h"
@@ -18,7 +19,6 @@ using TStringList = std::vector<std::string>;
 class TQQWry {
 public:
     explicit TQQWry(const std::string& fileName);
-    ~TQQWry();
     TQQWry(const TQQWry&) = delete;
     TQQWry& operator=(const TQQWry&) = delete;
 
@@ -30,13 +30,20 @@ public:
     static int64_t AddressToNumber(const std::string& text);
     static TStringList SplitText(const std::string& text, char delimiter);
 
+    static constexpr size_t kLineBufferSize = 255;
+
 private:
+    class RecordLine;
+
+    void Open();
     int64_t SearchIndex(int64_t number, int64_t low, int64_t high) const;
     void FormatRecordLine(char* buffer, int64_t recordNumber);
-    void WriteRecordLine(char* buffer, int64_t recordNumber) const;
-    size_t ReadPlace(char* destination, size_t room, uint32_t recordOffset) const;
-    size_t ReadArea(char* destination, size_t room, uint32_t areaOffset) const;
-    uint64_t IndexEntry(int64_t recordNumber) const;
+    void WriteRecordLine(RecordLine& line, int64_t recordNumber) const;
+    void ReadPlace(RecordLine& destination, uint32_t recordOffset) const;
+    void ReadArea(RecordLine& destination, uint64_t areaOffset) const;
+    uint32_t StartAddress(int64_t recordNumber) const;
+    uint32_t RecordOffset(int64_t recordNumber) const;
+    std::string WithFileName(std::string_view message) const;
     void Release();
 
     std::string FFileName;

@@ -6,6 +6,7 @@ source "$(dirname "$0")/common.sh"
 
 cmake -S "$ROOT" -B "$NATIVE" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$NATIVE" -j "$JOBS"
+"$ROOT/scripts/build-db.sh"
 
 cmake -S "$ROOT" -B "$CROSS" -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \

@@ -1,0 +1,71 @@
+#pragma once
+#include "gui/Button.h"
+#include "gui/Edit.h"
+#include "gui/Form.h"
+#include "gui/GroupBox.h"
+#include "gui/Label.h"
+#include "gui/Menus.h"
+#include "gui/Timer.h"
+
+// The main window: typed lookup above, the browser watch below, the menus,
+// and the tray icon.
+class TForm1 : public TForm {
+public:
+    TForm1();
+
+    TGroupBox GroupBox1;
+    TEdit Edit1;
+    TButton Button1;
+    TLabel Label2;
+    TEdit Edit2;
+
+    TGroupBox GroupBox2;
+    TButton Button3;
+    TCheckBox CheckBox1;
+    TEdit Edit6;
+    TEdit Edit5;
+    TEdit Edit4;
+    TEdit Edit3;
+    TLabel Label1;
+    TLabel Label3;
+    TLabel Label4;
+    TLabel Label5;
+
+    TTimer Timer3{1000, true};
+
+    TMainMenu MainMenu1;
+    TMenuItem N11{" 文 件"}, N12{"批量查询"}, IP3{"本机信息"}, N13{"退出"};
+    TMenuItem N14{"  设 置"}, N9{"自动弹出提示", true}, N3{"软件在最上", true}, N5{"开机自启动"};
+    TMenuItem N18{" 帮 助"}, N19{"帮助文件"}, N1{"软件网站"}, N21{"关于..."};
+
+    TPopupMenu PopupMenu2;
+    TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
+
+    bool AutoNoticeOff = false;
+    bool SuspendTopMost = false;
+    bool Exiting = false;
+
+    void FormCreate();
+    void FormDestroy();
+    void AppDeactivate();
+    void Button1Click();
+    void N8Click();
+    void N13Click();
+    void Edit1MouseMove();
+    void Edit2MouseMove();
+    void Edit3MouseMove();
+    void Edit6MouseMove();
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void BindEvents();
+};
+
+extern TForm1* Form1;
+// Whether the main window comes back when the batch or the local
+// information window hides.
+extern bool ReturnToMainWindow;

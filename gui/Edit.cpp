@@ -1,0 +1,46 @@
+#include "gui/Edit.h"
+
+void TEdit::Create(TWinControl& parent, const Args& args) {
+    parentColor_ = args.ParentColor;
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.ReadOnly ? ES_READONLY : 0);
+    CreateChild(parent, {L"TEdit", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
+}
+
+HBRUSH TEdit::ControlColor(HDC dc) {
+    TWinControl::ControlColor(dc);
+    if (!parentColor_) return nullptr;
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void TMemo::Create(TWinControl& parent, const Args& args) {
+    DWORD style = WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL |
+                  ES_AUTOVSCROLL | (args.ReadOnly ? ES_READONLY : 0);
+    CreateChild(parent, {L"TMemo", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
+    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // no limit but memory
+}
+
+std::vector<std::string> TMemo::Lines() const {
+    std::vector<std::string> lines;
+    std::string text = Text();
+    if (text.empty()) return lines;
+    size_t begin = 0, end;
+    while ((end = text.find("\r\n", begin)) != std::string::npos) {
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + 2;
+    }
+    if (begin < text.size()) lines.push_back(text.substr(begin));
+    return lines;
+}
+
+void TMemo::SetLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    SetText(text);
+}
+
+void TMemo::Add(const std::string& line) {
+    std::string text = Text();
+    if (!text.empty() && !text.ends_with("\r\n")) text += "\r\n";
+    SetText(text + line + "\r\n");
+}

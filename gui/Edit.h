@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "gui/WinControl.h"
+
+// Single-line edit box.
+class TEdit : public TWinControl {
+public:
+    struct Args {
+        TBounds Bounds;
+        bool ReadOnly = false;
+        bool ParentColor = false;  // the parent's button-face background
+        bool ShowHint = false;
+    };
+    void Create(TWinControl& parent, const Args& args);
+
+protected:
+    HBRUSH ControlColor(HDC dc) override;
+
+private:
+    bool parentColor_ = false;
+};
+
+// Multi-line edit box with both scroll bars; its text is lines joined by CR LF.
+class TMemo : public TEdit {
+public:
+    struct Args {
+        TBounds Bounds;
+        bool ReadOnly = false;
+        bool ShowHint = false;
+    };
+    void Create(TWinControl& parent, const Args& args);
+
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void Add(const std::string& line);
+    void Clear() { SetText(""); }
+};

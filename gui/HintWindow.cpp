@@ -1,0 +1,50 @@
+#include "gui/HintWindow.h"
+
+#include <commctrl.h>
+
+#include "gui/Win32Text.h"
+
+namespace {
+const int kHidePause = 10000;
+const int kMaxWidth = 600;  // any width makes the tooltip break lines
+}  // namespace
+
+THintWindow& THintWindow::Instance() {
+    static THintWindow hints;
+    return hints;
+}
+
+THintWindow::THintWindow() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    handle_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+    SendMessageW(handle_, TTM_SETMAXTIPWIDTH, 0, kMaxWidth);
+    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePause);
+}
+
+void THintWindow::AddTool(HWND control) {
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(handle_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void THintWindow::SetPause(int milliseconds) {
+    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_INITIAL, milliseconds);
+    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_RESHOW, milliseconds);
+}
+
+std::wstring THintWindow::DisplayText(std::string_view hint) {
+    std::wstring wide = Widen(hint), text;
+    for (size_t i = 0; i < wide.size(); ++i) {
+        text += wide[i];
+        if (wide[i] == L'\r' && (i + 1 == wide.size() || wide[i + 1] != L'\n')) text += L'\n';
+    }
+    return text;
+}

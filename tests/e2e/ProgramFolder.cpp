@@ -1,0 +1,41 @@
+#include "tests/e2e/ProgramFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+std::wstring FromBuild(const char* variable) {
+    const char* value = std::getenv(variable);
+    std::wstring path = ui::Widen(value ? value : "");
+    // Wine shows the Unix file system as drive Z:.
+    if (!path.empty() && path[0] == L'/') path = L"Z:" + path;
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+std::wstring ScreenshotPath(const std::string& name) {
+    fs::path folder = FromBuild("QUORVIK_SCREENSHOTS");
+    fs::create_directories(folder);
+    return (folder / ui::Widen(name + ".bmp")).wstring();
+}
+
+ProgramFolder::ProgramFolder(const std::string& name) {
+    fs::path folder = fs::temp_directory_path() / ui::Widen("quorvik-e2e-" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder / L"zelkona");
+    fs::copy_file(FromBuild("QUORVIK_EXE"), folder / L"quorvik.exe");
+    folder_ = folder.wstring();
+}
+
+void ProgramFolder::PutDatabase(const std::string& bytes) {
+    std::ofstream(fs::path(folder_) / L"zelkona" / L"cxsjk.Dat", std::ios::binary) << bytes;
+}
+
+void ProgramFolder::PutDatabaseFile(const std::wstring& source) {
+    fs::copy_file(source, fs::path(folder_) / L"zelkona" / L"cxsjk.Dat", fs::copy_options::overwrite_existing);
+}
+
+void ProgramFolder::RemoveDatabase() { fs::remove(fs::path(folder_) / L"zelkona" / L"cxsjk.Dat"); }

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "tests/e2e/UiDriver.h"
+
+// A fresh program folder for one test: a copy of quorvik.exe and, when
+// given, a database in zelkona\cxsjk.Dat beside it.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const std::string& name);
+    void PutDatabase(const std::string& bytes);
+    void PutDatabaseFile(const std::wstring& source);
+    void RemoveDatabase();
+    std::wstring Exe() const { return folder_ + L"\\quorvik.exe"; }
+    ui::Program Start() const { return ui::Program(Exe()); }
+
+private:
+    std::wstring folder_;
+};
+
+// Windows path of a file that the build names by its Unix path.
+std::wstring FromBuild(const char* variable);
+// Where the test run keeps its screenshots.
+std::wstring ScreenshotPath(const std::string& name);

@@ -1,0 +1,225 @@
+#include "tests/e2e/UiDriver.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace ui {
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+std::wstring Widen(const std::string& gbk) {
+    if (gbk.empty()) return {};
+    std::wstring wide(gbk.size(), L'\0');
+    wide.resize(MultiByteToWideChar(936, 0, gbk.data(), int(gbk.size()), wide.data(), int(wide.size())));
+    return wide;
+}
+
+std::string Narrow(const std::wstring& utf16) {
+    if (utf16.empty()) return {};
+    std::string gbk(utf16.size() * 2, '\0');
+    gbk.resize(WideCharToMultiByte(936, 0, utf16.data(), int(utf16.size()), gbk.data(), int(gbk.size()),
+                                   nullptr, nullptr));
+    return gbk;
+}
+
+Program::Program(const std::wstring& exePath) {
+    STARTUPINFOW startup = {sizeof startup};
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_))
+        process_ = {};
+}
+
+Program::~Program() { Kill(); }
+
+Program::Program(Program&& other) noexcept : process_(other.process_) { other.process_ = {}; }
+
+Program& Program::operator=(Program&& other) noexcept {
+    Kill();
+    process_ = other.process_;
+    other.process_ = {};
+    return *this;
+}
+
+bool Program::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+long Program::WaitForExit(std::chrono::milliseconds timeout) {
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, DWORD(timeout.count())) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return long(code);
+}
+
+void Program::Kill() {
+    if (!process_.hProcess) return;
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+}
+
+HWND FindTopWindow(const wchar_t* className, std::chrono::milliseconds timeout) {
+    HWND found = nullptr;
+    // A window counts once it shows: before that its controls may not exist yet.
+    WaitFor([&] {
+        found = FindWindowW(className, nullptr);
+        return found && IsWindowVisible(found);
+    }, timeout);
+    return found;
+}
+
+namespace {
+struct ChildSearch {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<ChildSearch*>(search);
+    wchar_t name[64];
+    GetClassNameW(window, name, 64);
+    if (lstrcmpiW(name, s->className) == 0) s->found.push_back(window);
+    return TRUE;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void SendMouse(DWORD flags, POINT at) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD virtualKey, wchar_t unicode, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = unicode;
+    input.ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+void PressKey(WORD virtualKey, wchar_t unicode = 0) {
+    SendKey(virtualKey, unicode, false);
+    SendKey(virtualKey, unicode, true);
+}
+
+void BringForward(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitFor([&] { return GetForegroundWindow() == top; }, 2000ms);
+}
+
+}  // namespace
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+    ChildSearch search{className, {}};
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
+    std::sort(search.found.begin(), search.found.end(), [](HWND a, HWND b) {
+        RECT ra = ScreenRect(a), rb = ScreenRect(b);
+        return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+    });
+    return search.found;
+}
+
+HWND ChildWithText(HWND parent, const wchar_t* className, const std::string& text) {
+    for (HWND child : Children(parent, className))
+        if (TextOf(child) == text) return child;
+    return nullptr;
+}
+
+std::string TextOf(HWND window) {
+    wchar_t text[4096] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &length);
+    return Narrow(std::wstring(text, length));
+}
+
+bool HasFocus(HWND window) {
+    GUITHREADINFO info = {sizeof info};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus == window;
+}
+
+void Click(HWND window) {
+    BringForward(window);
+    RECT rect = ScreenRect(window);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    // Every event carries the position, so a late pointer update from the
+    // display cannot send the press elsewhere.
+    SendMouse(MOUSEEVENTF_MOVE, centre);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, centre);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, centre);
+    // Boxes and buttons take the focus when pressed: the program has then
+    // seen the press, and the release is next in its queue.
+    if (IsWindowEnabled(window)) WaitFor([&] { return HasFocus(window); }, 2000ms);
+}
+
+void Type(HWND edit, const std::string& text) {
+    Click(edit);
+    // Select everything from the start to the end, then type over it.
+    PressKey(VK_HOME);
+    SendKey(VK_SHIFT, 0, false);
+    PressKey(VK_END);
+    SendKey(VK_SHIFT, 0, true);
+    PressKey(VK_DELETE);
+    for (wchar_t c : Widen(text)) PressKey(0, c);
+    WaitFor([&] { return TextOf(edit) == text; }, 2000ms);
+}
+
+void ChooseMenu(HWND window, MenuPath path) {
+    BringForward(window);
+    // Alt opens the menu bar, arrows walk it, Enter picks the command.
+    PressKey(VK_MENU);
+    for (int i = 0; i < path.topItem; ++i) PressKey(VK_RIGHT);
+    PressKey(VK_DOWN);
+    for (int i = 0; i < path.command; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+}
+
+void SaveScreenshot(HWND window, const std::wstring& path) {
+    RECT rect = ScreenRect(window);
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    DWORD stride = (width * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info.bmiHeader + stride * height), 0, 0,
+                             DWORD(sizeof file + sizeof info.bmiHeader)};
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), std::streamsize(stride * height));
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace ui

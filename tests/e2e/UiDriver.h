@@ -1,0 +1,63 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Drives the real program from outside, as a person would: starts it, finds
+// its windows, types, clicks and reads back. Texts are GBK, like the program's.
+namespace ui {
+
+using namespace std::chrono_literals;
+
+// Polls until the condition holds or the time is up.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
+
+class Program {
+public:
+    Program() = default;
+    explicit Program(const std::wstring& exePath);
+    ~Program();
+    Program(Program&& other) noexcept;
+    Program& operator=(Program&& other) noexcept;
+
+    bool Running() const;
+    // Exit code once the process has ended within the timeout, or -1.
+    long WaitForExit(std::chrono::milliseconds timeout = 5000ms);
+    void Kill();
+
+private:
+    PROCESS_INFORMATION process_ = {};
+};
+
+// The visible top-level window of the class, waiting for it to show.
+HWND FindTopWindow(const wchar_t* className, std::chrono::milliseconds timeout = 10000ms);
+// Direct and nested child windows of the given class, in reading order
+// (top to bottom, then left to right).
+std::vector<HWND> Children(HWND parent, const wchar_t* className);
+HWND ChildWithText(HWND parent, const wchar_t* className, const std::string& text);
+
+std::string TextOf(HWND window);
+// Replaces the text of an edit box by typing it, as from the keyboard.
+void Type(HWND edit, const std::string& text);
+// Clicks the window's centre. Input reaches the program in order, so a
+// click on a box after a click on a button finds the button's work done.
+void Click(HWND window);
+bool HasFocus(HWND window);
+
+// A command of a menu bar by position: top item, then item below it.
+struct MenuPath {
+    int topItem, command;
+};
+// Picks the command with the keyboard, as a person can.
+void ChooseMenu(HWND window, MenuPath path);
+
+// Saves the window's pixels as it shows on screen, as a .bmp file.
+void SaveScreenshot(HWND window, const std::wstring& path);
+
+std::wstring Widen(const std::string& gbk);
+std::string Narrow(const std::wstring& utf16);
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// The default database that build-db.sh wrote, checked against the CSV of
+// ranges written beside it. Skipped where no default database was built.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/qqwry_tool/Census.h"
+#include "tests/qqwry_tool/ReadBack.h"
+#include "tests/qqwry_tool/TestFiles.h"
+#include "tools/qqwry/CsvFile.h"
+
+namespace {
+
+const std::string kDatabase = QUORVIK_DEFAULT_DB_DIR "/cxsjk.Dat";
+const std::string kRanges = QUORVIK_DEFAULT_DB_DIR "/cxsjk.csv";
+
+std::vector<LocationRange> ReadRanges() {
+    std::vector<LocationRange> ranges;
+    ForEachCsvLine(kRanges, [&](const std::vector<std::string>& fields) {
+        AddressRange range = ParseRangeFields(fields);
+        ranges.push_back({range.start, range.end, fields.at(2), fields.at(3)});
+    });
+    return ranges;
+}
+
+class DefaultDatabase : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(kDatabase) || !std::filesystem::exists(kRanges))
+            GTEST_SKIP() << "no default database at " << kDatabase;
+        ranges_ = ReadRanges();
+    }
+
+    std::vector<LocationRange> ranges_;
+};
+
+}  // namespace
+
+TEST_F(DefaultDatabase, RangesCoverEveryAddressOnce) {
+    ASSERT_FALSE(ranges_.empty());
+    EXPECT_EQ(ranges_.front().start, 0u);
+    EXPECT_EQ(ranges_.back().end, UINT32_MAX);
+    for (size_t i = 1; i < ranges_.size(); ++i)
+        ASSERT_EQ(ranges_[i].start, ranges_[i - 1].end + 1) << "range " << i + 1;
+}
+
+TEST_F(DefaultDatabase, ReaderGivesBackEveryRangeTheToolWrote) {
+    TQQWry reader(kDatabase);
+    ExpectReaderGivesBack(reader, ranges_);
+}
+
+TEST_F(DefaultDatabase, EveryRedirectionPathIsUsed) {
+    RedirectionCensus census(ReadFileBytes(kDatabase));
+    EXPECT_GT(census.inlineCountry, 0);
+    EXPECT_GT(census.countryRedirect, 0);
+    EXPECT_GT(census.placeToInlineBlock, 0);
+    EXPECT_GT(census.placeToMode2Block, 0);
+    EXPECT_GT(census.areaRedirect, 0);
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <vector>
+
+// Gives each distinct value a number, counting from 0, so that ranges can
+// carry small numbers instead of texts; the number gives the value back.
+template <typename Value>
+class Numbering {
+public:
+    uint32_t Number(const Value& value) {
+        auto [entry, added] = numbers_.try_emplace(value, uint32_t(values_.size()));
+        if (added) values_.push_back(&entry->first);
+        return entry->second;
+    }
+    const Value& operator[](uint32_t number) const { return *values_[number]; }
+    size_t Size() const { return values_.size(); }
+
+private:
+    std::map<Value, uint32_t> numbers_;
+    std::vector<const Value*> values_;
+};
