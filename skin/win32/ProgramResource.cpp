@@ -1,7 +1,7 @@
 #include "skin/win32/ProgramResource.h"
 
-std::vector<uint8_t> ProgramResource(const char* name, LPCSTR type) {
-    HRSRC found = FindResourceA(nullptr, name, type);
+std::vector<uint8_t> ProgramResource(const wchar_t* name, LPCWSTR type) {
+    HRSRC found = FindResourceW(nullptr, name, type);
     if (!found) return {};
     HGLOBAL loaded = LoadResource(nullptr, found);
     const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);

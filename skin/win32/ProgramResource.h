@@ -6,8 +6,8 @@
 
 // The bytes of a resource of the running program; empty when it has none
 // of that name and type.
-std::vector<uint8_t> ProgramResource(const char* name, LPCSTR type);
+std::vector<uint8_t> ProgramResource(const wchar_t* name, LPCWSTR type);
 
 // The resource name of the skin stream (the SkinStream property of the
 // main window: a 32-bit count, then the compressed skin).
-inline constexpr const char* kSkinStreamResource = "QUORVIKSKIN";
+inline constexpr const wchar_t* kSkinStreamResource = L"QUORVIKSKIN";
