@@ -16,3 +16,8 @@ std::vector<uint8_t> TWin32SkinHost::ProgramBitmap(std::string_view name) const 
 void TWin32SkinHost::ShowMessage(const std::string& text) const {
     MessageBoxW(nullptr, Widen(text).c_str(), L"Quorvik", MB_OK | MB_ICONWARNING);
 }
+
+const TSkinHost& SystemSkinHost() {
+    static const TWin32SkinHost host;
+    return host;
+}

@@ -10,3 +10,6 @@ public:
     std::vector<uint8_t> ProgramBitmap(std::string_view name) const override;
     void ShowMessage(const std::string& text) const override;
 };
+
+// The one host of the running program, for skin data that lives as long as it.
+const TSkinHost& SystemSkinHost();

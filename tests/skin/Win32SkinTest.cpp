@@ -78,11 +78,8 @@ TEST(Win32SkinHost, ProgramBitmaps_AreTheLinkedResources) {
 }
 
 TEST(EmbeddedSkin, LoadsFromTheProgramsResource) {
-    TWin32SkinHost host;
-    TSkinData skin(host);
-    std::vector<uint8_t> property = ProgramResource(kSkinStreamResource, RT_RCDATA);
-    ASSERT_FALSE(property.empty());
-    skin.ReadSkinStream(ByteView(property.data(), property.size(), "damaged"));
+    TSkinData skin(SystemSkinHost());
+    ReadSkinStreamResource(skin);
     EXPECT_FALSE(skin.SkinEmpty());
     EXPECT_EQ(skin.SkinName, "Quorvik Classic");
     EXPECT_EQ(skin.Colours.ButtonFace, 226 | 228 << 8 | 232 << 16);
