@@ -7,6 +7,7 @@
 #include "gui/Exception.h"
 #include "gui/GbkText.h"
 #include "locdb/LocationLookup.h"
+#include "skin/win32/ProgramResource.h"
 
 TForm1* Form1 = nullptr;
 bool ReturnToMainWindow = true;
@@ -29,6 +30,10 @@ TForm1::TForm1()
     CreateControls();
     CreateMenus();
     BindEvents();
+    // The stored skin, read as the form data would give it.
+    SkinData1.Active = true;
+    ReadSkinStreamResource(SkinData1);
+    SkinData1.Loaded();
     Created();
 }
 

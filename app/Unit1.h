@@ -6,6 +6,8 @@
 #include "gui/Label.h"
 #include "gui/Menus.h"
 #include "gui/Timer.h"
+#include "skin/SkinData.h"
+#include "skin/win32/Win32SkinHost.h"
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
@@ -40,6 +42,8 @@ public:
 
     TPopupMenu PopupMenu2;
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
+
+    TSkinData SkinData1{SystemSkinHost()};
 
     bool AutoNoticeOff = false;
     bool SuspendTopMost = false;
