@@ -36,9 +36,7 @@ bool ParseDigits(std::string_view text, int base, int64_t& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-}  // namespace
-
-bool ParseSkinInteger(std::string_view text, int32_t& value) {
+bool ParseInteger(std::string_view text, int32_t& value) {
     int64_t number = 0;
     if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         std::string_view digits = text.substr(2);
@@ -51,6 +49,8 @@ bool ParseSkinInteger(std::string_view text, int32_t& value) {
     value = int32_t(number);
     return true;
 }
+
+}  // namespace
 
 bool ParseSkinColor(std::string_view text, TColor& value) {
     TColor color = 0;
@@ -100,7 +100,7 @@ std::string TSkinIni::ReadString(std::string_view section, std::string_view key,
 
 int32_t TSkinIni::ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const {
     int32_t value = defaultValue;
-    return ParseSkinInteger(ReadString(section, key, ""), value) ? value : defaultValue;
+    return ParseInteger(ReadString(section, key, ""), value) ? value : defaultValue;
 }
 
 TColor TSkinIni::ReadColor(std::string_view section, std::string_view key, TColor defaultValue) const {

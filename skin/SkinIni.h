@@ -33,6 +33,5 @@ private:
     std::map<std::string, size_t> sectionLines_;  // upper-cased "[name]" -> line
 };
 
-// Number parsing shared with callers that hold the text already.
-bool ParseSkinInteger(std::string_view text, int32_t& value);
+// Colour parsing for callers that hold the text already.
 bool ParseSkinColor(std::string_view text, TColor& value);

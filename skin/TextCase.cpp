@@ -25,11 +25,3 @@ std::string LowerCaseGbk(std::string_view text) {
 std::string UpperCaseGbk(std::string_view text) {
     return ChangeCase(text, [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
 }
-
-bool SameTextGbk(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && LowerCaseGbk(a) == LowerCaseGbk(b);
-}
-
-bool StartsWithTextGbk(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && SameTextGbk(text.substr(0, prefix.size()), prefix);
-}

@@ -6,5 +6,3 @@
 // a double-byte character is never taken for a letter.
 std::string LowerCaseGbk(std::string_view text);
 std::string UpperCaseGbk(std::string_view text);
-bool SameTextGbk(std::string_view a, std::string_view b);
-bool StartsWithTextGbk(std::string_view text, std::string_view prefix);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 
 #include "skin/SkinArchive.h"
@@ -88,6 +89,23 @@ TEST_F(SkinDataTest, SkinStream_IsWrittenBackAsItWasRead) {
     Load(skin, property);
     EXPECT_EQ(skin.SkinName, "Tiny");
     EXPECT_EQ(skin.WriteSkinStream(), property);
+}
+
+TEST_F(SkinDataTest, SkinFile_LoadsTheCompressedStreamItHolds) {
+    std::vector<uint8_t> property = SkinProperty("[TitlebarSkin]\r\nSkinName=From file\r\n", {});
+    std::string path = ::testing::TempDir() + "skin-data-test.skn";
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(property.data() + 4, 1, property.size() - 4, file);
+    std::fclose(file);
+    skin.SetSkinFile(path);
+    EXPECT_FALSE(skin.SkinEmpty());
+    EXPECT_EQ(skin.SkinName, "From file");
+    std::remove(path.c_str());
+
+    skin.SetSkinFile(path);  // gone now: the skin is empty, the name kept
+    EXPECT_TRUE(skin.SkinEmpty());
+    EXPECT_EQ(skin.SkinFile(), path);
 }
 
 TEST_F(SkinDataTest, EmptyOrDamagedStream_LeavesTheSkinEmptyAndInactive) {
