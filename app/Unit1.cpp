@@ -73,10 +73,10 @@ void TForm1::BindEvents() {
     Button1.OnClick = [this](TObject*) { Button1Click(); };
     N8.OnClick = [this](TObject*) { N8Click(); };
     N13.OnClick = [this](TObject*) { N13Click(); };
-    Edit1.OnMouseMove = [this](TObject*, int, int) { Edit1MouseMove(); };
-    Edit2.OnMouseMove = [this](TObject*, int, int) { Edit2MouseMove(); };
-    Edit3.OnMouseMove = [this](TObject*, int, int) { Edit3MouseMove(); };
-    Edit6.OnMouseMove = [this](TObject*, int, int) { Edit6MouseMove(); };
+    Edit1.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit1MouseMove(); };
+    Edit2.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit2MouseMove(); };
+    Edit3.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit3MouseMove(); };
+    Edit6.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit6MouseMove(); };
 }
 
 void TForm1::FormCreate() {

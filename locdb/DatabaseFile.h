@@ -11,10 +11,12 @@ public:
     DatabaseFile(const DatabaseFile&) = delete;
     DatabaseFile& operator=(const DatabaseFile&) = delete;
 
-    static bool Exists(const std::string& path);
+    // The steps of opening, in order. Each platform does only the work its
+    // file system gives meaning to: POSIX has no share modes, so there the
+    // first open serves every step up to the mapping.
+    bool Exists(const std::string& path);
     // Opens the file for reading alone, sharing nothing, to learn its size.
-    static bool QuerySize(const std::string& path, int64_t& size);
-
+    bool QuerySize(const std::string& path, int64_t& size);
     bool Open(const std::string& path);
     // Fails when the named mapping already exists: it belongs to someone else.
     bool CreateMapping();

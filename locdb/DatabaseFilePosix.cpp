@@ -5,32 +5,27 @@
 
 #include "locdb/DatabaseFile.h"
 
+// One open and one fstat answer existence, size and readability at once;
+// a lookup's cost is mostly these system calls.
 bool DatabaseFile::Exists(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool DatabaseFile::QuerySize(const std::string& path, int64_t& size) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info;
-    bool ok = fstat(fd, &info) == 0;
-    if (ok) size = info.st_size;
-    close(fd);
-    return ok;
-}
-
-bool DatabaseFile::Open(const std::string& path) {
     file_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    return file_ >= 0;
-}
-
-bool DatabaseFile::CreateMapping() {
     struct stat info;
-    if (fstat(file_, &info) != 0 || info.st_size <= 0) return false;
+    if (file_ < 0 || fstat(file_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        Close();
+        return false;
+    }
     mappedSize_ = uint64_t(info.st_size);
     return true;
 }
+
+bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
+    size = int64_t(mappedSize_);
+    return file_ >= 0;
+}
+
+bool DatabaseFile::Open(const std::string&) { return file_ >= 0; }
+
+bool DatabaseFile::CreateMapping() { return mappedSize_ > 0; }
 
 bool DatabaseFile::MapView() {
     void* view = mmap(nullptr, mappedSize_, PROT_READ, MAP_PRIVATE, file_, 0);

@@ -66,8 +66,8 @@ TQQWry::TQQWry(const std::string& fileName) : FFileName(fileName) {
 }
 
 void TQQWry::Open() {
-    if (!DatabaseFile::Exists(FFileName)) throw Exception(WithFileName(kNoFile));
-    if (!DatabaseFile::QuerySize(FFileName, FFileSize)) throw Exception(WithFileName(kCannotQuery));
+    if (!FFile.Exists(FFileName)) throw Exception(WithFileName(kNoFile));
+    if (!FFile.QuerySize(FFileName, FFileSize)) throw Exception(WithFileName(kCannotQuery));
     if (FFileSize == 0) throw Exception(WithFileName(kEmptyFile));
     if (!FFile.Open(FFileName)) throw Exception(WithFileName(kCannotOpen));
     if (!FFile.CreateMapping()) throw Exception(kCannotMap);

@@ -8,4 +8,4 @@ source "$(dirname "$0")/common.sh"
 ensure_display
 echo "Quorvik runs on DISPLAY=$DISPLAY"
 trap stop_display EXIT
-wine explorer /desktop=Quorvik,1024x768 "$CROSS/quorvik.exe"
+wine "$CROSS/quorvik.exe"

@@ -32,6 +32,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
                 NSimSun SimHei SimLi "宋体" "黑体" "隶书" "新宋体" "微软雅黑" "Microsoft YaHei"; do
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
     done
+    # Every program runs on one virtual desktop with a taskbar and a
+    # notification area, as on Windows.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
     stop_display
 fi

@@ -12,4 +12,9 @@ ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
 ensure_display
 trap stop_display EXIT
 ctest --test-dir "$CROSS" --output-on-failure
-echo "all tests passed"
+
+# Screenshots the Wine tests took, for a person to look at.
+for shot in "$CROSS"/screenshots/*.bmp; do
+    [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"
+done
+echo "all tests passed; screenshots in $CROSS/screenshots"

@@ -1,5 +1,5 @@
 // The default database that build-db.sh wrote, checked against the CSV of
-// ranges written beside it. Skipped where no default database was built.
+// ranges written with it. Skipped where no default database was built.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::string kDatabase = QUORVIK_DEFAULT_DB_DIR "/cxsjk.Dat";
-const std::string kRanges = QUORVIK_DEFAULT_DB_DIR "/cxsjk.csv";
+const std::string kDatabase = QUORVIK_DEFAULT_DB;
+const std::string kRanges = QUORVIK_DEFAULT_RANGES;
 
 std::vector<LocationRange> ReadRanges() {
     std::vector<LocationRange> ranges;
