@@ -12,6 +12,7 @@
 #include "gui/GbkText.h"
 #include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
+#include "skin/win32/ProgramResource.h"
 
 TForm1* Form1 = nullptr;
 bool ReturnToMainWindow = true;
@@ -39,6 +40,10 @@ TForm1::TForm1()
     CreateMenus();
     BindEvents();
     SetUpTrayIcon();
+    // The stored skin, read as the form data would give it.
+    SkinData1.Active = true;
+    ReadSkinStreamResource(SkinData1);
+    SkinData1.Loaded();
     Created();
 }
 
