@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/e2e/MainWindowParts.h"
+#include "tests/e2e/TestDatabase.h"
 
 using namespace ui;
 
@@ -36,7 +37,9 @@ std::vector<double> AddressChangeLatencies(FakeBrowser& browser, WatchBoxes& mai
 
 int main(int argc, char** argv) {
     int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    StartedProgram quorvik("bench");
+    ProgramFolder folder("bench");
+    folder.PutDatabase(TestDatabase());
+    Program quorvik = folder.Start();
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/");
     browser.BringForward();

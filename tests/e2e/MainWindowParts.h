@@ -6,7 +6,6 @@
 
 #include "tests/e2e/FakeBrowser.h"
 #include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
 
 namespace ui {
@@ -67,18 +66,6 @@ private:
     Program program_;
     HWND frame_ = nullptr;
     HWND addressBar_ = nullptr;
-};
-
-// quorvik.exe running from a fresh program folder with the test database.
-struct StartedProgram {
-    explicit StartedProgram(const std::string& name) : folder(name) {
-        folder.PutDatabase(TestDatabase());
-        program = folder.Start();
-        FindTopWindow(L"TForm1");
-    }
-
-    ProgramFolder folder;
-    Program program;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "tests/e2e/MainWindowParts.h"
+#include "tests/e2e/TestDatabase.h"
 
 using namespace ui;
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/MainWindowParts.h"
+#include "tests/e2e/StartedProgram.h"
 
 using namespace ui;
 
@@ -36,7 +37,7 @@ protected:
     void SetUp() override { DeleteRunValue(); }
     void TearDown() override { DeleteRunValue(); }
 
-    StartedProgram quorvik_{"settings"};
+    StartedProgram quorvik_;
 };
 
 }  // namespace
@@ -87,4 +88,26 @@ TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
     HWND help = FindTopWindow(L"HH Parent", 10000ms);
     ASSERT_NE(help, nullptr) << "no help viewer";
     PostMessageW(help, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindow(help); });
+}
+
+TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
+    MainWindow main;
+    HWND taskbarButton = FindWindowW(L"TApplication", nullptr);
+    ASSERT_TRUE(IsWindowVisible(taskbarButton));
+    PostMessageW(main.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window) && !IsWindowVisible(taskbarButton); }));
+    ClickTrayIcon();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) && IsWindowVisible(taskbarButton); }));
+    EXPECT_FALSE(IsIconic(main.window));
+}
+
+TEST_F(SettingsTest, TrayMenuShowCommandBringsTheWindowBack) {
+    MainWindow main;
+    PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
+    ClickTrayIcon(TMouseButton::Right);
+    ASSERT_NE(FindTopWindow(L"#32768"), nullptr) << "no tray menu";
+    PressKeys({VK_DOWN, VK_RETURN});  // "显示界面", the first command
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
 }

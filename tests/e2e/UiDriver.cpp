@@ -151,11 +151,16 @@ void BringForward(HWND window) {
     WaitFor([&] { return GetForegroundWindow() == top; }, 2000ms);
 }
 
-void ClickTrayIcon() {
+void ClickTrayIcon(TMouseButton button) {
     POINT at = TrayIconCentre();
+    bool left = button == TMouseButton::Left;
     SendMouse(MOUSEEVENTF_MOVE, at);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, at);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, at);
+    SendMouse(MOUSEEVENTF_MOVE | (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN), at);
+    SendMouse(MOUSEEVENTF_MOVE | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP), at);
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) PressKey(key);
 }
 
 void PointAtTrayIcon() {

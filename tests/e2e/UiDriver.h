@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -55,10 +56,13 @@ struct MenuPath {
 };
 // Picks the command with the keyboard, as a person can.
 void ChooseMenu(HWND window, MenuPath path);
+// Virtual keys pressed and released one after another, to whatever has the focus.
+void PressKeys(std::initializer_list<WORD> keys);
 
 // The notification area of the taskbar: a click on our icon, the rightmost,
 // and the pointer resting on it.
-void ClickTrayIcon();
+enum class TMouseButton { Left, Right };
+void ClickTrayIcon(TMouseButton button = TMouseButton::Left);
 void PointAtTrayIcon();
 // A tooltip or balloon on screen whose text holds the given text.
 HWND VisibleTooltipContaining(const std::string& text);

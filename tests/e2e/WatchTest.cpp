@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/MainWindowParts.h"
+#include "tests/e2e/StartedProgram.h"
 
 using namespace ui;
 
@@ -21,7 +22,7 @@ bool Resolves(const char* name) {
 
 class WatchTest : public testing::Test {
 protected:
-    StartedProgram quorvik_{"watch"};
+    StartedProgram quorvik_;
 };
 
 }  // namespace
@@ -99,6 +100,9 @@ TEST_F(WatchTest, NoticesOffStillFillsTheBoxes) {
     EXPECT_EQ(TextOf(main.location), "本机回环地址");
     Sleep(300);
     EXPECT_EQ(VisibleTooltipContaining("IP地址：127.0.0.1"), nullptr);
+    PointAtTrayIcon();
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("IP地址：127.0.0.1") != nullptr; }))
+        << "pointing at the icon still shows the notice";
 }
 
 TEST_F(WatchTest, WatchGoesOnWhileTheWindowIsInTheTray) {
