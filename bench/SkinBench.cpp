@@ -8,8 +8,8 @@
 
 #include "skin/LzhDecoder.h"
 #include "skin/SkinData.h"
-#include "tools/FileIo.h"
-#include "tools/LzhEncoder.h"
+#include "tools/skin/FileIo.h"
+#include "tools/skin/LzhEncoder.h"
 
 namespace {
 

@@ -38,3 +38,12 @@ void PixelBuffer::Paste(const PixelBuffer& source, int x, int y, const Pixel* sk
             if (!skip || from[i] != *skip) to[i] = from[i];
     }
 }
+
+Pixel Blend(Pixel from, Pixel to, int weight) {
+    Pixel out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        int a = from >> shift & 0xFF, b = to >> shift & 0xFF;
+        out |= Pixel(a + (b - a) * weight / 255) << shift;
+    }
+    return out;
+}

@@ -14,6 +14,9 @@ inline Pixel PixelFromColor(TColor color) {
 }
 inline TColor ColorFromPixel(Pixel pixel) { return TColor(PixelFromColor(TColor(pixel))); }
 
+// The colour weight/255 of the way from one pixel to the other.
+Pixel Blend(Pixel from, Pixel to, int weight);
+
 struct Rect {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     bool Empty() const { return Width <= 0 || Height <= 0; }

@@ -106,15 +106,6 @@ void BuildComboArrow(TSkinData& skin) {
     if (!arrow->Image.Empty()) skin.ComboxArrow = std::move(arrow);
 }
 
-Pixel Blend(Pixel from, Pixel to, int weight) {
-    Pixel out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        int a = from >> shift & 0xFF, b = to >> shift & 0xFF;
-        out |= Pixel(a + (b - a) * weight / 255) << shift;
-    }
-    return out;
-}
-
 // The frame colour is sampled from the caption's active state; the
 // toolbar background runs from a light button face down to it.
 void BuildToolbar(TSkinData& skin) {

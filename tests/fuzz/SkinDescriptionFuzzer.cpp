@@ -6,9 +6,9 @@
 
 #include "skin/SkinData.h"
 #include "skin/SkinIni.h"
-#include "tools/BitmapWriter.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinArchiveWriter.h"
+#include "tools/skin/BitmapWriter.h"
+#include "tools/skin/LzhEncoder.h"
+#include "tools/skin/SkinArchiveWriter.h"
 
 namespace {
 

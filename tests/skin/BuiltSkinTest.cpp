@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/SkinData.h"
-#include "tools/FileIo.h"
+#include "tools/skin/FileIo.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/LzhDecoder.h"
-#include "tools/LzhEncoder.h"
+#include "tools/skin/LzhEncoder.h"
 
 namespace {
 

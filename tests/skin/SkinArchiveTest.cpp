@@ -3,8 +3,8 @@
 #include <string>
 
 #include "skin/SkinArchive.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinArchiveWriter.h"
+#include "tools/skin/LzhEncoder.h"
+#include "tools/skin/SkinArchiveWriter.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "skin/SkinArchive.h"
 #include "skin/SkinData.h"
-#include "tools/BitmapWriter.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinArchiveWriter.h"
+#include "tools/skin/BitmapWriter.h"
+#include "tools/skin/LzhEncoder.h"
+#include "tools/skin/SkinArchiveWriter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/SkinArt.h"
+#include "tools/skin/SkinArt.h"
 
 using namespace palette;
 

@@ -1,16 +1,7 @@
-#include "tools/ArtCanvas.h"
+#include "tools/skin/ArtCanvas.h"
 
 #include <algorithm>
 #include <utility>
-
-Pixel Mix(Pixel from, Pixel to, int weight) {
-    Pixel out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        int a = from >> shift & 0xFF, b = to >> shift & 0xFF;
-        out |= Pixel(a + (b - a) * weight / 255) << shift;
-    }
-    return out;
-}
 
 void ArtCanvas::Dot(int x, int y, Pixel pixel) {
     if (x >= 0 && y >= 0 && x < image_.Width() && y < image_.Height()) image_.Set(x, y, pixel);
@@ -32,12 +23,12 @@ void ArtCanvas::Bevel(Rect a, Pixel topLeft, Pixel bottomRight) {
 
 void ArtCanvas::VerticalGradient(Rect a, Pixel top, Pixel bottom) {
     for (int y = 0; y < a.Height; ++y)
-        Fill({a.Left, a.Top + y, a.Width, 1}, Mix(top, bottom, a.Height > 1 ? y * 255 / (a.Height - 1) : 0));
+        Fill({a.Left, a.Top + y, a.Width, 1}, Blend(top, bottom, a.Height > 1 ? y * 255 / (a.Height - 1) : 0));
 }
 
 void ArtCanvas::HorizontalGradient(Rect a, Pixel left, Pixel right) {
     for (int x = 0; x < a.Width; ++x)
-        Fill({a.Left + x, a.Top, 1, a.Height}, Mix(left, right, a.Width > 1 ? x * 255 / (a.Width - 1) : 0));
+        Fill({a.Left + x, a.Top, 1, a.Height}, Blend(left, right, a.Width > 1 ? x * 255 / (a.Width - 1) : 0));
 }
 
 void ArtCanvas::CutCorners(Rect a) {
@@ -50,7 +41,7 @@ void ArtCanvas::RoundedFrame(Rect a, Pixel outline) {
     // The pixel diagonally inside each corner joins the two edges.
     for (auto [x, y] : {std::pair{a.Left + 1, a.Top + 1}, {right - 1, a.Top + 1}, {a.Left + 1, bottom - 1},
                         {right - 1, bottom - 1}})
-        if (image_.At(x, y) != kMagenta) Dot(x, y, Mix(outline, image_.At(x, y), 110));
+        if (image_.At(x, y) != kMagenta) Dot(x, y, Blend(outline, image_.At(x, y), 110));
     Fill({a.Left + 1, a.Top, a.Width - 2, 1}, outline);
     Fill({a.Left + 1, bottom, a.Width - 2, 1}, outline);
     Fill({a.Left, a.Top + 1, 1, a.Height - 2}, outline);

@@ -6,9 +6,9 @@
 #include <exception>
 #include <filesystem>
 
-#include "tools/FileIo.h"
-#include "tools/LzhEncoder.h"
-#include "tools/SkinArchiveWriter.h"
+#include "tools/skin/FileIo.h"
+#include "tools/skin/LzhEncoder.h"
+#include "tools/skin/SkinArchiveWriter.h"
 
 namespace fs = std::filesystem;
 

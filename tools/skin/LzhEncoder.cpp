@@ -1,4 +1,4 @@
-#include "tools/LzhEncoder.h"
+#include "tools/skin/LzhEncoder.h"
 
 #include <algorithm>
 

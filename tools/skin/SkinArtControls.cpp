@@ -1,7 +1,7 @@
 #include <cmath>
 #include <functional>
 
-#include "tools/SkinArt.h"
+#include "tools/skin/SkinArt.h"
 
 using namespace palette;
 
@@ -16,7 +16,7 @@ void DrawShape(ArtCanvas& canvas, Rect area, const Inside& inside, Pixel top, Pi
         for (int x = 0; x < area.Width; ++x) {
             if (!inside(x, y)) continue;
             bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            canvas.Dot(area.Left + x, area.Top + y, edge ? outline : Mix(top, bottom, y * 255 / std::max(area.Height - 1, 1)));
+            canvas.Dot(area.Left + x, area.Top + y, edge ? outline : Blend(top, bottom, y * 255 / std::max(area.Height - 1, 1)));
         }
     }
 }
@@ -86,9 +86,9 @@ PixelBuffer ToggleBox(bool radio) {
             Pixel top = looks[i] == Look::Normal ? Rgb(236, 238, 242) : c.Bottom, bottom = White;
             DrawShape(canvas, cell, radio ? Circle(kSize) : Box(kSize, kSize), top, bottom, c.Outline);
             Pixel ink = looks[i] == Look::Disabled ? InkDisabled : Rgb(24, 70, 150);
-            if (mark == 1 && radio) DrawShape(canvas, {cell.Left + 4, 4, 5, 5}, Circle(5), Mix(ink, White, 90), ink, ink);
+            if (mark == 1 && radio) DrawShape(canvas, {cell.Left + 4, 4, 5, 5}, Circle(5), Blend(ink, White, 90), ink, ink);
             if (mark == 1 && !radio) canvas.GlyphCentred(kCheckMark, cell, ink);
-            if (mark == 2) canvas.Fill({cell.Left + 4, 4, 5, 5}, Mix(ink, White, 60));
+            if (mark == 2) canvas.Fill({cell.Left + 4, 4, 5, 5}, Blend(ink, White, 60));
         }
     }
     return canvas.Image();
@@ -268,8 +268,8 @@ PixelBuffer Shaft(bool vertical) {
     const Pixel tones[] = {Rgb(236, 238, 242), Rgb(214, 224, 240), FaceLight, Rgb(230, 236, 246)};
     for (int i = 0; i < 4; ++i) {
         Rect cell{kSize * i, 0, kSize, kSize};
-        if (vertical) canvas.HorizontalGradient(cell, Mix(tones[i], Shadow, 40), tones[i]);
-        else canvas.VerticalGradient(cell, Mix(tones[i], Shadow, 40), tones[i]);
+        if (vertical) canvas.HorizontalGradient(cell, Blend(tones[i], Shadow, 40), tones[i]);
+        else canvas.VerticalGradient(cell, Blend(tones[i], Shadow, 40), tones[i]);
     }
     return canvas.Image();
 }

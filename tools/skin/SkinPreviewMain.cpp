@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "skin/SkinData.h"
-#include "tools/FileIo.h"
-#include "tools/PngWriter.h"
-#include "tools/SkinPreview.h"
+#include "tools/skin/FileIo.h"
+#include "tools/skin/PngWriter.h"
+#include "tools/skin/SkinPreview.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

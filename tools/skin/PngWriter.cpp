@@ -1,4 +1,4 @@
-#include "tools/PngWriter.h"
+#include "tools/skin/PngWriter.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tools/PixelFont.h"
+#include "tools/skin/PixelFont.h"
 
 #include <cctype>
 #include <cstring>

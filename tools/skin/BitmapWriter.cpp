@@ -1,4 +1,4 @@
-#include "tools/BitmapWriter.h"
+#include "tools/skin/BitmapWriter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/FileIo.h"
+#include "tools/skin/FileIo.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <exception>
 
-#include "tools/BitmapWriter.h"
-#include "tools/FileIo.h"
-#include "tools/SkinArt.h"
+#include "tools/skin/BitmapWriter.h"
+#include "tools/skin/FileIo.h"
+#include "tools/skin/SkinArt.h"
 
 namespace {
 

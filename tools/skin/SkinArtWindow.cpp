@@ -1,4 +1,4 @@
-#include "tools/SkinArt.h"
+#include "tools/skin/SkinArt.h"
 
 using namespace palette;
 
@@ -66,7 +66,7 @@ PixelBuffer TopBorder() {
         canvas.HorizontalGradient(bar, state == 1 ? CaptionStart : InactiveStart, state == 1 ? CaptionEnd : InactiveEnd);
         for (int y = 0; y < bar.Height / 2; ++y)
             for (int x = 0; x < kWidth; ++x)
-                canvas.Dot(x, bar.Top + y, Mix(canvas.Image().At(x, bar.Top + y), White, 34 - 3 * y));
+                canvas.Dot(x, bar.Top + y, Blend(canvas.Image().At(x, bar.Top + y), White, 34 - 3 * y));
     }
     return canvas.Image();
 }
@@ -90,8 +90,8 @@ PixelBuffer CaptionButtons(CaptionGlyph glyph, int width, int height) {
         Pixel ink = GlyphInk(looks[i]);
         if (glyph == CaptionGlyph::Close && (looks[i] == Look::Hot || looks[i] == Look::Pressed)) {
             Pixel fill = looks[i] == Look::Hot ? CloseHot : ClosePressed;
-            canvas.VerticalGradient(cell, Mix(fill, White, 40), fill);
-            canvas.Frame(cell, Mix(fill, Ink, 90));
+            canvas.VerticalGradient(cell, Blend(fill, White, 40), fill);
+            canvas.Frame(cell, Blend(fill, Ink, 90));
             ink = White;
         } else {
             DrawSurface(canvas, cell, looks[i], false);

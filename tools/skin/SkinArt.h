@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ArtCanvas.h"
+#include "tools/skin/ArtCanvas.h"
 
 struct NamedImage {
     std::string Name;

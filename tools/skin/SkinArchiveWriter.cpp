@@ -1,4 +1,4 @@
-#include "tools/SkinArchiveWriter.h"
+#include "tools/skin/SkinArchiveWriter.h"
 
 namespace {
 

@@ -9,9 +9,6 @@ using GlyphMask = std::vector<std::string_view>;
 
 inline constexpr Pixel Rgb(int red, int green, int blue) { return Pixel(red << 16 | green << 8 | blue); }
 
-// Mixes two pixels, weight 0 (all `from`) to 255 (all `to`).
-Pixel Mix(Pixel from, Pixel to, int weight);
-
 // Drawing helpers for the skin's bitmaps: everything is built from
 // rectangles, gradients, bevels and small glyph masks.
 class ArtCanvas {

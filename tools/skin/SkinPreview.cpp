@@ -1,8 +1,8 @@
-#include "tools/SkinPreview.h"
+#include "tools/skin/SkinPreview.h"
 
 #include <algorithm>
 
-#include "tools/PixelFont.h"
+#include "tools/skin/PixelFont.h"
 
 namespace {
 
