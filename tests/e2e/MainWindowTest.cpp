@@ -116,3 +116,10 @@ TEST_F(MainWindowTest, ExitCommandEndsTheProgramAndANewStartSucceeds) {
     program_ = folder_->Start();
     EXPECT_NE(FindTopWindow(L"TForm1"), nullptr);
 }
+
+TEST_F(MainWindowTest, EndOfTheWindowsSessionEndsTheProgramAtOnce) {
+    Start("logoff");
+    DWORD_PTR result;
+    SendMessageTimeoutW(FindTopWindow(L"TForm1"), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 2000, &result);
+    EXPECT_EQ(program_.WaitForExit(), 0);
+}
