@@ -14,8 +14,8 @@ HBRUSH TEdit::ControlColor(HDC dc) {
 }
 
 void TMemo::Create(TWinControl& parent, const Args& args) {
-    DWORD style = WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL |
-                  ES_AUTOVSCROLL | (args.ReadOnly ? ES_READONLY : 0);
+    DWORD style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                  (args.ScrollBars ? WS_HSCROLL | WS_VSCROLL : 0) | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TMemo", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // no limit but memory
 }

@@ -22,13 +22,14 @@ private:
     bool parentColor_ = false;
 };
 
-// Multi-line edit box with both scroll bars; its text is lines joined by CR LF.
+// Multi-line edit box; its text is lines joined by CR LF.
 class TMemo : public TEdit {
 public:
     struct Args {
         TBounds Bounds;
         bool ReadOnly = false;
         bool ShowHint = false;
+        bool ScrollBars = true;  // both, or none
     };
     void Create(TWinControl& parent, const Args& args);
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "gui/Files.h"
 #include "gui/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
@@ -13,10 +14,7 @@ HANDLE OpenForReading(const std::string& path, DWORD share) {
 }
 }  // namespace
 
-bool DatabaseFile::Exists(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool DatabaseFile::Exists(const std::string& path) { return FileExists(path); }
 
 bool DatabaseFile::QuerySize(const std::string& path, int64_t& size) {
     HANDLE file = OpenForReading(path, 0);
