@@ -3,6 +3,10 @@
 #include <winsock2.h>
 
 #include "app/ProgramPaths.h"
+#include "forms/StayOnTop.h"
+#include "forms/Unit2.h"
+#include "forms/Unit3.h"
+#include "forms/Unit4.h"
 #include "gui/Application.h"
 #include "gui/Exception.h"
 #include "gui/GbkText.h"
@@ -68,6 +72,11 @@ void TForm1::BindEvents() {
     Button1.OnClick = [this](TObject*) { Button1Click(); };
     N8.OnClick = [this](TObject*) { N8Click(); };
     N13.OnClick = [this](TObject*) { N13Click(); };
+    N12.OnClick = [this](TObject*) { N12Click(); };
+    N7.OnClick = [this](TObject*) { N7Click(); };
+    IP3.OnClick = [this](TObject*) { IP3Click(); };
+    IP2.OnClick = [this](TObject*) { IP2Click(); };
+    N21.OnClick = [this](TObject*) { N21Click(); };
     Edit1.OnMouseMove = [this](TObject*, int, int) { Edit1MouseMove(); };
     Edit2.OnMouseMove = [this](TObject*, int, int) { Edit2MouseMove(); };
     Edit3.OnMouseMove = [this](TObject*, int, int) { Edit3MouseMove(); };
@@ -107,6 +116,37 @@ void TForm1::N8Click() {
 void TForm1::N13Click() {
     Exiting = true;
     Close();
+}
+
+// The batch and local information windows take the main window's place on
+// screen; opened from the tray while it sat there, they leave it there.
+void TForm1::N12Click() {
+    ReturnToMainWindow = true;
+    Hide();
+    Form2->Show();
+}
+
+void TForm1::N7Click() {
+    ReturnToMainWindow = Showing();
+    Hide();
+    Form2->Show();
+}
+
+void TForm1::IP3Click() {
+    ReturnToMainWindow = true;
+    Hide();
+    Form3->ShowLocalInformation();
+}
+
+void TForm1::IP2Click() {
+    ReturnToMainWindow = Showing();
+    Hide();
+    Form3->ShowLocalInformation();
+}
+
+void TForm1::N21Click() {
+    LowerMainWindow();
+    Form4->ShowModal();
 }
 
 void TForm1::Edit1MouseMove() { Edit1.Hint = kAddressExample; }

@@ -51,6 +51,11 @@ public:
     void Button1Click();
     void N8Click();
     void N13Click();
+    void N12Click();
+    void N7Click();
+    void IP3Click();
+    void IP2Click();
+    void N21Click();
     void Edit1MouseMove();
     void Edit2MouseMove();
     void Edit3MouseMove();
