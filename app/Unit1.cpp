@@ -77,10 +77,10 @@ void TForm1::BindEvents() {
     IP3.OnClick = [this](TObject*) { IP3Click(); };
     IP2.OnClick = [this](TObject*) { IP2Click(); };
     N21.OnClick = [this](TObject*) { N21Click(); };
-    Edit1.OnMouseMove = [this](TObject*, int, int) { Edit1MouseMove(); };
-    Edit2.OnMouseMove = [this](TObject*, int, int) { Edit2MouseMove(); };
-    Edit3.OnMouseMove = [this](TObject*, int, int) { Edit3MouseMove(); };
-    Edit6.OnMouseMove = [this](TObject*, int, int) { Edit6MouseMove(); };
+    Edit1.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit1MouseMove(); };
+    Edit2.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit2MouseMove(); };
+    Edit3.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit3MouseMove(); };
+    Edit6.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit6MouseMove(); };
 }
 
 void TForm1::FormCreate() {

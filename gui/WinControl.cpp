@@ -9,6 +9,12 @@
 #include "gui/Win32Text.h"
 
 namespace {
+TShiftState ShiftFromMouseKeys(WPARAM keys) {
+    return (keys & MK_SHIFT ? ssShift : 0) | (keys & MK_CONTROL ? ssCtrl : 0) |
+           (GetKeyState(VK_MENU) < 0 ? ssAlt : 0) | (keys & MK_LBUTTON ? ssLeft : 0) |
+           (keys & MK_RBUTTON ? ssRight : 0) | (keys & MK_MBUTTON ? ssMiddle : 0);
+}
+
 std::map<std::wstring, WNDPROC>& BaseProcedures() {
     static std::map<std::wstring, WNDPROC> procedures;
     return procedures;
@@ -115,7 +121,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LRESULT handled = HandleNotify(reinterpret_cast<NMHDR*>(lParam))) return handled;
         break;
     case WM_MOUSEMOVE:
-        CallEvent(OnMouseMove, this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        CallEvent(OnMouseMove, this, ShiftFromMouseKeys(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;
     case WM_CONTEXTMENU:
         if (OnContextPopup) {

@@ -13,7 +13,6 @@ struct TBounds {
     int Left = 0, Top = 0, Width = 0, Height = 0;
 };
 
-using TMouseMoveEvent = std::function<void(TObject* Sender, int X, int Y)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
 
 // A control with a window. The framework's window classes are registered

@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+// An icon image that owns its handle and tells when it changes.
+class TIcon {
+public:
+    TIcon() = default;
+    ~TIcon();
+    TIcon(const TIcon&) = delete;
+    TIcon& operator=(const TIcon&) = delete;
+
+    HICON Handle() const { return handle_; }
+    bool Empty() const { return handle_ == nullptr; }
+    // Takes a copy of the given icon.
+    void Assign(HICON icon);
+    void Assign(const TIcon& icon) { Assign(icon.Handle()); }
+
+    std::function<void()> OnChange;
+
+private:
+    HICON handle_ = nullptr;
+};
+
+// A numbered list of icons, each a copy owned by the list.
+class TImageList {
+public:
+    TImageList() = default;
+    ~TImageList();
+    TImageList(const TImageList&) = delete;
+    TImageList& operator=(const TImageList&) = delete;
+
+    int Count() const { return int(icons_.size()); }
+    void Add(HICON icon);
+    void GetIcon(int index, TIcon& icon) const;
+
+private:
+    std::vector<HICON> icons_;
+};
