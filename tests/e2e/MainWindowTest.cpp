@@ -6,23 +6,14 @@
 #include <sstream>
 
 #include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/TestDatabases.h"
 #include "tests/e2e/UiDriver.h"
-#include "tests/locdb/QQWryBytes.h"
 
 using namespace ui;
 
 namespace {
 
 const MenuPath kFileExit = {0, 2};  // " 文 件" → "退出"
-
-std::string SmallDatabase() {
-    QQWryBytes db;
-    db.Entry(0x00000000, db.InlineRecord(0x010203FF, "本地", "保留"));
-    db.Entry(0x01020400, db.InlineRecord(0x09FFFFFF, "中国", "北京 电信"));
-    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "纯真网络", "暂无数据"));
-    std::vector<uint8_t> bytes = db.Finish();
-    return std::string(bytes.begin(), bytes.end());
-}
 
 // The main window as a person sees it: its boxes found by their place.
 struct MainWindow {

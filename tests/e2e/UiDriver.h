@@ -42,9 +42,18 @@ HWND ChildWithText(HWND parent, const wchar_t* className, const std::string& tex
 std::string TextOf(HWND window);
 // Replaces the text of an edit box by typing it, as from the keyboard.
 void Type(HWND edit, const std::string& text);
+// Replaces the whole text of an edit box or memo by pasting it from the
+// clipboard, as a person pastes a list.
+void Paste(HWND edit, const std::string& text);
+// Presses and releases a key, with a modifier key held when one is given.
+void Press(WORD virtualKey, WORD modifier = 0);
 // Clicks the window's centre. Input reaches the program in order, so a
 // click on a box after a click on a button finds the button's work done.
 void Click(HWND window);
+// Clicks a window that takes no focus, such as a label; nothing tells when
+// the program has seen the click.
+void Tap(HWND window);
+void RightClick(HWND window);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.

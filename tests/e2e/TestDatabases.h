@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tests/locdb/QQWryBytes.h"
+
+// Three ranges: a local one, a Chinese one and one that the publisher's
+// label marks as without data.
+inline std::string SmallDatabase() {
+    QQWryBytes db;
+    db.Entry(0x00000000, db.InlineRecord(0x010203FF, "本地", "保留"));
+    db.Entry(0x01020400, db.InlineRecord(0x09FFFFFF, "中国", "北京 电信"));
+    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "纯真网络", "暂无数据"));
+    std::vector<uint8_t> bytes = db.Finish();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Two entries start at 5.0.0.0, so the search names no record for that
+// address and its lookup fails.
+inline std::string DatabaseFailingAt5000() {
+    QQWryBytes db;
+    db.Entry(0x00000000, db.InlineRecord(0x04FFFFFF, "本地", "保留"));
+    db.Entry(0x05000000, db.InlineRecord(0x05FFFFFF, "甲", "一"));
+    db.Entry(0x05000000, db.InlineRecord(0x09FFFFFF, "乙", "二"));
+    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "丙", "三"));
+    std::vector<uint8_t> bytes = db.Finish();
+    return std::string(bytes.begin(), bytes.end());
+}
