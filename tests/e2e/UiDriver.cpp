@@ -166,15 +166,20 @@ bool HasFocus(HWND window) {
 }
 
 namespace {
-void PressCentre(HWND window, DWORD down, DWORD up) {
+void PressAt(HWND window, POINT at, DWORD down, DWORD up) {
     BringForward(window);
     RECT rect = ScreenRect(window);
-    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    at = {rect.left + at.x, rect.top + at.y};
     // Every event carries the position, so a late pointer update from the
     // display cannot send the press elsewhere.
-    SendMouse(MOUSEEVENTF_MOVE, centre);
-    SendMouse(MOUSEEVENTF_MOVE | down, centre);
-    SendMouse(MOUSEEVENTF_MOVE | up, centre);
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | down, at);
+    SendMouse(MOUSEEVENTF_MOVE | up, at);
+}
+
+void PressCentre(HWND window, DWORD down, DWORD up) {
+    RECT rect = ScreenRect(window);
+    PressAt(window, {(rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2}, down, up);
 }
 
 void PutOnClipboard(const std::wstring& text) {
@@ -204,6 +209,8 @@ void Click(HWND window) {
 void Tap(HWND window) { PressCentre(window, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
 
 void RightClick(HWND window) { PressCentre(window, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 void Press(WORD virtualKey, WORD modifier) {
     if (modifier)

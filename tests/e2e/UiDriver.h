@@ -54,6 +54,8 @@ void Click(HWND window);
 // the program has seen the click.
 void Tap(HWND window);
 void RightClick(HWND window);
+// Right-clicks at a point given in the window's own coordinates.
+void RightClickAt(HWND window, POINT at);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.
