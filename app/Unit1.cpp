@@ -1,8 +1,13 @@
 #include "app/Unit1.h"
 
 #include <winsock2.h>
+#include <shellapi.h>
+
+#include <optional>
 
 #include "app/ProgramPaths.h"
+#include "app/RunKey.h"
+#include "app/WatchText.h"
 #include "forms/StayOnTop.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
@@ -10,6 +15,7 @@
 #include "gui/Application.h"
 #include "gui/Exception.h"
 #include "gui/GbkText.h"
+#include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
 
 TForm1* Form1 = nullptr;
@@ -19,6 +25,35 @@ namespace {
 const char kAddressExample[] = "请按照如下格式输入：\r192.168.1.1";
 const char kWebAddressExample[] = "请按照如下格式输入：\rhttp://www.example.com/";
 const char kFirstWebAddressHint[] = "请按照以下格式输入：\rhttp://www.example.com/";
+const char kUnresolved[] = "无法解析IP地址";
+const wchar_t kWebSite[] = L"https://quorvik.example.org/";
+const int kNoticeSeconds = 10;
+const int kInformationIcon = 1;
+// A browser that does not answer within this time is passed over for a tick.
+const UINT kBrowserAnswerMs = 200;
+const size_t kAddressBytes = 1023;
+
+// The address-bar text of an Internet Explorer frame: empty when a window of
+// the chain is missing, none when the browser does not answer in time.
+std::optional<std::string> ReadIEAddress(HWND frame) {
+    HWND window = frame;
+    for (const wchar_t* className : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"}) {
+        window = FindWindowExW(window, nullptr, className, nullptr);
+        if (!window) return std::string();
+    }
+    wchar_t text[kAddressBytes + 1] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, kAddressBytes + 1, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, kBrowserAnswerMs, &length))
+        return std::nullopt;
+    return std::string(GbkPrefix(Narrow(std::wstring(text, std::min<size_t>(length, kAddressBytes))), kAddressBytes));
+}
+
+bool IsInternetExplorer(HWND window) {
+    wchar_t className[255] = {};
+    GetClassNameW(window, className, 254);
+    return std::wstring(className) == L"IEFrame";
+}
 }  // namespace
 
 TForm1::TForm1()
@@ -33,6 +68,7 @@ TForm1::TForm1()
     CreateControls();
     CreateMenus();
     BindEvents();
+    SetUpTrayIcon();
     Created();
 }
 
@@ -66,22 +102,52 @@ void TForm1::CreateMenus() {
     PopupMenu2.Add({&N6, &N7, &IP2, &N8});
 }
 
+void TForm1::SetUpTrayIcon() {
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0));
+    TrayIcon1.SetIcon(icon);
+    DestroyIcon(icon);
+    TrayIcon1.SetIconVisible(true);
+    TrayIcon1.SetIconIndex(0);
+    TrayIcon1.PopupMenu = &PopupMenu2;
+    TrayIcon1.SetWantEnterExitEvents(true);
+    TrayIcon1.MinimizeToTray = true;
+    TrayIcon1.OnClick = [this](TObject*) { TrayIcon1Click(); };
+    TrayIcon1.OnDblClick = [this](TObject*) { TrayIcon1DblClick(); };
+    TrayIcon1.OnMouseMove = [](TObject*, TShiftState, int, int) {};
+    TrayIcon1.OnMouseEnter = [this](TObject*) { TrayIcon1MouseEnter(); };
+    TrayIcon1.Loaded();
+}
+
 void TForm1::BindEvents() {
     OnCreate = [this](TObject*) { FormCreate(); };
     OnDestroy = [this](TObject*) { FormDestroy(); };
+    OnCloseQuery = [this](TObject*, bool& canClose) { FormCloseQuery(canClose); };
     Button1.OnClick = [this](TObject*) { Button1Click(); };
+    Button3.OnClick = [this](TObject*) { Button3Click(); };
+    CheckBox1.OnClick = [this](TObject*) { CheckBox1Click(); };
+    Timer3.OnTimer = [this](TObject*) { Timer3Timer(); };
+    Edit1.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit1MouseMove(); };
+    Edit2.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit2MouseMove(); };
+    Edit3.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit3MouseMove(); };
+    Edit6.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit6MouseMove(); };
     N8.OnClick = [this](TObject*) { N8Click(); };
     N13.OnClick = [this](TObject*) { N13Click(); };
+    N9.OnClick = [this](TObject*) { N9Click(); };
+    N3.OnClick = [this](TObject*) { N3Click(); };
+    N5.OnClick = [this](TObject*) { N5Click(); };
+    N14.OnClick = [this](TObject*) { N14Click(); };
+    N19.OnClick = [this](TObject*) { N19Click(); };
+    N1.OnClick = [this](TObject*) { N1Click(); };
+    N6.OnClick = [this](TObject*) { N6Click(); };
     N12.OnClick = [this](TObject*) { N12Click(); };
     N7.OnClick = [this](TObject*) { N7Click(); };
     IP3.OnClick = [this](TObject*) { IP3Click(); };
     IP2.OnClick = [this](TObject*) { IP2Click(); };
     N21.OnClick = [this](TObject*) { N21Click(); };
-    Edit1.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit1MouseMove(); };
-    Edit2.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit2MouseMove(); };
-    Edit3.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit3MouseMove(); };
-    Edit6.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit6MouseMove(); };
+    PopupMenu2.OnPopup = [this](TObject*) { PopupMenu2Popup(); };
 }
+
+// --- start and end ---
 
 void TForm1::FormCreate() {
     Application.SetHintPause(0);
@@ -91,21 +157,28 @@ void TForm1::FormCreate() {
     Edit3.Hint = kFirstWebAddressHint;
 }
 
-void TForm1::FormDestroy() { WSACleanup(); }
-
-// Whenever the program loses activation, stay-on-top puts the main window
-// back above the program that took it.
-void TForm1::AppDeactivate() {
-    if (SuspendTopMost || !Showing()) return;
-    TBounds bounds = Bounds();
-    SetWindowPos(Handle(), HWND_TOPMOST, bounds.Left, bounds.Top, bounds.Width, bounds.Height, 0);
+void TForm1::FormDestroy() {
+    HostLookups.CancelAll();
+    WSACleanup();
 }
 
-void TForm1::Button1Click() {
-    if (Edit1.Text().empty()) return;
-    std::string location = LookUpLocation(DatabasePath(), TrimText(Edit1.Text()));
-    Edit2.SetText("");
-    Edit2.SetText(LocationOrNoData(location));
+// Only an exit command closes the main window; anything else puts it in the tray.
+void TForm1::FormCloseQuery(bool& CanClose) {
+    CanClose = Exiting;
+    if (!Exiting) TrayIcon1.HideMainWindow();
+}
+
+// Whenever the program loses activation, stay-on-top puts the main window
+// back above the program that took it, without taking the activation back:
+// the browser must stay in front for the watch to see it.
+void TForm1::AppDeactivate() {
+    if (!SuspendTopMost && Showing()) StayOnTop(true, SWP_NOACTIVATE);
+}
+
+void TForm1::StayOnTop(bool onTop, UINT flags) {
+    TBounds bounds = Bounds();
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, bounds.Left, bounds.Top, bounds.Width,
+                 bounds.Height, flags);
 }
 
 void TForm1::N8Click() {
@@ -118,11 +191,133 @@ void TForm1::N13Click() {
     Close();
 }
 
+// At the end of the Windows session the close query still runs (hiding the
+// window unless an exit was chosen), then the process ends at once.
+LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QUERYENDSESSION) {
+        TForm::WndProc(message, wParam, lParam);
+        TerminateProcess(GetCurrentProcess(), 0);
+    }
+    if (message == WM_HOSTRESOLVED) {
+        RunGuarded([&] { ShowResolvedHost(wParam, lParam); });
+        return 0;
+    }
+    return TForm::WndProc(message, wParam, lParam);
+}
+
+// --- typed lookup ---
+
+void TForm1::Button1Click() {
+    if (Edit1.Text().empty()) return;
+    std::string location = LookUpLocation(DatabasePath(), TrimText(Edit1.Text()));
+    Edit2.SetText("");
+    Edit2.SetText(LocationOrNoData(location));
+}
+
+void TForm1::Edit1MouseMove() { Edit1.Hint = kAddressExample; }
+
+void TForm1::Edit2MouseMove() { Edit2.Hint = Edit2.Text(); }
+
+void TForm1::Edit3MouseMove() { Edit3.Hint = CheckBox1.Checked() ? Edit3.Text() : kWebAddressExample; }
+
+void TForm1::Edit6MouseMove() { Edit6.Hint = Edit6.Text(); }
+
+// --- browser watch ---
+
+void TForm1::Timer3Timer() {
+    HWND window = GetForegroundWindow();
+    if (!IsInternetExplorer(window)) return;
+    std::optional<std::string> address = ReadIEAddress(window);
+    if (!address || *address == Edit3.Text()) return;
+    std::string host = HostOfAddress(*address);
+    Edit3.SetText(*address);
+    HostLookups.Start(Handle(), WM_HOSTRESOLVED, host);
+}
+
+void TForm1::Button3Click() {
+    if (Edit3.Text().empty()) return;
+    Button3.SetEnabled(false);
+    HostLookups.Start(Handle(), WM_HOSTRESOLVED, HostOfAddress(Edit3.Text()));
+    Button3.SetEnabled(true);
+}
+
+void TForm1::CheckBox1Click() {
+    bool automatic = CheckBox1.Checked();
+    Timer3.SetEnabled(automatic);
+    Button3.SetEnabled(!automatic);
+}
+
+void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
+    std::optional<THostLookups::Answer> answer = HostLookups.Finish(request, result);
+    if (!answer) return;
+    if (!answer->Resolved) {
+        Edit4.SetText(kUnresolved);
+        Edit5.SetText("");
+        Edit6.SetText("");
+        return;
+    }
+    if (answer->Address == Edit4.Text()) return;
+    Edit4.SetText(answer->Address);
+    std::string location = LookUpLocation(DatabasePath(), Edit4.Text());
+    Edit6.SetText("");
+    Edit6.SetText(location);
+    Edit5.SetText(answer->OfficialName);
+    if (!AutoNoticeOff) ShowNotice();
+}
+
+std::string TForm1::NoticeText() { return BuildNotice(Edit3.Text(), Edit4.Text(), Edit5.Text(), Edit6.Text()); }
+
+void TForm1::ShowNotice() { TrayIcon1.ShowBalloon("", NoticeText(), kInformationIcon, kNoticeSeconds); }
+
+void TForm1::TrayIcon1MouseEnter() { ShowNotice(); }
+
+// --- settings ---
+
+void TForm1::N9Click() {
+    N9.SetChecked(!N9.Checked());
+    AutoNoticeOff = !N9.Checked();
+}
+
+void TForm1::N3Click() {
+    N3.SetChecked(!N3.Checked());
+    SuspendTopMost = !N3.Checked();
+    StayOnTop(N3.Checked());
+}
+
+// The mark shows what was asked for; when the registry refused, it shows
+// what the registry holds instead.
+void TForm1::N5Click() {
+    bool switchOn = !N5.Checked();
+    N5.SetChecked(switchOn);
+    bool done = switchOn ? WriteRunValue(QuotedProgramPath()) : DeleteRunValue();
+    if (!done) N5.SetChecked(RunValueExists());
+}
+
+void TForm1::N14Click() { N5.SetChecked(RunValueExists()); }
+
+void TForm1::N19Click() { ShellExecuteW(Handle(), L"open", Widen(HelpFilePath()).c_str(), nullptr, nullptr, SW_SHOW); }
+
+void TForm1::N1Click() { ShellExecuteW(Handle(), L"open", kWebSite, nullptr, nullptr, SW_SHOW); }
+
+// --- back from the tray ---
+
+void TForm1::N6Click() { RestoreFromTray(); }
+
+void TForm1::TrayIcon1Click() { RestoreFromTray(); }
+
+void TForm1::TrayIcon1DblClick() { RestoreFromTray(); }
+
+// The batch window goes first, so that its hide runs as on any other close.
+void TForm1::RestoreFromTray() {
+    Form2->Hide();
+    TrayIcon1.RestoreMainWindow();
+}
+
 // The batch and local information windows take the main window's place on
 // screen; opened from the tray while it sat there, they leave it there.
 void TForm1::N12Click() {
     ReturnToMainWindow = true;
-    Hide();
+    TrayIcon1.HideMainWindow();
     Form2->Show();
 }
 
@@ -134,7 +329,7 @@ void TForm1::N7Click() {
 
 void TForm1::IP3Click() {
     ReturnToMainWindow = true;
-    Hide();
+    TrayIcon1.HideMainWindow();
     Form3->ShowLocalInformation();
 }
 
@@ -149,20 +344,4 @@ void TForm1::N21Click() {
     Form4->ShowModal();
 }
 
-void TForm1::Edit1MouseMove() { Edit1.Hint = kAddressExample; }
-
-void TForm1::Edit2MouseMove() { Edit2.Hint = Edit2.Text(); }
-
-void TForm1::Edit3MouseMove() { Edit3.Hint = CheckBox1.Checked() ? Edit3.Text() : kWebAddressExample; }
-
-void TForm1::Edit6MouseMove() { Edit6.Hint = Edit6.Text(); }
-
-// At the end of the Windows session the close query still runs (hiding the
-// window unless an exit was chosen), then the process ends at once.
-LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_QUERYENDSESSION) {
-        TForm::WndProc(message, wParam, lParam);
-        TerminateProcess(GetCurrentProcess(), 0);
-    }
-    return TForm::WndProc(message, wParam, lParam);
-}
+void TForm1::PopupMenu2Popup() { TrayIcon1.HideBalloon(); }

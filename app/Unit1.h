@@ -1,4 +1,5 @@
 #pragma once
+#include "app/HostLookups.h"
 #include "gui/Button.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
@@ -6,6 +7,10 @@
 #include "gui/Label.h"
 #include "gui/Menus.h"
 #include "gui/Timer.h"
+#include "tray/TrayIcon.h"
+
+// Winsock posts this when a host look-up has ended.
+const UINT WM_HOSTRESOLVED = WM_USER + 100;
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
@@ -41,25 +46,51 @@ public:
     TPopupMenu PopupMenu2;
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
 
+    TTrayIcon TrayIcon1{this};
+
     bool AutoNoticeOff = false;
     bool SuspendTopMost = false;
     bool Exiting = false;
 
     void FormCreate();
     void FormDestroy();
+    void FormCloseQuery(bool& CanClose);
     void AppDeactivate();
     void Button1Click();
+    void Edit1MouseMove();
+    void Edit2MouseMove();
+    void Edit3MouseMove();
+    void Edit6MouseMove();
+
+    // The browser watch.
+    void Timer3Timer();
+    void Button3Click();
+    void CheckBox1Click();
+    void ShowResolvedHost(WPARAM request, LPARAM result);
+    std::string NoticeText();
+    void TrayIcon1MouseEnter();
+
+    // Menu and tray commands.
     void N8Click();
     void N13Click();
+    void N9Click();
+    void N3Click();
+    void N5Click();
+    void N14Click();
+    void N19Click();
+    void N1Click();
+    void N6Click();
     void N12Click();
     void N7Click();
     void IP3Click();
     void IP2Click();
     void N21Click();
-    void Edit1MouseMove();
-    void Edit2MouseMove();
-    void Edit3MouseMove();
-    void Edit6MouseMove();
+    void TrayIcon1Click();
+    void TrayIcon1DblClick();
+    void PopupMenu2Popup();
+
+    // Puts the main window into or out of the topmost band at its own bounds.
+    void StayOnTop(bool onTop, UINT flags = 0);
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -67,7 +98,12 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void SetUpTrayIcon();
     void BindEvents();
+    void ShowNotice();
+    void RestoreFromTray();
+
+    THostLookups HostLookups;
 };
 
 extern TForm1* Form1;

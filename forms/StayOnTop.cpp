@@ -5,11 +5,11 @@
 void LowerMainWindow() {
     if (!Form1->N3.Checked()) return;
     Form1->SuspendTopMost = true;
-    Form1->SetTopMost(false);
+    Form1->StayOnTop(false);
 }
 
 void RaiseMainWindow() {
     if (!Form1->N3.Checked()) return;
     Form1->SuspendTopMost = false;
-    Form1->SetTopMost(true);
+    Form1->StayOnTop(true);
 }

@@ -21,11 +21,15 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 // Every event handler runs inside this catch-all: a failing step ends the
 // handler silently, keeping what it changed before. No failure may travel
 // on into a Win32 callback frame.
-template <class Event, class... Args>
-void CallEvent(const Event& event, Args&&... args) {
-    if (!event) return;
+template <class Body>
+void RunGuarded(Body&& body) {
     try {
-        event(std::forward<Args>(args)...);
+        body();
     } catch (...) {
     }
+}
+
+template <class Event, class... Args>
+void CallEvent(const Event& event, Args&&... args) {
+    if (event) RunGuarded([&] { event(std::forward<Args>(args)...); });
 }

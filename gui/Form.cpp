@@ -84,12 +84,6 @@ void TForm::Hide() {
     CallEvent(OnHide, this);
 }
 
-void TForm::SetTopMost(bool topMost) {
-    TBounds bounds = Bounds();
-    SetWindowPos(Handle(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, bounds.Left, bounds.Top, bounds.Width,
-                 bounds.Height, 0);
-}
-
 void TForm::SetMinimized(bool minimized) { ShowWindow(Handle(), minimized ? SW_MINIMIZE : SW_RESTORE); }
 
 void TForm::ShowModal() {

@@ -41,9 +41,6 @@ public:
     bool IsMainForm() const;
     // Puts the menu bar on the form; the client area keeps its size.
     void SetMainMenu(TMainMenu& menu);
-    // Puts the form into or out of the topmost band at its own bounds; like
-    // SetWindowPos without flags, this may activate it.
-    void SetTopMost(bool topMost);
     bool Minimized() const { return IsIconic(Handle()); }
     void SetMinimized(bool minimized);
     void DoDestroy() { CallEvent(OnDestroy, this); }

@@ -43,6 +43,7 @@ WNDPROC TWinControl::RegisterClassOnce(const CreateArgs& args) {
     } else {
         windowClass.style = args.classStyle;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
         windowClass.hbrBackground = args.background;
     }
     windowClass.lpfnWndProc = StaticWndProc;

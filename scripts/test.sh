@@ -8,6 +8,15 @@ source "$(dirname "$0")/common.sh"
 
 ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
 
+# Host names that resolve without a network, one of them an alias, so the
+# watch tests can see a canonical name differ from the name asked for.
+if ! grep -q quorvik-alias.test /etc/hosts 2>/dev/null; then
+    line="127.0.0.2 quorvik-canonical.test quorvik-alias.test"
+    { [ -w /etc/hosts ] && echo "$line" >>/etc/hosts; } ||
+        { sudo -n true 2>/dev/null && echo "$line" | sudo -n tee -a /etc/hosts >/dev/null; } ||
+        echo "test: cannot add test host names to /etc/hosts; the canonical-name test is skipped"
+fi
+
 ensure_display
 trap stop_display EXIT
 ctest --test-dir "$CROSS" --output-on-failure

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabases.h"
+#include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
 
 using namespace ui;
@@ -21,7 +21,7 @@ class AboutWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::make_unique<ProgramFolder>("about");
-        folder_->PutDatabase(SmallDatabase());
+        folder_->PutDatabase(TestDatabase());
         program_ = folder_->Start();
         main_ = FindTopWindow(L"TForm1");
         ASSERT_NE(main_, nullptr) << "the main window did not appear";

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabases.h"
+#include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
 
 using namespace ui;
@@ -78,7 +78,7 @@ std::string FileBytes(const fs::path& path) {
 
 class BatchWindowTest : public testing::Test {
 protected:
-    void Start(const std::string& folderName, const std::string& database = SmallDatabase()) {
+    void Start(const std::string& folderName, const std::string& database = TestDatabase()) {
         folder_ = std::make_unique<ProgramFolder>(folderName);
         folder_->PutDatabase(database);
         program_ = folder_->Start();

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabases.h"
+#include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
 
 using namespace ui;
@@ -80,7 +80,7 @@ class LocalInfoWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::make_unique<ProgramFolder>("localinfo");
-        folder_->PutDatabase(SmallDatabase());
+        folder_->PutDatabase(TestDatabase());
         program_ = folder_->Start();
         main_ = FindTopWindow(L"TForm1");
         ASSERT_NE(main_, nullptr) << "the main window did not appear";

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabases.h"
 #include "tests/e2e/UiDriver.h"
+#include "tests/e2e/TestDatabase.h"
 
 using namespace ui;
 
@@ -35,7 +35,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void Start(const std::string& folderName, bool withDatabase = true) {
         folder_ = std::make_unique<ProgramFolder>(folderName);
-        if (withDatabase) folder_->PutDatabase(SmallDatabase());
+        if (withDatabase) folder_->PutDatabase(TestDatabase());
         program_ = folder_->Start();
         ASSERT_NE(FindTopWindow(L"TForm1"), nullptr) << "the main window did not appear";
     }

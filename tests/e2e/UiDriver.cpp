@@ -1,5 +1,7 @@
 #include "tests/e2e/UiDriver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -31,9 +33,9 @@ std::string Narrow(const std::wstring& utf16) {
     return gbk;
 }
 
-Program::Program(const std::wstring& exePath) {
+Program::Program(const std::wstring& exePath, const std::wstring& arguments) {
     STARTUPINFOW startup = {sizeof startup};
-    std::wstring commandLine = L"\"" + exePath + L"\"";
+    std::wstring commandLine = L"\"" + exePath + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_))
         process_ = {};
@@ -126,13 +128,49 @@ void PressKey(WORD virtualKey, wchar_t unicode = 0) {
     SendKey(virtualKey, unicode, true);
 }
 
+BOOL CALLBACK CollectTooltip(HWND window, LPARAM found) {
+    wchar_t name[64];
+    GetClassNameW(window, name, 64);
+    if (IsWindowVisible(window) && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+POINT TrayIconCentre() {
+    RECT taskbar;
+    GetWindowRect(FindWindowW(L"Shell_TrayWnd", nullptr), &taskbar);
+    // Icons sit at the right end, each a small icon with a 2-pixel border.
+    int slot = GetSystemMetrics(SM_CXSMICON) + 4;
+    return {taskbar.right - slot / 2, (taskbar.top + taskbar.bottom) / 2};
+}
+}  // namespace
+
 void BringForward(HWND window) {
     HWND top = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(top);
     WaitFor([&] { return GetForegroundWindow() == top; }, 2000ms);
 }
 
-}  // namespace
+void ClickTrayIcon() {
+    POINT at = TrayIconCentre();
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, at);
+}
+
+void PointAtTrayIcon() {
+    POINT at = TrayIconCentre();
+    SendMouse(MOUSEEVENTF_MOVE, {at.x - 1, at.y});
+    SendMouse(MOUSEEVENTF_MOVE, at);
+}
+
+HWND VisibleTooltipContaining(const std::string& text) {
+    std::vector<HWND> tooltips;
+    EnumWindows(CollectTooltip, reinterpret_cast<LPARAM>(&tooltips));
+    for (HWND tooltip : tooltips)
+        if (TextOf(tooltip).find(text) != std::string::npos) return tooltip;
+    return nullptr;
+}
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className) {
     ChildSearch search{className, {}};

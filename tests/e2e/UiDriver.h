@@ -18,7 +18,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 class Program {
 public:
     Program() = default;
-    explicit Program(const std::wstring& exePath);
+    explicit Program(const std::wstring& exePath, const std::wstring& arguments = L"");
     ~Program();
     Program(Program&& other) noexcept;
     Program& operator=(Program&& other) noexcept;
@@ -40,6 +40,8 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className);
 HWND ChildWithText(HWND parent, const wchar_t* className, const std::string& text);
 
 std::string TextOf(HWND window);
+// Brings the window's top-level window to the front, as a click on it would.
+void BringForward(HWND window);
 // Replaces the text of an edit box by typing it, as from the keyboard.
 void Type(HWND edit, const std::string& text);
 // Replaces the whole text of an edit box or memo by pasting it from the
@@ -64,6 +66,13 @@ struct MenuPath {
 };
 // Picks the command with the keyboard, as a person can.
 void ChooseMenu(HWND window, MenuPath path);
+
+// The notification area of the taskbar: a click on our icon, the rightmost,
+// and the pointer resting on it.
+void ClickTrayIcon();
+void PointAtTrayIcon();
+// A tooltip or balloon on screen whose text holds the given text.
+HWND VisibleTooltipContaining(const std::string& text);
 
 // Saves the window's pixels as it shows on screen, as a .bmp file.
 void SaveScreenshot(HWND window, const std::wstring& path);

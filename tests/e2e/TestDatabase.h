@@ -1,16 +1,16 @@
 #pragma once
 #include <string>
-#include <vector>
 
 #include "tests/locdb/QQWryBytes.h"
 
-// Three ranges: a local one, a Chinese one and one that the publisher's
-// label marks as without data.
-inline std::string SmallDatabase() {
+// The small database the end-to-end tests look addresses up in.
+inline std::string TestDatabase() {
     QQWryBytes db;
     db.Entry(0x00000000, db.InlineRecord(0x010203FF, "本地", "保留"));
     db.Entry(0x01020400, db.InlineRecord(0x09FFFFFF, "中国", "北京 电信"));
-    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "纯真网络", "暂无数据"));
+    db.Entry(0x0A000000, db.InlineRecord(0x7EFFFFFF, "纯真网络", "暂无数据"));
+    db.Entry(0x7F000000, db.InlineRecord(0x7FFFFFFF, "本机", "回环地址"));
+    db.Entry(0x80000000, db.InlineRecord(0xFFFFFFFF, "纯真网络", "暂无数据"));
     std::vector<uint8_t> bytes = db.Finish();
     return std::string(bytes.begin(), bytes.end());
 }
