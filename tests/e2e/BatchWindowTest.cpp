@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const MenuPath kFileBatch = {0, 0};  // " 文 件" → "批量查询"
+const int kTrayBatch = 1;            // tray menu → "批量查询"
 
 // Lines joined by CR LF, as a memo holds them.
 std::string Lines(std::initializer_list<std::string> lines) {
@@ -78,14 +79,24 @@ std::string FileBytes(const fs::path& path) {
 
 class BatchWindowTest : public testing::Test {
 protected:
+    // Starts the program and opens the batch window from the main menu.
     void Start(const std::string& folderName, const std::string& database = TestDatabase()) {
+        StartProgram(folderName, database);
+        ChooseMenu(main_, kFileBatch);
+        ASSERT_NE(FindTopWindow(L"TForm2"), nullptr) << "the batch window did not appear";
+    }
+
+    void StartProgram(const std::string& folderName, const std::string& database = TestDatabase()) {
         folder_ = std::make_unique<ProgramFolder>(folderName);
         folder_->PutDatabase(database);
         program_ = folder_->Start();
         main_ = FindTopWindow(L"TForm1");
         ASSERT_NE(main_, nullptr) << "the main window did not appear";
-        ChooseMenu(main_, kFileBatch);
-        ASSERT_NE(FindTopWindow(L"TForm2"), nullptr) << "the batch window did not appear";
+    }
+
+    void HideMainWindowToTray() {
+        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }));
     }
 
     // A path in a fresh folder of the test's own.
@@ -170,6 +181,34 @@ TEST_F(BatchWindowTest, CancelAndCloseHideTheWindowAndBringTheMainWindowBack) {
     SetForegroundWindow(batch.window);
     ui::Press(VK_F4, VK_MENU);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+}
+
+TEST_F(BatchWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
+    StartProgram("batch-tray");
+    HideMainWindowToTray();
+    ChooseTrayMenu(kTrayBatch);
+    BatchWindow batch;
+    ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
+    Click(batch.cancel);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(batch.window); }));
+    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }, 500ms));
+}
+
+TEST_F(BatchWindowTest, TrayMenuWhileShownTakesTheMainWindowsPlaceUntilHidden) {
+    StartProgram("batch-tray-shown");
+    ChooseTrayMenu(kTrayBatch);
+    BatchWindow batch;
+    ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
+    EXPECT_FALSE(IsWindowVisible(main_));
+    Click(batch.cancel);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+}
+
+TEST_F(BatchWindowTest, TrayClickHidesTheBatchWindowAndBringsTheMainWindowBack) {
+    Start("batch-tray-click");
+    HWND batch = FindTopWindow(L"TForm2");
+    ClickTrayIcon();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch); }));
 }
 
 TEST_F(BatchWindowTest, SaveWritesExactlyTheMemoTextInGbkWithCrLf) {

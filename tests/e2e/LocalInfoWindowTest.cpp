@@ -14,6 +14,7 @@ using namespace ui;
 namespace {
 
 const MenuPath kFileLocalInfo = {0, 1};  // " 文 件" → "本机信息"
+const int kTrayLocalInfo = 2;            // tray menu → "本机信息"
 
 // What the resolver tells this process about the local host, which the
 // program runs on too.
@@ -149,5 +150,18 @@ TEST_F(LocalInfoWindowTest, CloseBoxActsAsOk) {
     SetForegroundWindow(window);
     Press(VK_F4, VK_MENU);
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(window); }));
+    EXPECT_TRUE(TopMost(main_));
+}
+
+TEST_F(LocalInfoWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
+    PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }));
+    ChooseTrayMenu(kTrayLocalInfo);
+    HWND window = FindTopWindow(L"TForm3");
+    ASSERT_NE(window, nullptr) << "the local information window did not appear";
+    EXPECT_FALSE(TopMost(main_));
+    Tap(ChildWithText(window, L"TButton", "确定"));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
+    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }, 500ms));
     EXPECT_TRUE(TopMost(main_));
 }

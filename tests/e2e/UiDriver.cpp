@@ -158,6 +158,17 @@ void ClickTrayIcon() {
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, at);
 }
 
+void ChooseTrayMenu(int command) {
+    POINT at = TrayIconCentre();
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP, at);
+    FindTopWindow(L"#32768", 5000ms);  // the menu, once it shows
+    // An opened menu has no item selected: the first Down selects the first.
+    for (int i = 0; i <= command; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+}
+
 void PointAtTrayIcon() {
     POINT at = TrayIconCentre();
     SendMouse(MOUSEEVENTF_MOVE, {at.x - 1, at.y});

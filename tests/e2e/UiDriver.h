@@ -71,6 +71,9 @@ void ChooseMenu(HWND window, MenuPath path);
 // and the pointer resting on it.
 void ClickTrayIcon();
 void PointAtTrayIcon();
+// Picks a command of the tray icon's menu by its position, opening the menu
+// with a right click and walking it with the keyboard.
+void ChooseTrayMenu(int command);
 // A tooltip or balloon on screen whose text holds the given text.
 HWND VisibleTooltipContaining(const std::string& text);
 
