@@ -3,15 +3,15 @@
 #include <winsock2.h>
 
 #include "app/Unit1.h"
+#include "forms/LocalReport.h"
 #include "forms/MacAddress.h"
 #include "forms/StayOnTop.h"
 
 TForm3* Form3 = nullptr;
 
 namespace {
-const char kSeparator[] = "-----------------------------------------";
 const WORD kWinsock11 = MAKEWORD(1, 1);
-}  // namespace
+}
 
 TForm3::TForm3()
     : TForm({.ClassName = L"TForm3",
@@ -51,19 +51,18 @@ void TForm3::ShowLocalInformation() {
 // A host without an address record still gets its report, with a line
 // that says so, rather than no window at all.
 void TForm3::AddAddressLines() {
-    TWinsockUse winsock(kWinsock11);
-    char name[64] = {};
-    gethostname(name, sizeof name - 1);
-    hostent* host = gethostbyname(name);
-    if (!host) {
-        Memo1.Add("未找到本机的IP地址");
-    } else {
-        int count = 0;
-        for (char** address = host->h_addr_list; *address; ++address, ++count)
-            Memo1.Add(std::string("本机IP:") + inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
-        Memo1.Add("本机共有" + std::to_string(count) + "个IP");
+    std::optional<std::vector<std::string>> addresses;
+    {
+        TWinsockUse winsock(kWinsock11);
+        char name[64] = {};
+        gethostname(name, sizeof name - 1);
+        if (hostent* host = gethostbyname(name)) {
+            addresses.emplace();
+            for (char** address = host->h_addr_list; *address; ++address)
+                addresses->push_back(inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
+        }
     }
-    Memo1.Add(kSeparator);
+    for (const std::string& line : AddressReportLines(addresses)) Memo1.Add(line);
 }
 
 void TForm3::Button1Click() { Close(); }
