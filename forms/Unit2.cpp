@@ -34,6 +34,7 @@ TForm2::TForm2()
 void TForm2::CreateControls() {
     GroupBox1.Create(*this, {.Bounds = {0, 0, 310, 215}, .Caption = "请输入要查询的IP"});
     memo1.Create(GroupBox1, {.Bounds = {2, 15, 306, 198}, .ShowHint = true});
+    memo1.ImeName = "中文 (简体) - 微软拼音";
     Panel1.Create(*this, {.Bounds = {0, 215, 310, 33}});
     Button1.Create(Panel1, {.Bounds = {14, 6, 45, 21}, .Caption = "查询"});
     Button3.Create(Panel1, {.Bounds = {91, 6, 45, 21}, .Caption = "清空"});

@@ -1,9 +1,34 @@
 #include "gui/Edit.h"
 
+#include <imm.h>
+
+#include <vector>
+
+#include "gui/Win32Text.h"
+
+namespace {
+void ActivateInputMethod(const std::wstring& description) {
+    std::vector<HKL> layouts(GetKeyboardLayoutList(0, nullptr));
+    layouts.resize(GetKeyboardLayoutList(int(layouts.size()), layouts.data()));
+    for (HKL layout : layouts) {
+        wchar_t name[256] = {};
+        if (ImmIsIME(layout) && ImmGetDescriptionW(layout, name, 255) && description == name) {
+            ActivateKeyboardLayout(layout, 0);
+            return;
+        }
+    }
+}
+}  // namespace
+
 void TEdit::Create(TWinControl& parent, const Args& args) {
     parentColor_ = args.ParentColor;
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TEdit", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
+}
+
+LRESULT TEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS && !ImeName.empty()) ActivateInputMethod(Widen(ImeName));
+    return TWinControl::WndProc(message, wParam, lParam);
 }
 
 HBRUSH TEdit::ControlColor(HDC dc) {

@@ -15,7 +15,12 @@ public:
     };
     void Create(TWinControl& parent, const Args& args);
 
+    // The input method, by its description, that the box switches to when
+    // it takes the focus; nothing happens where it is not installed.
+    std::string ImeName;
+
 protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH ControlColor(HDC dc) override;
 
 private:
