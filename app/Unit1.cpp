@@ -3,8 +3,7 @@
 #include <winsock2.h>
 #include <shellapi.h>
 
-#include <optional>
-
+#include "app/BrowserWindow.h"
 #include "app/ProgramPaths.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
@@ -17,6 +16,7 @@
 #include "gui/GbkText.h"
 #include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
+#include "skin/win32/ProgramResource.h"
 
 TForm1* Form1 = nullptr;
 bool ReturnToMainWindow = true;
@@ -29,31 +29,6 @@ const char kUnresolved[] = "无法解析IP地址";
 const wchar_t kWebSite[] = L"https://quorvik.example.org/";
 const int kNoticeSeconds = 10;
 const int kInformationIcon = 1;
-// A browser that does not answer within this time is passed over for a tick.
-const UINT kBrowserAnswerMs = 200;
-const size_t kAddressBytes = 1023;
-
-// The address-bar text of an Internet Explorer frame: empty when a window of
-// the chain is missing, none when the browser does not answer in time.
-std::optional<std::string> ReadIEAddress(HWND frame) {
-    HWND window = frame;
-    for (const wchar_t* className : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"}) {
-        window = FindWindowExW(window, nullptr, className, nullptr);
-        if (!window) return std::string();
-    }
-    wchar_t text[kAddressBytes + 1] = {};
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, kAddressBytes + 1, reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, kBrowserAnswerMs, &length))
-        return std::nullopt;
-    return std::string(GbkPrefix(Narrow(std::wstring(text, std::min<size_t>(length, kAddressBytes))), kAddressBytes));
-}
-
-bool IsInternetExplorer(HWND window) {
-    wchar_t className[255] = {};
-    GetClassNameW(window, className, 254);
-    return std::wstring(className) == L"IEFrame";
-}
 }  // namespace
 
 TForm1::TForm1()
@@ -69,6 +44,10 @@ TForm1::TForm1()
     CreateMenus();
     BindEvents();
     SetUpTrayIcon();
+    // The stored skin, read as the form data would give it.
+    SkinData1.Active = true;
+    ReadSkinStreamResource(SkinData1);
+    SkinData1.Loaded();
     Created();
 }
 

@@ -7,6 +7,8 @@
 #include "gui/Label.h"
 #include "gui/Menus.h"
 #include "gui/Timer.h"
+#include "skin/SkinData.h"
+#include "skin/win32/Win32SkinHost.h"
 #include "tray/TrayIcon.h"
 
 // Winsock posts this when a host look-up has ended.
@@ -47,6 +49,7 @@ public:
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
 
     TTrayIcon TrayIcon1{this};
+    TSkinData SkinData1{SystemSkinHost()};
 
     bool AutoNoticeOff = false;
     bool SuspendTopMost = false;

@@ -7,6 +7,7 @@ source "$(dirname "$0")/common.sh"
 "$ROOT/scripts/build.sh"
 
 ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
+"$ROOT/tests/fuzz/run-fuzzers.sh"
 
 # Host names that resolve without a network, one of them an alias, so the
 # watch tests can see a canonical name differ from the name asked for.

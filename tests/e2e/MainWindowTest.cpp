@@ -5,31 +5,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/UiDriver.h"
-#include "tests/e2e/TestDatabase.h"
+#include "tests/e2e/MainWindowParts.h"
 
 using namespace ui;
 
 namespace {
 
 const MenuPath kFileExit = {0, 2};  // " 文 件" → "退出"
-
-// The main window as a person sees it: its boxes found by their place.
-struct MainWindow {
-    HWND window = FindTopWindow(L"TForm1");
-    HWND typed = ChildWithText(window, L"TGroupBox", "请输入要查询的IP");
-    HWND addressBox = Children(typed, L"TEdit").at(0);
-    HWND resultBox = Children(typed, L"TEdit").at(1);
-    HWND queryButton = ChildWithText(typed, L"TButton", "查询");
-
-    std::string LookUp(const std::string& address) {
-        Type(addressBox, address);
-        Click(queryButton);
-        Click(addressBox);
-        return TextOf(resultBox);
-    }
-};
 
 class MainWindowTest : public testing::Test {
 protected:

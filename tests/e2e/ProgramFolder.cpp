@@ -26,7 +26,9 @@ ProgramFolder::ProgramFolder(const std::string& name) {
     fs::path folder = fs::temp_directory_path() / ui::Widen("quorvik-e2e-" + name);
     fs::remove_all(folder);
     fs::create_directories(folder / L"zelkona");
-    fs::copy_file(FromBuild("QUORVIK_EXE"), folder / L"quorvik.exe");
+    fs::path exe = FromBuild("QUORVIK_EXE");
+    fs::copy_file(exe, folder / L"quorvik.exe");
+    fs::copy_file(exe.parent_path() / L"zelkona" / L"help.chm", folder / L"zelkona" / L"help.chm");
     folder_ = folder.wstring();
 }
 

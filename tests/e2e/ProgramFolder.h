@@ -3,8 +3,8 @@
 
 #include "tests/e2e/UiDriver.h"
 
-// A fresh program folder for one test: a copy of quorvik.exe and, when
-// given, a database in zelkona\cxsjk.Dat beside it.
+// A fresh program folder for one test: a copy of quorvik.exe and its help
+// file and, when given, a database in zelkona\cxsjk.Dat beside it.
 class ProgramFolder {
 public:
     explicit ProgramFolder(const std::string& name);

@@ -2,78 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/FakeBrowser.h"
-#include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/TestDatabase.h"
-#include "tests/e2e/UiDriver.h"
+#include "tests/e2e/MainWindowParts.h"
 
 using namespace ui;
 
 namespace {
 
 const MenuPath kAutoNotice = {1, 0};      // "  设 置" → "自动弹出提示"
-const MenuPath kStartWithWindows = {1, 2};  // "  设 置" → "开机自启动"
-const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// The lower half of the main window, found by its caption and places.
-struct WatchBoxes {
-    HWND window = FindTopWindow(L"TForm1");
-    HWND group = ChildWithText(window, L"TGroupBox", "Sitorva");
-    HWND webAddress = Children(group, L"TEdit").at(0);
-    HWND ip = Children(group, L"TEdit").at(1);
-    HWND host = Children(group, L"TEdit").at(2);
-    HWND location = Children(group, L"TEdit").at(3);
-    HWND automatic = Children(group, L"TCheckBox").at(0);
-    HWND manualQuery = ChildWithText(group, L"TButton", "手动查询");
-
-    bool WaitForIp(const std::string& expected, std::chrono::milliseconds timeout = 6000ms) {
-        return WaitFor([&] { return TextOf(ip) == expected; }, timeout);
-    }
-};
-
-class FakeBrowser {
-public:
-    explicit FakeBrowser(const std::string& address)
-        : program_(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
-        frame_ = FindTopWindow(L"IEFrame");
-        // The frame shows before its address bar exists.
-        WaitFor([&] {
-            addressBar_ = frame_;
-            for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
-                addressBar_ = FindWindowExW(addressBar_, nullptr, name, nullptr);
-            return addressBar_ != nullptr;
-        });
-    }
-
-    void GoTo(const std::string& address) {
-        SendMessageW(addressBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(address).c_str()));
-    }
-    void BringForward() { ui::BringForward(frame_); }
-    void Hang(DWORD milliseconds) { PostMessageW(addressBar_, kFakeBrowserHang, milliseconds, 0); }
-
-private:
-    Program program_;
-    HWND frame_ = nullptr;
-    HWND addressBar_ = nullptr;
-};
-
-// The start-with-Windows value as the registry holds it, or "(none)".
-std::string RunValue() {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "(none)";
-    wchar_t data[1024] = {};
-    DWORD size = sizeof data - sizeof(wchar_t);
-    LONG result = RegQueryValueExW(key, L"ip", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS ? Narrow(data) : "(none)";
-}
-
-void DeleteRunValue() {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueW(key, L"ip");
-    RegCloseKey(key);
-}
 
 // Whether the driver's own resolver knows the name, as the program's will.
 bool Resolves(const char* name) {
@@ -86,16 +21,7 @@ bool Resolves(const char* name) {
 
 class WatchTest : public testing::Test {
 protected:
-    void SetUp() override {
-        DeleteRunValue();
-        folder_ = std::make_unique<ProgramFolder>("watch");
-        folder_->PutDatabase(TestDatabase());
-        program_ = folder_->Start();
-        ASSERT_NE(FindTopWindow(L"TForm1"), nullptr);
-    }
-
-    std::unique_ptr<ProgramFolder> folder_;
-    Program program_;
+    StartedProgram quorvik_{"watch"};
 };
 
 }  // namespace
@@ -152,7 +78,7 @@ TEST_F(WatchTest, CanonicalNameOfTheHostIsShown) {
 TEST_F(WatchTest, ManualModeResolvesOnlyWhatIsTyped) {
     WatchBoxes main;
     Click(main.automatic);
-    EXPECT_TRUE(IsWindowEnabled(main.manualQuery));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main.manualQuery) != FALSE; }));
     FakeBrowser browser("http://127.0.0.1/");
     browser.BringForward();
     Sleep(2500);  // two watch periods
@@ -175,15 +101,6 @@ TEST_F(WatchTest, NoticesOffStillFillsTheBoxes) {
     EXPECT_EQ(VisibleTooltipContaining("IP地址：127.0.0.1"), nullptr);
 }
 
-TEST_F(WatchTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
-    WatchBoxes main;
-    PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
-    EXPECT_TRUE(program_.Running());
-    ClickTrayIcon();
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
-}
-
 TEST_F(WatchTest, WatchGoesOnWhileTheWindowIsInTheTray) {
     WatchBoxes main;
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -191,22 +108,6 @@ TEST_F(WatchTest, WatchGoesOnWhileTheWindowIsInTheTray) {
     FakeBrowser browser("http://127.0.0.1/");
     browser.BringForward();
     EXPECT_TRUE(main.WaitForIp("127.0.0.1"));
-}
-
-TEST_F(WatchTest, StartWithWindowsWritesAndDeletesTheRunValue) {
-    WatchBoxes main;
-    std::string quoted = "\"" + Narrow(folder_->Exe()) + "\"";
-    ChooseMenu(main.window, kStartWithWindows);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
-    ChooseMenu(main.window, kStartWithWindows);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == "(none)"; })) << RunValue();
-    // Deleted behind the program's back: opening the menu takes the mark
-    // from the registry, so choosing the command switches the setting on.
-    ChooseMenu(main.window, kStartWithWindows);
-    ASSERT_TRUE(WaitFor([&] { return RunValue() == quoted; }));
-    DeleteRunValue();
-    ChooseMenu(main.window, kStartWithWindows);
-    EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
 }
 
 TEST_F(WatchTest, BrowserThatDoesNotAnswerDoesNotFreezeTheMainWindow) {

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// What the watch needs of Internet Explorer: its frame window, and the text
+// of its address bar.
+bool IsInternetExplorer(HWND window);
+
+// The address-bar text of a frame (GBK, at most 1023 bytes): empty when a
+// window of the chain "WorkerW" > "ReBarWindow32" > "ComboBoxEx32" is
+// missing, none when the browser does not answer in time.
+std::optional<std::string> ReadIEAddress(HWND frame);

@@ -1,0 +1,87 @@
+#include "skin/SkinArchive.h"
+
+#include "skin/TextCase.h"
+
+namespace {
+
+constexpr const char* kArchiveDamaged = "skin archive damaged";
+
+// Header size by format tag; 0 for a tag of another format version.
+uint64_t HeaderSize(uint32_t tag) {
+    switch (tag) {
+        case 20000: return 16;
+        case 30000: return 272;
+        case 40000: return 96;
+        default: return 0;
+    }
+}
+
+// Lines as a text list splits them: CR, LF or CR LF end a line, and the
+// last line end adds no empty line.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+bool TSkinReader::ReadStream(const void* data, size_t size) {
+    return ReadArchive(LzhDecode(data, size));
+}
+
+bool TSkinReader::ReadArchive(std::vector<uint8_t> bytes) {
+    bytes_ = std::move(bytes);
+    entries_.clear();
+    try {
+        if (ReadDirectory(ByteView(bytes_.data(), bytes_.size(), kArchiveDamaged))) return true;
+    } catch (const Exception&) {
+    }
+    entries_.clear();
+    bytes_.clear();
+    return false;
+}
+
+bool TSkinReader::ReadDirectory(ByteView archive) {
+    uint64_t header = HeaderSize(archive.U32(0));
+    int32_t listLength = archive.I32(4);
+    if (header == 0 || listLength < 0) return false;
+    const uint8_t* list = archive.At(header, uint64_t(listLength));
+    std::vector<std::string> names =
+        SplitLines(LowerCaseGbk({reinterpret_cast<const char*>(list), size_t(listLength)}));
+    if (names.size() > kMaxEntries) return false;
+
+    uint64_t sizes = header + uint64_t(listLength);
+    uint64_t offset = sizes + 4 * uint64_t(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        int32_t size = archive.I32(sizes + 4 * i);
+        if (size < 0 || !archive.Contains(offset, uint64_t(size))) return false;
+        entries_.push_back({std::move(names[i]), offset, uint64_t(size)});
+        offset += uint64_t(size);
+    }
+    return true;
+}
+
+const TSkinReader::Entry* TSkinReader::Find(std::string_view name) const {
+    std::string wanted = LowerCaseGbk(name);
+    for (const Entry& entry : entries_)
+        if (entry.Name == wanted) return &entry;
+    return nullptr;
+}
+
+const TSkinReader::Entry* TSkinReader::FindContaining(std::string_view part) const {
+    for (const Entry& entry : entries_)
+        if (entry.Name.find(part) != std::string::npos) return &entry;
+    return nullptr;
+}
+
+ByteView TSkinReader::Data(const Entry& entry) const {
+    return ByteView(bytes_.data() + entry.Offset, entry.Size, kArchiveDamaged);
+}

@@ -1,0 +1,31 @@
+#include "skin/SkinHost.h"
+
+namespace {
+
+constexpr TColor Rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
+
+}  // namespace
+
+TColor TSkinHost::SystemColor(SystemColour which) const {
+    switch (which) {
+        case SystemColour::Highlight: return Rgb(10, 36, 106);
+        case SystemColour::ButtonShadow: return Rgb(128, 128, 128);
+        case SystemColour::DarkShadow3D: return Rgb(64, 64, 64);
+        case SystemColour::ScrollBar:
+        case SystemColour::Menu:
+        case SystemColour::ButtonFace:
+        case SystemColour::InactiveCaptionText: return Rgb(212, 208, 200);
+        case SystemColour::Window:
+        case SystemColour::CaptionText:
+        case SystemColour::HighlightText:
+        case SystemColour::ButtonHighlight: return Rgb(255, 255, 255);
+        case SystemColour::MenuText:
+        case SystemColour::WindowText:
+        case SystemColour::ButtonText: return 0;
+    }
+    return 0;
+}
+
+std::vector<uint8_t> TSkinHost::ProgramBitmap(std::string_view) const { return {}; }
+
+void TSkinHost::ShowMessage(const std::string&) const {}

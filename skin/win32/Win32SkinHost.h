@@ -1,0 +1,15 @@
+#pragma once
+#include "skin/SkinHost.h"
+
+// The skin loader's view of Windows: system colours and metrics, the
+// program's bitmap resources, and message boxes.
+class TWin32SkinHost : public TSkinHost {
+public:
+    TColor SystemColor(SystemColour which) const override;
+    int ScrollArrowWidth() const override;
+    std::vector<uint8_t> ProgramBitmap(std::string_view name) const override;
+    void ShowMessage(const std::string& text) const override;
+};
+
+// The one host of the running program, for skin data that lives as long as it.
+const TSkinHost& SystemSkinHost();

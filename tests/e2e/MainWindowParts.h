@@ -1,0 +1,84 @@
+#pragma once
+// The program's windows as a person finds them, and the browser stand-in.
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/FakeBrowser.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/TestDatabase.h"
+#include "tests/e2e/UiDriver.h"
+
+namespace ui {
+
+// The main window as a person sees it: its boxes found by their place.
+struct MainWindow {
+    HWND window = FindTopWindow(L"TForm1");
+    HWND typed = ChildWithText(window, L"TGroupBox", "请输入要查询的IP");
+    HWND addressBox = Children(typed, L"TEdit").at(0);
+    HWND resultBox = Children(typed, L"TEdit").at(1);
+    HWND queryButton = ChildWithText(typed, L"TButton", "查询");
+
+    std::string LookUp(const std::string& address) {
+        Type(addressBox, address);
+        Click(queryButton);
+        Click(addressBox);
+        return TextOf(resultBox);
+    }
+};
+
+// The lower half of the main window, found by its caption and places.
+struct WatchBoxes {
+    HWND window = FindTopWindow(L"TForm1");
+    HWND group = ChildWithText(window, L"TGroupBox", "Sitorva");
+    HWND webAddress = Children(group, L"TEdit").at(0);
+    HWND ip = Children(group, L"TEdit").at(1);
+    HWND host = Children(group, L"TEdit").at(2);
+    HWND location = Children(group, L"TEdit").at(3);
+    HWND automatic = Children(group, L"TCheckBox").at(0);
+    HWND manualQuery = ChildWithText(group, L"TButton", "手动查询");
+
+    bool WaitForIp(const std::string& expected, std::chrono::milliseconds timeout = 6000ms) {
+        return WaitFor([&] { return TextOf(ip) == expected; }, timeout);
+    }
+};
+
+class FakeBrowser {
+public:
+    explicit FakeBrowser(const std::string& address)
+        : program_(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
+        frame_ = FindTopWindow(L"IEFrame");
+        // The frame shows before its address bar exists.
+        WaitFor([&] {
+            addressBar_ = frame_;
+            for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
+                addressBar_ = FindWindowExW(addressBar_, nullptr, name, nullptr);
+            return addressBar_ != nullptr;
+        });
+    }
+
+    void GoTo(const std::string& address) {
+        SendMessageW(addressBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(address).c_str()));
+    }
+    void BringForward() { ui::BringForward(frame_); }
+    void Hang(DWORD milliseconds) { PostMessageW(addressBar_, kFakeBrowserHang, milliseconds, 0); }
+
+private:
+    Program program_;
+    HWND frame_ = nullptr;
+    HWND addressBar_ = nullptr;
+};
+
+// quorvik.exe running from a fresh program folder with the test database.
+struct StartedProgram {
+    explicit StartedProgram(const std::string& name) : folder(name) {
+        folder.PutDatabase(TestDatabase());
+        program = folder.Start();
+        FindTopWindow(L"TForm1");
+    }
+
+    ProgramFolder folder;
+    Program program;
+};
+
+}  // namespace ui

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "tests/e2e/MainWindowParts.h"
+
+using namespace ui;
+
+namespace {
+
+const MenuPath kStayOnTop = {1, 1};         // "  设 置" → "软件在最上"
+const MenuPath kStartWithWindows = {1, 2};  // "  设 置" → "开机自启动"
+const MenuPath kHelpFile = {2, 0};          // " 帮 助" → "帮助文件"
+const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The start-with-Windows value as the registry holds it, or "(none)".
+std::string RunValue() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "(none)";
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data - sizeof(wchar_t);
+    LONG result = RegQueryValueExW(key, L"ip", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? Narrow(data) : "(none)";
+}
+
+void DeleteRunValue() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, L"ip");
+    RegCloseKey(key);
+}
+
+bool Topmost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override { DeleteRunValue(); }
+    void TearDown() override { DeleteRunValue(); }
+
+    StartedProgram quorvik_{"settings"};
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
+    WatchBoxes main;
+    PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
+    EXPECT_TRUE(quorvik_.program.Running());
+    ClickTrayIcon();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
+}
+
+TEST_F(SettingsTest, StartWithWindowsWritesAndDeletesTheRunValue) {
+    WatchBoxes main;
+    std::string quoted = "\"" + Narrow(quorvik_.folder.Exe()) + "\"";
+    ChooseMenu(main.window, kStartWithWindows);
+    EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
+    ChooseMenu(main.window, kStartWithWindows);
+    EXPECT_TRUE(WaitFor([&] { return RunValue() == "(none)"; })) << RunValue();
+    // Deleted behind the program's back: opening the menu takes the mark
+    // from the registry, so choosing the command switches the setting on.
+    ChooseMenu(main.window, kStartWithWindows);
+    ASSERT_TRUE(WaitFor([&] { return RunValue() == quoted; }));
+    DeleteRunValue();
+    ChooseMenu(main.window, kStartWithWindows);
+    EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
+}
+
+TEST_F(SettingsTest, StayOnTopCanBeSwitchedOffAndOn) {
+    MainWindow main;
+    EXPECT_TRUE(Topmost(main.window));
+    FakeBrowser browser("about:blank");
+    browser.BringForward();
+    EXPECT_TRUE(Topmost(main.window)) << "switching to the browser keeps the window above it";
+    ChooseMenu(main.window, kStayOnTop);
+    EXPECT_TRUE(WaitFor([&] { return !Topmost(main.window); }));
+    browser.BringForward();
+    Sleep(300);
+    EXPECT_FALSE(Topmost(main.window)) << "no longer put back when another program is activated";
+    ChooseMenu(main.window, kStayOnTop);
+    EXPECT_TRUE(WaitFor([&] { return Topmost(main.window); }));
+}
+
+TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
+    MainWindow main;
+    ChooseMenu(main.window, kHelpFile);
+    HWND help = FindTopWindow(L"HH Parent", 10000ms);
+    ASSERT_NE(help, nullptr) << "no help viewer";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+}

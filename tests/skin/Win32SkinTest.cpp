@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "skin/BitmapReader.h"
+#include "skin/SkinData.h"
+#include "skin/win32/DibOutput.h"
+#include "skin/win32/ProgramResource.h"
+#include "skin/win32/Win32SkinHost.h"
+
+namespace {
+
+// A 4x2 memory device painted grey, read back pixel by pixel.
+class MemoryDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = 4;
+        info.bmiHeader.biHeight = -2;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+        dc = CreateCompatibleDC(nullptr);
+        previous = SelectObject(dc, bitmap);
+        std::fill(bits, bits + 8, Pixel(0x808080));
+    }
+    void TearDown() override {
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    std::vector<Pixel> Row(int y) {
+        GdiFlush();
+        return {bits + 4 * y, bits + 4 * y + 4};
+    }
+
+    HBITMAP bitmap = nullptr;
+    Pixel* bits = nullptr;
+    HDC dc = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+
+PixelBuffer Picture() {
+    PixelBuffer picture(2, 2, 0x112233);
+    picture.Set(1, 0, kMagenta);
+    picture.Set(0, 1, 0x0000FF);
+    return picture;
+}
+
+TEST_F(MemoryDevice, DrawPixelBuffer_CopiesEveryPixelTopDown) {
+    DrawPixelBuffer(dc, 1, 0, Picture());
+    EXPECT_EQ(Row(0), (std::vector<Pixel>{0x808080, 0x112233, kMagenta, 0x808080}));
+    EXPECT_EQ(Row(1), (std::vector<Pixel>{0x808080, 0x0000FF, 0x112233, 0x808080}));
+}
+
+TEST_F(MemoryDevice, TransparentVariant_KeepsTheDeviceUnderMagenta) {
+    DrawPixelBufferTransparent(dc, 2, 0, Picture());
+    EXPECT_EQ(Row(0), (std::vector<Pixel>{0x808080, 0x808080, 0x112233, 0x808080}));
+    EXPECT_EQ(Row(1), (std::vector<Pixel>{0x808080, 0x808080, 0x0000FF, 0x112233}));
+}
+
+TEST(Win32SkinHost, AnswersWithTheSystemsColoursAndMetrics) {
+    TWin32SkinHost host;
+    EXPECT_EQ(host.SystemColor(SystemColour::ButtonFace), TColor(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_EQ(host.SystemColor(SystemColour::Highlight), TColor(GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(host.ScrollArrowWidth(), GetSystemMetrics(SM_CXVSCROLL));
+}
+
+TEST(Win32SkinHost, ProgramBitmaps_AreTheLinkedResources) {
+    TWin32SkinHost host;
+    for (const char* name : {"TRACK", "TRACKVERT", "TARNWYKMENU"}) {
+        std::vector<uint8_t> dib = host.ProgramBitmap(name);
+        ASSERT_FALSE(dib.empty()) << name;
+        PixelBuffer image = ReadPackedBitmap(ByteView(dib.data(), dib.size(), kBitmapDamaged));
+        EXPECT_GT(image.Width(), 0) << name;
+    }
+}
+
+TEST(EmbeddedSkin, LoadsFromTheProgramsResource) {
+    TSkinData skin(SystemSkinHost());
+    ReadSkinStreamResource(skin);
+    EXPECT_FALSE(skin.SkinEmpty());
+    EXPECT_EQ(skin.SkinName, "Quorvik Classic");
+    EXPECT_EQ(skin.Colours.ButtonFace, 226 | 228 << 8 | 232 << 16);
+}
+
+}  // namespace

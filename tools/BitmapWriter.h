@@ -1,0 +1,8 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "skin/PixelBuffer.h"
+
+// A 24-bit bottom-up Windows bitmap file of the image.
+std::vector<uint8_t> WriteBitmapFile(const PixelBuffer& image);
