@@ -8,7 +8,8 @@ using namespace ui;
 
 namespace {
 
-const MenuPath kHelpAbout = {2, 2};  // " 帮 助" → "关于..."
+const MenuPath kHelpAbout = {2, 2};   // " 帮 助" → "关于..."
+const MenuPath kStayOnTop = {1, 1};   // "  设 置" → "软件在最上"
 const char kTitle[] = "Quorvik";
 const char kTranscription[] = "QUORVIK";
 const char kVersion[] = "版本：1.13";
@@ -72,6 +73,15 @@ TEST_F(AboutWindowTest, MainWindowLeavesTheTopmostBandWhileOpen) {
     EXPECT_TRUE(TopMost(main_));
     EXPECT_TRUE(IsWindowEnabled(main_));
     EXPECT_TRUE(IsWindowVisible(main_));
+}
+
+TEST_F(AboutWindowTest, WithStayOnTopOffTheMainWindowIsNotRaisedOnClose) {
+    ChooseMenu(main_, kStayOnTop);
+    ASSERT_TRUE(WaitFor([&] { return !TopMost(main_); }));
+    ASSERT_NE(Open(), nullptr);
+    RightClick(Label(kTitle));
+    ASSERT_TRUE(Closes());
+    EXPECT_FALSE(TopMost(main_));
 }
 
 TEST_F(AboutWindowTest, RightClickAnywhereCloses) {

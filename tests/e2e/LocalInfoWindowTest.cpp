@@ -15,6 +15,7 @@ namespace {
 
 const MenuPath kFileLocalInfo = {0, 1};  // " 文 件" → "本机信息"
 const int kTrayLocalInfo = 2;            // tray menu → "本机信息"
+const MenuPath kStayOnTop = {1, 1};      // "  设 置" → "软件在最上"
 
 // What the resolver tells this process about the local host, which the
 // program runs on too.
@@ -142,6 +143,16 @@ TEST_F(LocalInfoWindowTest, TakesTheMainWindowsPlaceAndLowersItUntilClosed) {
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_); }));
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(TopMost(main_));
+}
+
+TEST_F(LocalInfoWindowTest, WithStayOnTopOffTheMainWindowIsNotRaisedOnClose) {
+    ChooseMenu(main_, kStayOnTop);
+    ASSERT_TRUE(WaitFor([&] { return !TopMost(main_); }));
+    HWND window = Open();
+    ASSERT_NE(window, nullptr);
+    Tap(ChildWithText(window, L"TButton", "确定"));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }));
+    EXPECT_FALSE(TopMost(main_));
 }
 
 TEST_F(LocalInfoWindowTest, CloseBoxActsAsOk) {
