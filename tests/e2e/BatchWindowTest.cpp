@@ -136,12 +136,6 @@ TEST_F(BatchWindowTest, QueryAgainAppendsTheFirstRecordBehindEarlierResults) {
     EXPECT_EQ(TextOf(batch.memo), Lines({"1.2.4.0 中国北京 电信 本地保留", "1.2.3.4 本地保留 本地保留"}));
 }
 
-TEST_F(BatchWindowTest, FinalLineBreakStaysAndAddsNoLine) {
-    Start("batch-final");
-    BatchWindow batch;
-    EXPECT_EQ(batch.Query("1.2.4.0\r\n"), "1.2.4.0 中国北京 电信\r\n");
-}
-
 TEST_F(BatchWindowTest, EmptyMemoAndMissingDatabaseChangeNothing) {
     Start("batch-nothing");
     BatchWindow batch;

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "forms/LocalReport.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
@@ -18,23 +19,20 @@ const int kTrayLocalInfo = 2;            // tray menu → "本机信息"
 const MenuPath kStayOnTop = {1, 1};      // "  设 置" → "软件在最上"
 
 // What the resolver tells this process about the local host, which the
-// program runs on too.
+// program runs on too, in the report's words.
 std::vector<std::string> ExpectedAddressLines() {
     WSADATA data;
     WSAStartup(MAKEWORD(1, 1), &data);
     char name[64] = {};
     gethostname(name, sizeof name - 1);
-    std::vector<std::string> lines;
+    std::optional<std::vector<std::string>> addresses;
     if (hostent* host = gethostbyname(name)) {
+        addresses.emplace();
         for (char** address = host->h_addr_list; *address; ++address)
-            lines.push_back(std::string("本机IP:") + inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
-        lines.push_back("本机共有" + std::to_string(lines.size()) + "个IP");
-    } else {
-        lines.push_back("未找到本机的IP地址");
+            addresses->push_back(inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
     }
-    lines.push_back(std::string(41, '-'));
     WSACleanup();
-    return lines;
+    return AddressReportLines(addresses);
 }
 
 std::string LocalHostName() {
