@@ -31,9 +31,9 @@ std::vector<std::string> RandomAddresses(size_t count) {
     return addresses;
 }
 
-// The baseline: the same ranges as a sorted array in memory.
-std::vector<MemoryRange> LoadRanges(const std::string& path) {
-    TQQWry reader(path);
+// The baseline: the same ranges as a sorted array in memory. Read through
+// the one open reader: a second one could not open the file beside it.
+std::vector<MemoryRange> LoadRanges(TQQWry& reader) {
     std::vector<MemoryRange> ranges;
     TStringList list;
     for (int64_t n = 1; n <= reader.RecordCount(); ++n) {
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         return list[2] + list[3];
     });
 
-    std::vector<MemoryRange> ranges = LoadRanges(path);
+    std::vector<MemoryRange> ranges = LoadRanges(open);
     double baseline = LookupsPerSecond(addresses, [&](const std::string& address) {
         uint32_t number = uint32_t(TQQWry::AddressToNumber(address));
         auto after = std::upper_bound(ranges.begin(), ranges.end(), number,

@@ -11,11 +11,12 @@ public:
     DatabaseFile(const DatabaseFile&) = delete;
     DatabaseFile& operator=(const DatabaseFile&) = delete;
 
-    // The steps of opening, in order. Each platform does only the work its
-    // file system gives meaning to: POSIX has no share modes, so there the
-    // first open serves every step up to the mapping.
+    // The steps of opening, in order, each its own call so the reader can
+    // say which one failed. The file is opened once, for reading alone and
+    // sharing nothing, and that one handle serves the size query, the
+    // opening and the mapping; a file that another program holds open
+    // cannot be opened so.
     bool Exists(const std::string& path);
-    // Opens the file for reading alone, sharing nothing, to learn its size.
     bool QuerySize(const std::string& path, int64_t& size);
     bool Open(const std::string& path);
     // Fails when the named mapping already exists: it belongs to someone else.

@@ -4,42 +4,40 @@
 #include "gui/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
+// One open serves every step: opened for reading alone, sharing nothing, it
+// answers the size query, and the mapping is made from it. A lookup's cost
+// is mostly these calls, so none is made twice.
+
 namespace {
 const wchar_t kMappingName[] = L"QQWryMapFile";
-
-HANDLE OpenForReading(const std::string& path, DWORD share) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file == INVALID_HANDLE_VALUE ? nullptr : file;
 }
-}  // namespace
 
-bool DatabaseFile::Exists(const std::string& path) { return FileExists(path); }
+bool DatabaseFile::Exists(const std::string& path) {
+    std::wstring widePath = Widen(path);
+    file_ = CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file_ == INVALID_HANDLE_VALUE) file_ = nullptr;
+    if (file_) return true;
+    // Not opened: missing, a folder, or there but held by someone else.
+    return FileExists(path);
+}
 
-bool DatabaseFile::QuerySize(const std::string& path, int64_t& size) {
-    HANDLE file = OpenForReading(path, 0);
-    if (!file) return false;
+bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
     LARGE_INTEGER fileSize;
-    bool ok = GetFileSizeEx(file, &fileSize);
-    if (ok) size = fileSize.QuadPart;
-    CloseHandle(file);
-    return ok;
+    if (!file_ || !GetFileSizeEx(file_, &fileSize)) return false;
+    size = fileSize.QuadPart;
+    mappedSize_ = uint64_t(fileSize.QuadPart);
+    return true;
 }
 
-bool DatabaseFile::Open(const std::string& path) {
-    file_ = OpenForReading(path, FILE_SHARE_READ);
-    return file_ != nullptr;
-}
+bool DatabaseFile::Open(const std::string&) { return file_ != nullptr; }
 
 bool DatabaseFile::CreateMapping() {
-    LARGE_INTEGER fileSize;
-    if (!GetFileSizeEx(file_, &fileSize) || fileSize.QuadPart <= 0) return false;
+    if (mappedSize_ == 0) return false;
     mapping_ = CreateFileMappingW(file_, nullptr, PAGE_READONLY, 0, 0, kMappingName);
     if (mapping_ && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mapping_);
         mapping_ = nullptr;
     }
-    mappedSize_ = uint64_t(fileSize.QuadPart);
     return mapping_ != nullptr;
 }
 
