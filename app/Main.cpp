@@ -1,9 +1,20 @@
 #include <windows.h>
 
 #include "app/Unit1.h"
+#include "forms/Sockets.h"
+#include "forms/Unit2.h"
+#include "forms/Unit3.h"
+#include "forms/Unit4.h"
 #include "gui/Application.h"
+#include "gui/Dialogs.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Winsock 1.1 for the whole run; the local information window counts on it.
+    TWinsockUse winsock(MAKEWORD(1, 1));
+    if (!winsock.Started()) {
+        ShowMessageBox("WSAStartup", "Quorvik", MB_OK | MB_ICONERROR);
+        return 1;
+    }
     // One instance only: a second start ends here, silently.
     HANDLE instanceMutex = CreateMutexW(nullptr, TRUE, L"irgendwaseinmaligesquorvikonlyoncerun");
     if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
@@ -11,6 +22,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.Initialize();
     Application.SetTitle("Quorvik");
     Form1 = Application.CreateForm<TForm1>();
+    Form2 = Application.CreateForm<TForm2>();
+    Form3 = Application.CreateForm<TForm3>();
+    Form4 = Application.CreateForm<TForm4>();
     Application.Run();
 
     CloseHandle(instanceMutex);

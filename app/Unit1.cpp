@@ -7,6 +7,10 @@
 #include "app/ProgramPaths.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
+#include "forms/StayOnTop.h"
+#include "forms/Unit2.h"
+#include "forms/Unit3.h"
+#include "forms/Unit4.h"
 #include "gui/Application.h"
 #include "gui/Exception.h"
 #include "gui/GbkText.h"
@@ -114,6 +118,11 @@ void TForm1::BindEvents() {
     N19.OnClick = [this](TObject*) { N19Click(); };
     N1.OnClick = [this](TObject*) { N1Click(); };
     N6.OnClick = [this](TObject*) { N6Click(); };
+    N12.OnClick = [this](TObject*) { N12Click(); };
+    N7.OnClick = [this](TObject*) { N7Click(); };
+    IP3.OnClick = [this](TObject*) { IP3Click(); };
+    IP2.OnClick = [this](TObject*) { IP2Click(); };
+    N21.OnClick = [this](TObject*) { N21Click(); };
     PopupMenu2.OnPopup = [this](TObject*) { PopupMenu2Popup(); };
 }
 
@@ -271,10 +280,47 @@ void TForm1::N1Click() { ShellExecuteW(Handle(), L"open", kWebSite, nullptr, nul
 
 // --- back from the tray ---
 
-void TForm1::N6Click() { TrayIcon1.RestoreMainWindow(); }
+void TForm1::N6Click() { RestoreFromTray(); }
 
-void TForm1::TrayIcon1Click() { TrayIcon1.RestoreMainWindow(); }
+void TForm1::TrayIcon1Click() { RestoreFromTray(); }
 
-void TForm1::TrayIcon1DblClick() { TrayIcon1.RestoreMainWindow(); }
+void TForm1::TrayIcon1DblClick() { RestoreFromTray(); }
+
+// The batch window goes first, so that its hide runs as on any other close.
+void TForm1::RestoreFromTray() {
+    Form2->Hide();
+    TrayIcon1.RestoreMainWindow();
+}
+
+// The batch and local information windows take the main window's place on
+// screen; opened from the tray while it sat there, they leave it there.
+void TForm1::N12Click() {
+    ReturnToMainWindow = true;
+    TrayIcon1.HideMainWindow();
+    Form2->Show();
+}
+
+void TForm1::N7Click() {
+    ReturnToMainWindow = Showing();
+    Hide();
+    Form2->Show();
+}
+
+void TForm1::IP3Click() {
+    ReturnToMainWindow = true;
+    TrayIcon1.HideMainWindow();
+    Form3->ShowLocalInformation();
+}
+
+void TForm1::IP2Click() {
+    ReturnToMainWindow = Showing();
+    Hide();
+    Form3->ShowLocalInformation();
+}
+
+void TForm1::N21Click() {
+    LowerMainWindow();
+    Form4->ShowModal();
+}
 
 void TForm1::PopupMenu2Popup() { TrayIcon1.HideBalloon(); }

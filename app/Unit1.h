@@ -83,9 +83,17 @@ public:
     void N19Click();
     void N1Click();
     void N6Click();
+    void N12Click();
+    void N7Click();
+    void IP3Click();
+    void IP2Click();
+    void N21Click();
     void TrayIcon1Click();
     void TrayIcon1DblClick();
     void PopupMenu2Popup();
+
+    // Puts the main window into or out of the topmost band at its own bounds.
+    void StayOnTop(bool onTop, UINT flags = 0);
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -96,7 +104,7 @@ private:
     void SetUpTrayIcon();
     void BindEvents();
     void ShowNotice();
-    void StayOnTop(bool onTop, UINT flags = 0);
+    void RestoreFromTray();
 
     THostLookups HostLookups;
 };

@@ -1,9 +1,34 @@
 #include "gui/Edit.h"
 
+#include <imm.h>
+
+#include <vector>
+
+#include "gui/Win32Text.h"
+
+namespace {
+void ActivateInputMethod(const std::wstring& description) {
+    std::vector<HKL> layouts(GetKeyboardLayoutList(0, nullptr));
+    layouts.resize(GetKeyboardLayoutList(int(layouts.size()), layouts.data()));
+    for (HKL layout : layouts) {
+        wchar_t name[256] = {};
+        if (ImmIsIME(layout) && ImmGetDescriptionW(layout, name, 255) && description == name) {
+            ActivateKeyboardLayout(layout, 0);
+            return;
+        }
+    }
+}
+}  // namespace
+
 void TEdit::Create(TWinControl& parent, const Args& args) {
     parentColor_ = args.ParentColor;
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TEdit", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
+}
+
+LRESULT TEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS && !ImeName.empty()) ActivateInputMethod(Widen(ImeName));
+    return TWinControl::WndProc(message, wParam, lParam);
 }
 
 HBRUSH TEdit::ControlColor(HDC dc) {
@@ -14,8 +39,8 @@ HBRUSH TEdit::ControlColor(HDC dc) {
 }
 
 void TMemo::Create(TWinControl& parent, const Args& args) {
-    DWORD style = WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL |
-                  ES_AUTOVSCROLL | (args.ReadOnly ? ES_READONLY : 0);
+    DWORD style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                  (args.ScrollBars ? WS_HSCROLL | WS_VSCROLL : 0) | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TMemo", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // no limit but memory
 }

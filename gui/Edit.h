@@ -15,20 +15,26 @@ public:
     };
     void Create(TWinControl& parent, const Args& args);
 
+    // The input method, by its description, that the box switches to when
+    // it takes the focus; nothing happens where it is not installed.
+    std::string ImeName;
+
 protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH ControlColor(HDC dc) override;
 
 private:
     bool parentColor_ = false;
 };
 
-// Multi-line edit box with both scroll bars; its text is lines joined by CR LF.
+// Multi-line edit box; its text is lines joined by CR LF.
 class TMemo : public TEdit {
 public:
     struct Args {
         TBounds Bounds;
         bool ReadOnly = false;
         bool ShowHint = false;
+        bool ScrollBars = true;  // both, or none
     };
     void Create(TWinControl& parent, const Args& args);
 

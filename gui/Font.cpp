@@ -5,6 +5,24 @@
 
 #include "gui/Win32Text.h"
 
+namespace {
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(const std::wstring& face) {
+    LOGFONTW query = {};
+    query.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+}  // namespace
+
 HFONT TFont::Handle() const {
     static std::map<std::tuple<std::string, int, BYTE>, HFONT> fonts;
     auto key = std::make_tuple(Name, Height, Charset);
@@ -15,7 +33,14 @@ HFONT TFont::Handle() const {
     description.lfWeight = FW_NORMAL;
     description.lfCharSet = Charset;
     description.lfQuality = DEFAULT_QUALITY;
-    wcsncpy(description.lfFaceName, Widen(Name).c_str(), LF_FACESIZE - 1);
+    std::wstring face = Widen(Name);
+    if (FaceInstalled(face)) {
+        wcsncpy(description.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    } else {
+        // Every text of the program is Chinese: without the named face, the
+        // mapper is asked for any face that has Chinese at the same height.
+        description.lfCharSet = GB2312_CHARSET;
+    }
     HFONT font = CreateFontIndirectW(&description);
     fonts.emplace(key, font);
     return font;

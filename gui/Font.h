@@ -5,7 +5,8 @@
 #include <string>
 
 // A font as a form definition names it. Handles are made once per distinct
-// font and live as long as the program.
+// font and live as long as the program. A face that is not installed gives
+// way to one that can show Chinese.
 struct TFont {
     std::string Name = "MS Sans Serif";  // GBK
     int Height = -11;                    // negative: character height in pixels

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "gui/Win32Text.h"
-
 namespace {
 const int kHidePause = 10000;
 const int kMaxWidth = 600;  // any width makes the tooltip break lines
@@ -38,13 +36,4 @@ void THintWindow::AddTool(HWND control) {
 void THintWindow::SetPause(int milliseconds) {
     SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_INITIAL, milliseconds);
     SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_RESHOW, milliseconds);
-}
-
-std::wstring THintWindow::DisplayText(std::string_view hint) {
-    std::wstring wide = Widen(hint), text;
-    for (size_t i = 0; i < wide.size(); ++i) {
-        text += wide[i];
-        if (wide[i] == L'\r' && (i + 1 == wide.size() || wide[i + 1] != L'\n')) text += L'\n';
-    }
-    return text;
 }

@@ -23,3 +23,12 @@ std::string Narrow(std::wstring_view utf16) {
                         nullptr, nullptr);
     return gbk;
 }
+
+std::wstring WidenLines(std::string_view gbk) {
+    std::wstring wide = Widen(gbk), text;
+    for (size_t i = 0; i < wide.size(); ++i) {
+        text += wide[i];
+        if (wide[i] == L'\r' && (i + 1 == wide.size() || wide[i + 1] != L'\n')) text += L'\n';
+    }
+    return text;
+}

@@ -141,7 +141,7 @@ LRESULT TWinControl::HandleNotify(NMHDR* header) {
     if (header->code != TTN_GETDISPINFOW) return 0;
     TWinControl* tool = FromHandle(reinterpret_cast<HWND>(header->idFrom));
     if (!tool) return 0;
-    tool->shownHint_ = THintWindow::DisplayText(tool->Hint);
+    tool->shownHint_ = WidenLines(tool->Hint);
     reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tool->shownHint_.data();
     return 1;
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "gui/Files.h"
 #include "gui/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
@@ -17,8 +18,7 @@ bool DatabaseFile::Exists(const std::string& path) {
     if (file_ == INVALID_HANDLE_VALUE) file_ = nullptr;
     if (file_) return true;
     // Not opened: missing, a folder, or there but held by someone else.
-    DWORD attributes = GetFileAttributesW(widePath.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FileExists(path);
 }
 
 bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {

@@ -14,3 +14,15 @@ inline std::string TestDatabase() {
     std::vector<uint8_t> bytes = db.Finish();
     return std::string(bytes.begin(), bytes.end());
 }
+
+// Two entries start at 5.0.0.0, so the search names no record for that
+// address and its lookup fails.
+inline std::string DatabaseFailingAt5000() {
+    QQWryBytes db;
+    db.Entry(0x00000000, db.InlineRecord(0x04FFFFFF, "本地", "保留"));
+    db.Entry(0x05000000, db.InlineRecord(0x05FFFFFF, "甲", "一"));
+    db.Entry(0x05000000, db.InlineRecord(0x09FFFFFF, "乙", "二"));
+    db.Entry(0x0A000000, db.InlineRecord(0xFFFFFFFF, "丙", "三"));
+    std::vector<uint8_t> bytes = db.Finish();
+    return std::string(bytes.begin(), bytes.end());
+}

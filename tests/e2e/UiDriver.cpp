@@ -163,6 +163,17 @@ void PressKeys(std::initializer_list<WORD> keys) {
     for (WORD key : keys) PressKey(key);
 }
 
+void ChooseTrayMenu(int command) {
+    POINT at = TrayIconCentre();
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTDOWN, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_RIGHTUP, at);
+    FindTopWindow(L"#32768", 5000ms);  // the menu, once it shows
+    // An opened menu has no item selected: the first Down selects the first.
+    for (int i = 0; i <= command; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+}
+
 void PointAtTrayIcon() {
     POINT at = TrayIconCentre();
     SendMouse(MOUSEEVENTF_MOVE, {at.x - 1, at.y});
@@ -194,10 +205,13 @@ HWND ChildWithText(HWND parent, const wchar_t* className, const std::string& tex
 }
 
 std::string TextOf(HWND window) {
-    wchar_t text[4096] = {};
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &length);
-    return Narrow(std::wstring(text, length));
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 60000, &length);
+    std::wstring text(length + 1, L'\0');
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                        60000, &length);
+    text.resize(length);
+    return Narrow(text);
 }
 
 bool HasFocus(HWND window) {
@@ -205,18 +219,73 @@ bool HasFocus(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus == window;
 }
 
-void Click(HWND window) {
+namespace {
+void PressAt(HWND window, POINT at, DWORD down, DWORD up) {
     BringForward(window);
     RECT rect = ScreenRect(window);
-    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    at = {rect.left + at.x, rect.top + at.y};
     // Every event carries the position, so a late pointer update from the
     // display cannot send the press elsewhere.
-    SendMouse(MOUSEEVENTF_MOVE, centre);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, centre);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, centre);
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | down, at);
+    SendMouse(MOUSEEVENTF_MOVE | up, at);
+}
+
+void PressCentre(HWND window, DWORD down, DWORD up) {
+    RECT rect = ScreenRect(window);
+    PressAt(window, {(rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2}, down, up);
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 2000ms);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+void PressWith(WORD modifier, WORD virtualKey) {
+    SendKey(modifier, 0, false);
+    PressKey(virtualKey);
+    SendKey(modifier, 0, true);
+}
+}  // namespace
+
+void Click(HWND window) {
+    PressCentre(window, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     // Boxes and buttons take the focus when pressed: the program has then
     // seen the press, and the release is next in its queue.
     if (IsWindowEnabled(window)) WaitFor([&] { return HasFocus(window); }, 2000ms);
+}
+
+void Tap(HWND window) { PressCentre(window, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+
+void RightClick(HWND window) { PressCentre(window, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void Press(WORD virtualKey, WORD modifier) {
+    if (modifier)
+        PressWith(modifier, virtualKey);
+    else
+        PressKey(virtualKey);
+}
+
+void Paste(HWND edit, const std::string& text) {
+    Click(edit);
+    PutOnClipboard(Widen(text));
+    // Select from the very start to the very end, then paste over it.
+    PressWith(VK_CONTROL, VK_HOME);
+    SendKey(VK_SHIFT, 0, false);
+    PressWith(VK_CONTROL, VK_END);
+    SendKey(VK_SHIFT, 0, true);
+    if (text.empty())
+        PressKey(VK_DELETE);
+    else
+        PressWith(VK_CONTROL, 'V');
+    WaitFor([&] { return TextOf(edit) == text; }, 60000ms);
 }
 
 void Type(HWND edit, const std::string& text) {

@@ -45,9 +45,20 @@ std::string TextOf(HWND window);
 void BringForward(HWND window);
 // Replaces the text of an edit box by typing it, as from the keyboard.
 void Type(HWND edit, const std::string& text);
+// Replaces the whole text of an edit box or memo by pasting it from the
+// clipboard, as a person pastes a list.
+void Paste(HWND edit, const std::string& text);
+// Presses and releases a key, with a modifier key held when one is given.
+void Press(WORD virtualKey, WORD modifier = 0);
 // Clicks the window's centre. Input reaches the program in order, so a
 // click on a box after a click on a button finds the button's work done.
 void Click(HWND window);
+// Clicks a window that takes no focus, such as a label; nothing tells when
+// the program has seen the click.
+void Tap(HWND window);
+void RightClick(HWND window);
+// Right-clicks at a point given in the window's own coordinates.
+void RightClickAt(HWND window, POINT at);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.
@@ -64,6 +75,9 @@ void PressKeys(std::initializer_list<WORD> keys);
 enum class TMouseButton { Left, Right };
 void ClickTrayIcon(TMouseButton button = TMouseButton::Left);
 void PointAtTrayIcon();
+// Picks a command of the tray icon's menu by its position, opening the menu
+// with a right click and walking it with the keyboard.
+void ChooseTrayMenu(int command);
 // A tooltip or balloon on screen whose text holds the given text.
 HWND VisibleTooltipContaining(const std::string& text);
 

@@ -1,0 +1,36 @@
+#pragma once
+#include "gui/Button.h"
+#include "gui/Dialogs.h"
+#include "gui/Edit.h"
+#include "gui/Form.h"
+#include "gui/GroupBox.h"
+
+// The batch window: a list of addresses, one per line, each annotated in
+// place with its location, and saved to a text file.
+class TForm2 : public TForm {
+public:
+    TForm2();
+
+    TGroupBox GroupBox1;
+    TMemo memo1;
+    TPanel Panel1;
+    TButton Button1;
+    TButton Button3;
+    TButton Button2;
+    TButton Button4;
+    TSaveDialog SaveDialog1{{.FileName = "IP资料.txt", .Filter = "*.txt|*.txt"}};
+
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void FormHide();
+
+private:
+    void CreateControls();
+    void BindEvents();
+    void SaveResults(const std::string& path);
+};
+
+extern TForm2* Form2;

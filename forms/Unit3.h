@@ -1,0 +1,32 @@
+#pragma once
+#include "forms/Sockets.h"
+#include "gui/Button.h"
+#include "gui/Edit.h"
+#include "gui/Form.h"
+#include "gui/GroupBox.h"
+
+// The local information window: the local host's IPv4 addresses, their
+// count, the host name and a MAC address.
+class TForm3 : public TForm {
+public:
+    TForm3();
+
+    TPanel Panel1;
+    TMemo Memo1;
+    TPanel Panel2;
+    TButton Button1;
+    TUdpSocket UdpSocket1;
+
+    // Writes the report anew and shows the window.
+    void ShowLocalInformation();
+    void Button1Click();
+    void FormClose();
+    void FormHide();
+
+private:
+    void CreateControls();
+    void BindEvents();
+    void AddAddressLines();
+};
+
+extern TForm3* Form3;

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/TestDatabase.h"
+#include "tests/e2e/UiDriver.h"
+
+using namespace ui;
+namespace fs = std::filesystem;
+
+namespace {
+
+const MenuPath kFileBatch = {0, 0};  // " 文 件" → "批量查询"
+const int kTrayBatch = 1;            // tray menu → "批量查询"
+
+// Lines joined by CR LF, as a memo holds them.
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text.substr(0, text.size() - 2);
+}
+
+// The batch window as a person sees it.
+struct BatchWindow {
+    HWND window = FindTopWindow(L"TForm2");
+    HWND memo = Children(window, L"TMemo").at(0);
+    HWND query = ChildWithText(window, L"TButton", "查询");
+    HWND clear = ChildWithText(window, L"TButton", "清空");
+    HWND save = ChildWithText(window, L"TButton", "保存");
+    HWND cancel = ChildWithText(window, L"TButton", "取消");
+
+    // Presses "查询" and gives back the memo's text once the program is done.
+    std::string Query(const std::string& text) {
+        Paste(memo, text);
+        Press(query);
+        return TextOf(memo);
+    }
+
+    void Press(HWND button) {
+        Click(button);
+        Click(memo);  // input is handled in order: the button's work is done
+    }
+};
+
+// The dialog box of the program that shows now (save dialog or message box).
+HWND ShownDialog() { return FindTopWindow(L"#32770", 5000ms); }
+
+std::string MessageOf(HWND box) {
+    std::string text;
+    for (HWND label : Children(box, L"Static")) text += TextOf(label);
+    return text;
+}
+
+void AnswerBox(HWND box, int button) {
+    Click(GetDlgItem(box, button));
+    WaitFor([&] { return !IsWindow(box); });
+}
+
+// Types the path into the save dialog's file name and confirms it.
+void ChooseSavePath(const std::wstring& path) {
+    HWND dialog = ShownDialog();
+    ASSERT_NE(dialog, nullptr) << "the save dialog did not appear";
+    std::vector<HWND> edits = Children(dialog, L"Edit");
+    ASSERT_FALSE(edits.empty());
+    Type(edits.front(), Narrow(path));
+    ui::Press(VK_RETURN);
+    WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class BatchWindowTest : public testing::Test {
+protected:
+    // Starts the program and opens the batch window from the main menu.
+    void Start(const std::string& folderName, const std::string& database = TestDatabase()) {
+        StartProgram(folderName, database);
+        ChooseMenu(main_, kFileBatch);
+        ASSERT_NE(FindTopWindow(L"TForm2"), nullptr) << "the batch window did not appear";
+    }
+
+    void StartProgram(const std::string& folderName, const std::string& database = TestDatabase()) {
+        folder_ = std::make_unique<ProgramFolder>(folderName);
+        folder_->PutDatabase(database);
+        program_ = folder_->Start();
+        main_ = FindTopWindow(L"TForm1");
+        ASSERT_NE(main_, nullptr) << "the main window did not appear";
+    }
+
+    void HideMainWindowToTray() {
+        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }));
+    }
+
+    // A path in a fresh folder of the test's own.
+    fs::path SavePath(const std::wstring& name) const {
+        fs::path folder = fs::temp_directory_path() / L"quorvik-e2e-saved" /
+                          testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        return folder / name;
+    }
+
+    std::unique_ptr<ProgramFolder> folder_;
+    Program program_;
+    HWND main_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(BatchWindowTest, QueryAppendsEachLinesLocationAndKeepsTheLineAsTyped) {
+    Start("batch-query");
+    BatchWindow batch;
+    std::string text = Lines({"1.2.4.0", "  9.255.255.255  ", "", "abc", "200.1.2.3", "1.2.3.300"});
+    EXPECT_EQ(batch.Query(text), Lines({"1.2.4.0 中国北京 电信",
+                                         "  9.255.255.255   中国北京 电信",
+                                         " 本地保留",          // an empty line is address 0
+                                         "abc 本地保留",       // so is one that does not convert
+                                         "200.1.2.3 暂无该IP的数据纪录",
+                                         "1.2.3.300 中国北京 电信"}));  // 300 counts in the last place
+    SaveScreenshot(batch.window, ScreenshotPath("batch-window"));
+}
+
+TEST_F(BatchWindowTest, QueryAgainAppendsTheFirstRecordBehindEarlierResults) {
+    Start("batch-again");
+    BatchWindow batch;
+    batch.Query(Lines({"1.2.4.0", "1.2.3.4"}));
+    batch.Press(batch.query);
+    EXPECT_EQ(TextOf(batch.memo), Lines({"1.2.4.0 中国北京 电信 本地保留", "1.2.3.4 本地保留 本地保留"}));
+}
+
+TEST_F(BatchWindowTest, EmptyMemoAndMissingDatabaseChangeNothing) {
+    Start("batch-nothing");
+    BatchWindow batch;
+    EXPECT_EQ(batch.Query(""), "");
+    folder_->RemoveDatabase();
+    EXPECT_EQ(batch.Query(Lines({"1.2.4.0", "1.2.3.4"})), Lines({"1.2.4.0", "1.2.3.4"}));
+    EXPECT_EQ(FindTopWindow(L"#32770", 300ms), nullptr) << "no message box may appear";
+}
+
+TEST_F(BatchWindowTest, FirstFailingLineEndsTheBatchAndLaterLinesStayAsTheyWere) {
+    Start("batch-fail", DatabaseFailingAt5000());
+    BatchWindow batch;
+    EXPECT_EQ(batch.Query(Lines({"1.2.3.4", "5.0.0.0", "9.9.9.9"})),
+              Lines({"1.2.3.4 本地保留", "5.0.0.0", "9.9.9.9"}));
+}
+
+TEST_F(BatchWindowTest, ClearEmptiesTheMemo) {
+    Start("batch-clear");
+    BatchWindow batch;
+    batch.Query("1.2.4.0");
+    batch.Press(batch.clear);
+    EXPECT_EQ(TextOf(batch.memo), "");
+}
+
+TEST_F(BatchWindowTest, CancelAndCloseHideTheWindowAndBringTheMainWindowBack) {
+    Start("batch-cancel");
+    EXPECT_FALSE(IsWindowVisible(main_)) << "the batch window takes the main window's place";
+    BatchWindow batch;
+    batch.Query("1.2.4.0");
+    Click(batch.cancel);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_); }));
+    EXPECT_FALSE(IsWindowVisible(batch.window));
+
+    ChooseMenu(main_, kFileBatch);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(batch.window); }));
+    EXPECT_EQ(TextOf(batch.memo), "1.2.4.0 中国北京 电信") << "the memo keeps its lines while hidden";
+    SetForegroundWindow(batch.window);
+    ui::Press(VK_F4, VK_MENU);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+}
+
+TEST_F(BatchWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
+    StartProgram("batch-tray");
+    HideMainWindowToTray();
+    ChooseTrayMenu(kTrayBatch);
+    BatchWindow batch;
+    ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
+    Click(batch.cancel);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(batch.window); }));
+    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }, 500ms));
+}
+
+TEST_F(BatchWindowTest, TrayMenuWhileShownTakesTheMainWindowsPlaceUntilHidden) {
+    StartProgram("batch-tray-shown");
+    ChooseTrayMenu(kTrayBatch);
+    BatchWindow batch;
+    ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
+    EXPECT_FALSE(IsWindowVisible(main_));
+    Click(batch.cancel);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+}
+
+TEST_F(BatchWindowTest, TrayClickHidesTheBatchWindowAndBringsTheMainWindowBack) {
+    Start("batch-tray-click");
+    HWND batch = FindTopWindow(L"TForm2");
+    ClickTrayIcon();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch); }));
+}
+
+TEST_F(BatchWindowTest, SaveWritesExactlyTheMemoTextInGbkWithCrLf) {
+    Start("batch-save");
+    BatchWindow batch;
+    std::string shown = batch.Query(Lines({"1.2.4.0", "", "200.1.2.3"}));
+    fs::path path = SavePath(L"IP\u8D44\u6599-new.txt");
+    Click(batch.save);
+    ChooseSavePath(path.wstring());
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(path); }));
+    EXPECT_EQ(FileBytes(path), shown);
+    EXPECT_EQ(FileBytes(path), "1.2.4.0 \xD6\xD0\xB9\xFA\xB1\xB1\xBE\xA9 \xB5\xE7\xD0\xC5\r\n"
+                               " \xB1\xBE\xB5\xD8\xB1\xA3\xC1\xF4\r\n"
+                               "200.1.2.3 \xD4\xDD\xCE\xDE\xB8\xC3IP\xB5\xC4\xCA\xFD\xBE\xDD\xBC\xCD\xC2\xBC");
+}
+
+TEST_F(BatchWindowTest, SaveOverAnExistingFileAsksAndWritesOnlyOnYes) {
+    Start("batch-overwrite");
+    BatchWindow batch;
+    batch.Query("1.2.4.0");
+    fs::path path = SavePath(L"existing.txt");
+    std::ofstream(path, std::ios::binary) << "old";
+
+    Click(batch.save);
+    ChooseSavePath(path.wstring());
+    HWND question = ShownDialog();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(TextOf(question), "提示");
+    EXPECT_EQ(MessageOf(question), Narrow(path.wstring()) + "\r\n文件已存在，是否替换？");
+    AnswerBox(question, IDNO);
+    Click(batch.memo);
+    EXPECT_EQ(FileBytes(path), "old");
+
+    Click(batch.save);
+    ChooseSavePath(path.wstring());
+    AnswerBox(ShownDialog(), IDYES);
+    Click(batch.memo);
+    EXPECT_EQ(FileBytes(path), "1.2.4.0 \xD6\xD0\xB9\xFA\xB1\xB1\xBE\xA9 \xB5\xE7\xD0\xC5");
+}
+
+TEST_F(BatchWindowTest, FailedSaveIsToldWithThePathAndKeepsTheOldFile) {
+    Start("batch-failsave");
+    BatchWindow batch;
+    batch.Query("1.2.4.0");
+    fs::path path = SavePath(L"held.txt");
+    std::ofstream(path, std::ios::binary) << "old";
+    // Another program holds the file open without sharing it.
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    Click(batch.save);
+    ChooseSavePath(path.wstring());
+    AnswerBox(ShownDialog(), IDYES);
+    HWND failure = ShownDialog();
+    ASSERT_NE(failure, nullptr) << "a failed save must be told";
+    EXPECT_TRUE(MessageOf(failure).starts_with(Narrow(path.wstring()) + "\r\n文件保存失败：")) << MessageOf(failure);
+    SaveScreenshot(failure, ScreenshotPath("batch-save-failed"));
+    AnswerBox(failure, IDOK);
+    CloseHandle(holder);
+    EXPECT_EQ(FileBytes(path), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 1) << "no new file stays behind";
+}
