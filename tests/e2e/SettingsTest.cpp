@@ -53,7 +53,7 @@ TEST_F(SettingsTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
 
 TEST_F(SettingsTest, StartWithWindowsWritesAndDeletesTheRunValue) {
     WatchBoxes main;
-    std::string quoted = "\"" + Narrow(quorvik_.folder.Exe()) + "\"";
+    std::string quoted = Narrow(L"\"" + quorvik_.folder.Exe() + L"\"");
     ChooseMenu(main.window, kStartWithWindows);
     EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
     ChooseMenu(main.window, kStartWithWindows);
