@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "gui/ByteView.h"
@@ -38,3 +40,12 @@ private:
         if (view.U8(area) == 1 || view.U8(area) == 2) ++(view.U24(area + 1) == 0 ? areaToZero : areaRedirect);
     }
 };
+
+// The writer takes every path that reads a text: each must occur.
+inline void ExpectEveryPathUsed(const RedirectionCensus& census) {
+    EXPECT_GT(census.inlineCountry, 0);
+    EXPECT_GT(census.countryRedirect, 0);
+    EXPECT_GT(census.placeToInlineBlock, 0);
+    EXPECT_GT(census.placeToMode2Block, 0);
+    EXPECT_GT(census.areaRedirect, 0);
+}
