@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 #include "gui/Win32Text.h"
 
 namespace {

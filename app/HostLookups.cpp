@@ -11,47 +11,47 @@ const int kAnswerSize = MAXGETHOSTSTRUCT;
 // anything pointing elsewhere is not read.
 class AnswerArea {
 public:
-    explicit AnswerArea(const char* area) : area_(area) {}
+    explicit AnswerArea(const char* area) : FArea(area) {}
 
     bool Holds(const void* pointer, size_t length) const {
         auto* p = static_cast<const char*>(pointer);
-        return p >= area_ && p <= area_ + kAnswerSize && length <= size_t(area_ + kAnswerSize - p);
+        return p >= FArea && p <= FArea + kAnswerSize && length <= size_t(FArea + kAnswerSize - p);
     }
 
     THostLookups::Answer Read() const {
         THostLookups::Answer answer;
-        auto* host = reinterpret_cast<const hostent*>(area_);
+        auto* host = reinterpret_cast<const hostent*>(FArea);
         if (!Holds(host->h_addr_list, sizeof(char*)) || !Holds(host->h_addr_list[0], 4)) return answer;
         auto* bytes = reinterpret_cast<const unsigned char*>(host->h_addr_list[0]);
         answer.Resolved = true;
         answer.Address = std::to_string(bytes[0]) + "." + std::to_string(bytes[1]) + "." +
                          std::to_string(bytes[2]) + "." + std::to_string(bytes[3]);
         if (Holds(host->h_name, 1))
-            answer.OfficialName.assign(host->h_name, strnlen(host->h_name, area_ + kAnswerSize - host->h_name));
+            answer.OfficialName.assign(host->h_name, strnlen(host->h_name, FArea + kAnswerSize - host->h_name));
         return answer;
     }
 
 private:
-    const char* area_;
+    const char* FArea;
 };
 }  // namespace
 
 void THostLookups::Start(HWND window, UINT message, const std::string& host) {
     auto area = std::make_unique<char[]>(kAnswerSize);
     HANDLE request = WSAAsyncGetHostByName(window, message, host.c_str(), area.get(), kAnswerSize);
-    if (request) pending_[request] = std::move(area);
+    if (request) FPending[request] = std::move(area);
 }
 
 std::optional<THostLookups::Answer> THostLookups::Finish(WPARAM request, LPARAM result) {
-    auto found = pending_.find(reinterpret_cast<HANDLE>(request));
-    if (found == pending_.end()) return std::nullopt;
+    auto found = FPending.find(reinterpret_cast<HANDLE>(request));
+    if (found == FPending.end()) return std::nullopt;
     std::unique_ptr<char[]> area = std::move(found->second);
-    pending_.erase(found);
+    FPending.erase(found);
     if (WSAGETASYNCERROR(result) != 0) return Answer();
     return AnswerArea(area.get()).Read();
 }
 
 void THostLookups::CancelAll() {
-    for (auto& [request, area] : pending_) WSACancelAsyncRequest(request);
-    pending_.clear();
+    for (auto& [request, area] : FPending) WSACancelAsyncRequest(request);
+    FPending.clear();
 }

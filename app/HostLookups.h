@@ -27,5 +27,5 @@ public:
     void CancelAll();
 
 private:
-    std::map<HANDLE, std::unique_ptr<char[]>> pending_;
+    std::map<HANDLE, std::unique_ptr<char[]>> FPending;
 };

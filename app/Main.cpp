@@ -22,9 +22,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.Initialize();
     Application.SetTitle("Quorvik");
     Form1 = Application.CreateForm<TForm1>();
-    Form2 = Application.CreateForm<TForm2>();
-    Form3 = Application.CreateForm<TForm3>();
-    Form4 = Application.CreateForm<TForm4>();
+    Form2 = Application.CreateForm<TForm2>(*Form1);
+    Form3 = Application.CreateForm<TForm3>(*Form1);
+    Form4 = Application.CreateForm<TForm4>(*Form1);
     Application.Run();
 
     CloseHandle(instanceMutex);

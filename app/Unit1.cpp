@@ -7,13 +7,12 @@
 #include "app/ProgramPaths.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
-#include "forms/StayOnTop.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "gui/Application.h"
-#include "gui/Exception.h"
-#include "gui/GbkText.h"
+#include "base/Exception.h"
+#include "base/GbkText.h"
 #include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
 #include "skin/win32/ProgramResource.h"
@@ -158,6 +157,22 @@ void TForm1::StayOnTop(bool onTop, UINT flags) {
     TBounds bounds = Bounds();
     SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, bounds.Left, bounds.Top, bounds.Width,
                  bounds.Height, flags);
+}
+
+bool TForm1::ReturnsToMainWindow() const { return ReturnToMainWindow; }
+
+std::string TForm1::DatabasePath() const { return ::DatabasePath(); }
+
+void TForm1::LowerMainWindow() {
+    if (!N3.Checked()) return;
+    SuspendTopMost = true;
+    StayOnTop(false);
+}
+
+void TForm1::RaiseMainWindow() {
+    if (!N3.Checked()) return;
+    SuspendTopMost = false;
+    StayOnTop(true);
 }
 
 void TForm1::N8Click() {

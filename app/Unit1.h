@@ -1,5 +1,6 @@
 #pragma once
 #include "app/HostLookups.h"
+#include "forms/MainWindowLink.h"
 #include "gui/Button.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
@@ -16,7 +17,7 @@ const UINT WM_HOSTRESOLVED = WM_USER + 100;
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
-class TForm1 : public TForm {
+class TForm1 : public TForm, public TMainWindowLink {
 public:
     TForm1();
 
@@ -94,6 +95,13 @@ public:
 
     // Puts the main window into or out of the topmost band at its own bounds.
     void StayOnTop(bool onTop, UINT flags = 0);
+
+    // What the auxiliary windows ask of the main window.
+    bool ReturnsToMainWindow() const override;
+    void ShowMainWindow() override { Show(); }
+    void LowerMainWindow() override;
+    void RaiseMainWindow() override;
+    std::string DatabasePath() const override;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,6 @@
 #include "app/WatchText.h"
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 namespace {
 const size_t kShownAddressBytes = 30;

@@ -1,6 +1,6 @@
 #include "forms/BatchLines.h"
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 std::string AnnotateLines(std::string_view text, const TLineAnnotation& annotate) {
     std::string result;

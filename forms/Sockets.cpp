@@ -6,11 +6,11 @@
 
 TWinsockUse::TWinsockUse(WORD version) {
     WSADATA data;
-    started_ = WSAStartup(version, &data) == 0;
+    FStarted = WSAStartup(version, &data) == 0;
 }
 
 TWinsockUse::~TWinsockUse() {
-    if (started_) WSACleanup();
+    if (FStarted) WSACleanup();
 }
 
 std::string TUdpSocket::LocalHostName() const {

@@ -12,10 +12,10 @@ public:
     TWinsockUse(const TWinsockUse&) = delete;
     TWinsockUse& operator=(const TWinsockUse&) = delete;
 
-    bool Started() const { return started_; }
+    bool Started() const { return FStarted; }
 
 private:
-    bool started_;
+    bool FStarted;
 };
 
 // The UDP socket of the local information window; it never opens and only

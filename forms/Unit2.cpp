@@ -1,12 +1,10 @@
 #include "forms/Unit2.h"
 
-#include "app/ProgramPaths.h"
-#include "app/Unit1.h"
 #include "forms/BatchLines.h"
 #include "gui/Application.h"
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "gui/Files.h"
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 #include "locdb/LocationLookup.h"
 
 TForm2* Form2 = nullptr;
@@ -17,14 +15,15 @@ const char kMemoHint[] =
 const char kCaption[] = "提示";
 }  // namespace
 
-TForm2::TForm2()
+TForm2::TForm2(TMainWindowLink& mainWindow)
     : TForm({.ClassName = L"TForm2",
              .Caption = "批量查询",
              .ClientWidth = 310,
              .ClientHeight = 248,
              .BorderStyle = TBorderStyle::ToolWindow,
              .Position = TPosition::MainFormCenter,
-             .OwnedByDesktop = true}) {
+             .OwnedByDesktop = true}),
+      FMainWindow(mainWindow) {
     CreateControls();
     BindEvents();
     Created();
@@ -62,7 +61,7 @@ void TForm2::FormCreate() {
 void TForm2::Button1Click() {
     std::string text = memo1.Text();
     if (text.empty()) return;
-    std::string databasePath = DatabasePath();
+    std::string databasePath = FMainWindow.DatabasePath();
     std::string annotated = AnnotateLines(text, [&](const std::string& line) {
         return line + " " + LocationOrNoData(LookUpLocation(databasePath, TrimText(line)));
     });
@@ -90,5 +89,5 @@ void TForm2::SaveResults(const std::string& path) {
 }
 
 void TForm2::FormHide() {
-    if (ReturnToMainWindow) Form1->Show();
+    if (FMainWindow.ReturnsToMainWindow()) FMainWindow.ShowMainWindow();
 }

@@ -2,6 +2,7 @@
 #include "gui/Button.h"
 #include "gui/Dialogs.h"
 #include "gui/Edit.h"
+#include "forms/MainWindowLink.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
 
@@ -9,7 +10,7 @@
 // place with its location, and saved to a text file.
 class TForm2 : public TForm {
 public:
-    TForm2();
+    explicit TForm2(TMainWindowLink& mainWindow);
 
     TGroupBox GroupBox1;
     TMemo memo1;
@@ -28,6 +29,7 @@ public:
     void FormHide();
 
 private:
+    TMainWindowLink& FMainWindow;
     void CreateControls();
     void BindEvents();
     void SaveResults(const std::string& path);

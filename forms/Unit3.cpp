@@ -2,10 +2,8 @@
 
 #include <winsock2.h>
 
-#include "app/Unit1.h"
 #include "forms/LocalReport.h"
 #include "forms/MacAddress.h"
-#include "forms/StayOnTop.h"
 
 TForm3* Form3 = nullptr;
 
@@ -13,13 +11,14 @@ namespace {
 const WORD kWinsock11 = MAKEWORD(1, 1);
 }
 
-TForm3::TForm3()
+TForm3::TForm3(TMainWindowLink& mainWindow)
     : TForm({.ClassName = L"TForm3",
              .Caption = "本机信息",
              .ClientWidth = 236,
              .ClientHeight = 207,
              .BorderStyle = TBorderStyle::ToolWindow,
-             .Position = TPosition::MainFormCenter}) {
+             .Position = TPosition::MainFormCenter}),
+      FMainWindow(mainWindow) {
     CreateControls();
     BindEvents();
     Created();
@@ -44,7 +43,7 @@ void TForm3::ShowLocalInformation() {
     AddAddressLines();
     Memo1.Add("主机名：" + UdpSocket1.LocalHostName());
     Memo1.Add("本机MAC:" + QueryMacAddress());
-    LowerMainWindow();
+    FMainWindow.LowerMainWindow();
     Show();
 }
 
@@ -67,8 +66,8 @@ void TForm3::AddAddressLines() {
 
 void TForm3::Button1Click() { Close(); }
 
-void TForm3::FormClose() { RaiseMainWindow(); }
+void TForm3::FormClose() { FMainWindow.RaiseMainWindow(); }
 
 void TForm3::FormHide() {
-    if (ReturnToMainWindow) Form1->Show();
+    if (FMainWindow.ReturnsToMainWindow()) FMainWindow.ShowMainWindow();
 }

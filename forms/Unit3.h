@@ -2,6 +2,7 @@
 #include "forms/Sockets.h"
 #include "gui/Button.h"
 #include "gui/Edit.h"
+#include "forms/MainWindowLink.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
 
@@ -9,7 +10,7 @@
 // count, the host name and a MAC address.
 class TForm3 : public TForm {
 public:
-    TForm3();
+    explicit TForm3(TMainWindowLink& mainWindow);
 
     TPanel Panel1;
     TMemo Memo1;
@@ -24,6 +25,7 @@ public:
     void FormHide();
 
 private:
+    TMainWindowLink& FMainWindow;
     void CreateControls();
     void BindEvents();
     void AddAddressLines();

@@ -1,6 +1,5 @@
 #include "forms/Unit4.h"
 
-#include "forms/StayOnTop.h"
 
 TForm4* Form4 = nullptr;
 
@@ -15,14 +14,15 @@ const TFont kVersionFont = {.Name = "黑体", .Height = -12, .Charset = GB2312_C
 const TFont kMakerFont = {.Name = "黑体", .Height = -12, .Color = kBlack};
 }  // namespace
 
-TForm4::TForm4()
+TForm4::TForm4(TMainWindowLink& mainWindow)
     : TForm({.ClassName = L"TForm4",
              .Caption = "关于...",
              .ClientWidth = 286,
              .ClientHeight = 191,
              .BorderStyle = TBorderStyle::ToolWindow,
              .StayOnTop = true,
-             .Position = TPosition::MainFormCenter}) {
+             .Position = TPosition::MainFormCenter}),
+      FMainWindow(mainWindow) {
     CreateControls();
     BindEvents();
     Created();
@@ -62,4 +62,4 @@ void TForm4::BindEvents() {
 
 void TForm4::CloseClick() { Close(); }
 
-void TForm4::FormClose() { RaiseMainWindow(); }
+void TForm4::FormClose() { FMainWindow.RaiseMainWindow(); }

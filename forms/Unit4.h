@@ -1,4 +1,5 @@
 #pragma once
+#include "forms/MainWindowLink.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
 #include "gui/Label.h"
@@ -7,7 +8,7 @@
 // the maker. Almost any click closes it.
 class TForm4 : public TForm {
 public:
-    TForm4();
+    explicit TForm4(TMainWindowLink& mainWindow);
 
     TGroupBox GroupBox1;
     TLabel Label1;
@@ -21,6 +22,7 @@ public:
     void FormClose();
 
 private:
+    TMainWindowLink& FMainWindow;
     void CreateControls();
     void BindEvents();
 };

@@ -12,7 +12,7 @@ TApplication Application;
 // carries the taskbar button and is the owner of every form.
 class TApplication::Window : public TWinControl {
 public:
-    explicit Window(TApplication& application) : application_(application) {
+    explicit Window(TApplication& application) : FApplication(application) {
         int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
         CreateTopLevel(nullptr,
                        {L"TApplication", nullptr, WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
@@ -31,46 +31,46 @@ protected:
         }
         switch (message) {
         case WM_ACTIVATEAPP:
-            if (!wParam) CallEvent(application_.OnDeactivate, &application_);
+            if (!wParam) CallEvent(FApplication.OnDeactivate, &FApplication);
             break;
         case WM_CLOSE:
-            if (TForm* main = application_.MainForm()) main->Close();
+            if (TForm* main = FApplication.MainForm()) main->Close();
             return 0;
         }
         return TWinControl::WndProc(message, wParam, lParam);
     }
 
 private:
-    TApplication& application_;
+    TApplication& FApplication;
 };
 
 TApplication::TApplication() = default;
 
 TApplication::~TApplication() { DestroyForms(); }
 
-void TApplication::Initialize() { window_ = std::make_unique<Window>(*this); }
+void TApplication::Initialize() { FWindow = std::make_unique<Window>(*this); }
 
-HWND TApplication::Handle() const { return window_ ? window_->Handle() : nullptr; }
+HWND TApplication::Handle() const { return FWindow ? FWindow->Handle() : nullptr; }
 
-void TApplication::SetTitle(const std::string& title) { window_->SetText(title); }
+void TApplication::SetTitle(const std::string& title) { FWindow->SetText(title); }
 
 void TApplication::Run() {
-    if (mainForm_ && ShowMainForm) mainForm_->Show();
-    while (!terminated_ && HandleMessage()) {
+    if (FMainForm && ShowMainForm) FMainForm->Show();
+    while (!FTerminated && HandleMessage()) {
     }
     DestroyForms();
 }
 
 void TApplication::DestroyForms() {
-    while (!forms_.empty()) {
-        forms_.back()->DoDestroy();
-        forms_.pop_back();
+    while (!FForms.empty()) {
+        FForms.back()->DoDestroy();
+        FForms.pop_back();
     }
-    mainForm_ = nullptr;
+    FMainForm = nullptr;
 }
 
 void TApplication::Terminate() {
-    terminated_ = true;
+    FTerminated = true;
     PostQuitMessage(0);
 }
 
@@ -85,7 +85,7 @@ void TApplication::Dispatch(MSG& message) {
 bool TApplication::HandleMessage() {
     MSG message;
     if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-        terminated_ = true;
+        FTerminated = true;
         return false;
     }
     Dispatch(message);
@@ -96,7 +96,7 @@ void TApplication::ProcessMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            terminated_ = true;
+            FTerminated = true;
             return;
         }
         Dispatch(message);
@@ -113,10 +113,10 @@ void TApplication::SetHintPause(int milliseconds) { THintWindow::Instance().SetP
 
 int TApplication::HookMainWindow(TWindowHook hook) {
     static int nextHook = 1;
-    window_->hooks[nextHook] = std::move(hook);
+    FWindow->hooks[nextHook] = std::move(hook);
     return nextHook++;
 }
 
 void TApplication::UnhookMainWindow(int hook) {
-    if (window_) window_->hooks.erase(hook);
+    if (FWindow) FWindow->hooks.erase(hook);
 }

@@ -26,21 +26,21 @@ public:
     void SetTitle(const std::string& title);
 
     // Creates a form; the first one becomes the main form.
-    template <class Form>
-    Form* CreateForm() {
-        auto form = std::make_unique<Form>();
+    template <class Form, class... Args>
+    Form* CreateForm(Args&&... args) {
+        auto form = std::make_unique<Form>(std::forward<Args>(args)...);
         Form* created = form.get();
-        forms_.push_back(std::move(form));
-        if (!mainForm_) mainForm_ = created;
+        FForms.push_back(std::move(form));
+        if (!FMainForm) FMainForm = created;
         return created;
     }
-    TForm* MainForm() const { return mainForm_; }
+    TForm* MainForm() const { return FMainForm; }
 
     // Shows the main form and runs the message loop until Terminate; then
     // destroys the forms, the main form last.
     void Run();
     void Terminate();
-    bool Terminated() const { return terminated_; }
+    bool Terminated() const { return FTerminated; }
     void ProcessMessages();
     bool HandleMessage();
 
@@ -59,10 +59,10 @@ private:
     void Dispatch(MSG& message);
     void DestroyForms();
 
-    std::unique_ptr<Window> window_;
-    std::vector<std::unique_ptr<TForm>> forms_;
-    TForm* mainForm_ = nullptr;
-    bool terminated_ = false;
+    std::unique_ptr<Window> FWindow;
+    std::vector<std::unique_ptr<TForm>> FForms;
+    TForm* FMainForm = nullptr;
+    bool FTerminated = false;
 };
 
 extern TApplication Application;

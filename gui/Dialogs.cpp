@@ -16,7 +16,7 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
 bool TSaveDialog::Execute(HWND owner) {
     // Bars become the NULs between the filter's pieces, after widening, since
     // a GBK second byte can be a bar.
-    std::wstring filter = Widen(filter_) + L'|';
+    std::wstring filter = Widen(FFilter) + L'|';
     for (wchar_t& c : filter)
         if (c == L'|') c = L'\0';
     std::wstring fileName = Widen(FileName);

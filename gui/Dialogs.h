@@ -14,7 +14,7 @@ public:
         std::string FileName;  // initial file name, GBK
         std::string Filter;    // "description|pattern|description|pattern..."
     };
-    explicit TSaveDialog(Args args) : FileName(std::move(args.FileName)), filter_(std::move(args.Filter)) {}
+    explicit TSaveDialog(Args args) : FileName(std::move(args.FileName)), FFilter(std::move(args.Filter)) {}
 
     // Runs the dialog modally over owner; false when the user cancels.
     bool Execute(HWND owner);
@@ -22,5 +22,5 @@ public:
     std::string FileName;  // the chosen path after Execute
 
 private:
-    std::string filter_;
+    std::string FFilter;
 };

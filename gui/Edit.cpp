@@ -21,7 +21,7 @@ void ActivateInputMethod(const std::wstring& description) {
 }  // namespace
 
 void TEdit::Create(TWinControl& parent, const Args& args) {
-    parentColor_ = args.ParentColor;
+    FParentColor = args.ParentColor;
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TEdit", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
 }
@@ -33,7 +33,7 @@ LRESULT TEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 HBRUSH TEdit::ControlColor(HDC dc) {
     TWinControl::ControlColor(dc);
-    if (!parentColor_) return nullptr;
+    if (!FParentColor) return nullptr;
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);
 }

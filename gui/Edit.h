@@ -24,7 +24,7 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
 
 private:
-    bool parentColor_ = false;
+    bool FParentColor = false;
 };
 
 // Multi-line edit box; its text is lines joined by CR LF.

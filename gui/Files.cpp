@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "gui/Win32Text.h"
 
 namespace {

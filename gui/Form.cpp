@@ -31,7 +31,7 @@ RECT CenteredIn(const RECT& area, int width, int height) {
 }
 }  // namespace
 
-TForm::TForm(const Args& args) : position_(args.Position) {
+TForm::TForm(const Args& args) : FPosition(args.Position) {
     RECT frame = {0, 0, args.ClientWidth, args.ClientHeight};
     AdjustWindowRectEx(&frame, StyleOf(args), FALSE, ExStyleOf(args));
     HWND owner = args.OwnedByDesktop ? GetDesktopWindow() : Application.Handle();
@@ -59,7 +59,7 @@ void TForm::PlaceOnScreen() {
     GetWindowRect(Handle(), &window);
     RECT area;
     TForm* main = Application.MainForm();
-    if (position_ == TPosition::MainFormCenter && main && main != this)
+    if (FPosition == TPosition::MainFormCenter && main && main != this)
         GetWindowRect(main->Handle(), &area);
     else
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -68,8 +68,8 @@ void TForm::PlaceOnScreen() {
 }
 
 void TForm::Show() {
-    if (!placed_ || position_ == TPosition::MainFormCenter) PlaceOnScreen();
-    placed_ = true;
+    if (!FPlaced || FPosition == TPosition::MainFormCenter) PlaceOnScreen();
+    FPlaced = true;
     bool wasVisible = Visible();
     // The main form brings the taskbar button with it.
     if (IsMainForm() && !IsWindowVisible(Application.Handle())) ShowWindow(Application.Handle(), SW_SHOWNOACTIVATE);
@@ -144,9 +144,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            if (focus && IsChild(Handle(), focus)) focused_ = focus;
+            if (focus && IsChild(Handle(), focus)) FFocused = focus;
         } else if (!HIWORD(wParam)) {
-            HWND target = focused_ && IsWindow(focused_) ? focused_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+            HWND target = FFocused && IsWindow(FFocused) ? FFocused : GetNextDlgTabItem(Handle(), nullptr, FALSE);
             if (target) ::SetFocus(target);
             return 0;
         }

@@ -58,7 +58,7 @@ private:
     void PlaceOnScreen();
     bool HandleMenuCommand(WPARAM wParam, LPARAM lParam);
 
-    TPosition position_;
-    bool placed_ = false;
-    HWND focused_ = nullptr;
+    TPosition FPosition;
+    bool FPlaced = false;
+    HWND FFocused = nullptr;
 };

@@ -15,12 +15,12 @@ THintWindow& THintWindow::Instance() {
 THintWindow::THintWindow() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    handle_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+    FHandle = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
-    SendMessageW(handle_, TTM_SETMAXTIPWIDTH, 0, kMaxWidth);
-    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePause);
+    SendMessageW(FHandle, TTM_SETMAXTIPWIDTH, 0, kMaxWidth);
+    SendMessageW(FHandle, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePause);
 }
 
 void THintWindow::AddTool(HWND control) {
@@ -30,10 +30,10 @@ void THintWindow::AddTool(HWND control) {
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(handle_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(FHandle, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void THintWindow::SetPause(int milliseconds) {
-    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_INITIAL, milliseconds);
-    SendMessageW(handle_, TTM_SETDELAYTIME, TTDT_RESHOW, milliseconds);
+    SendMessageW(FHandle, TTM_SETDELAYTIME, TTDT_INITIAL, milliseconds);
+    SendMessageW(FHandle, TTM_SETDELAYTIME, TTDT_RESHOW, milliseconds);
 }

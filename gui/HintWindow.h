@@ -13,5 +13,5 @@ public:
 
 private:
     THintWindow();
-    HWND handle_;
+    HWND FHandle;
 };

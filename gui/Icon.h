@@ -12,8 +12,8 @@ public:
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
 
-    HICON Handle() const { return handle_; }
-    bool Empty() const { return handle_ == nullptr; }
+    HICON Handle() const { return FHandle; }
+    bool Empty() const { return FHandle == nullptr; }
     // Takes a copy of the given icon.
     void Assign(HICON icon);
     void Assign(const TIcon& icon) { Assign(icon.Handle()); }
@@ -21,7 +21,7 @@ public:
     std::function<void()> OnChange;
 
 private:
-    HICON handle_ = nullptr;
+    HICON FHandle = nullptr;
 };
 
 // A numbered list of icons, each a copy owned by the list.
@@ -32,10 +32,10 @@ public:
     TImageList(const TImageList&) = delete;
     TImageList& operator=(const TImageList&) = delete;
 
-    int Count() const { return int(icons_.size()); }
+    int Count() const { return int(FIcons.size()); }
     void Add(HICON icon);
     void GetIcon(int index, TIcon& icon) const;
 
 private:
-    std::vector<HICON> icons_;
+    std::vector<HICON> FIcons;
 };

@@ -1,7 +1,7 @@
 #include "gui/Label.h"
 
 void TLabel::Create(TWinControl& parent, const Args& args) {
-    transparent_ = args.Transparent;
+    FTransparent = args.Transparent;
     CreateChild(parent, {L"TLabel", L"STATIC", SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX, 0, args.Bounds},
                 false);
     SetText(args.Caption);
@@ -13,7 +13,7 @@ void TLabel::Command(WORD notifyCode) {
 
 HBRUSH TLabel::ControlColor(HDC dc) {
     TWinControl::ControlColor(dc);
-    if (!transparent_) return nullptr;
+    if (!FTransparent) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }

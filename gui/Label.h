@@ -20,5 +20,5 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
 
 private:
-    bool transparent_ = false;
+    bool FTransparent = false;
 };

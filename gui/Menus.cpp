@@ -15,11 +15,11 @@ std::map<UINT, TMenuItem*>& ItemsByCommand() {
 }  // namespace
 
 TMenuItem::TMenuItem(std::string caption, bool checked)
-    : caption_(std::move(caption)), checked_(checked), command_(nextCommand++) {
-    ItemsByCommand()[command_] = this;
+    : FCaption(std::move(caption)), FChecked(checked), FCommand(nextCommand++) {
+    ItemsByCommand()[FCommand] = this;
 }
 
-TMenuItem::~TMenuItem() { ItemsByCommand().erase(command_); }
+TMenuItem::~TMenuItem() { ItemsByCommand().erase(FCommand); }
 
 TMenuItem* TMenuItem::FromCommand(UINT command) {
     auto found = ItemsByCommand().find(command);
@@ -28,53 +28,53 @@ TMenuItem* TMenuItem::FromCommand(UINT command) {
 
 TMenuItem* TMenuItem::FromSubmenu(HMENU submenu) {
     for (auto& [command, item] : ItemsByCommand())
-        if (item->submenu_ == submenu) return item;
+        if (item->FSubmenu == submenu) return item;
     return nullptr;
 }
 
-void TMenuItem::Add(std::initializer_list<TMenuItem*> items) { items_.insert(items_.end(), items); }
+void TMenuItem::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
 
 void TMenuItem::SetChecked(bool checked) {
-    checked_ = checked;
-    if (owner_) CheckMenuItem(owner_, command_, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    FChecked = checked;
+    if (FOwner) CheckMenuItem(FOwner, FCommand, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TMenuItem::AppendTo(HMENU menu) {
-    owner_ = menu;
-    std::wstring caption = Widen(caption_);
-    if (!items_.empty()) {
-        submenu_ = CreatePopupMenu();
-        for (TMenuItem* item : items_) item->AppendTo(submenu_);
+    FOwner = menu;
+    std::wstring caption = Widen(FCaption);
+    if (!FItems.empty()) {
+        FSubmenu = CreatePopupMenu();
+        for (TMenuItem* item : FItems) item->AppendTo(FSubmenu);
     }
     MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
-    info.wID = command_;
+    info.wID = FCommand;
     info.dwTypeData = caption.data();
-    info.fState = (checked_ ? MFS_CHECKED : 0) | (Default ? MFS_DEFAULT : 0);
-    info.hSubMenu = submenu_;
+    info.fState = (FChecked ? MFS_CHECKED : 0) | (Default ? MFS_DEFAULT : 0);
+    info.hSubMenu = FSubmenu;
     InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
-void TMenu::Add(std::initializer_list<TMenuItem*> items) { items_.insert(items_.end(), items); }
+void TMenu::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
 
 HMENU TMenu::Build(HMENU menu) {
-    for (TMenuItem* item : items_) item->AppendTo(menu);
+    for (TMenuItem* item : FItems) item->AppendTo(menu);
     return menu;
 }
 
 HMENU TMainMenu::Handle() {
-    if (!handle_) handle_ = Build(CreateMenu());
-    return handle_;
+    if (!FHandle) FHandle = Build(CreateMenu());
+    return FHandle;
 }
 
 TPopupMenu::~TPopupMenu() {
-    if (handle_) DestroyMenu(handle_);
+    if (FHandle) DestroyMenu(FHandle);
 }
 
 void TPopupMenu::Popup(int x, int y, HWND owner) {
-    if (!handle_) handle_ = Build(CreatePopupMenu());
+    if (!FHandle) FHandle = Build(CreatePopupMenu());
     CallEvent(OnPopup, this);
-    UINT command = TrackPopupMenu(handle_, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    UINT command = TrackPopupMenu(FHandle, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     if (TMenuItem* item = TMenuItem::FromCommand(command)) item->Click();
 }

@@ -16,13 +16,13 @@ public:
     TMenuItem(const TMenuItem&) = delete;
     TMenuItem& operator=(const TMenuItem&) = delete;
 
-    const std::string& Caption() const { return caption_; }
-    bool Checked() const { return checked_; }
+    const std::string& Caption() const { return FCaption; }
+    bool Checked() const { return FChecked; }
     void SetChecked(bool checked);
     bool Default = false;
 
     void Add(std::initializer_list<TMenuItem*> items);
-    const std::vector<TMenuItem*>& Items() const { return items_; }
+    const std::vector<TMenuItem*>& Items() const { return FItems; }
     void Click() { CallEvent(OnClick, this); }
 
     TNotifyEvent OnClick;
@@ -35,24 +35,24 @@ private:
     friend class TMenu;
     void AppendTo(HMENU menu);
 
-    std::string caption_;
-    bool checked_;
-    UINT command_;
-    HMENU owner_ = nullptr;
-    HMENU submenu_ = nullptr;
-    std::vector<TMenuItem*> items_;
+    std::string FCaption;
+    bool FChecked;
+    UINT FCommand;
+    HMENU FOwner = nullptr;
+    HMENU FSubmenu = nullptr;
+    std::vector<TMenuItem*> FItems;
 };
 
 class TMenu : public TObject {
 public:
     void Add(std::initializer_list<TMenuItem*> items);
-    const std::vector<TMenuItem*>& Items() const { return items_; }
+    const std::vector<TMenuItem*>& Items() const { return FItems; }
 
 protected:
     HMENU Build(HMENU menu);
 
 private:
-    std::vector<TMenuItem*> items_;
+    std::vector<TMenuItem*> FItems;
 };
 
 // The menu bar of a form.
@@ -61,7 +61,7 @@ public:
     HMENU Handle();
 
 private:
-    HMENU handle_ = nullptr;
+    HMENU FHandle = nullptr;
 };
 
 // A context menu that opens at a screen point.
@@ -78,5 +78,5 @@ public:
     void Popup(int x, int y, HWND owner);
 
 private:
-    HMENU handle_ = nullptr;
+    HMENU FHandle = nullptr;
 };

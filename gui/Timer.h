@@ -10,7 +10,7 @@ public:
     TTimer(UINT interval, bool enabled);
     ~TTimer() override;
 
-    bool Enabled() const { return enabled_; }
+    bool Enabled() const { return FEnabled; }
     void SetEnabled(bool enabled);
 
     TNotifyEvent OnTimer;
@@ -18,7 +18,7 @@ public:
 private:
     void Update();
 
-    UINT interval_;
-    bool enabled_;
-    TUtilityWindow window_;
+    UINT FInterval;
+    bool FEnabled;
+    TUtilityWindow FWindow;
 };

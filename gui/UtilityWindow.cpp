@@ -14,25 +14,25 @@ void RegisterOnce(WNDPROC procedure) {
 }
 }  // namespace
 
-TUtilityWindow::TUtilityWindow(Handler handler) : handler_(std::move(handler)) {
+TUtilityWindow::TUtilityWindow(Handler handler) : FHandler(std::move(handler)) {
     RegisterOnce(WindowProc);
     // A top-level window rather than a message-only one: it must also see
     // broadcasts such as "TaskbarCreated" and end-of-session messages.
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+    FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TUtilityWindow::~TUtilityWindow() {
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
-    DestroyWindow(handle_);
+    SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
+    DestroyWindow(FHandle);
 }
 
 LRESULT CALLBACK TUtilityWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TUtilityWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->handler_) return DefWindowProcW(window, message, wParam, lParam);
+    if (!self || !self->FHandler) return DefWindowProcW(window, message, wParam, lParam);
     try {
-        return self->handler_(message, wParam, lParam);
+        return self->FHandler(message, wParam, lParam);
     } catch (...) {
         return 0;
     }

@@ -14,11 +14,11 @@ public:
     TUtilityWindow(const TUtilityWindow&) = delete;
     TUtilityWindow& operator=(const TUtilityWindow&) = delete;
 
-    HWND Handle() const { return handle_; }
+    HWND Handle() const { return FHandle; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    Handler handler_;
-    HWND handle_ = nullptr;
+    Handler FHandler;
+    HWND FHandle = nullptr;
 };

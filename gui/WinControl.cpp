@@ -22,7 +22,7 @@ std::map<std::wstring, WNDPROC>& BaseProcedures() {
 }  // namespace
 
 TWinControl::~TWinControl() {
-    if (handle_) DestroyWindow(handle_);
+    if (FHandle) DestroyWindow(FHandle);
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
@@ -55,18 +55,18 @@ WNDPROC TWinControl::RegisterClassOnce(const CreateArgs& args) {
 }
 
 void TWinControl::Create(HWND parentOrOwner, const CreateArgs& args) {
-    defaultProc_ = RegisterClassOnce(args);
+    FDefaultProc = RegisterClassOnce(args);
     CreateWindowExW(args.exStyle, args.className, L"", args.style, args.bounds.Left, args.bounds.Top,
                     args.bounds.Width, args.bounds.Height, parentOrOwner, nullptr,
                     GetModuleHandleW(nullptr), this);
 }
 
 void TWinControl::CreateChild(TWinControl& parent, const CreateArgs& args, bool showHint) {
-    parent_ = &parent;
+    FParent = &parent;
     Create(parent.Handle(), {args.className, args.baseClass, args.style | WS_CHILD | WS_VISIBLE,
                              args.exStyle, args.bounds, args.classStyle, args.background});
     SetFont(parent.Font());
-    if (showHint) THintWindow::Instance().AddTool(handle_);
+    if (showHint) THintWindow::Instance().AddTool(FHandle);
 }
 
 void TWinControl::CreateTopLevel(HWND owner, const CreateArgs& args, const TFont& font) {
@@ -78,7 +78,7 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT message, WPARAM wP
     auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        control->handle_ = window;
+        control->FHandle = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     }
     if (!control) {
@@ -94,13 +94,13 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT message, WPARAM wP
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        control->handle_ = nullptr;
+        control->FHandle = nullptr;
     }
     return result;
 }
 
 LRESULT TWinControl::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcW(defaultProc_, handle_, message, wParam, lParam);
+    return CallWindowProcW(FDefaultProc, FHandle, message, wParam, lParam);
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,42 +141,42 @@ LRESULT TWinControl::HandleNotify(NMHDR* header) {
     if (header->code != TTN_GETDISPINFOW) return 0;
     TWinControl* tool = FromHandle(reinterpret_cast<HWND>(header->idFrom));
     if (!tool) return 0;
-    tool->shownHint_ = WidenLines(tool->Hint);
-    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tool->shownHint_.data();
+    tool->FShownHint = WidenLines(tool->Hint);
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tool->FShownHint.data();
     return 1;
 }
 
 HBRUSH TWinControl::ControlColor(HDC dc) {
-    if (font_.Color != CLR_DEFAULT) SetTextColor(dc, font_.Color);
+    if (FFont.Color != CLR_DEFAULT) SetTextColor(dc, FFont.Color);
     return nullptr;
 }
 
 std::string TWinControl::Text() const {
-    int length = GetWindowTextLengthW(handle_);
+    int length = GetWindowTextLengthW(FHandle);
     std::wstring text(length + 1, L'\0');
-    text.resize(GetWindowTextW(handle_, text.data(), length + 1));
+    text.resize(GetWindowTextW(FHandle, text.data(), length + 1));
     return Narrow(text);
 }
 
-void TWinControl::SetText(std::string_view text) { SetWindowTextW(handle_, Widen(text).c_str()); }
+void TWinControl::SetText(std::string_view text) { SetWindowTextW(FHandle, Widen(text).c_str()); }
 
-bool TWinControl::Enabled() const { return IsWindowEnabled(handle_); }
+bool TWinControl::Enabled() const { return IsWindowEnabled(FHandle); }
 
-void TWinControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
+void TWinControl::SetEnabled(bool enabled) { EnableWindow(FHandle, enabled); }
 
-bool TWinControl::Showing() const { return IsWindowVisible(handle_); }
+bool TWinControl::Showing() const { return IsWindowVisible(FHandle); }
 
 TBounds TWinControl::Bounds() const {
     RECT rect;
-    GetWindowRect(handle_, &rect);
-    if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
-        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&rect), 2);
+    GetWindowRect(FHandle, &rect);
+    if (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(HWND_DESKTOP, GetParent(FHandle), reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void TWinControl::SetFont(const TFont& font) {
-    font_ = font;
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), TRUE);
+    FFont = font;
+    SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), TRUE);
 }
 
-void TWinControl::SetFocus() { ::SetFocus(handle_); }
+void TWinControl::SetFocus() { ::SetFocus(FHandle); }

@@ -25,8 +25,8 @@ public:
     TWinControl(const TWinControl&) = delete;
     TWinControl& operator=(const TWinControl&) = delete;
 
-    HWND Handle() const { return handle_; }
-    TWinControl* Parent() const { return parent_; }
+    HWND Handle() const { return FHandle; }
+    TWinControl* Parent() const { return FParent; }
     static TWinControl* FromHandle(HWND window);
 
     std::string Text() const;
@@ -35,7 +35,7 @@ public:
     void SetEnabled(bool enabled);
     bool Showing() const;
     TBounds Bounds() const;
-    const TFont& Font() const { return font_; }
+    const TFont& Font() const { return FFont; }
     void SetFont(const TFont& font);
     void SetFocus();
 
@@ -70,9 +70,9 @@ private:
     void Create(HWND parentOrOwner, const CreateArgs& args);
     LRESULT HandleNotify(NMHDR* header);
 
-    HWND handle_ = nullptr;
-    TWinControl* parent_ = nullptr;
-    WNDPROC defaultProc_ = DefWindowProcW;
-    TFont font_;
-    std::wstring shownHint_;
+    HWND FHandle = nullptr;
+    TWinControl* FParent = nullptr;
+    WNDPROC FDefaultProc = DefWindowProcW;
+    TFont FFont;
+    std::wstring FShownHint;
 };

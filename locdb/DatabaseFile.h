@@ -23,20 +23,20 @@ public:
     bool CreateMapping();
     bool MapView();
 
-    const uint8_t* View() const { return view_; }
-    uint64_t ViewSize() const { return viewSize_; }
+    const uint8_t* View() const { return FView; }
+    uint64_t ViewSize() const { return FViewSize; }
 
     // Unmaps the view, closes the mapping and then the file, each only if held.
     void Close();
 
 private:
 #ifdef _WIN32
-    void* file_ = nullptr;
-    void* mapping_ = nullptr;
+    void* FFile = nullptr;
+    void* FMapping = nullptr;
 #else
-    int file_ = -1;
+    int FFile = -1;
 #endif
-    uint64_t mappedSize_ = 0;
-    const uint8_t* view_ = nullptr;
-    uint64_t viewSize_ = 0;
+    uint64_t FMappedSize = 0;
+    const uint8_t* FView = nullptr;
+    uint64_t FViewSize = 0;
 };

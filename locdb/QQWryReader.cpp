@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 namespace {
 const char kNoFile[] = "文件 %s 不存在！";
@@ -28,16 +28,16 @@ bool IsBlankOrControl(uint8_t c) { return c >= 1 && c <= ' '; }
 // never written, so the line always ends at a zero byte.
 class TQQWry::RecordLine {
 public:
-    explicit RecordLine(char* buffer) : buffer_(buffer) {}
+    explicit RecordLine(char* buffer) : FBuffer(buffer) {}
 
     void Put(std::string_view text) {
-        if (text.size() > kLineBufferSize - 1 - length_) throw Exception(kLineTooLong);
-        std::memcpy(buffer_ + length_, text.data(), text.size());
-        length_ += text.size();
+        if (text.size() > kLineBufferSize - 1 - FLength) throw Exception(kLineTooLong);
+        std::memcpy(FBuffer + FLength, text.data(), text.size());
+        FLength += text.size();
     }
 
     void PadTo(size_t column) {
-        while (length_ < column) Put(" ");
+        while (FLength < column) Put(" ");
     }
 
     void PutAddress(uint32_t address) {
@@ -47,13 +47,13 @@ public:
 
     // CR LF behind the place text, written over its last blank if it has one.
     void EndLine() {
-        if (length_ > kPlaceColumnIndex && buffer_[length_ - 1] == ' ') --length_;
+        if (FLength > kPlaceColumnIndex && FBuffer[FLength - 1] == ' ') --FLength;
         Put("\r\n");
     }
 
 private:
-    char* buffer_;
-    size_t length_ = 0;
+    char* FBuffer;
+    size_t FLength = 0;
 };
 
 TQQWry::TQQWry(const std::string& fileName) : FFileName(fileName) {
@@ -249,16 +249,16 @@ namespace {
 // with double-quoted fields; a double-byte character is stepped over whole.
 class FieldScanner {
 public:
-    explicit FieldScanner(std::string_view line) : line_(line) {}
+    explicit FieldScanner(std::string_view line) : FLine(line) {}
 
     TStringList Fields() {
         TStringList fields;
         SkipBlanks();
-        while (pos_ < line_.size()) {
-            fields.push_back(line_[pos_] == '"' ? QuotedField() : PlainField());
+        while (FPos < FLine.size()) {
+            fields.push_back(FLine[FPos] == '"' ? QuotedField() : PlainField());
             SkipBlanks();
-            if (pos_ < line_.size() && line_[pos_] == ',') {
-                if (++pos_ == line_.size()) fields.emplace_back();
+            if (FPos < FLine.size() && FLine[FPos] == ',') {
+                if (++FPos == FLine.size()) fields.emplace_back();
                 SkipBlanks();
             }
         }
@@ -267,44 +267,44 @@ public:
 
 private:
     size_t CharWidth() const {
-        return IsGbkLeadByte(uint8_t(line_[pos_])) && pos_ + 1 < line_.size() ? 2 : 1;
+        return IsGbkLeadByte(uint8_t(FLine[FPos])) && FPos + 1 < FLine.size() ? 2 : 1;
     }
 
     void SkipBlanks() {
-        while (pos_ < line_.size() && IsBlankOrControl(uint8_t(line_[pos_]))) ++pos_;
+        while (FPos < FLine.size() && IsBlankOrControl(uint8_t(FLine[FPos]))) ++FPos;
     }
 
     std::string PlainField() {
-        size_t begin = pos_;
-        while (pos_ < line_.size() && uint8_t(line_[pos_]) > ' ' && line_[pos_] != ',')
-            pos_ += CharWidth();
-        return std::string(line_.substr(begin, pos_ - begin));
+        size_t begin = FPos;
+        while (FPos < FLine.size() && uint8_t(FLine[FPos]) > ' ' && FLine[FPos] != ',')
+            FPos += CharWidth();
+        return std::string(FLine.substr(begin, FPos - begin));
     }
 
     // Two quotes in a row stand for one; a field without its closing quote
     // runs to the end of the line.
     std::string QuotedField() {
         std::string field;
-        ++pos_;
-        while (pos_ < line_.size()) {
-            if (line_[pos_] == '"') {
-                if (pos_ + 1 < line_.size() && line_[pos_ + 1] == '"') {
+        ++FPos;
+        while (FPos < FLine.size()) {
+            if (FLine[FPos] == '"') {
+                if (FPos + 1 < FLine.size() && FLine[FPos + 1] == '"') {
                     field += '"';
-                    pos_ += 2;
+                    FPos += 2;
                     continue;
                 }
-                ++pos_;
+                ++FPos;
                 break;
             }
             size_t width = CharWidth();
-            field.append(line_.substr(pos_, width));
-            pos_ += width;
+            field.append(FLine.substr(FPos, width));
+            FPos += width;
         }
         return field;
     }
 
-    std::string_view line_;
-    size_t pos_ = 0;
+    std::string_view FLine;
+    size_t FPos = 0;
 };
 }  // namespace
 

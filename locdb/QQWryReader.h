@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 #include "locdb/DatabaseFile.h"
 
 // Location record: start address, end address, country, area ("无" when

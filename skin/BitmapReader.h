@@ -1,5 +1,5 @@
 #pragma once
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 #include "skin/PixelBuffer.h"
 
 inline constexpr const char* kBitmapDamaged = "bitmap damaged";

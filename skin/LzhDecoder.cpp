@@ -14,15 +14,15 @@ using namespace lzh;
 // of it is needed, so the reader stops exactly at the end of the input.
 class BitReader {
 public:
-    explicit BitReader(ByteView input, uint64_t start) : input_(input), next_(start) {}
+    explicit BitReader(ByteView input, uint64_t start) : FInput(input), FNext(start) {}
 
     unsigned Bit() {
-        if (count_ == 0) {
-            buffer_ = input_.U8(next_++);
-            count_ = 8;
+        if (FCount == 0) {
+            FBuffer = FInput.U8(FNext++);
+            FCount = 8;
         }
-        --count_;
-        return (buffer_ >> count_) & 1;
+        --FCount;
+        return (FBuffer >> FCount) & 1;
     }
 
     unsigned Bits(int n) {
@@ -32,10 +32,10 @@ public:
     }
 
 private:
-    ByteView input_;
-    uint64_t next_;
-    unsigned buffer_ = 0;
-    int count_ = 0;
+    ByteView FInput;
+    uint64_t FNext;
+    unsigned FBuffer = 0;
+    int FCount = 0;
 };
 
 // The position prefix code turned around: for every byte that starts with a
@@ -58,26 +58,26 @@ struct PositionDecodeTable {
 
 class Decoder {
 public:
-    explicit Decoder(ByteView input) : bits_(input, 4) {}
+    explicit Decoder(ByteView input) : FBits(input, 4) {}
 
     int Symbol() {
-        int node = tree_.Son(kRoot);
-        while (node < kNodeCount) node = tree_.Son(node + int(bits_.Bit()));
+        int node = FTree.Son(kRoot);
+        while (node < kNodeCount) node = FTree.Son(node + int(FBits.Bit()));
         int symbol = node - kNodeCount;
-        tree_.Update(symbol);
+        FTree.Update(symbol);
         return symbol;
     }
 
     int Distance() {
         static const PositionDecodeTable table;
-        unsigned first = bits_.Bits(8);
-        unsigned low = first << (table.length[first] - 2) | bits_.Bits(table.length[first] - 2);
+        unsigned first = FBits.Bits(8);
+        unsigned low = first << (table.length[first] - 2) | FBits.Bits(table.length[first] - 2);
         return table.upper[first] << 6 | (low & 0x3F);
     }
 
 private:
-    BitReader bits_;
-    AdaptiveTree tree_;
+    BitReader FBits;
+    AdaptiveTree FTree;
 };
 
 std::vector<uint8_t> Decode(ByteView input, uint32_t length) {

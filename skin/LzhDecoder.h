@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "gui/ByteView.h"
-#include "gui/Exception.h"
+#include "base/ByteView.h"
+#include "base/Exception.h"
 
 // Failures of the LZH decompressor that are not damage of the data itself.
 class ELzhError : public Exception {

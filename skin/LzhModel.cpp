@@ -16,17 +16,17 @@ const std::array<uint8_t, 64> kPositionLength = {
 
 AdaptiveTree::AdaptiveTree() {
     for (int i = 0; i < kSymbolCount; ++i) {
-        frequency_[i] = 1;
-        son_[i] = int16_t(i + kNodeCount);
-        parent_[i + kNodeCount] = int16_t(i);
+        FFrequency[i] = 1;
+        FSon[i] = int16_t(i + kNodeCount);
+        FParent[i + kNodeCount] = int16_t(i);
     }
     for (int i = 0, j = kSymbolCount; j <= kRoot; i += 2, ++j) {
-        frequency_[j] = uint16_t(frequency_[i] + frequency_[i + 1]);
-        son_[j] = int16_t(i);
-        parent_[i] = parent_[i + 1] = int16_t(j);
+        FFrequency[j] = uint16_t(FFrequency[i] + FFrequency[i + 1]);
+        FSon[j] = int16_t(i);
+        FParent[i] = FParent[i + 1] = int16_t(j);
     }
-    frequency_[kNodeCount] = 0xFFFF;
-    parent_[kRoot] = 0;
+    FFrequency[kNodeCount] = 0xFFFF;
+    FParent[kRoot] = 0;
 }
 
 void AdaptiveTree::Rebuild() {
@@ -34,52 +34,52 @@ void AdaptiveTree::Rebuild() {
     // rarest, inserting each new node where its count keeps the order.
     int leaves = 0;
     for (int i = 0; i < kNodeCount; ++i) {
-        if (son_[i] >= kNodeCount) {
-            frequency_[leaves] = uint16_t((frequency_[i] + 1) / 2);
-            son_[leaves] = son_[i];
+        if (FSon[i] >= kNodeCount) {
+            FFrequency[leaves] = uint16_t((FFrequency[i] + 1) / 2);
+            FSon[leaves] = FSon[i];
             ++leaves;
         }
     }
     for (int i = 0, j = kSymbolCount; j < kNodeCount; i += 2, ++j) {
-        uint16_t sum = uint16_t(frequency_[i] + frequency_[i + 1]);
+        uint16_t sum = uint16_t(FFrequency[i] + FFrequency[i + 1]);
         int k = j - 1;
-        while (sum < frequency_[k]) --k;
+        while (sum < FFrequency[k]) --k;
         ++k;
-        std::copy_backward(frequency_.begin() + k, frequency_.begin() + j, frequency_.begin() + j + 1);
-        std::copy_backward(son_.begin() + k, son_.begin() + j, son_.begin() + j + 1);
-        frequency_[k] = sum;
-        son_[k] = int16_t(i);
+        std::copy_backward(FFrequency.begin() + k, FFrequency.begin() + j, FFrequency.begin() + j + 1);
+        std::copy_backward(FSon.begin() + k, FSon.begin() + j, FSon.begin() + j + 1);
+        FFrequency[k] = sum;
+        FSon[k] = int16_t(i);
     }
     for (int i = 0; i < kNodeCount; ++i) {
-        int k = son_[i];
-        parent_[k] = int16_t(i);
-        if (k < kNodeCount) parent_[k + 1] = int16_t(i);
+        int k = FSon[i];
+        FParent[k] = int16_t(i);
+        if (k < kNodeCount) FParent[k + 1] = int16_t(i);
     }
 }
 
 void AdaptiveTree::Update(int symbol) {
-    if (frequency_[kRoot] == kMaxFrequency) Rebuild();
-    int node = parent_[symbol + kNodeCount];
+    if (FFrequency[kRoot] == kMaxFrequency) Rebuild();
+    int node = FParent[symbol + kNodeCount];
     do {
-        unsigned count = ++frequency_[node];
-        if (count > frequency_[node + 1]) {
+        unsigned count = ++FFrequency[node];
+        if (count > FFrequency[node + 1]) {
             // Swap the node with the last one of lower count, so counts stay sorted.
             int last = node + 1;
-            while (count > frequency_[last + 1]) ++last;
-            frequency_[node] = frequency_[last];
-            frequency_[last] = uint16_t(count);
+            while (count > FFrequency[last + 1]) ++last;
+            FFrequency[node] = FFrequency[last];
+            FFrequency[last] = uint16_t(count);
 
-            int nodeSon = son_[node];
-            parent_[nodeSon] = int16_t(last);
-            if (nodeSon < kNodeCount) parent_[nodeSon + 1] = int16_t(last);
-            int lastSon = son_[last];
-            son_[last] = int16_t(nodeSon);
-            parent_[lastSon] = int16_t(node);
-            if (lastSon < kNodeCount) parent_[lastSon + 1] = int16_t(node);
-            son_[node] = int16_t(lastSon);
+            int nodeSon = FSon[node];
+            FParent[nodeSon] = int16_t(last);
+            if (nodeSon < kNodeCount) FParent[nodeSon + 1] = int16_t(last);
+            int lastSon = FSon[last];
+            FSon[last] = int16_t(nodeSon);
+            FParent[lastSon] = int16_t(node);
+            if (lastSon < kNodeCount) FParent[lastSon + 1] = int16_t(node);
+            FSon[node] = int16_t(lastSon);
             node = last;
         }
-        node = parent_[node];
+        node = FParent[node];
     } while (node != 0);
 }
 

@@ -37,16 +37,16 @@ public:
     // a Huffman tree; halves all counts when the root reaches kMaxFrequency.
     void Update(int symbol);
 
-    int Son(int node) const { return son_[node]; }
+    int Son(int node) const { return FSon[node]; }
     // Parent of a node; leaves are reached as parent index symbol + kNodeCount.
-    int Parent(int index) const { return parent_[index]; }
+    int Parent(int index) const { return FParent[index]; }
 
 private:
     void Rebuild();
 
-    std::array<uint16_t, kNodeCount + 1> frequency_{};  // last one is a sentinel
-    std::array<int16_t, kNodeCount + kSymbolCount> parent_{};
-    std::array<int16_t, kNodeCount> son_{};
+    std::array<uint16_t, kNodeCount + 1> FFrequency{};  // last one is a sentinel
+    std::array<int16_t, kNodeCount + kSymbolCount> FParent{};
+    std::array<int16_t, kNodeCount> FSon{};
 };
 
 }  // namespace lzh

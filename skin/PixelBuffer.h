@@ -29,15 +29,15 @@ public:
     PixelBuffer() = default;
     PixelBuffer(int width, int height, Pixel fill = 0);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    bool Empty() const { return width_ == 0 || height_ == 0; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
-    Pixel At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
-    void Set(int x, int y, Pixel pixel) { pixels_[size_t(y) * width_ + x] = pixel; }
-    const Pixel* Row(int y) const { return pixels_.data() + size_t(y) * width_; }
-    Pixel* Row(int y) { return pixels_.data() + size_t(y) * width_; }
-    const std::vector<Pixel>& Pixels() const { return pixels_; }
+    Pixel At(int x, int y) const { return FPixels[size_t(y) * FWidth + x]; }
+    void Set(int x, int y, Pixel pixel) { FPixels[size_t(y) * FWidth + x] = pixel; }
+    const Pixel* Row(int y) const { return FPixels.data() + size_t(y) * FWidth; }
+    Pixel* Row(int y) { return FPixels.data() + size_t(y) * FWidth; }
+    const std::vector<Pixel>& Pixels() const { return FPixels; }
 
     // Both clip to the buffer.
     void Fill(Rect area, Pixel pixel);
@@ -49,7 +49,7 @@ public:
 private:
     Rect Clip(Rect area) const;
 
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<Pixel> pixels_;
+    int FWidth = 0;
+    int FHeight = 0;
+    std::vector<Pixel> FPixels;
 };

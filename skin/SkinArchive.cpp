@@ -38,14 +38,14 @@ bool TSkinReader::ReadStream(const void* data, size_t size) {
 }
 
 bool TSkinReader::ReadArchive(std::vector<uint8_t> bytes) {
-    bytes_ = std::move(bytes);
-    entries_.clear();
+    FBytes = std::move(bytes);
+    FEntries.clear();
     try {
-        if (ReadDirectory(ByteView(bytes_.data(), bytes_.size(), kArchiveDamaged))) return true;
+        if (ReadDirectory(ByteView(FBytes.data(), FBytes.size(), kArchiveDamaged))) return true;
     } catch (const Exception&) {
     }
-    entries_.clear();
-    bytes_.clear();
+    FEntries.clear();
+    FBytes.clear();
     return false;
 }
 
@@ -63,7 +63,7 @@ bool TSkinReader::ReadDirectory(ByteView archive) {
     for (size_t i = 0; i < names.size(); ++i) {
         int32_t size = archive.I32(sizes + 4 * i);
         if (size < 0 || !archive.Contains(offset, uint64_t(size))) return false;
-        entries_.push_back({std::move(names[i]), offset, uint64_t(size)});
+        FEntries.push_back({std::move(names[i]), offset, uint64_t(size)});
         offset += uint64_t(size);
     }
     return true;
@@ -71,17 +71,17 @@ bool TSkinReader::ReadDirectory(ByteView archive) {
 
 const TSkinReader::Entry* TSkinReader::Find(std::string_view name) const {
     std::string wanted = LowerCaseGbk(name);
-    for (const Entry& entry : entries_)
+    for (const Entry& entry : FEntries)
         if (entry.Name == wanted) return &entry;
     return nullptr;
 }
 
 const TSkinReader::Entry* TSkinReader::FindContaining(std::string_view part) const {
-    for (const Entry& entry : entries_)
+    for (const Entry& entry : FEntries)
         if (entry.Name.find(part) != std::string::npos) return &entry;
     return nullptr;
 }
 
 ByteView TSkinReader::Data(const Entry& entry) const {
-    return ByteView(bytes_.data() + entry.Offset, entry.Size, kArchiveDamaged);
+    return ByteView(FBytes.data() + entry.Offset, entry.Size, kArchiveDamaged);
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 #include "skin/LzhDecoder.h"
 
 // Shown when a skin archive is of another format version (GBK).
@@ -36,12 +36,12 @@ public:
     const Entry* FindContaining(std::string_view part) const;
     ByteView Data(const Entry& entry) const;
 
-    const std::vector<Entry>& Entries() const { return entries_; }
-    bool Empty() const { return entries_.empty(); }
+    const std::vector<Entry>& Entries() const { return FEntries; }
+    bool Empty() const { return FEntries.empty(); }
 
 private:
     bool ReadDirectory(ByteView archive);
 
-    std::vector<uint8_t> bytes_;
-    std::vector<Entry> entries_;
+    std::vector<uint8_t> FBytes;
+    std::vector<Entry> FEntries;
 };

@@ -5,7 +5,7 @@
 
 #include "skin/SkinLoading.h"
 
-TSkinData::TSkinData(const TSkinHost& host) : ClassMap(DefaultClassMap()), host_(host) {
+TSkinData::TSkinData(const TSkinHost& host) : ClassMap(DefaultClassMap()), FHost(host) {
     SkinControls.set();
     SkinControls.reset(scMenuItem);
     SkinControls.reset(scFastReport);
@@ -19,39 +19,39 @@ const TSkinElement* TSkinData::Element(const std::string& section) const {
 }
 
 void TSkinData::ReadSkinStream(ByteView property) {
-    skinStream_.clear();
+    FSkinStream.clear();
     // A count running past the form data leaves the stream empty, like a
     // count of 0: the skin then stays empty instead of failing the form.
     if (property.Contains(0, 4)) {
         int32_t count = property.I32(0);
         if (count > 0 && property.Contains(4, uint64_t(count))) {
             const uint8_t* bytes = property.At(4, uint64_t(count));
-            skinStream_.assign(bytes, bytes + count);
+            FSkinStream.assign(bytes, bytes + count);
         }
     }
     LoadSkin();
 }
 
 std::vector<uint8_t> TSkinData::WriteSkinStream() const {
-    uint32_t count = uint32_t(skinStream_.size());
+    uint32_t count = uint32_t(FSkinStream.size());
     std::vector<uint8_t> property = {uint8_t(count), uint8_t(count >> 8), uint8_t(count >> 16), uint8_t(count >> 24)};
-    property.resize(4 + skinStream_.size());
-    std::copy(skinStream_.begin(), skinStream_.end(), property.begin() + 4);
+    property.resize(4 + FSkinStream.size());
+    std::copy(FSkinStream.begin(), FSkinStream.end(), property.begin() + 4);
     return property;
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
-    skinFile_ = path;
-    skinEmpty_ = true;
+    FSkinFile = path;
+    FSkinEmpty = true;
     std::ifstream file(path, std::ios::binary);
     if (!file) return;
-    skinStream_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    FSkinStream.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     LoadSkin();
 }
 
 void TSkinData::Loaded() {
     if (SkinFormtype != sfMainform) return;
-    if (Active && skinEmpty_) Active = false;
+    if (Active && FSkinEmpty) Active = false;
     if (SkinControls.test(scMainMenu))
         SkinControls.reset(scMenuItem);
     else
@@ -82,19 +82,19 @@ void TSkinData::ClearSkin() {
 }
 
 void TSkinData::LoadSkin() {
-    skinEmpty_ = true;
+    FSkinEmpty = true;
     ClearSkin();
     try {
         TSkinReader archive;
-        if (!archive.ReadStream(skinStream_.data(), skinStream_.size())) {
-            host_.ShowMessage(kSkinVersionMessage);
+        if (!archive.ReadStream(FSkinStream.data(), FSkinStream.size())) {
+            FHost.ShowMessage(kSkinVersionMessage);
             return;
         }
         const TSkinReader::Entry* description = archive.FindContaining(".ini");
         ByteView text = description ? archive.Data(*description) : ByteView();
         ReadSkinDescription(*this, archive, TSkinIni({reinterpret_cast<const char*>(text.Data()), size_t(text.Size())}));
         PrepareSkin(*this);
-        skinEmpty_ = false;
+        FSkinEmpty = false;
     } catch (const std::exception&) {
         // A damaged stream leaves the skin empty; the windows keep their own look.
         ClearSkin();

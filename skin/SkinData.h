@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 #include "skin/SkinElements.h"
 #include "skin/SkinHost.h"
 
@@ -57,7 +57,7 @@ public:
     bool MenuMerge = false;
     std::string SkinStore() const { return "(none)"; }  // "(Good)" only while designing
     std::string Version() const { return "2.1.0.0"; }
-    const std::string& SkinFile() const { return skinFile_; }
+    const std::string& SkinFile() const { return FSkinFile; }
     // Loads the named skin file when it exists.
     void SetSkinFile(const std::string& path);
 
@@ -75,7 +75,7 @@ public:
     // active, and only one of the menu-item and system-menu kinds is kept.
     void Loaded();
 
-    bool SkinEmpty() const { return skinEmpty_; }
+    bool SkinEmpty() const { return FSkinEmpty; }
 
     // The loaded skin.
     std::string SkinName;
@@ -97,14 +97,14 @@ public:
     const TSkinElement* Element(const std::string& section) const;
     std::map<std::string, std::unique_ptr<TSkinElement>> Elements;
 
-    const TSkinHost& Host() const { return host_; }
+    const TSkinHost& Host() const { return FHost; }
 
 private:
     void LoadSkin();
     void ClearSkin();
 
-    const TSkinHost& host_;
-    std::vector<uint8_t> skinStream_;
-    std::string skinFile_;
-    bool skinEmpty_ = true;
+    const TSkinHost& FHost;
+    std::vector<uint8_t> FSkinStream;
+    std::string FSkinFile;
+    bool FSkinEmpty = true;
 };

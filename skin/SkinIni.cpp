@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 #include "skin/TextCase.h"
 
 namespace {
@@ -69,19 +69,19 @@ bool ParseSkinColor(std::string_view text, TColor& value) {
     return true;
 }
 
-TSkinIni::TSkinIni(std::string_view text) : lines_(KeptLines(text)) {
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (IsSectionHeader(lines_[i])) sectionLines_.emplace(UpperCaseGbk(lines_[i]), i);
+TSkinIni::TSkinIni(std::string_view text) : FLines(KeptLines(text)) {
+    for (size_t i = 0; i < FLines.size(); ++i)
+        if (IsSectionHeader(FLines[i])) FSectionLines.emplace(UpperCaseGbk(FLines[i]), i);
 }
 
 const std::string* TSkinIni::FindValue(std::string_view section, std::string_view key) const {
     std::string bracketed = "[";
     bracketed.append(section).append("]");
-    auto header = sectionLines_.find(UpperCaseGbk(bracketed));
-    if (header == sectionLines_.end()) return nullptr;
+    auto header = FSectionLines.find(UpperCaseGbk(bracketed));
+    if (header == FSectionLines.end()) return nullptr;
     std::string wanted = LowerCaseGbk(key);
-    for (size_t i = header->second + 1; i < lines_.size() && !IsSectionHeader(lines_[i]); ++i) {
-        const std::string& line = lines_[i];
+    for (size_t i = header->second + 1; i < FLines.size() && !IsSectionHeader(FLines[i]); ++i) {
+        const std::string& line = FLines[i];
         size_t equals = line.find('=');
         std::string name = equals == std::string::npos ? "" : TrimText(line.substr(0, equals));
         if (LowerCaseGbk(name) == wanted) return &line;
@@ -110,7 +110,7 @@ TColor TSkinIni::ReadColor(std::string_view section, std::string_view key, TColo
 
 std::vector<std::string> TSkinIni::Sections() const {
     std::vector<std::string> names;
-    for (const std::string& line : lines_)
+    for (const std::string& line : FLines)
         if (IsSectionHeader(line)) names.push_back(TrimText(line.substr(1, line.size() - 2)));
     return names;
 }

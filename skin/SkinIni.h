@@ -29,8 +29,8 @@ public:
 private:
     const std::string* FindValue(std::string_view section, std::string_view key) const;
 
-    std::vector<std::string> lines_;
-    std::map<std::string, size_t> sectionLines_;  // upper-cased "[name]" -> line
+    std::vector<std::string> FLines;
+    std::map<std::string, size_t> FSectionLines;  // upper-cased "[name]" -> line
 };
 
 // Colour parsing for callers that hold the text already.

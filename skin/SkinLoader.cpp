@@ -11,10 +11,10 @@ constexpr TColor kWhite = 0xFFFFFF;
 class SkinLoader {
 public:
     SkinLoader(TSkinData& skin, const TSkinReader& archive, const TSkinIni& ini)
-        : skin_(skin), archive_(archive), ini_(ini) {}
+        : FSkin(skin), FArchive(archive), FIni(ini) {}
 
     void Run() {
-        skin_.SkinName = ini_.ReadString("TitlebarSkin", "SkinName", "");
+        FSkin.SkinName = FIni.ReadString("TitlebarSkin", "SkinName", "");
         ReadBorders();
         ReadColours();
         ReadCaptionButtons();
@@ -26,9 +26,9 @@ public:
         ReadMenuBar();
         ReadGeneric("GroupBoxEdge");
         ReadGroupBox();
-        skin_.Tabs = ReadWithSecondImage("Tabs", "Border", 5);
+        FSkin.Tabs = ReadWithSecondImage("Tabs", "Border", 5);
         for (const char* section : {"StatusBarEdges", "Tab.Pane", "ToolBars"}) ReadGeneric(section);
-        skin_.ComboButton = ReadWithSecondImage("ComboButton", nullptr, 4);
+        FSkin.ComboButton = ReadWithSecondImage("ComboButton", nullptr, 4);
         for (const char* section : {"SunkEdge", "ExtraImages", "Headerbar", "MenuItem", "MenuBackground",
                                     "Scrollbar", "HorzScroll", "VertScroll"})
             ReadGeneric(section);
@@ -37,31 +37,31 @@ public:
         for (const char* section : {"Trackbar.ThumbHorz", "Trackbar.ThumbVert", "Trackbar.ThumbLeft",
                                     "Trackbar.ThumbRight", "Trackbar.ThumbUp", "Trackbar.ThumbDown"})
             ReadGeneric(section);
-        skin_.UpDownHorz = ReadWithSecondImage("UpDown.Horz", "GlyphImage", 8);
-        skin_.UpDownVert = ReadWithSecondImage("UpDown.Vert", "GlyphImage", 8);
+        FSkin.UpDownHorz = ReadWithSecondImage("UpDown.Horz", "GlyphImage", 8);
+        FSkin.UpDownVert = ReadWithSecondImage("UpDown.Vert", "GlyphImage", 8);
         ReadTrack("Track");
         ReadTrack("TRACKVERT");
     }
 
 private:
-    TColor System(SystemColour which) const { return skin_.Host().SystemColor(which); }
+    TColor System(SystemColour which) const { return FSkin.Host().SystemColor(which); }
     int Integer(const std::string& section, const std::string& key, int value) const {
-        return ini_.ReadInteger(section, key, value);
+        return FIni.ReadInteger(section, key, value);
     }
     bool HasValue(const char* section, const char* key) const {
-        return !ini_.ReadString(section, key, "").empty();
+        return !FIni.ReadString(section, key, "").empty();
     }
 
     // The image a key names: only its file name counts, which must end in
     // ".bmp" exactly; a missing or unreadable entry gives no image.
     PixelBuffer Image(const std::string& section, const std::string& key) const {
-        std::string value = ini_.ReadString(section, key, "");
+        std::string value = FIni.ReadString(section, key, "");
         std::string fileName = value.substr(value.find_last_of("\\/") + 1);
         if (fileName.size() < 4 || fileName.compare(fileName.size() - 4, 4, ".bmp") != 0) return {};
-        const TSkinReader::Entry* entry = archive_.Find(LowerCaseGbk(fileName));
+        const TSkinReader::Entry* entry = FArchive.Find(LowerCaseGbk(fileName));
         if (!entry) return {};
         try {
-            return ReadBitmapFile(archive_.Data(*entry));
+            return ReadBitmapFile(FArchive.Data(*entry));
         } catch (const Exception&) {
             return {};
         }
@@ -69,7 +69,7 @@ private:
 
     void ReadBorders() {
         const char* names[] = {"Left", "Right", "Top", "Bottom"};
-        TSkinFrameBorder* borders[] = {&skin_.Left, &skin_.Right, &skin_.Top, &skin_.Bottom};
+        TSkinFrameBorder* borders[] = {&FSkin.Left, &FSkin.Right, &FSkin.Top, &FSkin.Bottom};
         for (int i = 0; i < 4; ++i) {
             std::string name = names[i];
             TSkinFrameBorder& border = *borders[i];
@@ -85,8 +85,8 @@ private:
     }
 
     void ReadColours() {
-        TSkinColours& c = skin_.Colours;
-        auto colour = [&](const char* key, TColor fallback) { return ini_.ReadColor("Colours", key, fallback); };
+        TSkinColours& c = FSkin.Colours;
+        auto colour = [&](const char* key, TColor fallback) { return FIni.ReadColor("Colours", key, fallback); };
         c.WindowText = colour("WindowText", System(SystemColour::WindowText));
         c.ButtonFace = colour("ButtonFace", System(SystemColour::ButtonFace));
         c.Scrollbar = colour("Scrollbar", System(SystemColour::ScrollBar));
@@ -104,14 +104,14 @@ private:
         c.TitleTextActive = colour("TitleTextActive", System(SystemColour::CaptionText));
         c.TitleTextNoActive = colour("TitleTextNoActive", System(SystemColour::InactiveCaptionText));
 
-        skin_.IndexedColours.clear();
-        for (const std::string& section : ini_.Sections()) {
+        FSkin.IndexedColours.clear();
+        for (const std::string& section : FIni.Sections()) {
             std::string upper = UpperCaseGbk(section);
             if (upper.starts_with("COLOUR") && upper != "COLOURS")
-                skin_.IndexedColours.push_back(ini_.ReadColor(section, "color", System(SystemColour::WindowText)));
+                FSkin.IndexedColours.push_back(FIni.ReadColor(section, "color", System(SystemColour::WindowText)));
         }
         for (int i = 0; i < 10; ++i)
-            skin_.CustomColours[i] = ini_.ReadColor("Customcolors", "Color" + std::to_string(i), kWhite);
+            FSkin.CustomColours[i] = FIni.ReadColor("Customcolors", "Color" + std::to_string(i), kWhite);
     }
 
     static bool IsCaptionButtonSection(const std::string& upper) {
@@ -120,8 +120,8 @@ private:
     }
 
     void ReadCaptionButtons() {
-        skin_.CaptionButtons.clear();
-        for (const std::string& section : ini_.Sections()) {
+        FSkin.CaptionButtons.clear();
+        for (const std::string& section : FIni.Sections()) {
             std::string upper = UpperCaseGbk(section);
             if (!IsCaptionButtonSection(upper)) continue;
             int action = Integer(section, "Action", 0);
@@ -137,7 +137,7 @@ private:
             button.CombineOp = Integer(section, "CombineOp", -1);
             button.Image = Image(section, "ButtonImage");
             button.FrameCount = CaptionButtonFrames(Integer(section, "frame", 0), action, button.Image);
-            skin_.CaptionButtons.push_back(std::move(button));
+            FSkin.CaptionButtons.push_back(std::move(button));
         }
     }
 
@@ -162,7 +162,7 @@ private:
             button.XCoord = (cell + 4) * (3 - i);
             button.Image = strip.Crop({4 * cell * i, 0, 4 * cell, strip.Height()});
             button.FrameCount = 4;
-            skin_.CaptionButtons.push_back(std::move(button));
+            FSkin.CaptionButtons.push_back(std::move(button));
         }
     }
 
@@ -189,16 +189,16 @@ private:
         int tile = Integer(section, "Tile", 0);
         element.Tile = tile > 1 ? 0 : tile;
         ReadColourIndexes(element, section);
-        TColor text = skin_.Colours.ButtonText;
-        element.NormalTextColour = ini_.ReadColor(section, "NormalColour2", text);
-        element.MouseOverTextColour = ini_.ReadColor(section, "MouseOverColour2", text);
-        element.PressedTextColour = ini_.ReadColor(section, "PressedColour2", text);
+        TColor text = FSkin.Colours.ButtonText;
+        element.NormalTextColour = FIni.ReadColor(section, "NormalColour2", text);
+        element.MouseOverTextColour = FIni.ReadColor(section, "MouseOverColour2", text);
+        element.PressedTextColour = FIni.ReadColor(section, "PressedColour2", text);
     }
 
     TSkinElement* ReadGeneric(const std::string& section) {
-        skin_.Elements.erase(section);
+        FSkin.Elements.erase(section);
         if (!HasValue(section.c_str(), "Image")) return nullptr;
-        auto& element = skin_.Elements[section] = std::make_unique<TSkinElement>();
+        auto& element = FSkin.Elements[section] = std::make_unique<TSkinElement>();
         ReadCommonKeys(*element, section);
         element->FrameCount = Integer(section, "Frame", 0);
         return element.get();
@@ -212,13 +212,13 @@ private:
     void ReadTrack(const std::string& section) {
         if (ReadGeneric(section)) return;
         try {
-            std::vector<uint8_t> dib = skin_.Host().ProgramBitmap(UpperCaseGbk(section));
+            std::vector<uint8_t> dib = FSkin.Host().ProgramBitmap(UpperCaseGbk(section));
             if (dib.empty()) return;
             auto track = std::make_unique<TSkinElement>();
             track->Name = section;
             track->Image = ReadPackedBitmap(ByteView(dib.data(), dib.size(), kBitmapDamaged));
             track->LeftWidth = track->TopHeight = track->RightWidth = track->BottomHeight = 3;
-            skin_.Elements[section] = std::move(track);
+            FSkin.Elements[section] = std::move(track);
         } catch (const Exception&) {
         }
     }
@@ -234,7 +234,7 @@ private:
     }
 
     void ReadGroupBox() {
-        skin_.GroupBox.reset();
+        FSkin.GroupBox.reset();
         if (!HasValue("GroupBox", "Image")) return;
         auto box = std::make_unique<TSkinBoxLabelElement>();
         ReadCommonKeys(*box, "GroupBox");
@@ -242,7 +242,7 @@ private:
         box->BackgroundLeftShift = Integer("GroupBox", "BackgroundLeftShift", 0);
         box->BackgroundRightShift = Integer("GroupBox", "BackgroundRightShift", 0);
         box->FrameCount = 1;
-        skin_.GroupBox = std::move(box);
+        FSkin.GroupBox = std::move(box);
     }
 
     // Check and radio images without a frame count hold square cells of 13
@@ -255,7 +255,7 @@ private:
 
     void ReadPushButtons() {
         const std::string section = "Buttons";
-        TSkinButtonElement& buttons = skin_.Buttons;
+        TSkinButtonElement& buttons = FSkin.Buttons;
         buttons = TSkinButtonElement();
         buttons.Name = section;
         buttons.Image = Image(section, "Bitmap");
@@ -268,10 +268,10 @@ private:
         ReadColourIndexes(buttons, section);
         buttons.RadioFrameCount = CheckFrames(Integer(section, "RadioButtonFrame", 0), buttons.RadioImage);
         buttons.CheckFrameCount = CheckFrames(Integer(section, "CheckButtonFrame", 0), buttons.CheckImage);
-        buttons.NormalTextGiven = ParseSkinColor(ini_.ReadString(section, "NormalColour2", ""), buttons.NormalTextColour);
+        buttons.NormalTextGiven = ParseSkinColor(FIni.ReadString(section, "NormalColour2", ""), buttons.NormalTextColour);
         buttons.MouseOverTextGiven =
-            ParseSkinColor(ini_.ReadString(section, "MouseOverColour2", ""), buttons.MouseOverTextColour);
-        buttons.PressedTextGiven = ParseSkinColor(ini_.ReadString(section, "PressedColour2", ""), buttons.PressedTextColour);
+            ParseSkinColor(FIni.ReadString(section, "MouseOverColour2", ""), buttons.MouseOverTextColour);
+        buttons.PressedTextGiven = ParseSkinColor(FIni.ReadString(section, "PressedColour2", ""), buttons.PressedTextColour);
     }
 
     // A caption colour given as three keys, each 0 or more.
@@ -285,7 +285,7 @@ private:
 
     void ReadTitle() {
         const std::string section = "Personality";
-        TSkinTitleElement& title = skin_.Title;
+        TSkinTitleElement& title = FSkin.Title;
         title = TSkinTitleElement();
         title.Name = "Title";
         title.Image = Image(section, "TextBack");
@@ -306,7 +306,7 @@ private:
 
     void ReadProgress() {
         const std::string section = "Progress";
-        skin_.Progress.reset();
+        FSkin.Progress.reset();
         if (!HasValue("Progress", "Bitmap")) return;
         auto progress = std::make_unique<TSkinElement>();
         progress->Name = section;
@@ -315,14 +315,14 @@ private:
         ReadMargins(*progress, section);
         progress->Tile = std::min(Integer(section, "Tile", 0), 1);
         progress->FrameCount = progress->Style != 0 ? 1 : 2;
-        skin_.Progress = std::move(progress);
+        FSkin.Progress = std::move(progress);
     }
 
     // The menu bar background: active and inactive states one above the
     // other, with fixed ends TileLeftMenu and TileRightMenu pixels wide.
     void ReadMenuBar() {
         const std::string section = "Personality";
-        skin_.MenuBar.reset();
+        FSkin.MenuBar.reset();
         if (!HasValue("Personality", "menuBar")) return;
         auto bar = std::make_unique<TSkinElement>();
         bar->Name = "menuBar";
@@ -332,12 +332,12 @@ private:
         bar->RightWidth = Integer(section, "TileRightMenu", 1);
         bar->FrameCount = 2;
         bar->States = StateLayout::Stacked;
-        skin_.MenuBar = std::move(bar);
+        FSkin.MenuBar = std::move(bar);
     }
 
-    TSkinData& skin_;
-    const TSkinReader& archive_;
-    const TSkinIni& ini_;
+    TSkinData& FSkin;
+    const TSkinReader& FArchive;
+    const TSkinIni& FIni;
 };
 
 }  // namespace

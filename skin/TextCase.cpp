@@ -1,6 +1,6 @@
 #include "skin/TextCase.h"
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "gui/Application.h"
 #include "gui/Form.h"
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 #include "gui/Menus.h"
 #include "gui/Win32Text.h"
 
@@ -59,32 +59,32 @@ void PutText(WCHAR (&field)[N], const std::string& text, size_t maxBytes) {
 // --- shared window ---
 
 TTrayIconHandler::TTrayIconHandler()
-    : window_([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); }) {}
+    : FWindow([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); }) {}
 
 void TTrayIconHandler::Register(TTrayIcon* icon) {
     if (!sharedHandler) sharedHandler = new TTrayIconHandler();
-    ++sharedHandler->users_;
-    sharedHandler->icons_.insert(icon);
+    ++sharedHandler->FUsers;
+    sharedHandler->FIcons.insert(icon);
 }
 
 void TTrayIconHandler::Unregister(TTrayIcon* icon) {
     if (!sharedHandler) return;
-    sharedHandler->icons_.erase(icon);
-    if (sharedHandler->users_ > 0) --sharedHandler->users_;
-    if (sharedHandler->users_ == 0) {
+    sharedHandler->FIcons.erase(icon);
+    if (sharedHandler->FUsers > 0) --sharedHandler->FUsers;
+    if (sharedHandler->FUsers == 0) {
         delete sharedHandler;
         sharedHandler = nullptr;
     }
 }
 
-HWND TTrayIconHandler::SharedWindow() { return sharedHandler ? sharedHandler->window_.Handle() : nullptr; }
+HWND TTrayIconHandler::SharedWindow() { return sharedHandler ? sharedHandler->FWindow.Handle() : nullptr; }
 
 LRESULT TTrayIconHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case TrayCallbackMessage: {
         // The callback names its icon by address; only a live one is called.
         auto* icon = reinterpret_cast<TTrayIcon*>(wParam);
-        if (icons_.count(icon)) icon->HandleCallback(UINT(lParam));
+        if (FIcons.count(icon)) icon->HandleCallback(UINT(lParam));
         return 0;
     }
     // Never closed by request, never vetoing the end of the session.
@@ -96,7 +96,7 @@ LRESULT TTrayIconHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         return 1;
     }
-    return DefWindowProcW(window_.Handle(), message, wParam, lParam);
+    return DefWindowProcW(FWindow.Handle(), message, wParam, lParam);
 }
 
 // --- construction and properties ---
@@ -113,7 +113,7 @@ TTrayIcon::TTrayIcon(TWinControl* owner) : FOwner(owner) {
     ClickTimer = std::make_unique<TWindowTimer>(1000, [this](TObject*) { ClickTimerStep(); });
     ExitTimer = std::make_unique<TWindowTimer>(kExitPollInterval, [this](TObject*) { ExitTimerStep(); });
     TaskbarCreatedMessage();
-    applicationHook_ = Application.HookMainWindow([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    FApplicationHook = Application.HookMainWindow([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
         return ApplicationHook(message, wParam);
     });
     if (FOwner) SetWindowSubclass(FOwner->Handle(), OwnerWindowProc, kOwnerSubclassId, DWORD_PTR(this));
@@ -125,7 +125,7 @@ TTrayIcon::~TTrayIcon() {
     ClickTimer.reset();
     ExitTimer.reset();
     FIcon.OnChange = nullptr;
-    Application.UnhookMainWindow(applicationHook_);
+    Application.UnhookMainWindow(FApplicationHook);
     if (FOwner && FOwner->Handle()) RemoveWindowSubclass(FOwner->Handle(), OwnerWindowProc, kOwnerSubclassId);
     TTrayIconHandler::Unregister(this);
 }

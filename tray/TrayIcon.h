@@ -34,9 +34,9 @@ private:
     TTrayIconHandler();
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    unsigned users_ = 0;
-    std::set<TTrayIcon*> icons_;
-    TUtilityWindow window_;
+    unsigned FUsers = 0;
+    std::set<TTrayIcon*> FIcons;
+    TUtilityWindow FWindow;
 };
 
 // An icon in the notification area: clicks told apart by the double-click
@@ -150,6 +150,6 @@ private:
     POINT LastMovePoint = {};
     bool PointerOutside = true;
     bool MdiStartupPending = true;
-    int applicationHook_ = 0;
+    int FApplicationHook = 0;
     NOTIFYICONDATAW FIconData = {};
 };

@@ -19,27 +19,27 @@ std::set<const TWindowTimer*>& LiveTimers() {
 }  // namespace
 
 TWindowTimerHandler::TWindowTimerHandler()
-    : window_([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); }) {}
+    : FWindow([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); }) {}
 
 TWindowTimerHandler& TWindowTimerHandler::Register() {
     if (!sharedHandler) sharedHandler = new TWindowTimerHandler();
-    ++sharedHandler->users_;
+    ++sharedHandler->FUsers;
     return *sharedHandler;
 }
 
 void TWindowTimerHandler::Unregister() {
     if (!sharedHandler) return;
-    if (sharedHandler->users_ > 0) --sharedHandler->users_;
-    if (sharedHandler->users_ == 0) {
+    if (sharedHandler->FUsers > 0) --sharedHandler->FUsers;
+    if (sharedHandler->FUsers == 0) {
         delete sharedHandler;
         sharedHandler = nullptr;
     }
 }
 
-HWND TWindowTimerHandler::SharedWindow() { return sharedHandler ? sharedHandler->window_.Handle() : nullptr; }
+HWND TWindowTimerHandler::SharedWindow() { return sharedHandler ? sharedHandler->FWindow.Handle() : nullptr; }
 
 LRESULT TWindowTimerHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_TIMER) return DefWindowProcW(window_.Handle(), message, wParam, lParam);
+    if (message != WM_TIMER) return DefWindowProcW(FWindow.Handle(), message, wParam, lParam);
     auto* timer = reinterpret_cast<TWindowTimer*>(wParam);
     if (LiveTimers().count(timer)) CallEvent(timer->OnTimer(), timer);
     return 0;

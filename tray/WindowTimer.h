@@ -18,8 +18,8 @@ private:
     TWindowTimerHandler();
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    unsigned users_ = 0;
-    TUtilityWindow window_;
+    unsigned FUsers = 0;
+    TUtilityWindow FWindow;
 };
 
 // A timer without a window of its own. Stopped (not enabled), running

@@ -21,67 +21,67 @@ bool TopMost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_T
 class AboutWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::make_unique<ProgramFolder>("about");
-        folder_->PutDatabase(TestDatabase());
-        program_ = folder_->Start();
-        main_ = FindTopWindow(L"TForm1");
-        ASSERT_NE(main_, nullptr) << "the main window did not appear";
+        FFolder = std::make_unique<ProgramFolder>("about");
+        FFolder->PutDatabase(TestDatabase());
+        FProgram = FFolder->Start();
+        FMain = FindTopWindow(L"TForm1");
+        ASSERT_NE(FMain, nullptr) << "the main window did not appear";
     }
 
     HWND Open() {
-        ChooseMenu(main_, kHelpAbout);
-        about_ = FindTopWindow(L"TForm4");
-        return about_;
+        ChooseMenu(FMain, kHelpAbout);
+        FAbout = FindTopWindow(L"TForm4");
+        return FAbout;
     }
 
-    HWND Label(const char* text) const { return ChildWithText(about_, L"TLabel", text); }
+    HWND Label(const char* text) const { return ChildWithText(FAbout, L"TLabel", text); }
 
     bool Closes() const {
-        return WaitFor([&] { return !IsWindowVisible(about_); });
+        return WaitFor([&] { return !IsWindowVisible(FAbout); });
     }
 
     // A click that must not close the window cannot be seen to be handled,
     // so the window is given a moment to go.
     bool StaysOpen() const {
-        return !WaitFor([&] { return !IsWindowVisible(about_); }, 500ms);
+        return !WaitFor([&] { return !IsWindowVisible(FAbout); }, 500ms);
     }
 
-    std::unique_ptr<ProgramFolder> folder_;
-    Program program_;
-    HWND main_ = nullptr;
-    HWND about_ = nullptr;
+    std::unique_ptr<ProgramFolder> FFolder;
+    Program FProgram;
+    HWND FMain = nullptr;
+    HWND FAbout = nullptr;
 };
 
 }  // namespace
 
 TEST_F(AboutWindowTest, ShowsNameVersionAndMakerModallyOnTop) {
     ASSERT_NE(Open(), nullptr) << "the About window did not appear";
-    EXPECT_EQ(TextOf(about_), "关于...");
+    EXPECT_EQ(TextOf(FAbout), "关于...");
     for (const char* text : {kTitle, kTranscription, kVersion, kContact, kRightsNotice})
         EXPECT_NE(Label(text), nullptr) << text;
-    EXPECT_TRUE(TopMost(about_));
-    EXPECT_FALSE(IsWindowEnabled(main_)) << "the About window is modal";
-    SaveScreenshot(about_, ScreenshotPath("about-window"));
+    EXPECT_TRUE(TopMost(FAbout));
+    EXPECT_FALSE(IsWindowEnabled(FMain)) << "the About window is modal";
+    SaveScreenshot(FAbout, ScreenshotPath("about-window"));
 }
 
 TEST_F(AboutWindowTest, MainWindowLeavesTheTopmostBandWhileOpen) {
-    ASSERT_TRUE(TopMost(main_));
+    ASSERT_TRUE(TopMost(FMain));
     ASSERT_NE(Open(), nullptr);
-    EXPECT_FALSE(TopMost(main_));
+    EXPECT_FALSE(TopMost(FMain));
     RightClick(Label(kTranscription));
     ASSERT_TRUE(Closes());
-    EXPECT_TRUE(TopMost(main_));
-    EXPECT_TRUE(IsWindowEnabled(main_));
-    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_TRUE(TopMost(FMain));
+    EXPECT_TRUE(IsWindowEnabled(FMain));
+    EXPECT_TRUE(IsWindowVisible(FMain));
 }
 
 TEST_F(AboutWindowTest, WithStayOnTopOffTheMainWindowIsNotRaisedOnClose) {
-    ChooseMenu(main_, kStayOnTop);
-    ASSERT_TRUE(WaitFor([&] { return !TopMost(main_); }));
+    ChooseMenu(FMain, kStayOnTop);
+    ASSERT_TRUE(WaitFor([&] { return !TopMost(FMain); }));
     ASSERT_NE(Open(), nullptr);
     RightClick(Label(kTitle));
     ASSERT_TRUE(Closes());
-    EXPECT_FALSE(TopMost(main_));
+    EXPECT_FALSE(TopMost(FMain));
 }
 
 TEST_F(AboutWindowTest, RightClickAnywhereCloses) {
@@ -92,7 +92,7 @@ TEST_F(AboutWindowTest, RightClickAnywhereCloses) {
     }
     // Bare group box: below the transcription, left of the labels.
     ASSERT_NE(Open(), nullptr);
-    HWND upperBox = Children(about_, L"TGroupBox").at(0);
+    HWND upperBox = Children(FAbout, L"TGroupBox").at(0);
     RightClickAt(upperBox, {8, 100});
     EXPECT_TRUE(Closes());
 }
@@ -104,7 +104,7 @@ TEST_F(AboutWindowTest, LeftClickClosesOnlyOnTitleVersionAndNotice) {
     Tap(Label(kContact));
     EXPECT_TRUE(StaysOpen());
     for (const char* text : {kTitle, kVersion, kRightsNotice}) {
-        if (!IsWindowVisible(about_)) {
+        if (!IsWindowVisible(FAbout)) {
             ASSERT_NE(Open(), nullptr) << text;
         }
         Tap(Label(text));

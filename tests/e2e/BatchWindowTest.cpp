@@ -82,21 +82,21 @@ protected:
     // Starts the program and opens the batch window from the main menu.
     void Start(const std::string& folderName, const std::string& database = TestDatabase()) {
         StartProgram(folderName, database);
-        ChooseMenu(main_, kFileBatch);
+        ChooseMenu(FMain, kFileBatch);
         ASSERT_NE(FindTopWindow(L"TForm2"), nullptr) << "the batch window did not appear";
     }
 
     void StartProgram(const std::string& folderName, const std::string& database = TestDatabase()) {
-        folder_ = std::make_unique<ProgramFolder>(folderName);
-        folder_->PutDatabase(database);
-        program_ = folder_->Start();
-        main_ = FindTopWindow(L"TForm1");
-        ASSERT_NE(main_, nullptr) << "the main window did not appear";
+        FFolder = std::make_unique<ProgramFolder>(folderName);
+        FFolder->PutDatabase(database);
+        FProgram = FFolder->Start();
+        FMain = FindTopWindow(L"TForm1");
+        ASSERT_NE(FMain, nullptr) << "the main window did not appear";
     }
 
     void HideMainWindowToTray() {
-        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }));
+        PostMessageW(FMain, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(FMain); }));
     }
 
     // A path in a fresh folder of the test's own.
@@ -108,9 +108,9 @@ protected:
         return folder / name;
     }
 
-    std::unique_ptr<ProgramFolder> folder_;
-    Program program_;
-    HWND main_ = nullptr;
+    std::unique_ptr<ProgramFolder> FFolder;
+    Program FProgram;
+    HWND FMain = nullptr;
 };
 
 }  // namespace
@@ -140,7 +140,7 @@ TEST_F(BatchWindowTest, EmptyMemoAndMissingDatabaseChangeNothing) {
     Start("batch-nothing");
     BatchWindow batch;
     EXPECT_EQ(batch.Query(""), "");
-    folder_->RemoveDatabase();
+    FFolder->RemoveDatabase();
     EXPECT_EQ(batch.Query(Lines({"1.2.4.0", "1.2.3.4"})), Lines({"1.2.4.0", "1.2.3.4"}));
     EXPECT_EQ(FindTopWindow(L"#32770", 300ms), nullptr) << "no message box may appear";
 }
@@ -162,19 +162,19 @@ TEST_F(BatchWindowTest, ClearEmptiesTheMemo) {
 
 TEST_F(BatchWindowTest, CancelAndCloseHideTheWindowAndBringTheMainWindowBack) {
     Start("batch-cancel");
-    EXPECT_FALSE(IsWindowVisible(main_)) << "the batch window takes the main window's place";
+    EXPECT_FALSE(IsWindowVisible(FMain)) << "the batch window takes the main window's place";
     BatchWindow batch;
     batch.Query("1.2.4.0");
     Click(batch.cancel);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain); }));
     EXPECT_FALSE(IsWindowVisible(batch.window));
 
-    ChooseMenu(main_, kFileBatch);
+    ChooseMenu(FMain, kFileBatch);
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(batch.window); }));
     EXPECT_EQ(TextOf(batch.memo), "1.2.4.0 中国北京 电信") << "the memo keeps its lines while hidden";
     SetForegroundWindow(batch.window);
     ui::Press(VK_F4, VK_MENU);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) && !IsWindowVisible(batch.window); }));
 }
 
 TEST_F(BatchWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
@@ -185,7 +185,7 @@ TEST_F(BatchWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
     ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
     Click(batch.cancel);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(batch.window); }));
-    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }, 500ms));
+    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(FMain) != FALSE; }, 500ms));
 }
 
 TEST_F(BatchWindowTest, TrayMenuWhileShownTakesTheMainWindowsPlaceUntilHidden) {
@@ -193,16 +193,16 @@ TEST_F(BatchWindowTest, TrayMenuWhileShownTakesTheMainWindowsPlaceUntilHidden) {
     ChooseTrayMenu(kTrayBatch);
     BatchWindow batch;
     ASSERT_NE(batch.window, nullptr) << "the batch window did not appear";
-    EXPECT_FALSE(IsWindowVisible(main_));
+    EXPECT_FALSE(IsWindowVisible(FMain));
     Click(batch.cancel);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch.window); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) && !IsWindowVisible(batch.window); }));
 }
 
 TEST_F(BatchWindowTest, TrayClickHidesTheBatchWindowAndBringsTheMainWindowBack) {
     Start("batch-tray-click");
     HWND batch = FindTopWindow(L"TForm2");
     ClickTrayIcon();
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(batch); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) && !IsWindowVisible(batch); }));
 }
 
 TEST_F(BatchWindowTest, SaveWritesExactlyTheMemoTextInGbkWithCrLf) {

@@ -79,21 +79,21 @@ bool TopMost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_T
 class LocalInfoWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::make_unique<ProgramFolder>("localinfo");
-        folder_->PutDatabase(TestDatabase());
-        program_ = folder_->Start();
-        main_ = FindTopWindow(L"TForm1");
-        ASSERT_NE(main_, nullptr) << "the main window did not appear";
+        FFolder = std::make_unique<ProgramFolder>("localinfo");
+        FFolder->PutDatabase(TestDatabase());
+        FProgram = FFolder->Start();
+        FMain = FindTopWindow(L"TForm1");
+        ASSERT_NE(FMain, nullptr) << "the main window did not appear";
     }
 
     HWND Open() {
-        ChooseMenu(main_, kFileLocalInfo);
+        ChooseMenu(FMain, kFileLocalInfo);
         return FindTopWindow(L"TForm3");
     }
 
-    std::unique_ptr<ProgramFolder> folder_;
-    Program program_;
-    HWND main_ = nullptr;
+    std::unique_ptr<ProgramFolder> FFolder;
+    Program FProgram;
+    HWND FMain = nullptr;
 };
 
 }  // namespace
@@ -125,32 +125,32 @@ TEST_F(LocalInfoWindowTest, OpeningTwiceShowsTheListOnce) {
     HWND memo = Children(window, L"TMemo").at(0);
     std::vector<std::string> first = MemoLines(memo);
     Tap(ChildWithText(window, L"TButton", "确定"));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main_); }));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(FMain); }));
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(MemoLines(memo), first);
 }
 
 TEST_F(LocalInfoWindowTest, TakesTheMainWindowsPlaceAndLowersItUntilClosed) {
-    ASSERT_TRUE(TopMost(main_)) << "the main window starts on top";
+    ASSERT_TRUE(TopMost(FMain)) << "the main window starts on top";
     HWND window = Open();
     ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(IsWindowVisible(main_));
-    EXPECT_FALSE(TopMost(main_));
+    EXPECT_FALSE(IsWindowVisible(FMain));
+    EXPECT_FALSE(TopMost(FMain));
 
     Tap(ChildWithText(window, L"TButton", "确定"));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_); }));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain); }));
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_TRUE(TopMost(main_));
+    EXPECT_TRUE(TopMost(FMain));
 }
 
 TEST_F(LocalInfoWindowTest, WithStayOnTopOffTheMainWindowIsNotRaisedOnClose) {
-    ChooseMenu(main_, kStayOnTop);
-    ASSERT_TRUE(WaitFor([&] { return !TopMost(main_); }));
+    ChooseMenu(FMain, kStayOnTop);
+    ASSERT_TRUE(WaitFor([&] { return !TopMost(FMain); }));
     HWND window = Open();
     ASSERT_NE(window, nullptr);
     Tap(ChildWithText(window, L"TButton", "确定"));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }));
-    EXPECT_FALSE(TopMost(main_));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) != FALSE; }));
+    EXPECT_FALSE(TopMost(FMain));
 }
 
 TEST_F(LocalInfoWindowTest, CloseBoxActsAsOk) {
@@ -158,19 +158,19 @@ TEST_F(LocalInfoWindowTest, CloseBoxActsAsOk) {
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
     Press(VK_F4, VK_MENU);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_) && !IsWindowVisible(window); }));
-    EXPECT_TRUE(TopMost(main_));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) && !IsWindowVisible(window); }));
+    EXPECT_TRUE(TopMost(FMain));
 }
 
 TEST_F(LocalInfoWindowTest, TrayMenuWhileInTheTrayLeavesTheMainWindowThere) {
-    PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main_); }));
+    PostMessageW(FMain, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(FMain); }));
     ChooseTrayMenu(kTrayLocalInfo);
     HWND window = FindTopWindow(L"TForm3");
     ASSERT_NE(window, nullptr) << "the local information window did not appear";
-    EXPECT_FALSE(TopMost(main_));
+    EXPECT_FALSE(TopMost(FMain));
     Tap(ChildWithText(window, L"TButton", "确定"));
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
-    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(main_) != FALSE; }, 500ms));
-    EXPECT_TRUE(TopMost(main_));
+    EXPECT_FALSE(WaitFor([&] { return IsWindowVisible(FMain) != FALSE; }, 500ms));
+    EXPECT_TRUE(TopMost(FMain));
 }

@@ -45,27 +45,27 @@ struct WatchBoxes {
 class FakeBrowser {
 public:
     explicit FakeBrowser(const std::string& address)
-        : program_(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
-        frame_ = FindTopWindow(L"IEFrame");
+        : FProgram(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
+        FFrame = FindTopWindow(L"IEFrame");
         // The frame shows before its address bar exists.
         WaitFor([&] {
-            addressBar_ = frame_;
+            FAddressBar = FFrame;
             for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
-                addressBar_ = FindWindowExW(addressBar_, nullptr, name, nullptr);
-            return addressBar_ != nullptr;
+                FAddressBar = FindWindowExW(FAddressBar, nullptr, name, nullptr);
+            return FAddressBar != nullptr;
         });
     }
 
     void GoTo(const std::string& address) {
-        SendMessageW(addressBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(address).c_str()));
+        SendMessageW(FAddressBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(address).c_str()));
     }
-    void BringForward() { ui::BringForward(frame_); }
-    void Hang(DWORD milliseconds) { PostMessageW(addressBar_, kFakeBrowserHang, milliseconds, 0); }
+    void BringForward() { ui::BringForward(FFrame); }
+    void Hang(DWORD milliseconds) { PostMessageW(FAddressBar, kFakeBrowserHang, milliseconds, 0); }
 
 private:
-    Program program_;
-    HWND frame_ = nullptr;
-    HWND addressBar_ = nullptr;
+    Program FProgram;
+    HWND FFrame = nullptr;
+    HWND FAddressBar = nullptr;
 };
 
 }  // namespace ui

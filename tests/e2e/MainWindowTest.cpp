@@ -17,14 +17,14 @@ const MenuPath kFileExit = {0, 2};  // " 文 件" → "退出"
 class MainWindowTest : public testing::Test {
 protected:
     void Start(const std::string& folderName, bool withDatabase = true) {
-        folder_ = std::make_unique<ProgramFolder>(folderName);
-        if (withDatabase) folder_->PutDatabase(TestDatabase());
-        program_ = folder_->Start();
+        FFolder = std::make_unique<ProgramFolder>(folderName);
+        if (withDatabase) FFolder->PutDatabase(TestDatabase());
+        FProgram = FFolder->Start();
         ASSERT_NE(FindTopWindow(L"TForm1"), nullptr) << "the main window did not appear";
     }
 
-    std::unique_ptr<ProgramFolder> folder_;
-    Program program_;
+    std::unique_ptr<ProgramFolder> FFolder;
+    Program FProgram;
 };
 
 }  // namespace
@@ -67,9 +67,9 @@ std::string MiddleOf(const std::string& start, const std::string& end) {
 }
 
 TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
-    folder_ = std::make_unique<ProgramFolder>("default");
-    folder_->PutDatabaseFile(FromBuild("QUORVIK_DEFAULT_DB"));
-    program_ = folder_->Start();
+    FFolder = std::make_unique<ProgramFolder>("default");
+    FFolder->PutDatabaseFile(FromBuild("QUORVIK_DEFAULT_DB"));
+    FProgram = FFolder->Start();
     MainWindow main;
     auto rows = SampleRanges(25);
     ASSERT_EQ(rows.size(), 25u);
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, MissingDatabaseLeavesTheResultAlone) {
     Start("nodb");
     MainWindow main;
     main.LookUp("1.2.4.0");
-    folder_->RemoveDatabase();
+    FFolder->RemoveDatabase();
     EXPECT_EQ(main.LookUp("1.2.3.4"), "中国北京 电信");
     EXPECT_EQ(FindTopWindow(L"#32770", 300ms), nullptr) << "no message box may appear";
 }
@@ -103,17 +103,17 @@ TEST_F(MainWindowTest, MissingDatabaseLeavesTheResultAlone) {
 TEST_F(MainWindowTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     Start("twice");
     HWND first = FindTopWindow(L"TForm1");
-    Program second = folder_->Start();
+    Program second = FFolder->Start();
     EXPECT_EQ(second.WaitForExit(), 0);
-    EXPECT_TRUE(program_.Running());
+    EXPECT_TRUE(FProgram.Running());
     EXPECT_EQ(FindTopWindow(L"TForm1"), first);
 }
 
 TEST_F(MainWindowTest, ExitCommandEndsTheProgramAndANewStartSucceeds) {
     Start("exit");
     ChooseMenu(FindTopWindow(L"TForm1"), kFileExit);
-    EXPECT_EQ(program_.WaitForExit(), 0);
-    program_ = folder_->Start();
+    EXPECT_EQ(FProgram.WaitForExit(), 0);
+    FProgram = FFolder->Start();
     EXPECT_NE(FindTopWindow(L"TForm1"), nullptr);
 }
 
@@ -121,5 +121,5 @@ TEST_F(MainWindowTest, EndOfTheWindowsSessionEndsTheProgramAtOnce) {
     Start("logoff");
     DWORD_PTR result;
     SendMessageTimeoutW(FindTopWindow(L"TForm1"), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 2000, &result);
-    EXPECT_EQ(program_.WaitForExit(), 0);
+    EXPECT_EQ(FProgram.WaitForExit(), 0);
 }

@@ -29,15 +29,15 @@ ProgramFolder::ProgramFolder(const std::string& name) {
     fs::path exe = FromBuild("QUORVIK_EXE");
     fs::copy_file(exe, folder / L"quorvik.exe");
     fs::copy_file(exe.parent_path() / L"zelkona" / L"help.chm", folder / L"zelkona" / L"help.chm");
-    folder_ = folder.wstring();
+    FFolder = folder.wstring();
 }
 
 void ProgramFolder::PutDatabase(const std::string& bytes) {
-    std::ofstream(fs::path(folder_) / L"zelkona" / L"cxsjk.Dat", std::ios::binary) << bytes;
+    std::ofstream(fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat", std::ios::binary) << bytes;
 }
 
 void ProgramFolder::PutDatabaseFile(const std::wstring& source) {
-    fs::copy_file(source, fs::path(folder_) / L"zelkona" / L"cxsjk.Dat", fs::copy_options::overwrite_existing);
+    fs::copy_file(source, fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat", fs::copy_options::overwrite_existing);
 }
 
-void ProgramFolder::RemoveDatabase() { fs::remove(fs::path(folder_) / L"zelkona" / L"cxsjk.Dat"); }
+void ProgramFolder::RemoveDatabase() { fs::remove(fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat"); }

@@ -11,11 +11,11 @@ public:
     void PutDatabase(const std::string& bytes);
     void PutDatabaseFile(const std::wstring& source);
     void RemoveDatabase();
-    std::wstring Exe() const { return folder_ + L"\\quorvik.exe"; }
+    std::wstring Exe() const { return FFolder + L"\\quorvik.exe"; }
     ui::Program Start() const { return ui::Program(Exe()); }
 
 private:
-    std::wstring folder_;
+    std::wstring FFolder;
 };
 
 // Windows path of a file that the build names by its Unix path.

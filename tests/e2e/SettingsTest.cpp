@@ -37,7 +37,7 @@ protected:
     void SetUp() override { DeleteRunValue(); }
     void TearDown() override { DeleteRunValue(); }
 
-    StartedProgram quorvik_;
+    StartedProgram FQuorvik;
 };
 
 }  // namespace
@@ -46,14 +46,14 @@ TEST_F(SettingsTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
     WatchBoxes main;
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
-    EXPECT_TRUE(quorvik_.program.Running());
+    EXPECT_TRUE(FQuorvik.program.Running());
     ClickTrayIcon();
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
 }
 
 TEST_F(SettingsTest, StartWithWindowsWritesAndDeletesTheRunValue) {
     WatchBoxes main;
-    std::string quoted = Narrow(L"\"" + quorvik_.folder.Exe() + L"\"");
+    std::string quoted = Narrow(L"\"" + FQuorvik.folder.Exe() + L"\"");
     ChooseMenu(main.window, kStartWithWindows);
     EXPECT_TRUE(WaitFor([&] { return RunValue() == quoted; })) << RunValue();
     ChooseMenu(main.window, kStartWithWindows);

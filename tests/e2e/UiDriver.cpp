@@ -37,42 +37,42 @@ Program::Program(const std::wstring& exePath, const std::wstring& arguments) {
     STARTUPINFOW startup = {sizeof startup};
     std::wstring commandLine = L"\"" + exePath + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_))
-        process_ = {};
+                        &startup, &FProcess))
+        FProcess = {};
 }
 
 Program::~Program() { Kill(); }
 
-Program::Program(Program&& other) noexcept : process_(other.process_) { other.process_ = {}; }
+Program::Program(Program&& other) noexcept : FProcess(other.FProcess) { other.FProcess = {}; }
 
 Program& Program::operator=(Program&& other) noexcept {
     Kill();
-    process_ = other.process_;
-    other.process_ = {};
+    FProcess = other.FProcess;
+    other.FProcess = {};
     return *this;
 }
 
 bool Program::Running() const {
-    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+    return FProcess.hProcess && WaitForSingleObject(FProcess.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 long Program::WaitForExit(std::chrono::milliseconds timeout) {
-    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, DWORD(timeout.count())) != WAIT_OBJECT_0)
+    if (!FProcess.hProcess || WaitForSingleObject(FProcess.hProcess, DWORD(timeout.count())) != WAIT_OBJECT_0)
         return -1;
     DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
+    GetExitCodeProcess(FProcess.hProcess, &code);
     return long(code);
 }
 
 void Program::Kill() {
-    if (!process_.hProcess) return;
+    if (!FProcess.hProcess) return;
     if (Running()) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
+        TerminateProcess(FProcess.hProcess, 1);
+        WaitForSingleObject(FProcess.hProcess, 5000);
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-    process_ = {};
+    CloseHandle(FProcess.hThread);
+    CloseHandle(FProcess.hProcess);
+    FProcess = {};
 }
 
 HWND FindTopWindow(const wchar_t* className, std::chrono::milliseconds timeout) {

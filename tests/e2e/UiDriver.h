@@ -30,7 +30,7 @@ public:
     void Kill();
 
 private:
-    PROCESS_INFORMATION process_ = {};
+    PROCESS_INFORMATION FProcess = {};
 };
 
 // The visible top-level window of the class, waiting for it to show.

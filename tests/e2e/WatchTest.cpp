@@ -22,7 +22,7 @@ bool Resolves(const char* name) {
 
 class WatchTest : public testing::Test {
 protected:
-    StartedProgram quorvik_;
+    StartedProgram FQuorvik;
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 std::string Tagged(std::string_view text) {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "gui/Win32Text.h"
 
 namespace fs = std::filesystem;
@@ -17,13 +17,13 @@ namespace {
 class FilesTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / L"quorvik-files-\u4FDD\u5B58";
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        FFolder = fs::temp_directory_path() / L"quorvik-files-\u4FDD\u5B58";
+        fs::remove_all(FFolder);
+        fs::create_directories(FFolder);
     }
-    void TearDown() override { fs::remove_all(folder_); }
+    void TearDown() override { fs::remove_all(FFolder); }
 
-    std::string PathOf(const std::wstring& name) const { return Narrow((folder_ / name).wstring()); }
+    std::string PathOf(const std::wstring& name) const { return Narrow((FFolder / name).wstring()); }
 
     static std::string Read(const std::string& path) {
         std::ifstream in(fs::path(Widen(path)), std::ios::binary);
@@ -32,9 +32,9 @@ protected:
         return bytes.str();
     }
 
-    size_t FilesInFolder() const { return size_t(std::distance(fs::directory_iterator(folder_), {})); }
+    size_t FilesInFolder() const { return size_t(std::distance(fs::directory_iterator(FFolder), {})); }
 
-    fs::path folder_;
+    fs::path FFolder;
 };
 }  // namespace
 
@@ -77,9 +77,9 @@ TEST_F(FilesTest, FailedReplaceKeepsTheOldFileAndSaysWhy) {
 
 TEST_F(FilesTest, MissingFolderOrAFolderInTheWayFailsWithAReason) {
     EXPECT_THROW(WriteFileReplacing(PathOf(L"no-such-folder\\x.txt"), "x"), Exception);
-    fs::create_directories(folder_ / L"folder.txt");
+    fs::create_directories(FFolder / L"folder.txt");
     EXPECT_THROW(WriteFileReplacing(PathOf(L"folder.txt"), "x"), Exception);
-    EXPECT_TRUE(fs::is_directory(folder_ / L"folder.txt"));
+    EXPECT_TRUE(fs::is_directory(FFolder / L"folder.txt"));
     EXPECT_FALSE(FileExists(PathOf(L"folder.txt")));
     EXPECT_EQ(FilesInFolder(), 1u);
 }

@@ -8,17 +8,17 @@
 // bytes it reads: records and texts first, then the index, then the header.
 class QQWryBytes {
 public:
-    QQWryBytes() : bytes_(8, 0) {}
+    QQWryBytes() : FBytes(8, 0) {}
 
-    uint32_t Here() const { return uint32_t(bytes_.size()); }
+    uint32_t Here() const { return uint32_t(FBytes.size()); }
 
     uint32_t Text(const std::string& text) {
         uint32_t at = Here();
-        bytes_.insert(bytes_.end(), text.begin(), text.end());
-        bytes_.push_back(0);
+        FBytes.insert(FBytes.end(), text.begin(), text.end());
+        FBytes.push_back(0);
         return at;
     }
-    void Byte(uint8_t value) { bytes_.push_back(value); }
+    void Byte(uint8_t value) { FBytes.push_back(value); }
     void U24(uint32_t value) { Bytes(value, 3); }
     void U32(uint32_t value) { Bytes(value, 4); }
     uint32_t Redirect(uint8_t mode, uint32_t offset) {
@@ -37,27 +37,27 @@ public:
         return at;
     }
 
-    void Entry(uint32_t start, uint32_t record) { index_.push_back({start, record}); }
+    void Entry(uint32_t start, uint32_t record) { FIndex.push_back({start, record}); }
 
     // Appends the index and writes the header that points at it.
     std::vector<uint8_t> Finish() {
-        if (finished_) return bytes_;
-        finished_ = true;
+        if (FFinished) return FBytes;
+        FFinished = true;
         uint32_t first = Here();
-        for (auto [start, record] : index_) {
+        for (auto [start, record] : FIndex) {
             U32(start);
             U24(record);
         }
-        uint32_t last = index_.empty() ? first : Here() - 7;
+        uint32_t last = FIndex.empty() ? first : Here() - 7;
         SetU32(0, first);
         SetU32(4, last);
-        return bytes_;
+        return FBytes;
     }
 
     std::string WriteTo(const std::string& name) { return WriteFile(name, Finish()); }
 
     // Bytes after the index, such as a text that runs to the end of the file.
-    void Trail(const std::string& bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
+    void Trail(const std::string& bytes) { FBytes.insert(FBytes.end(), bytes.begin(), bytes.end()); }
 
     static std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
         std::string path = name;
@@ -67,18 +67,18 @@ public:
     }
 
     void SetU32(size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) bytes_[at + i] = uint8_t(value >> 8 * i);
+        for (int i = 0; i < 4; ++i) FBytes[at + i] = uint8_t(value >> 8 * i);
     }
 
 private:
     void Bytes(uint32_t value, int count) {
-        for (int i = 0; i < count; ++i) bytes_.push_back(uint8_t(value >> 8 * i));
+        for (int i = 0; i < count; ++i) FBytes.push_back(uint8_t(value >> 8 * i));
     }
 
     struct IndexEntry {
         uint32_t start, record;
     };
-    std::vector<uint8_t> bytes_;
-    std::vector<IndexEntry> index_;
-    bool finished_ = false;
+    std::vector<uint8_t> FBytes;
+    std::vector<IndexEntry> FIndex;
+    bool FFinished = false;
 };

@@ -14,7 +14,7 @@
 namespace {
 
 std::string TempPath(const std::string& name) {
-    return (std::filesystem::path(testing::TempDir()) / ("qqwry_" + name)).string();
+    return (std::filesystem::path(testing::TempDir()) / ("FQqwry" + name)).string();
 }
 
 std::string MessageOf(const std::function<void()>& action) {

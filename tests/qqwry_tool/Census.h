@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 
 // How the records of written database bytes reach their texts, counted per
 // path of the layout the reader can take.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvLine.h"
 

@@ -28,25 +28,25 @@ protected:
     void SetUp() override {
         if (!std::filesystem::exists(kDatabase) || !std::filesystem::exists(kRanges))
             GTEST_SKIP() << "no default database at " << kDatabase;
-        ranges_ = ReadRanges();
+        FRanges = ReadRanges();
     }
 
-    std::vector<LocationRange> ranges_;
+    std::vector<LocationRange> FRanges;
 };
 
 }  // namespace
 
 TEST_F(DefaultDatabase, RangesCoverEveryAddressOnce) {
-    ASSERT_FALSE(ranges_.empty());
-    EXPECT_EQ(ranges_.front().start, 0u);
-    EXPECT_EQ(ranges_.back().end, UINT32_MAX);
-    for (size_t i = 1; i < ranges_.size(); ++i)
-        ASSERT_EQ(ranges_[i].start, ranges_[i - 1].end + 1) << "range " << i + 1;
+    ASSERT_FALSE(FRanges.empty());
+    EXPECT_EQ(FRanges.front().start, 0u);
+    EXPECT_EQ(FRanges.back().end, UINT32_MAX);
+    for (size_t i = 1; i < FRanges.size(); ++i)
+        ASSERT_EQ(FRanges[i].start, FRanges[i - 1].end + 1) << "range " << i + 1;
 }
 
 TEST_F(DefaultDatabase, ReaderGivesBackEveryRangeTheToolWrote) {
     TQQWry reader(kDatabase);
-    ExpectReaderGivesBack(reader, ranges_);
+    ExpectReaderGivesBack(reader, FRanges);
 }
 
 TEST_F(DefaultDatabase, EveryRedirectionPathIsUsed) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tests/qqwry_tool/TestFiles.h"
 #include "tools/qqwry/LocationCsv.h"
 

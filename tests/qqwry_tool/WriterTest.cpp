@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "gui/ByteView.h"
-#include "gui/Exception.h"
+#include "base/ByteView.h"
+#include "base/Exception.h"
 #include "tools/qqwry/QQWryWriter.h"
 
 namespace {
@@ -10,20 +10,20 @@ namespace {
 class WrittenDatabase {
 public:
     explicit WrittenDatabase(const std::vector<LocationRange>& ranges)
-        : bytes_(WriteQQWry(ranges)), view_(bytes_.data(), bytes_.size(), "outside the database") {}
+        : FBytes(WriteQQWry(ranges)), FView(FBytes.data(), FBytes.size(), "outside the database") {}
 
-    const ByteView& View() const { return view_; }
-    uint32_t FirstIndex() const { return view_.U32(0); }
-    uint32_t LastIndex() const { return view_.U32(4); }
-    uint32_t Start(int entry) const { return view_.U32(FirstIndex() + entry * 7); }
-    uint32_t Record(int entry) const { return view_.U24(FirstIndex() + entry * 7 + 4); }
+    const ByteView& View() const { return FView; }
+    uint32_t FirstIndex() const { return FView.U32(0); }
+    uint32_t LastIndex() const { return FView.U32(4); }
+    uint32_t Start(int entry) const { return FView.U32(FirstIndex() + entry * 7); }
+    uint32_t Record(int entry) const { return FView.U24(FirstIndex() + entry * 7 + 4); }
     uint32_t Place(int entry) const { return Record(entry) + 4; }
-    uint8_t Mode(int entry) const { return view_.U8(Place(entry)); }
-    uint32_t Target(int entry) const { return view_.U24(Place(entry) + 1); }
+    uint8_t Mode(int entry) const { return FView.U8(Place(entry)); }
+    uint32_t Target(int entry) const { return FView.U24(Place(entry) + 1); }
 
 private:
-    std::string bytes_;
-    ByteView view_;
+    std::string FBytes;
+    ByteView FView;
 };
 
 }  // namespace

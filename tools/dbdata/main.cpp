@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tools/dbdata/OperatorSplit.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvFile.h"

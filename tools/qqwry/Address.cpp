@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "gui/Exception.h"
-#include "gui/GbkText.h"
+#include "base/Exception.h"
+#include "base/GbkText.h"
 
 namespace {
 

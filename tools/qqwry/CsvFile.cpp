@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string_view>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tools/qqwry/CsvLine.h"
 
 void ForEachCsvLine(const std::string& path, const std::function<void(const std::vector<std::string>&)>& handle) {

@@ -1,6 +1,6 @@
 #include "tools/qqwry/CsvLine.h"
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
-#include "gui/Exception.h"
-#include "gui/GbkText.h"
+#include "base/Exception.h"
+#include "base/GbkText.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ bool IsAscii(std::string_view text) {
 
 }  // namespace
 
-Utf8ToGbk::Utf8ToGbk() : converter_(iconv_open("GBK//TRANSLIT", "UTF-8")) {
-    if (converter_ == iconv_t(-1)) throw Exception("iconv cannot convert UTF-8 to GBK");
+Utf8ToGbk::Utf8ToGbk() : FConverter(iconv_open("GBK//TRANSLIT", "UTF-8")) {
+    if (FConverter == iconv_t(-1)) throw Exception("iconv cannot convert UTF-8 to GBK");
 }
 
-Utf8ToGbk::~Utf8ToGbk() { iconv_close(converter_); }
+Utf8ToGbk::~Utf8ToGbk() { iconv_close(FConverter); }
 
 std::string Utf8ToGbk::Convert(std::string_view utf8) {
     if (IsAscii(utf8)) return std::string(utf8);
@@ -45,11 +45,11 @@ std::string Utf8ToGbk::Convert(std::string_view utf8) {
     char buffer[256];
     char* in = const_cast<char*>(utf8.data());
     size_t inLeft = utf8.size();
-    iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    iconv(FConverter, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0) {
         char* out = buffer;
         size_t outLeft = sizeof buffer;
-        size_t result = iconv(converter_, &in, &inLeft, &out, &outLeft);
+        size_t result = iconv(FConverter, &in, &inLeft, &out, &outLeft);
         gbk.append(buffer, out - buffer);
         if (result != size_t(-1) || errno == E2BIG) continue;
         // A character iconv could neither convert nor transliterate.

@@ -18,7 +18,7 @@ public:
     std::string Convert(std::string_view utf8);
 
 private:
-    iconv_t converter_;
+    iconv_t FConverter;
 };
 
 // Whether the bytes are well-formed GBK: single bytes 0x00..0x80 (0x80 is the

@@ -1,6 +1,6 @@
 #include "tools/qqwry/LocationCsv.h"
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvFile.h"
 #include "tools/qqwry/GbkEncoding.h"
@@ -10,23 +10,23 @@ namespace {
 
 class LocationParser {
 public:
-    explicit LocationParser(TextEncoding encoding) : encoding_(encoding) {}
+    explicit LocationParser(TextEncoding encoding) : FEncoding(encoding) {}
     LocationRange Parse(const std::vector<std::string>& fields);
 
 private:
     std::string ToGbk(const std::string& text, const char* what);
 
-    TextEncoding encoding_;
-    Utf8ToGbk utf8ToGbk_;
+    TextEncoding FEncoding;
+    Utf8ToGbk FUtf8ToGbk;
 };
 
 std::string LocationParser::ToGbk(const std::string& text, const char* what) {
-    if (encoding_ == TextEncoding::Gbk) {
+    if (FEncoding == TextEncoding::Gbk) {
         if (!IsWellFormedGbk(text)) throw Exception(std::string(what) + " text is not well-formed GBK");
         return text;
     }
     try {
-        return utf8ToGbk_.Convert(text);
+        return FUtf8ToGbk.Convert(text);
     } catch (const Exception& e) {
         throw Exception(std::string(what) + " " + e.Message());
     }

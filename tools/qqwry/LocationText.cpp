@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 namespace {
 

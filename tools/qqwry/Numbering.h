@@ -9,14 +9,14 @@ template <typename Value>
 class Numbering {
 public:
     uint32_t Number(const Value& value) {
-        auto [entry, added] = numbers_.try_emplace(value, uint32_t(values_.size()));
-        if (added) values_.push_back(&entry->first);
+        auto [entry, added] = FNumbers.try_emplace(value, uint32_t(FValues.size()));
+        if (added) FValues.push_back(&entry->first);
         return entry->second;
     }
-    const Value& operator[](uint32_t number) const { return *values_[number]; }
-    size_t Size() const { return values_.size(); }
+    const Value& operator[](uint32_t number) const { return *FValues[number]; }
+    size_t Size() const { return FValues.size(); }
 
 private:
-    std::map<Value, uint32_t> numbers_;
-    std::vector<const Value*> values_;
+    std::map<Value, uint32_t> FNumbers;
+    std::vector<const Value*> FValues;
 };

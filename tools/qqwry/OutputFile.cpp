@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temporary = path + ".part";

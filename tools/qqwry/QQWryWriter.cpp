@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 
@@ -23,17 +23,17 @@ private:
     void SetU32(size_t at, uint32_t value);
     void PutRedirect(uint8_t mode, uint32_t offset);
     void PutText(const std::string& text);
-    uint32_t Offset() const { return uint32_t(bytes_.size()); }
+    uint32_t Offset() const { return uint32_t(FBytes.size()); }
 
     void PutRecord(const LocationRange& range);
     void PutPlace(const std::string& country, const std::string& area);
     void PutArea(const std::string& area);
     void PutIndex(const std::vector<LocationRange>& ranges, const std::vector<uint32_t>& recordOffsets);
 
-    std::string bytes_;
+    std::string FBytes;
     // Where each text and each country-area pair was written out in full.
-    std::unordered_map<std::string, uint32_t> textOffsets_;
-    std::unordered_map<std::string, uint32_t> placeOffsets_;
+    std::unordered_map<std::string, uint32_t> FTextOffsets;
+    std::unordered_map<std::string, uint32_t> FPlaceOffsets;
 };
 
 void CheckSortedAndApart(const std::vector<LocationRange>& ranges) {
@@ -49,31 +49,31 @@ bool WorthSharing(const std::string& text) { return text.size() + 1 > kRedirectS
 }  // namespace
 
 void QQWryLayout::PutU24(uint32_t value) {
-    for (int shift = 0; shift < 24; shift += 8) bytes_ += char(value >> shift);
+    for (int shift = 0; shift < 24; shift += 8) FBytes += char(value >> shift);
 }
 
 void QQWryLayout::PutU32(uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_ += char(value >> shift);
+    for (int shift = 0; shift < 32; shift += 8) FBytes += char(value >> shift);
 }
 
 void QQWryLayout::SetU32(size_t at, uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_[at++] = char(value >> shift);
+    for (int shift = 0; shift < 32; shift += 8) FBytes[at++] = char(value >> shift);
 }
 
 void QQWryLayout::PutRedirect(uint8_t mode, uint32_t offset) {
-    bytes_ += char(mode);
+    FBytes += char(mode);
     PutU24(offset);
 }
 
 void QQWryLayout::PutText(const std::string& text) {
-    textOffsets_.emplace(text, Offset());
-    bytes_ += text;
-    bytes_ += '\0';
+    FTextOffsets.emplace(text, Offset());
+    FBytes += text;
+    FBytes += '\0';
 }
 
 void QQWryLayout::PutArea(const std::string& area) {
-    auto known = textOffsets_.find(area);
-    if (known != textOffsets_.end() && WorthSharing(area))
+    auto known = FTextOffsets.find(area);
+    if (known != FTextOffsets.end() && WorthSharing(area))
         PutRedirect(kTextRedirect, known->second);
     else
         PutText(area);
@@ -81,13 +81,13 @@ void QQWryLayout::PutArea(const std::string& area) {
 
 void QQWryLayout::PutPlace(const std::string& country, const std::string& area) {
     std::string pair = country + '\0' + area;
-    if (auto known = placeOffsets_.find(pair); known != placeOffsets_.end()) {
+    if (auto known = FPlaceOffsets.find(pair); known != FPlaceOffsets.end()) {
         PutRedirect(kPlaceRedirect, known->second);
         return;
     }
-    placeOffsets_.emplace(pair, Offset());
-    auto knownCountry = textOffsets_.find(country);
-    if (knownCountry != textOffsets_.end() && WorthSharing(country))
+    FPlaceOffsets.emplace(pair, Offset());
+    auto knownCountry = FTextOffsets.find(country);
+    if (knownCountry != FTextOffsets.end() && WorthSharing(country))
         PutRedirect(kTextRedirect, knownCountry->second);
     else
         PutText(country);
@@ -109,20 +109,20 @@ void QQWryLayout::PutIndex(const std::vector<LocationRange>& ranges, const std::
 std::string QQWryLayout::Write(const std::vector<LocationRange>& ranges) {
     CheckSortedAndApart(ranges);
     if (ranges.empty()) throw Exception("no ranges to write");
-    bytes_.assign(kHeaderSize, '\0');  // filled in once the index has its place
+    FBytes.assign(kHeaderSize, '\0');  // filled in once the index has its place
     std::vector<uint32_t> recordOffsets;
     for (const LocationRange& range : ranges) {
         recordOffsets.push_back(Offset());
         PutRecord(range);
     }
-    if (bytes_.size() > kOffsetLimit)
-        throw Exception("records and texts take " + std::to_string(bytes_.size()) +
+    if (FBytes.size() > kOffsetLimit)
+        throw Exception("records and texts take " + std::to_string(FBytes.size()) +
                         " bytes, more than the 16 MiB that 3-byte offsets reach");
     uint32_t firstIndex = Offset();
     PutIndex(ranges, recordOffsets);
     SetU32(0, firstIndex);
     SetU32(4, firstIndex + uint32_t(ranges.size() - 1) * kIndexEntrySize);
-    return std::move(bytes_);
+    return std::move(FBytes);
 }
 
 std::string WriteQQWry(const std::vector<LocationRange>& ranges) { return QQWryLayout().Write(ranges); }

@@ -4,27 +4,27 @@
 #include <numeric>
 
 void RangeMap::SplitBefore(uint32_t address) {
-    auto after = pieces_.upper_bound(address);
-    if (after == pieces_.begin()) return;
+    auto after = FPieces.upper_bound(address);
+    if (after == FPieces.begin()) return;
     ValueRange& piece = std::prev(after)->second;
     if (piece.start == address || piece.end < address) return;
     ValueRange tail{address, piece.end, piece.value};
     piece.end = address - 1;
-    pieces_.emplace_hint(after, address, tail);
+    FPieces.emplace_hint(after, address, tail);
 }
 
 void RangeMap::Paint(const ValueRange& range) {
     SplitBefore(range.start);
     if (range.end < UINT32_MAX) SplitBefore(range.end + 1);
-    auto first = pieces_.lower_bound(range.start);
-    auto last = pieces_.upper_bound(range.end);
-    pieces_.erase(first, last);
-    pieces_.emplace(range.start, range);
+    auto first = FPieces.lower_bound(range.start);
+    auto last = FPieces.upper_bound(range.end);
+    FPieces.erase(first, last);
+    FPieces.emplace(range.start, range);
 }
 
 std::vector<ValueRange> RangeMap::Pieces() const {
     std::vector<ValueRange> joined;
-    for (const auto& [start, piece] : pieces_) {
+    for (const auto& [start, piece] : FPieces) {
         if (!joined.empty() && joined.back().value == piece.value && joined.back().end + 1 == start)
             joined.back().end = piece.end;
         else

@@ -23,7 +23,7 @@ public:
 private:
     void SplitBefore(uint32_t address);
 
-    std::map<uint32_t, ValueRange> pieces_;  // by start
+    std::map<uint32_t, ValueRange> FPieces;  // by start
 };
 
 // Resolves overlaps of input ranges: where ranges overlap, the narrower one

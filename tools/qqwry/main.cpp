@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 #include "tools/qqwry/LocationCsv.h"
 #include "tools/qqwry/LocationMerge.h"
 #include "tools/qqwry/OutputFile.h"

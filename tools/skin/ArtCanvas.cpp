@@ -4,7 +4,7 @@
 #include <utility>
 
 void ArtCanvas::Dot(int x, int y, Pixel pixel) {
-    if (x >= 0 && y >= 0 && x < image_.Width() && y < image_.Height()) image_.Set(x, y, pixel);
+    if (x >= 0 && y >= 0 && x < FImage.Width() && y < FImage.Height()) FImage.Set(x, y, pixel);
 }
 
 void ArtCanvas::Frame(Rect a, Pixel pixel) {
@@ -41,7 +41,7 @@ void ArtCanvas::RoundedFrame(Rect a, Pixel outline) {
     // The pixel diagonally inside each corner joins the two edges.
     for (auto [x, y] : {std::pair{a.Left + 1, a.Top + 1}, {right - 1, a.Top + 1}, {a.Left + 1, bottom - 1},
                         {right - 1, bottom - 1}})
-        if (image_.At(x, y) != kMagenta) Dot(x, y, Blend(outline, image_.At(x, y), 110));
+        if (FImage.At(x, y) != kMagenta) Dot(x, y, Blend(outline, FImage.At(x, y), 110));
     Fill({a.Left + 1, a.Top, a.Width - 2, 1}, outline);
     Fill({a.Left + 1, bottom, a.Width - 2, 1}, outline);
     Fill({a.Left, a.Top + 1, 1, a.Height - 2}, outline);

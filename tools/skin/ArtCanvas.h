@@ -13,11 +13,11 @@ inline constexpr Pixel Rgb(int red, int green, int blue) { return Pixel(red << 1
 // rectangles, gradients, bevels and small glyph masks.
 class ArtCanvas {
 public:
-    ArtCanvas(int width, int height, Pixel fill = kMagenta) : image_(width, height, fill) {}
+    ArtCanvas(int width, int height, Pixel fill = kMagenta) : FImage(width, height, fill) {}
 
-    PixelBuffer& Image() { return image_; }
+    PixelBuffer& Image() { return FImage; }
 
-    void Fill(Rect area, Pixel pixel) { image_.Fill(area, pixel); }
+    void Fill(Rect area, Pixel pixel) { FImage.Fill(area, pixel); }
     void Dot(int x, int y, Pixel pixel);
     void Frame(Rect area, Pixel pixel);
     // Top-left lines in one colour, bottom-right in the other.
@@ -33,5 +33,5 @@ public:
     void GlyphCentred(const GlyphMask& rows, Rect area, Pixel pixel);
 
 private:
-    PixelBuffer image_;
+    PixelBuffer FImage;
 };

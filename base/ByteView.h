@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "gui/Exception.h"
+#include "base/Exception.h"
 
 // A read-only window on bytes that someone else wrote (a database file, a
 // skin stream, a bitmap). Every read is checked against the size in 64-bit
@@ -13,18 +13,18 @@ class ByteView {
 public:
     ByteView() = default;
     ByteView(const void* data, uint64_t size, const char* damagedMessage)
-        : data_(static_cast<const uint8_t*>(data)), size_(size), damaged_(damagedMessage) {}
+        : FData(static_cast<const uint8_t*>(data)), FSize(size), FDamaged(damagedMessage) {}
 
-    const uint8_t* Data() const { return data_; }
-    uint64_t Size() const { return size_; }
+    const uint8_t* Data() const { return FData; }
+    uint64_t Size() const { return FSize; }
 
     bool Contains(uint64_t offset, uint64_t length) const {
-        return offset <= size_ && length <= size_ - offset;
+        return offset <= FSize && length <= FSize - offset;
     }
 
     const uint8_t* At(uint64_t offset, uint64_t length) const {
         if (!Contains(offset, length)) Fail();
-        return data_ + offset;
+        return FData + offset;
     }
 
     uint8_t U8(uint64_t offset) const { return *At(offset, 1); }
@@ -49,21 +49,21 @@ public:
     // The zero-terminated text at offset, without its zero byte; a text that
     // runs to the end of the bytes is damage.
     std::string_view CString(uint64_t offset) const {
-        if (offset >= size_) Fail();
-        const void* end = std::memchr(data_ + offset, 0, size_ - offset);
+        if (offset >= FSize) Fail();
+        const void* end = std::memchr(FData + offset, 0, FSize - offset);
         if (!end) Fail();
-        return {reinterpret_cast<const char*>(data_ + offset),
-                size_t(static_cast<const uint8_t*>(end) - (data_ + offset))};
+        return {reinterpret_cast<const char*>(FData + offset),
+                size_t(static_cast<const uint8_t*>(end) - (FData + offset))};
     }
 
     ByteView Sub(uint64_t offset, uint64_t length) const {
-        return ByteView(At(offset, length), length, damaged_);
+        return ByteView(At(offset, length), length, FDamaged);
     }
 
-    [[noreturn]] void Fail() const { throw Exception(damaged_ ? damaged_ : "damaged data"); }
+    [[noreturn]] void Fail() const { throw Exception(FDamaged ? FDamaged : "damaged data"); }
 
 private:
-    const uint8_t* data_ = nullptr;
-    uint64_t size_ = 0;
-    const char* damaged_ = nullptr;
+    const uint8_t* FData = nullptr;
+    uint64_t FSize = 0;
+    const char* FDamaged = nullptr;
 };

@@ -1,8 +1,8 @@
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 #include <gtest/gtest.h>
 
-#include "gui/ByteView.h"
+#include "base/ByteView.h"
 
 TEST(GbkPrefix, NeverSplitsADoubleByteCharacter) {
     const std::string text = "ab\xD6\xD0\xB9\xFA";  // "ab" + two GBK characters

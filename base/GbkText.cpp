@@ -1,4 +1,4 @@
-#include "gui/GbkText.h"
+#include "base/GbkText.h"
 
 std::string_view GbkPrefix(std::string_view text, size_t maxBytes) {
     if (text.size() <= maxBytes) return text;

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+// What the auxiliary windows need of the main window; it hands itself to
+// them when it creates them, so they never reach into its module.
+class TMainWindowLink {
+public:
+    virtual ~TMainWindowLink() = default;
+
+    // Whether the main window comes back when the batch or the local
+    // information window hides.
+    virtual bool ReturnsToMainWindow() const = 0;
+    virtual void ShowMainWindow() = 0;
+    // While the About or the local information window is open, a main window
+    // that stays on top is let down from the topmost band so that it cannot
+    // cover them, and the application's deactivation leaves it there; closing
+    // them raises it again. Both do nothing while stay-on-top is off.
+    virtual void LowerMainWindow() = 0;
+    virtual void RaiseMainWindow() = 0;
+    // The location database every lookup reads (GBK).
+    virtual std::string DatabasePath() const = 0;
+};
