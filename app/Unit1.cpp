@@ -7,12 +7,13 @@
 #include "app/ProgramPaths.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
+#include "base/Exception.h"
+#include "base/GbkText.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "gui/Application.h"
-#include "base/Exception.h"
-#include "base/GbkText.h"
+#include "gui/EventBinding.h"
 #include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
 #include "skin/win32/ProgramResource.h"
@@ -81,48 +82,47 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::SetUpTrayIcon() {
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0));
-    TrayIcon1.SetIcon(icon);
-    DestroyIcon(icon);
+    TIconHandle icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 16, 16, 0)));
+    TrayIcon1.SetIcon(icon.Get());
     TrayIcon1.SetIconVisible(true);
     TrayIcon1.SetIconIndex(0);
     TrayIcon1.PopupMenu = &PopupMenu2;
     TrayIcon1.SetWantEnterExitEvents(true);
     TrayIcon1.MinimizeToTray = true;
-    TrayIcon1.OnClick = [this](TObject*) { TrayIcon1Click(); };
-    TrayIcon1.OnDblClick = [this](TObject*) { TrayIcon1DblClick(); };
+    TrayIcon1.OnClick = Handler(this, &TForm1::TrayIcon1Click);
+    TrayIcon1.OnDblClick = Handler(this, &TForm1::TrayIcon1DblClick);
     TrayIcon1.OnMouseMove = [](TObject*, TShiftState, int, int) {};
-    TrayIcon1.OnMouseEnter = [this](TObject*) { TrayIcon1MouseEnter(); };
+    TrayIcon1.OnMouseEnter = Handler(this, &TForm1::TrayIcon1MouseEnter);
     TrayIcon1.Loaded();
 }
 
 void TForm1::BindEvents() {
-    OnCreate = [this](TObject*) { FormCreate(); };
-    OnDestroy = [this](TObject*) { FormDestroy(); };
-    OnCloseQuery = [this](TObject*, bool& canClose) { FormCloseQuery(canClose); };
-    Button1.OnClick = [this](TObject*) { Button1Click(); };
-    Button3.OnClick = [this](TObject*) { Button3Click(); };
-    CheckBox1.OnClick = [this](TObject*) { CheckBox1Click(); };
-    Timer3.OnTimer = [this](TObject*) { Timer3Timer(); };
-    Edit1.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit1MouseMove(); };
-    Edit2.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit2MouseMove(); };
-    Edit3.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit3MouseMove(); };
-    Edit6.OnMouseMove = [this](TObject*, TShiftState, int, int) { Edit6MouseMove(); };
-    N8.OnClick = [this](TObject*) { N8Click(); };
-    N13.OnClick = [this](TObject*) { N13Click(); };
-    N9.OnClick = [this](TObject*) { N9Click(); };
-    N3.OnClick = [this](TObject*) { N3Click(); };
-    N5.OnClick = [this](TObject*) { N5Click(); };
-    N14.OnClick = [this](TObject*) { N14Click(); };
-    N19.OnClick = [this](TObject*) { N19Click(); };
-    N1.OnClick = [this](TObject*) { N1Click(); };
-    N6.OnClick = [this](TObject*) { N6Click(); };
-    N12.OnClick = [this](TObject*) { N12Click(); };
-    N7.OnClick = [this](TObject*) { N7Click(); };
-    IP3.OnClick = [this](TObject*) { IP3Click(); };
-    IP2.OnClick = [this](TObject*) { IP2Click(); };
-    N21.OnClick = [this](TObject*) { N21Click(); };
-    PopupMenu2.OnPopup = [this](TObject*) { PopupMenu2Popup(); };
+    OnCreate = Handler(this, &TForm1::FormCreate);
+    OnDestroy = Handler(this, &TForm1::FormDestroy);
+    OnCloseQuery = Handler(this, &TForm1::FormCloseQuery);
+    Button1.OnClick = Handler(this, &TForm1::Button1Click);
+    Button3.OnClick = Handler(this, &TForm1::Button3Click);
+    CheckBox1.OnClick = Handler(this, &TForm1::CheckBox1Click);
+    Timer3.SetOnTimer(Handler(this, &TForm1::Timer3Timer));
+    Edit1.OnMouseMove = Handler(this, &TForm1::Edit1MouseMove);
+    Edit2.OnMouseMove = Handler(this, &TForm1::Edit2MouseMove);
+    Edit3.OnMouseMove = Handler(this, &TForm1::Edit3MouseMove);
+    Edit6.OnMouseMove = Handler(this, &TForm1::Edit6MouseMove);
+    N8.OnClick = Handler(this, &TForm1::N8Click);
+    N13.OnClick = Handler(this, &TForm1::N13Click);
+    N9.OnClick = Handler(this, &TForm1::N9Click);
+    N3.OnClick = Handler(this, &TForm1::N3Click);
+    N5.OnClick = Handler(this, &TForm1::N5Click);
+    N14.OnClick = Handler(this, &TForm1::N14Click);
+    N19.OnClick = Handler(this, &TForm1::N19Click);
+    N1.OnClick = Handler(this, &TForm1::N1Click);
+    N6.OnClick = Handler(this, &TForm1::N6Click);
+    N12.OnClick = Handler(this, &TForm1::N12Click);
+    N7.OnClick = Handler(this, &TForm1::N7Click);
+    IP3.OnClick = Handler(this, &TForm1::IP3Click);
+    IP2.OnClick = Handler(this, &TForm1::IP2Click);
+    N21.OnClick = Handler(this, &TForm1::N21Click);
+    PopupMenu2.OnPopup = Handler(this, &TForm1::PopupMenu2Popup);
 }
 
 // --- start and end ---
@@ -193,7 +193,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         TerminateProcess(GetCurrentProcess(), 0);
     }
     if (message == WM_HOSTRESOLVED) {
-        RunGuarded([&] { ShowResolvedHost(wParam, lParam); });
+        ShowResolvedHost(wParam, lParam);
         return 0;
     }
     return TForm::WndProc(message, wParam, lParam);

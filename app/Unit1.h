@@ -46,7 +46,7 @@ public:
     TMenuItem N14{"  设 置"}, N9{"自动弹出提示", true}, N3{"软件在最上", true}, N5{"开机自启动"};
     TMenuItem N18{" 帮 助"}, N19{"帮助文件"}, N1{"软件网站"}, N21{"关于..."};
 
-    TPopupMenu PopupMenu2;
+    TPopupMenu PopupMenu2{this};
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
 
     TTrayIcon TrayIcon1{this};

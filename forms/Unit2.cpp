@@ -1,10 +1,11 @@
 #include "forms/Unit2.h"
 
+#include "base/Exception.h"
+#include "base/GbkText.h"
 #include "forms/BatchLines.h"
 #include "gui/Application.h"
-#include "base/Exception.h"
+#include "gui/EventBinding.h"
 #include "gui/Files.h"
-#include "base/GbkText.h"
 #include "locdb/LocationLookup.h"
 
 TForm2* Form2 = nullptr;
@@ -42,12 +43,12 @@ void TForm2::CreateControls() {
 }
 
 void TForm2::BindEvents() {
-    OnCreate = [this](TObject*) { FormCreate(); };
-    OnHide = [this](TObject*) { FormHide(); };
-    Button1.OnClick = [this](TObject*) { Button1Click(); };
-    Button2.OnClick = [this](TObject*) { Button2Click(); };
-    Button3.OnClick = [this](TObject*) { Button3Click(); };
-    Button4.OnClick = [this](TObject*) { Button4Click(); };
+    OnCreate = Handler(this, &TForm2::FormCreate);
+    OnHide = Handler(this, &TForm2::FormHide);
+    Button1.OnClick = Handler(this, &TForm2::Button1Click);
+    Button2.OnClick = Handler(this, &TForm2::Button2Click);
+    Button3.OnClick = Handler(this, &TForm2::Button3Click);
+    Button4.OnClick = Handler(this, &TForm2::Button4Click);
 }
 
 void TForm2::FormCreate() {

@@ -4,6 +4,7 @@
 
 #include "forms/LocalReport.h"
 #include "forms/MacAddress.h"
+#include "gui/EventBinding.h"
 
 TForm3* Form3 = nullptr;
 
@@ -32,9 +33,9 @@ void TForm3::CreateControls() {
 }
 
 void TForm3::BindEvents() {
-    OnClose = [this](TObject*, TCloseAction&) { FormClose(); };
-    OnHide = [this](TObject*) { FormHide(); };
-    Button1.OnClick = [this](TObject*) { Button1Click(); };
+    OnClose = Handler(this, &TForm3::FormClose);
+    OnHide = Handler(this, &TForm3::FormHide);
+    Button1.OnClick = Handler(this, &TForm3::Button1Click);
 }
 
 // Lines are added as they are found, so a failure keeps what came before.

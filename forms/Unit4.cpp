@@ -1,5 +1,6 @@
 #include "forms/Unit4.h"
 
+#include "gui/EventBinding.h"
 
 TForm4* Form4 = nullptr;
 
@@ -48,14 +49,14 @@ void TForm4::CreateControls() {
 // without one passes the request on to its parent; a left click closes only
 // on the title, the version and the rights notice.
 void TForm4::BindEvents() {
-    OnClose = [this](TObject*, TCloseAction&) { FormClose(); };
+    OnClose = Handler(this, &TForm4::FormClose);
     auto closeOnRequest = [this](TObject*, POINT, bool& handled) {
         handled = true;
         CloseClick();
     };
     OnContextPopup = closeOnRequest;
     for (TLabel* label : {&Label1, &Label2, &Label3}) {
-        label->OnClick = [this](TObject*) { CloseClick(); };
+        label->OnClick = Handler(this, &TForm4::CloseClick);
         label->OnContextPopup = closeOnRequest;
     }
 }

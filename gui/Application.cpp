@@ -20,12 +20,12 @@ public:
                        TFont());
     }
 
-    std::map<int, TWindowHook> hooks;
+    std::map<int, TWindowHook> FHooks;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         // Copied, since a hook may remove itself.
-        for (auto [id, hook] : std::map<int, TWindowHook>(hooks)) {
+        for (auto [id, hook] : std::map<int, TWindowHook>(FHooks)) {
             LRESULT result = 0;
             if (hook(message, wParam, lParam, result)) return result;
         }
@@ -113,10 +113,10 @@ void TApplication::SetHintPause(int milliseconds) { THintWindow::Instance().SetP
 
 int TApplication::HookMainWindow(TWindowHook hook) {
     static int nextHook = 1;
-    FWindow->hooks[nextHook] = std::move(hook);
+    FWindow->FHooks[nextHook] = std::move(hook);
     return nextHook++;
 }
 
 void TApplication::UnhookMainWindow(int hook) {
-    if (FWindow) FWindow->hooks.erase(hook);
+    if (FWindow) FWindow->FHooks.erase(hook);
 }

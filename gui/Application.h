@@ -35,6 +35,10 @@ public:
         return created;
     }
     TForm* MainForm() const { return FMainForm; }
+    // Every live form, in creation order.
+    const std::vector<TForm*>& Forms() const { return FScreenForms; }
+    void AddForm(TForm* form) { FScreenForms.push_back(form); }
+    void RemoveForm(TForm* form) { std::erase(FScreenForms, form); }
 
     // Shows the main form and runs the message loop until Terminate; then
     // destroys the forms, the main form last.
@@ -61,6 +65,7 @@ private:
 
     std::unique_ptr<Window> FWindow;
     std::vector<std::unique_ptr<TForm>> FForms;
+    std::vector<TForm*> FScreenForms;
     TForm* FMainForm = nullptr;
     bool FTerminated = false;
 };

@@ -34,8 +34,10 @@ LRESULT TEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 HBRUSH TEdit::ControlColor(HDC dc) {
     TWinControl::ControlColor(dc);
     if (!FParentColor) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    // The parent's colour, so a recoloured parent recolours the box too.
+    COLORREF color = Parent() ? Parent()->BackgroundColor() : GetSysColor(COLOR_BTNFACE);
+    SetBkColor(dc, color);
+    return SolidBrush(color);
 }
 
 void TMemo::Create(TWinControl& parent, const Args& args) {

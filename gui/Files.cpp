@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "gui/Handles.h"
 #include "gui/Win32Text.h"
 
 namespace {
@@ -27,17 +28,19 @@ std::wstring FolderOf(const std::wstring& path) {
 
 // Writes into an existing empty file; false with the error set on failure.
 bool WriteAll(const wchar_t* path, std::string_view bytes) {
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    TKernelHandle file(
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     bool ok = true;
     while (ok && !bytes.empty()) {
         DWORD written = 0;
-        ok = WriteFile(file, bytes.data(), DWORD(std::min<size_t>(bytes.size(), 1 << 20)), &written, nullptr);
+        ok = WriteFile(file.Get(), bytes.data(), DWORD(std::min<size_t>(bytes.size(), 1 << 20)), &written, nullptr);
         bytes.remove_prefix(written);
     }
-    ok = ok && FlushFileBuffers(file);
+    ok = ok && FlushFileBuffers(file.Get());
+    // Closing must not hide the reason of a failure.
     DWORD error = GetLastError();
-    CloseHandle(file);
+    file.Reset();
     SetLastError(error);
     return ok;
 }

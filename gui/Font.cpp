@@ -3,6 +3,8 @@
 #include <map>
 #include <tuple>
 
+#include "base/Exception.h"
+#include "gui/Handles.h"
 #include "gui/Win32Text.h"
 
 namespace {
@@ -16,18 +18,17 @@ bool FaceInstalled(const std::wstring& face) {
     query.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    TWindowDC screen(nullptr);
+    EnumFontFamiliesExW(screen.Get(), &query, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 }  // namespace
 
 HFONT TFont::Handle() const {
-    static std::map<std::tuple<std::string, int, BYTE>, HFONT> fonts;
+    static std::map<std::tuple<std::string, int, BYTE>, TFontHandle> fonts;
     auto key = std::make_tuple(Name, Height, Charset);
     auto found = fonts.find(key);
-    if (found != fonts.end()) return found->second;
+    if (found != fonts.end()) return found->second.Get();
     LOGFONTW description = {};
     description.lfHeight = Height;
     description.lfWeight = FW_NORMAL;
@@ -41,7 +42,7 @@ HFONT TFont::Handle() const {
         // mapper is asked for any face that has Chinese at the same height.
         description.lfCharSet = GB2312_CHARSET;
     }
-    HFONT font = CreateFontIndirectW(&description);
-    fonts.emplace(key, font);
-    return font;
+    TFontHandle font(CreateFontIndirectW(&description));
+    if (!font) throw Exception("cannot create the font " + Name);
+    return fonts.emplace(key, std::move(font)).first->second.Get();
 }

@@ -37,15 +37,25 @@ TForm::TForm(const Args& args) : FPosition(args.Position) {
     HWND owner = args.OwnedByDesktop ? GetDesktopWindow() : Application.Handle();
     CreateTopLevel(owner,
                    {args.ClassName, nullptr, StyleOf(args), ExStyleOf(args),
-                    {0, 0, frame.right - frame.left, frame.bottom - frame.top}, CS_DBLCLKS,
-                    GetSysColorBrush(COLOR_BTNFACE)},
+                    {0, 0, frame.right - frame.left, frame.bottom - frame.top}, CS_DBLCLKS},
                    args.Font);
     SetText(args.Caption);
+    Application.AddForm(this);
+}
+
+TForm::~TForm() { Application.RemoveForm(this); }
+
+TForm* TForm::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    for (TForm* form : Application.Forms())
+        if (form->Handle() == window) return form;
+    return dynamic_cast<TForm*>(TWinControl::FromHandle(window));
 }
 
 void TForm::SetMainMenu(TMainMenu& menu) {
     RECT client;
     GetClientRect(Handle(), &client);
+    FMenu = &menu;
     SetMenu(Handle(), menu.Handle());
     AdjustWindowRectEx(&client, GetWindowLongW(Handle(), GWL_STYLE), TRUE, GetWindowLongW(Handle(), GWL_EXSTYLE));
     SetWindowPos(Handle(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "gui/Menus.h"
 #include "gui/WinControl.h"
@@ -27,6 +28,10 @@ public:
         bool OwnedByDesktop = false;  // a window of its own rather than one of the application's
     };
     explicit TForm(const Args& args);
+    ~TForm() override;
+
+    // The form of a window handle; null for windows that are not forms of ours.
+    static TForm* FromHandle(HWND window);
 
     bool Visible() const { return Showing(); }
     void Show();
@@ -41,6 +46,11 @@ public:
     bool IsMainForm() const;
     // Puts the menu bar on the form; the client area keeps its size.
     void SetMainMenu(TMainMenu& menu);
+    TMainMenu* Menu() const { return FMenu; }
+    // Popup menus that name this form as their owner, in creation order.
+    const std::vector<TPopupMenu*>& PopupMenus() const { return FPopupMenus; }
+    // Every control of the form, at any depth, in creation order.
+    const std::vector<TWinControl*>& OwnedControls() const { return FOwnedControls; }
     bool Minimized() const { return IsIconic(Handle()); }
     void SetMinimized(bool minimized);
     void DoDestroy() { CallEvent(OnDestroy, this); }
@@ -55,10 +65,17 @@ protected:
     void Created() { CallEvent(OnCreate, this); }
 
 private:
+    friend class TWinControl;
+    friend class TPopupMenu;
+    void Own(TWinControl* control) { FOwnedControls.push_back(control); }
+    void Disown(TWinControl* control) { std::erase(FOwnedControls, control); }
     void PlaceOnScreen();
     bool HandleMenuCommand(WPARAM wParam, LPARAM lParam);
 
     TPosition FPosition;
     bool FPlaced = false;
     HWND FFocused = nullptr;
+    TMainMenu* FMenu = nullptr;
+    std::vector<TPopupMenu*> FPopupMenus;
+    std::vector<TWinControl*> FOwnedControls;
 };

@@ -1,5 +1,6 @@
 #include "gui/GroupBox.h"
 
+#include "gui/Handles.h"
 #include "gui/Win32Text.h"
 
 namespace {
@@ -10,32 +11,22 @@ const int kCaptionIndent = 8;
 }  // namespace
 
 void TGroupBox::Create(TWinControl& parent, const Args& args) {
-    CreateChild(parent,
-                {L"TGroupBox", nullptr, kContainerStyle, kContainerExStyle, args.Bounds, CS_HREDRAW | CS_VREDRAW,
-                 GetSysColorBrush(COLOR_BTNFACE)},
+    CreateChild(parent, {L"TGroupBox", nullptr, kContainerStyle, kContainerExStyle, args.Bounds, CS_HREDRAW | CS_VREDRAW},
                 false);
     SetText(args.Caption);
 }
 
 LRESULT TGroupBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    if (message == WM_SETTEXT) {
-        LRESULT result = TWinControl::WndProc(message, wParam, lParam);
-        InvalidateRect(Handle(), nullptr, TRUE);
-        return result;
-    }
-    return TWinControl::WndProc(message, wParam, lParam);
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    if (message == WM_SETTEXT) Invalidate();
+    return result;
 }
 
-// An etched frame whose top line runs through the middle of the caption.
+// The background, then an etched frame whose top line runs through the
+// middle of the caption.
 void TGroupBox::Paint(HDC dc) {
-    HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    TWinControl::Paint(dc);
+    TSelection font(dc, Font().Handle());
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     RECT frame;
@@ -43,32 +34,23 @@ void TGroupBox::Paint(HDC dc) {
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     std::wstring caption = Widen(Text());
-    if (!caption.empty()) {
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        RECT text = {kCaptionIndent, 0, 0, metrics.tmHeight};
-        DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        ExtTextOutW(dc, text.left, 0, ETO_OPAQUE, &text, caption.c_str(), UINT(caption.size()), nullptr);
-    }
-    SelectObject(dc, oldFont);
+    if (caption.empty()) return;
+    SetBkColor(dc, BackgroundColor());
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    RECT text = {kCaptionIndent, 0, 0, metrics.tmHeight};
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ExtTextOutW(dc, text.left, 0, ETO_OPAQUE, &text, caption.c_str(), UINT(caption.size()), nullptr);
 }
 
 void TPanel::Create(TWinControl& parent, const Args& args) {
-    CreateChild(parent,
-                {L"TPanel", nullptr, kContainerStyle, kContainerExStyle, args.Bounds, CS_HREDRAW | CS_VREDRAW,
-                 GetSysColorBrush(COLOR_BTNFACE)},
+    CreateChild(parent, {L"TPanel", nullptr, kContainerStyle, kContainerExStyle, args.Bounds, CS_HREDRAW | CS_VREDRAW},
                 false);
 }
 
-LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        RECT bevel;
-        GetClientRect(Handle(), &bevel);
-        DrawEdge(dc, &bevel, BDR_RAISEDINNER, BF_RECT);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
-    return TWinControl::WndProc(message, wParam, lParam);
+// The background in a raised bevel.
+void TPanel::Paint(HDC dc) {
+    TWinControl::Paint(dc);
+    RECT bevel;
+    GetClientRect(Handle(), &bevel);
+    DrawEdge(dc, &bevel, BDR_RAISEDINNER, BF_RECT);
 }

@@ -14,9 +14,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 };
 
 // A plain raised panel that holds other controls.
@@ -28,5 +26,5 @@ public:
     void Create(TWinControl& parent, const Args& args);
 
 protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
 };

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "base/Exception.h"
+
 namespace {
 const int kHidePause = 10000;
 const int kMaxWidth = 600;  // any width makes the tooltip break lines
@@ -19,6 +21,7 @@ THintWindow::THintWindow() {
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
+    if (!FHandle) throw Exception("cannot create the hint window");
     SendMessageW(FHandle, TTM_SETMAXTIPWIDTH, 0, kMaxWidth);
     SendMessageW(FHandle, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePause);
 }

@@ -4,16 +4,17 @@
 #include <functional>
 #include <vector>
 
+#include "gui/Handles.h"
+
 // An icon image that owns its handle and tells when it changes.
 class TIcon {
 public:
     TIcon() = default;
-    ~TIcon();
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
 
-    HICON Handle() const { return FHandle; }
-    bool Empty() const { return FHandle == nullptr; }
+    HICON Handle() const { return FHandle.Get(); }
+    bool Empty() const { return !FHandle; }
     // Takes a copy of the given icon.
     void Assign(HICON icon);
     void Assign(const TIcon& icon) { Assign(icon.Handle()); }
@@ -21,14 +22,13 @@ public:
     std::function<void()> OnChange;
 
 private:
-    HICON FHandle = nullptr;
+    TIconHandle FHandle;
 };
 
 // A numbered list of icons, each a copy owned by the list.
 class TImageList {
 public:
     TImageList() = default;
-    ~TImageList();
     TImageList(const TImageList&) = delete;
     TImageList& operator=(const TImageList&) = delete;
 
@@ -37,5 +37,5 @@ public:
     void GetIcon(int index, TIcon& icon) const;
 
 private:
-    std::vector<HICON> FIcons;
+    std::vector<TIconHandle> FIcons;
 };

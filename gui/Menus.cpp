@@ -1,7 +1,9 @@
 #include "gui/Menus.h"
 
+#include <algorithm>
 #include <map>
 
+#include "gui/Form.h"
 #include "gui/Win32Text.h"
 
 namespace {
@@ -12,7 +14,31 @@ std::map<UINT, TMenuItem*>& ItemsByCommand() {
     static std::map<UINT, TMenuItem*> items;
     return items;
 }
+
+// The item that Win32 names by its item data, when it is a live item of ours.
+TMenuItem* LiveItem(ULONG_PTR itemData) {
+    auto* item = reinterpret_cast<TMenuItem*>(itemData);
+    for (auto& [command, live] : ItemsByCommand())
+        if (live == item) return item;
+    return nullptr;
+}
+
+std::wstring PlainCaption(const std::string& caption) {
+    std::wstring text = Widen(caption);
+    std::erase(text, L'&');
+    return text;
+}
 }  // namespace
+
+HFONT MenuFont() {
+    static TFontHandle font = [] {
+        NONCLIENTMETRICSW metrics = {};
+        metrics.cbSize = sizeof metrics;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        return TFontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
+    }();
+    return font ? font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 TMenuItem::TMenuItem(std::string caption, bool checked)
     : FCaption(std::move(caption)), FChecked(checked), FCommand(nextCommand++) {
@@ -34,9 +60,19 @@ TMenuItem* TMenuItem::FromSubmenu(HMENU submenu) {
 
 void TMenuItem::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
 
+void TMenuItem::Add(std::unique_ptr<TMenuItem> item) {
+    FItems.push_back(item.get());
+    FOwnedItems.push_back(std::move(item));
+}
+
 void TMenuItem::SetChecked(bool checked) {
     FChecked = checked;
     if (FOwner) CheckMenuItem(FOwner, FCommand, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    FEnabled = enabled;
+    if (FOwner) EnableMenuItem(FOwner, FCommand, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void TMenuItem::AppendTo(HMENU menu) {
@@ -48,15 +84,106 @@ void TMenuItem::AppendTo(HMENU menu) {
     }
     MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_SUBMENU | MIIM_DATA | MIIM_FTYPE;
+    info.fType = IsSeparator() ? MFT_SEPARATOR : 0;
     info.wID = FCommand;
     info.dwTypeData = caption.data();
-    info.fState = (FChecked ? MFS_CHECKED : 0) | (Default ? MFS_DEFAULT : 0);
+    info.fState = (FChecked ? MFS_CHECKED : 0) | (Default ? MFS_DEFAULT : 0) | (FEnabled ? 0 : MFS_GRAYED);
     info.hSubMenu = FSubmenu;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
     InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+    ApplyType();
+}
+
+void TMenuItem::SetOwnerDraw(bool ownerDraw) {
+    FOwnerDraw = ownerDraw;
+    ApplyType();
+    for (TMenuItem* item : FItems) item->SetOwnerDraw(ownerDraw);
+}
+
+// Owner drawing replaces the item's type; the caption is set again on the
+// way back, since Win32 may not keep it for an owner-drawn item.
+void TMenuItem::ApplyType() {
+    if (!FOwner) return;
+    std::wstring caption = Widen(FCaption);
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | (FOwnerDraw ? 0 : MIIM_STRING);
+    info.fType = (FOwnerDraw ? MFT_OWNERDRAW : 0) | (IsSeparator() ? MFT_SEPARATOR : 0);
+    info.dwTypeData = caption.data();
+    SetMenuItemInfoW(FOwner, FCommand, FALSE, &info);
+}
+
+void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
+    if (IsSeparator()) {
+        width = 0;
+        height = GetSystemMetrics(SM_CYMENU) / 2;
+        return;
+    }
+    TSelection font(dc, MenuFont());
+    std::wstring text = PlainCaption(FCaption);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    width = size.cx + GetSystemMetrics(SM_CXMENUCHECK);
+    height = std::max<int>(size.cy + 4, GetSystemMetrics(SM_CYMENU));
+}
+
+void TMenuItem::DefaultDraw(HDC dc, const RECT& rect, UINT state) const {
+    bool selected = state & ODS_SELECTED;
+    FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (IsSeparator()) {
+        RECT line = {rect.left, (rect.top + rect.bottom) / 2 - 1, rect.right, rect.bottom};
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        return;
+    }
+    TSelection font(dc, MenuFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(state & ODS_GRAYED ? COLOR_GRAYTEXT
+                                 : selected         ? COLOR_HIGHLIGHTTEXT
+                                                    : COLOR_MENUTEXT));
+    RECT text = rect;
+    text.left += GetSystemMetrics(SM_CXMENUCHECK);
+    std::wstring caption = Widen(FCaption);
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
+}
+
+bool TMenuItem::DispatchOwnerDraw(UINT message, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        TMenuItem* item = measure.CtlType == ODT_MENU ? LiveItem(measure.itemData) : nullptr;
+        if (!item) return false;
+        TWindowDC screen(nullptr);
+        int width = 0, height = 0;
+        item->DefaultMeasure(screen.Get(), width, height);
+        CallEvent(item->OnMeasureItem, item, screen.Get(), width, height);
+        measure.itemWidth = UINT(std::max(width, 0));
+        measure.itemHeight = UINT(std::max(height, 0));
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        auto& draw = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        TMenuItem* item = draw.CtlType == ODT_MENU ? LiveItem(draw.itemData) : nullptr;
+        if (!item) return false;
+        if (item->OnDrawItem)
+            CallEvent(item->OnDrawItem, item, draw.hDC, draw.rcItem, draw.itemState);
+        else
+            item->DefaultDraw(draw.hDC, draw.rcItem, draw.itemState);
+        return true;
+    }
+    return false;
 }
 
 void TMenu::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
+
+void TMenu::Add(std::unique_ptr<TMenuItem> item) {
+    FItems.push_back(item.get());
+    FOwnedItems.push_back(std::move(item));
+}
+
+void TMenu::SetOwnerDraw(bool ownerDraw) {
+    FOwnerDraw = ownerDraw;
+    for (TMenuItem* item : FItems) item->SetOwnerDraw(ownerDraw);
+}
 
 HMENU TMenu::Build(HMENU menu) {
     for (TMenuItem* item : FItems) item->AppendTo(menu);
@@ -68,13 +195,22 @@ HMENU TMainMenu::Handle() {
     return FHandle;
 }
 
+TPopupMenu::TPopupMenu(TForm* owner) : FOwner(owner) {
+    if (FOwner) FOwner->FPopupMenus.push_back(this);
+}
+
 TPopupMenu::~TPopupMenu() {
-    if (FHandle) DestroyMenu(FHandle);
+    if (FOwner) std::erase(FOwner->FPopupMenus, this);
+}
+
+HMENU TPopupMenu::Handle() {
+    if (!FHandle) FHandle.Reset(Build(CreatePopupMenu()));
+    return FHandle.Get();
 }
 
 void TPopupMenu::Popup(int x, int y, HWND owner) {
-    if (!FHandle) FHandle = Build(CreatePopupMenu());
+    HMENU menu = Handle();
     CallEvent(OnPopup, this);
-    UINT command = TrackPopupMenu(FHandle, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     if (TMenuItem* item = TMenuItem::FromCommand(command)) item->Click();
 }

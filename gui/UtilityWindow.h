@@ -1,24 +1,11 @@
 #pragma once
-#include <windows.h>
+#include "gui/WinControl.h"
 
-#include <functional>
-
-// A hidden window whose messages go to one callback: what timers and the
-// tray icon need to receive WM_TIMER and shell callbacks without a form.
-class TUtilityWindow {
+// A hidden window for what needs messages without a form: timer ticks and
+// the shell's tray callbacks. A top-level window rather than a message-only
+// one, so that it also sees broadcasts such as "TaskbarCreated" and the end
+// of the session. Subclasses take its messages in WndProc.
+class TUtilityWindow : public TWinControl {
 public:
-    using Handler = std::function<LRESULT(UINT message, WPARAM wParam, LPARAM lParam)>;
-
-    explicit TUtilityWindow(Handler handler);
-    ~TUtilityWindow();
-    TUtilityWindow(const TUtilityWindow&) = delete;
-    TUtilityWindow& operator=(const TUtilityWindow&) = delete;
-
-    HWND Handle() const { return FHandle; }
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    Handler FHandler;
-    HWND FHandle = nullptr;
+    TUtilityWindow();
 };

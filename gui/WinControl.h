@@ -1,12 +1,17 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gui/Events.h"
 #include "gui/Font.h"
+#include "gui/MessageDispatch.h"
+
+class TForm;
 
 // Position and size inside the parent's client area, in pixels.
 struct TBounds {
@@ -14,10 +19,16 @@ struct TBounds {
 };
 
 using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
+// Paints a control into a device context, in its client coordinates.
+using TPaintHandler = std::function<void(HDC dc)>;
 
 // A control with a window. The framework's window classes are registered
 // here (each under the control's class name, standard ones as superclasses
 // of the Win32 class), and every message of them passes through WndProc.
+//
+// Every window made here carries the window property named by
+// ControlPropertyName(), pointing at its control, so that code which meets a
+// bare window handle (the skin engine's hook) finds the control and its form.
 class TWinControl : public TObject {
 public:
     TWinControl() = default;
@@ -27,7 +38,18 @@ public:
 
     HWND Handle() const { return FHandle; }
     TWinControl* Parent() const { return FParent; }
+    // The form whose control this is (null for a form itself).
+    TForm* OwnerForm() const { return FOwnerForm; }
     static TWinControl* FromHandle(HWND window);
+    // The global atom's name of the property that links window and control.
+    static const std::wstring& ControlPropertyName();
+
+    // Direct child controls in creation order, which is their tab order.
+    const std::vector<TWinControl*>& Controls() const { return FControls; }
+    // Every control below this one in tab order, depth first.
+    std::vector<TWinControl*> TabOrderList() const;
+    UINT ControlId() const { return FControlId; }
+    int Tag = 0;
 
     std::string Text() const;
     void SetText(std::string_view text);
@@ -37,7 +59,24 @@ public:
     TBounds Bounds() const;
     const TFont& Font() const { return FFont; }
     void SetFont(const TFont& font);
+    // The background colour; CLR_DEFAULT is the system's button face.
+    COLORREF Color() const { return FColor; }
+    void SetColor(COLORREF color);
+    COLORREF BackgroundColor() const;
     void SetFocus();
+    void Invalidate();
+
+    // Painting can be taken over: the handler given paints the control in
+    // place of its own painting, for WM_PAINT and WM_PRINTCLIENT alike, and
+    // also covers erasing. The previous handler (empty: the control's own
+    // painting) is returned, to be given back later.
+    TPaintHandler ReplacePaint(TPaintHandler painter);
+    // Paints the control into dc the way it paints now.
+    void PaintTo(HDC dc);
+    // Paints what the parent shows under this control into dc, in this
+    // control's client coordinates: the background of a control that lets
+    // its parent show through.
+    void PaintParentBackground(HDC dc);
 
     std::string Hint;  // GBK; shown at once when the pointer rests here
     TMouseMoveEvent OnMouseMove;
@@ -51,7 +90,6 @@ protected:
         DWORD exStyle;
         TBounds bounds;
         UINT classStyle = 0;
-        HBRUSH background = nullptr;
     };
     // A child control: the parent's font, and a tooltip when showHint is set.
     void CreateChild(TWinControl& parent, const CreateArgs& args, bool showHint);
@@ -60,19 +98,41 @@ protected:
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Notifications that Win32 sends to the parent come back to the control.
+    // The control's own painting. A standard control draws itself; classes
+    // of our own override this and paint their whole client area.
+    virtual void Paint(HDC dc);
+    bool OwnClass() const { return FBaseProc == DefWindowProcW; }
+
+    // What Win32 tells the parent about this control comes back here.
     virtual void Command(WORD /*notifyCode*/) {}
     virtual HBRUSH ControlColor(HDC dc);
+    virtual LRESULT Notify(NMHDR& /*header*/) { return 0; }
+    virtual bool DrawItem(DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual bool MeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+    virtual void Scroll(UINT /*message*/, WORD /*code*/, WORD /*position*/) {}
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static WNDPROC RegisterClassOnce(const CreateArgs& args);
-    void Create(HWND parentOrOwner, const CreateArgs& args);
-    LRESULT HandleNotify(NMHDR* header);
+    void Create(HWND parentOrOwner, const CreateArgs& args, UINT controlId);
+    void Attach(HWND window);
+    void Detach();
+    LRESULT ForwardToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& forwarded);
+    LRESULT HandleReflected(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ShowTooltipText(NMHDR& header);
 
     HWND FHandle = nullptr;
     TWinControl* FParent = nullptr;
-    WNDPROC FDefaultProc = DefWindowProcW;
+    TForm* FOwnerForm = nullptr;
+    std::vector<TWinControl*> FControls;
+    UINT FControlId = 0;
+    WNDPROC FBaseProc = DefWindowProcW;
     TFont FFont;
+    COLORREF FColor = CLR_DEFAULT;
+    TPaintHandler FPainter;
     std::wstring FShownHint;
+    TMessageRecord* FMessage = nullptr;
 };
+
+// A solid brush of the colour, made once and kept for the program's life.
+HBRUSH SolidBrush(COLORREF color);

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#ifdef _WIN32
+#include "gui/Handles.h"
+#endif
 
 // The platform's part of opening the database read-only and mapping it into
 // memory. Each step is its own call, so the reader can say which one failed.
@@ -31,8 +34,9 @@ public:
 
 private:
 #ifdef _WIN32
-    void* FFile = nullptr;
-    void* FMapping = nullptr;
+    TKernelHandle FFile;
+    TKernelHandle FMapping;
+    TMappedView FMapped;
 #else
     int FFile = -1;
 #endif

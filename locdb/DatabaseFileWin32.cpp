@@ -14,8 +14,7 @@ const wchar_t kMappingName[] = L"QQWryMapFile";
 
 bool DatabaseFile::Exists(const std::string& path) {
     std::wstring widePath = Widen(path);
-    FFile = CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (FFile == INVALID_HANDLE_VALUE) FFile = nullptr;
+    FFile.Reset(CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (FFile) return true;
     // Not opened: missing, a folder, or there but held by someone else.
     return FileExists(path);
@@ -23,38 +22,34 @@ bool DatabaseFile::Exists(const std::string& path) {
 
 bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
     LARGE_INTEGER fileSize;
-    if (!FFile || !GetFileSizeEx(FFile, &fileSize)) return false;
+    if (!FFile || !GetFileSizeEx(FFile.Get(), &fileSize)) return false;
     size = fileSize.QuadPart;
     FMappedSize = uint64_t(fileSize.QuadPart);
     return true;
 }
 
-bool DatabaseFile::Open(const std::string&) { return FFile != nullptr; }
+bool DatabaseFile::Open(const std::string&) { return bool(FFile); }
 
 bool DatabaseFile::CreateMapping() {
     if (FMappedSize == 0) return false;
-    FMapping = CreateFileMappingW(FFile, nullptr, PAGE_READONLY, 0, 0, kMappingName);
-    if (FMapping && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(FMapping);
-        FMapping = nullptr;
-    }
-    return FMapping != nullptr;
+    FMapping.Reset(CreateFileMappingW(FFile.Get(), nullptr, PAGE_READONLY, 0, 0, kMappingName));
+    if (FMapping && GetLastError() == ERROR_ALREADY_EXISTS) FMapping.Reset();
+    return bool(FMapping);
 }
 
 bool DatabaseFile::MapView() {
     if (FMappedSize > SIZE_MAX) return false;
-    FView = static_cast<const uint8_t*>(MapViewOfFile(FMapping, FILE_MAP_READ, 0, 0, 0));
+    FMapped.Reset(MapViewOfFile(FMapping.Get(), FILE_MAP_READ, 0, 0, 0));
+    FView = static_cast<const uint8_t*>(FMapped.Get());
     if (FView) FViewSize = FMappedSize;
     return FView != nullptr;
 }
 
 void DatabaseFile::Close() {
-    if (FView) UnmapViewOfFile(FView);
+    FMapped.Reset();
     FView = nullptr;
     FViewSize = 0;
     FMappedSize = 0;
-    if (FMapping) CloseHandle(FMapping);
-    FMapping = nullptr;
-    if (FFile) CloseHandle(FFile);
-    FFile = nullptr;
+    FMapping.Reset();
+    FFile.Reset();
 }

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include "base/GbkText.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
-#include "base/GbkText.h"
 #include "gui/Menus.h"
 #include "gui/Win32Text.h"
 
@@ -14,13 +14,6 @@ const UINT kIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 const size_t kTipBytes = 127, kInfoBytes = 255, kInfoTitleBytes = 63;
 const UINT kExitPollInterval = 20;
 const DWORD kBalloonIcons[] = {NIIF_NONE, NIIF_INFO, NIIF_WARNING, NIIF_ERROR, NIIF_USER};
-const UINT_PTR kOwnerSubclassId = 1;
-
-TTrayIconHandler* sharedHandler = nullptr;
-
-struct ShutDown {
-    ~ShutDown() { delete sharedHandler; }
-} shutDown;
 
 // The shell that restarts sends this to every top-level window; it exists
 // from common controls 4.71 on.
@@ -58,26 +51,10 @@ void PutText(WCHAR (&field)[N], const std::string& text, size_t maxBytes) {
 
 // --- shared window ---
 
-TTrayIconHandler::TTrayIconHandler()
-    : FWindow([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); }) {}
-
-void TTrayIconHandler::Register(TTrayIcon* icon) {
-    if (!sharedHandler) sharedHandler = new TTrayIconHandler();
-    ++sharedHandler->FUsers;
-    sharedHandler->FIcons.insert(icon);
+HWND TTrayIconHandler::SharedWindow() {
+    std::shared_ptr<TTrayIconHandler> handler = TSharedInstance<TTrayIconHandler>::Current();
+    return handler ? handler->Handle() : nullptr;
 }
-
-void TTrayIconHandler::Unregister(TTrayIcon* icon) {
-    if (!sharedHandler) return;
-    sharedHandler->FIcons.erase(icon);
-    if (sharedHandler->FUsers > 0) --sharedHandler->FUsers;
-    if (sharedHandler->FUsers == 0) {
-        delete sharedHandler;
-        sharedHandler = nullptr;
-    }
-}
-
-HWND TTrayIconHandler::SharedWindow() { return sharedHandler ? sharedHandler->FWindow.Handle() : nullptr; }
 
 LRESULT TTrayIconHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -87,6 +64,10 @@ LRESULT TTrayIconHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (FIcons.count(icon)) icon->HandleCallback(UINT(lParam));
         return 0;
     }
+    // The icons' menus, owner-drawn, are drawn by their items.
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        return TMenuItem::DispatchOwnerDraw(message, lParam);
     // Never closed by request, never vetoing the end of the session.
     case WM_DESTROY:
     case WM_CLOSE:
@@ -96,16 +77,16 @@ LRESULT TTrayIconHandler::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         return 1;
     }
-    return DefWindowProcW(FWindow.Handle(), message, wParam, lParam);
+    return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
 // --- construction and properties ---
 
 TTrayIcon::TTrayIcon(TWinControl* owner) : FOwner(owner) {
-    TTrayIconHandler::Register(this);
+    FHandler->Register(this);
     FIcon.OnChange = [this] { UpdateIcon(); };
     FIconData.cbSize = NOTIFYICONDATAW_V2_SIZE;
-    FIconData.hWnd = TTrayIconHandler::SharedWindow();
+    FIconData.hWnd = FHandler->Handle();
     FIconData.uID = UINT(reinterpret_cast<UINT_PTR>(this));
     FIconData.uFlags = kIconFlags;
     FIconData.uCallbackMessage = TrayCallbackMessage;
@@ -116,7 +97,7 @@ TTrayIcon::TTrayIcon(TWinControl* owner) : FOwner(owner) {
     FApplicationHook = Application.HookMainWindow([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
         return ApplicationHook(message, wParam);
     });
-    if (FOwner) SetWindowSubclass(FOwner->Handle(), OwnerWindowProc, kOwnerSubclassId, DWORD_PTR(this));
+    if (FOwner) FOwnerWatch.Attach(FOwner->Handle());
 }
 
 TTrayIcon::~TTrayIcon() {
@@ -126,8 +107,8 @@ TTrayIcon::~TTrayIcon() {
     ExitTimer.reset();
     FIcon.OnChange = nullptr;
     Application.UnhookMainWindow(FApplicationHook);
-    if (FOwner && FOwner->Handle()) RemoveWindowSubclass(FOwner->Handle(), OwnerWindowProc, kOwnerSubclassId);
-    TTrayIconHandler::Unregister(this);
+    FOwnerWatch.Detach();
+    FHandler->Unregister(this);
 }
 
 void TTrayIcon::Loaded() {
@@ -298,7 +279,7 @@ void TTrayIcon::HandleButtonEvent(UINT event, TShiftState shift, POINT at) {
         DoMouseDown(mbLeft, shift | ssLeft, at.x, at.y);
         ClickStarted = true;
         if (LeftPopup && autoPopup) {
-            SetForegroundWindow(TTrayIconHandler::SharedWindow());
+            SetForegroundWindow(FHandler->Handle());
             PopupMenuAtPointer();
         }
         break;
@@ -326,7 +307,7 @@ void TTrayIcon::HandleButtonEvent(UINT event, TShiftState shift, POINT at) {
     case WM_RBUTTONDOWN:
         DoMouseDown(mbRight, shift | ssRight, at.x, at.y);
         if (autoPopup) {
-            SetForegroundWindow(TTrayIconHandler::SharedWindow());
+            SetForegroundWindow(FHandler->Handle());
             PopupMenuAtPointer();
         }
         break;
@@ -414,7 +395,7 @@ void TTrayIcon::PopupMenuAtPointer() {
 void TTrayIcon::PopupMenuAt(int x, int y) {
     if (!PopupMenu) return;
     // The menu closes on a click elsewhere only if its window is in front.
-    HWND shared = TTrayIconHandler::SharedWindow();
+    HWND shared = FHandler->Handle();
     SetForegroundWindow(shared);
     Application.ProcessMessages();
     PopupMenu->PopupComponent = this;
@@ -469,16 +450,14 @@ bool TTrayIcon::MinimizeCheck() {
     return true;
 }
 
-LRESULT CALLBACK TTrayIcon::OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self) {
-    auto* icon = reinterpret_cast<TTrayIcon*>(self);
+LRESULT TTrayIcon::OwnerWatch::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SHOWWINDOW && wParam == TRUE && lParam == 0) {
         SetForegroundWindow(Application.Handle());
-        SetForegroundWindow(window);
+        SetForegroundWindow(Handle());
     } else if ((message == WM_SHOWWINDOW && wParam == FALSE && lParam == SW_PARENTCLOSING &&
                 !Application.Terminated()) ||
                (message == WM_SYSCOMMAND && wParam == SC_MINIMIZE)) {
-        if (icon->MinimizeCheck()) return 1;
+        if (FIcon.MinimizeCheck()) return 1;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallDefault(message, wParam, lParam);
 }

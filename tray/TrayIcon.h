@@ -9,8 +9,10 @@
 
 #include "gui/Events.h"
 #include "gui/Icon.h"
+#include "gui/SharedInstance.h"
+#include "gui/Subclass.h"
+#include "gui/Timer.h"
 #include "gui/UtilityWindow.h"
-#include "tray/WindowTimer.h"
 
 class TPopupMenu;
 class TWinControl;
@@ -23,20 +25,19 @@ using TStartupEvent = std::function<void(TObject* Sender, bool& ShowMainForm)>;
 const UINT TrayCallbackMessage = WM_USER + 0x400;
 
 // The one hidden window that receives the shell's callbacks for every tray
-// icon of the program. It survives close and end-of-session requests.
-class TTrayIconHandler {
+// icon of the program, and the owner-draw messages of their menus. It lives
+// while an icon exists, and survives close and end-of-session requests.
+class TTrayIconHandler : public TUtilityWindow {
 public:
-    static void Register(TTrayIcon* icon);
-    static void Unregister(TTrayIcon* icon);
-    static HWND SharedWindow();
+    static HWND SharedWindow();  // null while no icon exists
+    void Register(TTrayIcon* icon) { FIcons.insert(icon); }
+    void Unregister(TTrayIcon* icon) { FIcons.erase(icon); }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    TTrayIconHandler();
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
-
-    unsigned FUsers = 0;
     std::set<TTrayIcon*> FIcons;
-    TUtilityWindow FWindow;
 };
 
 // An icon in the notification area: clicks told apart by the double-click
@@ -128,12 +129,23 @@ private:
     void ExitTimerStep();
     void CycleTimerStep();
     bool ApplicationHook(UINT message, WPARAM wParam);
-    static LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR self);
+    // Watches the owner form for minimising and closing into the tray.
+    class OwnerWatch : public TSubclass {
+    public:
+        explicit OwnerWatch(TTrayIcon& icon) : FIcon(icon) {}
+
+    protected:
+        LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    private:
+        TTrayIcon& FIcon;
+    };
     bool MinimizeCheck();
     bool HasMainForm() const;
 
+    std::shared_ptr<TTrayIconHandler> FHandler = TSharedInstance<TTrayIconHandler>::Acquire();
     TWinControl* FOwner;
+    OwnerWatch FOwnerWatch{*this};
     TImageList* FIconList = nullptr;
     bool FCycleIcons = false;
     UINT FCycleInterval = 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/Handles.h"
+
 namespace {
 
 // A 32-bit top-down DIB header; its pixel layout is PixelBuffer's.
@@ -31,18 +33,15 @@ void DrawPixelBufferTransparent(HDC dc, int x, int y, const PixelBuffer& picture
     // and put the result back in one copy.
     BITMAPINFO info = TopDownInfo(picture.Width(), picture.Height());
     void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!canvas) return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, canvas);
-    BitBlt(memory, 0, 0, picture.Width(), picture.Height(), dc, x, y, SRCCOPY);
+    TBitmap canvas(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    TMemoryDC memory(CreateCompatibleDC(dc));
+    if (!canvas || !memory) return;
+    TSelection selected(memory.Get(), canvas.Get());
+    BitBlt(memory.Get(), 0, 0, picture.Width(), picture.Height(), dc, x, y, SRCCOPY);
     GdiFlush();
     auto* under = static_cast<Pixel*>(bits);
     const std::vector<Pixel>& over = picture.Pixels();
     for (size_t i = 0; i < over.size(); ++i)
         if (over[i] != kMagenta) under[i] = over[i];
-    BitBlt(dc, x, y, picture.Width(), picture.Height(), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(canvas);
+    BitBlt(dc, x, y, picture.Width(), picture.Height(), memory.Get(), 0, 0, SRCCOPY);
 }

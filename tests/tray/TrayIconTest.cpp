@@ -5,7 +5,7 @@
 #include "gui/Application.h"
 #include "gui/Menus.h"
 #include "gui/Win32Text.h"
-#include "tests/tray/MessagePump.h"
+#include "tests/gui/MessagePump.h"
 
 using namespace std::chrono_literals;
 

@@ -1,8 +1,8 @@
-#include "tray/WindowTimer.h"
+#include "gui/Timer.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/tray/MessagePump.h"
+#include "tests/gui/MessagePump.h"
 
 using namespace std::chrono_literals;
 
