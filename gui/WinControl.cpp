@@ -131,7 +131,7 @@ WNDPROC TWinControl::RegisterClassOnce(const CreateArgs& args) {
     WNDCLASSW windowClass = {};
     WNDPROC base = DefWindowProcW;
     if (args.baseClass) {
-        if (!GetClassInfoW(nullptr, args.baseClass, &windowClass))
+        if (!GetClassInfoW(GetModuleHandleW(nullptr), args.baseClass, &windowClass))
             throw Exception("no window class " + Narrow(args.baseClass) + " to build on");
         base = windowClass.lpfnWndProc;
     } else {

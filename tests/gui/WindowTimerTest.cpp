@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/gui/MessagePump.h"
 
 using namespace std::chrono_literals;
@@ -102,4 +104,43 @@ TEST(WindowTimer, DestroyedRunningTimerTicksNoMore) {
     int before = counter.ticks;
     PumpFor(100ms);
     EXPECT_EQ(counter.ticks, before);
+}
+
+namespace {
+// Notes when the last copy of a handler is gone: a handler that still runs
+// after that runs on freed memory.
+struct Sentinel {
+    bool* gone;
+    ~Sentinel() { *gone = true; }
+};
+}  // namespace
+
+TEST(WindowTimer, HandlerThatReplacesItselfRunsToItsEnd) {
+    bool gone = false, goneWhileRunning = true;
+    TWindowTimer timer(10, nullptr);
+    auto sentinel = std::make_shared<Sentinel>(&gone);
+    timer.SetOnTimer([&timer, &gone, &goneWhileRunning, sentinel](TObject*) {
+        timer.SetOnTimer([](TObject*) {});
+        goneWhileRunning = gone;
+    });
+    sentinel.reset();
+    timer.SetEnabled(true);
+    PumpFor(60ms);
+    EXPECT_FALSE(goneWhileRunning);
+    EXPECT_TRUE(gone);
+}
+
+TEST(WindowTimer, HandlerThatDestroysItsTimerRunsToItsEnd) {
+    bool gone = false, goneWhileRunning = true;
+    auto timer = std::make_unique<TWindowTimer>(10, nullptr);
+    auto sentinel = std::make_shared<Sentinel>(&gone);
+    timer->SetOnTimer([&timer, &gone, &goneWhileRunning, sentinel](TObject*) {
+        timer.reset();
+        goneWhileRunning = gone;
+    });
+    sentinel.reset();
+    timer->SetEnabled(true);
+    PumpFor(60ms);
+    EXPECT_EQ(timer, nullptr);
+    EXPECT_FALSE(goneWhileRunning);
 }
