@@ -107,40 +107,43 @@ TEST(WindowTimer, DestroyedRunningTimerTicksNoMore) {
 }
 
 namespace {
-// Notes when the last copy of a handler is gone: a handler that still runs
-// after that runs on freed memory.
+// Whether the last copy of a handler is gone: a handler that still runs
+// after that runs on freed memory. Kept outside the handler, which may
+// be freed.
+bool handlerGone = false, goneWhileRunning = true;
+std::unique_ptr<TWindowTimer> runningTimer;
+
 struct Sentinel {
-    bool* gone;
-    ~Sentinel() { *gone = true; }
+    ~Sentinel() { handlerGone = true; }
 };
+
+TNotifyEvent WatchedHandler(void (*body)()) {
+    handlerGone = false;
+    goneWhileRunning = true;
+    auto sentinel = std::make_shared<Sentinel>();
+    return [sentinel, body](TObject*) {
+        body();
+        goneWhileRunning = handlerGone;
+    };
+}
 }  // namespace
 
 TEST(WindowTimer, HandlerThatReplacesItselfRunsToItsEnd) {
-    bool gone = false, goneWhileRunning = true;
-    TWindowTimer timer(10, nullptr);
-    auto sentinel = std::make_shared<Sentinel>(&gone);
-    timer.SetOnTimer([&timer, &gone, &goneWhileRunning, sentinel](TObject*) {
-        timer.SetOnTimer([](TObject*) {});
-        goneWhileRunning = gone;
-    });
-    sentinel.reset();
-    timer.SetEnabled(true);
+    runningTimer = std::make_unique<TWindowTimer>(10, nullptr);
+    runningTimer->SetOnTimer(WatchedHandler([] { runningTimer->SetOnTimer([](TObject*) {}); }));
+    runningTimer->SetEnabled(true);
     PumpFor(60ms);
     EXPECT_FALSE(goneWhileRunning);
-    EXPECT_TRUE(gone);
+    EXPECT_TRUE(handlerGone);
+    runningTimer.reset();
 }
 
 TEST(WindowTimer, HandlerThatDestroysItsTimerRunsToItsEnd) {
-    bool gone = false, goneWhileRunning = true;
-    auto timer = std::make_unique<TWindowTimer>(10, nullptr);
-    auto sentinel = std::make_shared<Sentinel>(&gone);
-    timer->SetOnTimer([&timer, &gone, &goneWhileRunning, sentinel](TObject*) {
-        timer.reset();
-        goneWhileRunning = gone;
-    });
-    sentinel.reset();
-    timer->SetEnabled(true);
+    runningTimer = std::make_unique<TWindowTimer>(10, nullptr);
+    runningTimer->SetOnTimer(WatchedHandler([] { runningTimer.reset(); }));
+    runningTimer->SetEnabled(true);
     PumpFor(60ms);
-    EXPECT_EQ(timer, nullptr);
+    EXPECT_EQ(runningTimer, nullptr);
     EXPECT_FALSE(goneWhileRunning);
+    EXPECT_TRUE(handlerGone);
 }
