@@ -28,7 +28,7 @@ BorderKind BorderOf(const FrameStyleSnapshot& snapshot, bool standardDialog) {
 FrameFlags ReadFrameFlags(const FrameStyleSnapshot& snapshot) {
     FrameFlags flags;
     uint32_t style = snapshot.Style;
-    flags.RightToLeft = Has(snapshot.ExStyle, ExtendedStyleBits::RightToLeftReading);
+    flags.RightToLeft = Has(snapshot.ExStyle, ExtendedStyleBits::LeftScrollBar);
     flags.Child = Has(style, WindowStyleBits::Child);
     flags.Popup = Has(style, WindowStyleBits::Popup);
     flags.Sizable = Has(style, WindowStyleBits::ThickFrame);

@@ -17,7 +17,10 @@ inline constexpr uint32_t ModalFrame = 0x00000080;  // DS_MODALFRAME
 
 namespace ExtendedStyleBits {
 inline constexpr uint32_t DialogModalFrame = 0x00000001;  // WS_EX_DLGMODALFRAME
-inline constexpr uint32_t RightToLeftReading = 0x00004000;  // WS_EX_RTLREADING
+// WS_EX_LEFTSCROLLBAR: forms of right-to-left reading carry it together
+// with WS_EX_RTLREADING, and it is the bit the frame takes for a
+// right-to-left caption.
+inline constexpr uint32_t LeftScrollBar = 0x00004000;
 }  // namespace ExtendedStyleBits
 
 // The frame's kinds of border; NoCaption windows keep their native frame.

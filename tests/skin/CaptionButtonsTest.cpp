@@ -26,11 +26,13 @@ FrameFlags NormalWindow() {
 
 class CaptionButtonsTest : public ::testing::Test {
 protected:
+    CaptionButtonsTest() { window.Flags = NormalWindow(); }
+
     bool Shows(int code, VisibilityKey key = VisibilityKey::Visibility) const {
         return VisibilityCodeShows(code, key, 0, window);
     }
 
-    CaptionButtonWindow window{NormalWindow()};
+    CaptionButtonWindow window;
 };
 
 TEST(CaptionButtonSize, IsOneFrameOfTheImage) {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "skin/FrameMetrics.h"
+#include "tests/skin/ExpectRect.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ protected:
     FrameMetrics withMenu{6, 20, 10, 4, 19};
     FrameMetrics withoutMenu{6, 20, 10, 4, 0};
 };
-
-void ExpectRect(Rect actual, int left, int top, int width, int height) {
-    EXPECT_EQ(actual.Left, left);
-    EXPECT_EQ(actual.Top, top);
-    EXPECT_EQ(actual.Width, width);
-    EXPECT_EQ(actual.Height, height);
-}
 
 TEST_F(FrameMetricsTest, Metrics_AreOneStateOfEachBorderImage) {
     FrameMetrics metrics = ComputeFrameMetrics(skin, BorderKind::Sizable, 19);

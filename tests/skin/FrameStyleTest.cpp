@@ -53,8 +53,8 @@ TEST(FrameStyle, DialogKind_FromModalFrameStylesOrDialogClasses) {
 }
 
 TEST(FrameStyle, RightToLeftChildAndPopup_ComeFromTheirBits) {
-    EXPECT_TRUE(Read(kCaptionAndSystemMenu, ExtendedStyleBits::RightToLeftReading).RightToLeft);
-    EXPECT_FALSE(Read(kCaptionAndSystemMenu, 0x2000).RightToLeft);
+    EXPECT_TRUE(Read(kCaptionAndSystemMenu, ExtendedStyleBits::LeftScrollBar).RightToLeft);
+    EXPECT_FALSE(Read(kCaptionAndSystemMenu, 0x2000).RightToLeft);  // WS_EX_RTLREADING alone
     EXPECT_TRUE(Read(WindowStyleBits::Child | kCaptionAndSystemMenu).Child);
     EXPECT_TRUE(Read(WindowStyleBits::Popup | kCaptionAndSystemMenu).Popup);
     EXPECT_FALSE(ReadFrameFlags({kCaptionAndSystemMenu, 0, "#32770", false}).FrameworkForm);

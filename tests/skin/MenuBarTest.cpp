@@ -4,15 +4,9 @@
 
 #include "skin/MenuBarKeys.h"
 #include "skin/MenuBarLayout.h"
+#include "tests/skin/ExpectRect.h"
 
 namespace {
-
-void ExpectRect(Rect actual, int left, int top, int width, int height) {
-    EXPECT_EQ(actual.Left, left);
-    EXPECT_EQ(actual.Top, top);
-    EXPECT_EQ(actual.Width, width);
-    EXPECT_EQ(actual.Height, height);
-}
 
 TSkinElement BarElement(int leftWidth, int rightWidth) {
     TSkinElement bar;

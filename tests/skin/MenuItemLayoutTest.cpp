@@ -3,15 +3,9 @@
 #include <climits>
 
 #include "skin/MenuItemLayout.h"
+#include "tests/skin/ExpectRect.h"
 
 namespace {
-
-void ExpectRect(Rect actual, int left, int top, int width, int height) {
-    EXPECT_EQ(actual.Left, left);
-    EXPECT_EQ(actual.Top, top);
-    EXPECT_EQ(actual.Width, width);
-    EXPECT_EQ(actual.Height, height);
-}
 
 // The MenuItem element: five 20-pixel states, left width 6.
 TSkinElement MenuItemElement(int leftWidth = 6) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/RegionRuns.h"
+#include "tests/skin/ExpectRect.h"
 
 namespace {
 
@@ -12,13 +13,6 @@ PixelBuffer FromRows(const std::vector<std::vector<Pixel>>& rows) {
     for (size_t y = 0; y < rows.size(); ++y)
         for (size_t x = 0; x < rows[y].size(); ++x) image.Set(int(x), int(y), rows[y][x]);
     return image;
-}
-
-void ExpectRect(Rect actual, int left, int top, int width, int height) {
-    EXPECT_EQ(actual.Left, left);
-    EXPECT_EQ(actual.Top, top);
-    EXPECT_EQ(actual.Width, width);
-    EXPECT_EQ(actual.Height, height);
 }
 
 TEST(RegionRuns, MagentaWithinOneInEachChannel_IsTransparent) {
