@@ -44,14 +44,13 @@ struct WatchBoxes {
 
 class FakeBrowser {
 public:
-    explicit FakeBrowser(const std::string& address)
-        : program_(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
+    explicit FakeBrowser(const std::string& address, const BrowserLayout& layout = kBrowserLayouts.front())
+        : program_(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(std::string(layout.name) + " " + address)) {
         frame_ = FindTopWindow(L"IEFrame");
         // The frame shows before its address bar exists.
         WaitFor([&] {
             addressBar_ = frame_;
-            for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
-                addressBar_ = FindWindowExW(addressBar_, nullptr, name, nullptr);
+            for (const wchar_t* name : layout.chain) addressBar_ = FindWindowExW(addressBar_, nullptr, name, nullptr);
             return addressBar_ != nullptr;
         });
     }
