@@ -9,6 +9,35 @@ namespace {
 // A browser that does not answer within this time is passed over for a tick.
 const UINT kBrowserAnswerMs = 200;
 const size_t kAddressBytes = 1023;
+
+using WindowChain = std::initializer_list<const wchar_t*>;
+
+// Where each generation of the browser keeps its address box, below the
+// frame. The first is the one the watch was made for and is always tried
+// first; then Wine's own browser, which has no "WorkerW"; then the later
+// generations, which wrap the box in an "Address Band Root".
+const WindowChain kAddressBoxChains[] = {
+    {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"},
+    {L"ReBarWindow32", L"ComboBoxEx32"},
+    {L"WorkerW", L"ReBarWindow32", L"Address Band Root", L"ComboBoxEx32"},
+    {L"WorkerW", L"ReBarWindow32", L"Address Band Root", L"Edit"},
+};
+
+// Each step takes the first direct child of the class; none when one is missing.
+HWND FollowChain(HWND frame, WindowChain chain) {
+    HWND window = frame;
+    for (const wchar_t* className : chain) {
+        window = FindWindowExW(window, nullptr, className, nullptr);
+        if (!window) return nullptr;
+    }
+    return window;
+}
+
+HWND FindAddressBox(HWND frame) {
+    for (WindowChain chain : kAddressBoxChains)
+        if (HWND box = FollowChain(frame, chain)) return box;
+    return nullptr;
+}
 }  // namespace
 
 bool IsInternetExplorer(HWND window) {
@@ -18,15 +47,12 @@ bool IsInternetExplorer(HWND window) {
 }
 
 std::optional<std::string> ReadIEAddress(HWND frame) {
-    HWND window = frame;
-    for (const wchar_t* className : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"}) {
-        window = FindWindowExW(window, nullptr, className, nullptr);
-        if (!window) return std::string();
-    }
+    HWND box = FindAddressBox(frame);
+    if (!box) return std::string();
     wchar_t text[kAddressBytes + 1] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, kAddressBytes + 1, reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, kBrowserAnswerMs, &length))
+    if (!SendMessageTimeoutW(box, WM_GETTEXT, kAddressBytes + 1, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             kBrowserAnswerMs, &length))
         return std::nullopt;
     std::wstring address(text, std::min<size_t>(length, kAddressBytes));
     return std::string(GbkPrefix(Narrow(address), kAddressBytes));

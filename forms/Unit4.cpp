@@ -1,5 +1,6 @@
 #include "forms/Unit4.h"
 
+#include "app/Version.h"
 #include "gui/EventBinding.h"
 
 TForm4* Form4 = nullptr;
@@ -37,7 +38,7 @@ void TForm4::CreateControls() {
     Label5.SetFont(kTranscriptionFont);
 
     GroupBox2.Create(*this, {.Bounds = {0, 117, 286, 74}});
-    Label3.Create(GroupBox2, {.Bounds = {14, 15, 95, 13}, .Caption = "版本：1.13", .Transparent = true});
+    Label3.Create(GroupBox2, {.Bounds = {14, 15, 95, 13}, .Caption = "版本：" QUORVIK_VERSION, .Transparent = true});
     Label3.SetFont(kVersionFont);
     Label4.Create(GroupBox2, {.Bounds = {14, 31, 205, 16}, .Caption = kContact, .Transparent = true});
     Label4.SetFont(kMakerFont);

@@ -5,8 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
-          g++-mingw-w64-i686-posix wine wine32 xvfb fonts-wqy-zenhei
-          imagemagick nodejs npm fp-utils)
+          g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32 xvfb
+          fonts-wqy-zenhei imagemagick nodejs npm fp-utils)
 
 dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
 missing=()

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "app/Version.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
@@ -12,9 +15,45 @@ const MenuPath kHelpAbout = {2, 2};   // " 帮 助" → "关于..."
 const MenuPath kStayOnTop = {1, 1};   // "  设 置" → "软件在最上"
 const char kTitle[] = "Quorvik";
 const char kTranscription[] = "QUORVIK";
-const char kVersion[] = "版本：1.13";
+const char kVersion[] = "版本：" QUORVIK_VERSION;
 const char kContact[] = "联系邮箱：quorvik@example.org";
 const char kRightsNotice[] = "(C) 2026 Quorvik 开发者 保留所有权利";
+
+// The version resource of a file, read as the file's properties show it.
+class VersionResource {
+public:
+    explicit VersionResource(const std::wstring& file) : FInfo(GetFileVersionInfoSizeW(file.c_str(), nullptr)) {
+        if (!FInfo.empty() && !GetFileVersionInfoW(file.c_str(), 0, DWORD(FInfo.size()), FInfo.data())) FInfo.clear();
+    }
+
+    // A text in the first language the resource names; empty when missing.
+    std::string Text(const wchar_t* name) const {
+        auto* language = static_cast<const WORD*>(Query(L"\\VarFileInfo\\Translation", 4));
+        if (!language) return "";
+        wchar_t path[64];
+        swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", language[0], language[1], name);
+        auto* text = static_cast<const wchar_t*>(Query(path, 1));
+        return text ? Narrow(text) : "";
+    }
+
+    // The fixed file version as major.minor; empty when missing.
+    std::string Numbers() const {
+        auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(Query(L"\\", sizeof(VS_FIXEDFILEINFO)));
+        if (!fixed) return "";
+        return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS));
+    }
+
+private:
+    const void* Query(const wchar_t* path, UINT leastLength) const {
+        void* value = nullptr;
+        UINT length = 0;
+        if (FInfo.empty() || !VerQueryValueW(FInfo.data(), path, &value, &length) || length < leastLength)
+            return nullptr;
+        return value;
+    }
+
+    std::vector<char> FInfo;
+};
 
 bool TopMost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
@@ -62,6 +101,16 @@ TEST_F(AboutWindowTest, ShowsNameVersionAndMakerModallyOnTop) {
     EXPECT_TRUE(TopMost(FAbout));
     EXPECT_FALSE(IsWindowEnabled(FMain)) << "the About window is modal";
     SaveScreenshot(FAbout, ScreenshotPath("about-window"));
+}
+
+TEST_F(AboutWindowTest, FilePropertiesGiveTheVersionTheWindowShows) {
+    VersionResource resource(FFolder->Exe());
+    std::string version = resource.Text(L"FileVersion");
+    ASSERT_FALSE(version.empty()) << "quorvik.exe has no version resource";
+    EXPECT_EQ(resource.Text(L"ProductVersion"), version);
+    EXPECT_EQ(resource.Numbers(), version);
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_NE(Label(("版本：" + version).c_str()), nullptr) << version;
 }
 
 TEST_F(AboutWindowTest, MainWindowLeavesTheTopmostBandWhileOpen) {

@@ -1,10 +1,11 @@
 // A stand-in for Internet Explorer: a top-level "IEFrame" window with the
-// child chain "WorkerW" > "ReBarWindow32" > "ComboBoxEx32" whose text is the
-// address. Tests set the address with WM_SETTEXT on the last child, and can
-// make the browser stop answering for a while.
+// window chain of one browser generation below it, whose last window holds
+// the address. Command line: the layout's name, a blank, the address. Tests
+// set the address with WM_SETTEXT on the last window, and can make the
+// browser stop answering for a while.
 #include <windows.h>
 
-#include <initializer_list>
+#include <string>
 
 #include "tests/e2e/FakeBrowser.h"
 
@@ -32,20 +33,33 @@ void Register(const wchar_t* name, WNDPROC procedure) {
     RegisterClassW(&windowClass);
 }
 
+const BrowserLayout* LayoutNamed(const std::wstring& name) {
+    for (const BrowserLayout& layout : kBrowserLayouts)
+        if (name == std::wstring(layout.name, layout.name + std::char_traits<char>::length(layout.name)))
+            return &layout;
+    return nullptr;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    std::wstring arguments = commandLine;
+    size_t blank = arguments.find(L' ');
+    const BrowserLayout* named = LayoutNamed(arguments.substr(0, blank));
+    if (!named) return 2;
+    const BrowserLayout& layout = *named;
+    std::wstring address = blank == std::wstring::npos ? L"" : arguments.substr(blank + 1);
+
     Register(L"IEFrame", FrameProc);
-    Register(L"WorkerW", DefWindowProcW);
-    Register(L"ReBarWindow32", DefWindowProcW);
-    Register(L"ComboBoxEx32", AddressBarProc);
+    for (const wchar_t* name : layout.chain)
+        Register(name, name == layout.chain.back() ? AddressBarProc : DefWindowProcW);
     HWND frame = CreateWindowExW(0, L"IEFrame", L"Fake Browser", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 480,
                                  300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND parent = frame;
-    for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
+    for (const wchar_t* name : layout.chain)
         parent = CreateWindowExW(0, name, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 460, 24, parent, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-    SetWindowTextW(parent, commandLine);
+    SetWindowTextW(parent, address.c_str());
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;

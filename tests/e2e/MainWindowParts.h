@@ -44,14 +44,13 @@ struct WatchBoxes {
 
 class FakeBrowser {
 public:
-    explicit FakeBrowser(const std::string& address)
-        : FProgram(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(address)) {
+    explicit FakeBrowser(const std::string& address, const BrowserLayout& layout = kBrowserLayouts.front())
+        : FProgram(FromBuild("QUORVIK_FAKE_BROWSER"), Widen(std::string(layout.name) + " " + address)) {
         FFrame = FindTopWindow(L"IEFrame");
         // The frame shows before its address bar exists.
         WaitFor([&] {
             FAddressBar = FFrame;
-            for (const wchar_t* name : {L"WorkerW", L"ReBarWindow32", L"ComboBoxEx32"})
-                FAddressBar = FindWindowExW(FAddressBar, nullptr, name, nullptr);
+            for (const wchar_t* name : layout.chain) FAddressBar = FindWindowExW(FAddressBar, nullptr, name, nullptr);
             return FAddressBar != nullptr;
         });
     }

@@ -20,16 +20,31 @@ bool Resolves(const char* name) {
     return known;
 }
 
+// Wine's own Internet Explorer, where the system installs it.
+std::wstring WineBrowser() {
+    wchar_t path[MAX_PATH] = {};
+    ExpandEnvironmentStringsW(L"%ProgramFiles%\\Internet Explorer\\iexplore.exe", path, MAX_PATH);
+    return path;
+}
+
 class WatchTest : public testing::Test {
+protected:
+    StartedProgram FQuorvik;
+};
+
+// What depends on reading the address bar, over every browser generation's layout.
+class WatchLayoutTest : public testing::TestWithParam<BrowserLayout> {
 protected:
     StartedProgram FQuorvik;
 };
 
 }  // namespace
 
-TEST_F(WatchTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
+INSTANTIATE_TEST_SUITE_P(BrowserGenerations, WatchLayoutTest, testing::ValuesIn(kBrowserLayouts), LayoutTestName());
+
+TEST_P(WatchLayoutTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
     WatchBoxes main;
-    FakeBrowser browser("http://127.0.0.1/index.html");
+    FakeBrowser browser("http://127.0.0.1/index.html", GetParam());
     browser.BringForward();
     ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
     EXPECT_EQ(TextOf(main.webAddress), "http://127.0.0.1/index.html");
@@ -41,9 +56,9 @@ TEST_F(WatchTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
     SaveScreenshot(GetDesktopWindow(), ScreenshotPath("balloon-notice"));
 }
 
-TEST_F(WatchTest, SameSiteAgainKeepsHostAndLocation) {
+TEST_P(WatchLayoutTest, SameSiteAgainKeepsHostAndLocation) {
     WatchBoxes main;
-    FakeBrowser browser("http://127.0.0.1/a");
+    FakeBrowser browser("http://127.0.0.1/a", GetParam());
     browser.BringForward();
     ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
     std::string host = TextOf(main.host);
@@ -65,6 +80,21 @@ TEST_F(WatchTest, UnresolvableHostSaysSoAndClearsTheOtherBoxes) {
     EXPECT_EQ(TextOf(main.host), "");
     EXPECT_EQ(TextOf(main.location), "");
     EXPECT_EQ(TextOf(main.webAddress), "http://a.b.c:8080/x");
+}
+
+// A real browser rather than the stand-in. Nothing needs to answer on the
+// address: the browser shows the address it was asked for, and the watch
+// reads only that.
+TEST_F(WatchTest, WinesOwnBrowserOnALocalAddressFillsTheBoxes) {
+    WatchBoxes main;
+    Program browser(WineBrowser(), L"http://localhost/quorvik-watch");
+    HWND frame = FindTopWindow(L"IEFrame");
+    ASSERT_NE(frame, nullptr) << "Wine's browser did not start";
+    BringForward(frame);
+    ASSERT_TRUE(main.WaitForIp("127.0.0.1")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.webAddress), "http://localhost/quorvik-watch");
+    EXPECT_FALSE(TextOf(main.host).empty());
+    EXPECT_EQ(TextOf(main.location), "本机回环地址");
 }
 
 TEST_F(WatchTest, CanonicalNameOfTheHostIsShown) {
@@ -114,9 +144,9 @@ TEST_F(WatchTest, WatchGoesOnWhileTheWindowIsInTheTray) {
     EXPECT_TRUE(main.WaitForIp("127.0.0.1"));
 }
 
-TEST_F(WatchTest, BrowserThatDoesNotAnswerDoesNotFreezeTheMainWindow) {
+TEST_P(WatchLayoutTest, BrowserThatDoesNotAnswerDoesNotFreezeTheMainWindow) {
     WatchBoxes main;
-    FakeBrowser browser("http://127.0.0.1/");
+    FakeBrowser browser("http://127.0.0.1/", GetParam());
     browser.Hang(4000);
     browser.BringForward();
     auto end = std::chrono::steady_clock::now() + 3000ms;
