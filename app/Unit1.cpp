@@ -45,7 +45,7 @@ TForm1::TForm1()
     BindEvents();
     SetUpTrayIcon();
     // The stored skin, read as the form data would give it.
-    SkinData1.Active = true;
+    SkinData1.SetActive(true);
     ReadSkinStreamResource(SkinData1);
     SkinData1.Loaded();
     Created();

@@ -50,7 +50,7 @@ public:
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
 
     TTrayIcon TrayIcon1{this};
-    TSkinData SkinData1{SystemSkinHost()};
+    TSkinData SkinData1{SystemSkinHost(), this};
 
     bool AutoNoticeOff = false;
     bool SuspendTopMost = false;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 
 class TForm;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <utility>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 
 // Binds an event to a handler method of a form. The method takes the
 // event's arguments after Sender, or none of them, as a form's handlers do:

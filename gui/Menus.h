@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 #include "gui/Handles.h"
 
 class TForm;

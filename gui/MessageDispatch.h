@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 
 // What a window procedure of ours did with one message so far: whether the
 // procedure below it (the default) ran, and what it answered.

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 #include "gui/SharedInstance.h"
 #include "gui/UtilityWindow.h"
 

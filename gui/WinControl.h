@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 #include "gui/Font.h"
 #include "gui/MessageDispatch.h"
 

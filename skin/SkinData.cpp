@@ -5,12 +5,20 @@
 
 #include "skin/SkinLoading.h"
 
-TSkinData::TSkinData(const TSkinHost& host) : ClassMap(DefaultClassMap()), FHost(host) {
+TSkinData::TSkinData(const TSkinHost& host, TObject* owner)
+    : ClassMap(DefaultClassMap()), FHost(host), FOwner(owner) {
     SkinControls.set();
     SkinControls.reset(scMenuItem);
     SkinControls.reset(scFastReport);
     Options.set(soPreview);
     Options.set(soToolbarBK);
+}
+
+TSkinData::~TSkinData() { FHost.SkinDataDestroyed(*this); }
+
+void TSkinData::SetActive(bool active) {
+    FActive = active;
+    if (FLoaded) FHost.SkinDataActivated(*this, active);
 }
 
 const TSkinElement* TSkinData::Element(const std::string& section) const {
@@ -47,15 +55,19 @@ void TSkinData::SetSkinFile(const std::string& path) {
     if (!file) return;
     FSkinStream.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     LoadSkin();
+    if (FLoaded) FHost.SkinDataReloaded(*this);
 }
 
 void TSkinData::Loaded() {
-    if (SkinFormtype != sfMainform) return;
-    if (Active && FSkinEmpty) Active = false;
-    if (SkinControls.test(scMainMenu))
-        SkinControls.reset(scMenuItem);
-    else
-        SkinControls.reset(scSystemMenu);
+    FLoaded = true;
+    if (SkinFormtype == sfMainform) {
+        if (FActive && FSkinEmpty) FActive = false;
+        if (SkinControls.test(scMainMenu))
+            SkinControls.reset(scMenuItem);
+        else
+            SkinControls.reset(scSystemMenu);
+    }
+    FHost.SkinDataLoaded(*this);
 }
 
 void TSkinData::ClearSkin() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/ByteView.h"
+#include "base/Events.h"
 #include "skin/SkinElements.h"
 #include "skin/SkinHost.h"
 
@@ -37,17 +38,31 @@ struct TSkinColours {
 // The class-name mapping a new component starts with ("name=kind" lines).
 const std::vector<std::string>& DefaultClassMap();
 
+// What the platform keeps beside a skin (its device objects); the skin
+// data owns it and lets it go with itself.
+class TSkinPlatformData {
+public:
+    virtual ~TSkinPlatformData() = default;
+};
+
 // The skin data component: holds one compressed skin (the skin stream) and,
 // once loaded, the elements, colours and caption settings the skin engine
-// draws with.
-class TSkinData {
+// draws with. Its life events go to its host, which on Windows hands them to
+// the skin manager.
+class TSkinData : public TObject {
 public:
-    explicit TSkinData(const TSkinHost& host);
+    // owner: the form that carries the component (null for none).
+    explicit TSkinData(const TSkinHost& host, TObject* owner = nullptr);
+    ~TSkinData() override;
     TSkinData(const TSkinData&) = delete;
     TSkinData& operator=(const TSkinData&) = delete;
 
-    // Published properties.
-    bool Active = false;
+    TObject* Owner() const { return FOwner; }
+
+    // Published properties. Active, set while the form data is read, only
+    // takes effect in Loaded; set later, it skins or unskins at once.
+    bool Active() const { return FActive; }
+    void SetActive(bool active);
     int DisableTag = 99;
     TSkinControls SkinControls;
     TSkinOptionSet Options;
@@ -61,10 +76,16 @@ public:
     // Loads the named skin file when it exists.
     void SetSkinFile(const std::string& path);
 
-    std::function<void(TSkinData* sender, const std::string& className, bool& doSkin)> OnFormSkin;
-    std::function<void(TSkinData* sender)> OnSkinChanged;
-    std::function<void(TSkinData* sender, void* window, const std::string& className)> OnBeforeSkinForm;
-    std::function<void(TSkinData* sender, void* window, const std::string& className)> OnAfterSkinForm;
+    std::function<void(TObject* Sender, const std::string& aName, bool& DoSkin)> OnFormSkin;
+    TNotifyEvent OnSkinChanged;
+    std::function<void(TObject* Sender, void* ahwnd, const std::string& aName)> OnBeforeSkinForm;
+    std::function<void(TObject* Sender, void* ahwnd, const std::string& aName)> OnAfterSkinForm;
+    // Lets the host supply its own skinner for a control: Form and Control
+    // are the platform's form and control, ControlClass the control's class
+    // name in capitals; a skinner given back in SkinnedControl is used.
+    std::function<void(TObject* Sender, TSkinData* SkinData, TObject* Form, TObject* Control,
+                       const std::string& ControlClass, TObject*& SkinnedControl)>
+        OnSkinControl;
 
     // The SkinStream property as form data holds it: a 32-bit little-endian
     // count, then that many bytes. Reading loads the skin at once.
@@ -72,8 +93,10 @@ public:
     std::vector<uint8_t> WriteSkinStream() const;
 
     // After the form data is read: a component without a skin cannot be
-    // active, and only one of the menu-item and system-menu kinds is kept.
+    // active, and only one of the menu-item and system-menu kinds is kept;
+    // then the host starts skinning.
     void Loaded();
+    bool IsLoaded() const { return FLoaded; }
 
     bool SkinEmpty() const { return FSkinEmpty; }
 
@@ -98,12 +121,17 @@ public:
     std::map<std::string, std::unique_ptr<TSkinElement>> Elements;
 
     const TSkinHost& Host() const { return FHost; }
+    // The platform's objects for this skin, made by the platform.
+    std::unique_ptr<TSkinPlatformData> Platform;
 
 private:
     void LoadSkin();
     void ClearSkin();
 
     const TSkinHost& FHost;
+    TObject* FOwner;
+    bool FActive = false;
+    bool FLoaded = false;
     std::vector<uint8_t> FSkinStream;
     std::string FSkinFile;
     bool FSkinEmpty = true;

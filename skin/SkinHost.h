@@ -6,6 +6,8 @@
 
 #include "skin/SkinIni.h"
 
+class TSkinData;
+
 // System colour indexes, numbered as GetSysColor numbers them.
 enum class SystemColour {
     ScrollBar = 0,
@@ -38,4 +40,12 @@ public:
     virtual std::vector<uint8_t> ProgramBitmap(std::string_view name) const;
     // Tells the user something (GBK text).
     virtual void ShowMessage(const std::string& text) const;
+
+    // The life of a skin data component, for the platform that skins windows
+    // with it: loaded after the form data, switched on or off at run time, a
+    // new skin read from a file, gone.
+    virtual void SkinDataLoaded(TSkinData&) const {}
+    virtual void SkinDataActivated(TSkinData&, bool /*active*/) const {}
+    virtual void SkinDataReloaded(TSkinData&) const {}
+    virtual void SkinDataDestroyed(TSkinData&) const {}
 };

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "gui/Events.h"
+#include "base/Events.h"
 #include "gui/Icon.h"
 #include "gui/SharedInstance.h"
 #include "gui/Subclass.h"

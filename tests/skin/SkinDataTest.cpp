@@ -70,7 +70,7 @@ protected:
 };
 
 TEST_F(SkinDataTest, NewComponent_HasTheConstructorValues) {
-    EXPECT_FALSE(skin.Active);
+    EXPECT_FALSE(skin.Active());
     EXPECT_EQ(skin.DisableTag, 99);
     EXPECT_TRUE(skin.SkinControls.test(scMainMenu));
     EXPECT_TRUE(skin.SkinControls.test(scSystemMenu));
@@ -111,11 +111,11 @@ TEST_F(SkinDataTest, SkinFile_LoadsTheCompressedStreamItHolds) {
 TEST_F(SkinDataTest, EmptyOrDamagedStream_LeavesTheSkinEmptyAndInactive) {
     for (std::vector<uint8_t> property : {std::vector<uint8_t>{0, 0, 0, 0}, std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF},
                                           std::vector<uint8_t>{9, 0, 0, 0, 1, 2}, std::vector<uint8_t>{2, 0, 0, 0, 1, 2}}) {
-        skin.Active = true;
+        skin.SetActive(true);
         Load(skin, property);
         skin.Loaded();
         EXPECT_TRUE(skin.SkinEmpty());
-        EXPECT_FALSE(skin.Active);
+        EXPECT_FALSE(skin.Active());
     }
     EXPECT_TRUE(host.messages.empty());
 }
