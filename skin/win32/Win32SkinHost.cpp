@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include "gui/Form.h"
 #include "gui/Win32Text.h"
+#include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinManager.h"
+#include "skin/win32/User32Extras.h"
 #include "skin/win32/ProgramResource.h"
 
 TColor TWin32SkinHost::SystemColor(SystemColour which) const { return TColor(GetSysColor(int(which))); }
@@ -15,6 +19,47 @@ std::vector<uint8_t> TWin32SkinHost::ProgramBitmap(std::string_view name) const 
 
 void TWin32SkinHost::ShowMessage(const std::string& text) const {
     MessageBoxW(nullptr, Widen(text).c_str(), L"Quorvik", MB_OK | MB_ICONWARNING);
+}
+
+namespace {
+const UINT kSkinActionDelay = 250;
+}
+
+void TWin32SkinHost::SkinDataLoaded(TSkinData& skin) const {
+    TSkinManager& manager = TSkinManager::Acquire();
+    manager.RegisterSkinData(skin);
+    SkinGdiOf(skin);
+    // Memo scroll bars are skinned from what the system says of them.
+    if (!User32Extras().GetScrollBarInfo) skin.SkinControls.reset(scScrollbar);
+    if (skin.SkinFormtype == sfMainform) {
+        manager.InstallHook();
+        if (skin.Active()) manager.RequestAction(TSkinAction::SkinAll, kSkinActionDelay, &skin);
+        return;
+    }
+    manager.SetEnabled(true);
+    TForm* owner = OwnerFormOf(skin);
+    if (owner && skin.Active()) manager.SkinWindow(owner->Handle());
+}
+
+void TWin32SkinHost::SkinDataActivated(TSkinData& skin, bool active) const {
+    TSkinManager* manager = TSkinManager::Instance();
+    if (!manager || (skin.SkinFormtype != sfMainform && skin.SkinFormtype != sfOnlyThisForm)) return;
+    if (!active) {
+        manager->RequestAction(TSkinAction::UnskinAll, kSkinActionDelay, &skin);
+        return;
+    }
+    if (skin.SkinEmpty()) return;
+    manager->SetEnabled(true);
+    manager->RequestAction(TSkinAction::SkinAll, kSkinActionDelay, &skin);
+}
+
+void TWin32SkinHost::SkinDataReloaded(TSkinData& skin) const {
+    if (TSkinManager* manager = TSkinManager::Instance())
+        manager->RequestAction(TSkinAction::Refresh, kSkinActionDelay, &skin);
+}
+
+void TWin32SkinHost::SkinDataDestroyed(TSkinData& skin) const {
+    if (TSkinManager* manager = TSkinManager::Instance()) manager->UnregisterSkinData(skin);
 }
 
 const TSkinHost& SystemSkinHost() {

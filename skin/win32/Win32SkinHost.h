@@ -9,6 +9,12 @@ public:
     int ScrollArrowWidth() const override;
     std::vector<uint8_t> ProgramBitmap(std::string_view name) const override;
     void ShowMessage(const std::string& text) const override;
+
+    // The skin manager takes over from here.
+    void SkinDataLoaded(TSkinData& skin) const override;
+    void SkinDataActivated(TSkinData& skin, bool active) const override;
+    void SkinDataReloaded(TSkinData& skin) const override;
+    void SkinDataDestroyed(TSkinData& skin) const override;
 };
 
 // The one host of the running program, for skin data that lives as long as it.
