@@ -3,12 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "skin/ChildWindowDispatch.h"
 #include "skin/ControlDispatch.h"
 
 // Readable failure messages: skinner kinds by their number in SkinnerKind.
 inline void PrintTo(const ControlDecision& d, std::ostream* out) {
     *out << "{Skinner " << int(d.Skinner) << ", Walk " << int(d.Walk) << ", ChildSkinner " << int(d.ChildSkinner)
          << ", SetTransparent " << d.SetTransparent << ", DisableChildren " << d.DisableChildren << "}";
+}
+inline void PrintTo(const ChildWindowDecision& d, std::ostream* out) {
+    *out << "{Skinner " << int(d.Skinner) << ", OnFirstChild " << d.OnFirstChild << ", WalkChildrenFirst "
+         << d.WalkChildrenFirst << ", Recolour " << d.Recolour << "}";
 }
 
 inline TSkinControls AllElements() { return TSkinControls().set(); }
