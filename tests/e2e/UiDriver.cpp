@@ -163,6 +163,11 @@ void PressKeys(std::initializer_list<WORD> keys) {
     for (WORD key : keys) PressKey(key);
 }
 
+HWND VisibleMenuWindow() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 void ChooseTrayMenu(int command) {
     POINT at = TrayIconCentre();
     SendMouse(MOUSEEVENTF_MOVE, at);
@@ -302,10 +307,13 @@ void Type(HWND edit, const std::string& text) {
 
 void ChooseMenu(HWND window, MenuPath path) {
     BringForward(window);
-    // Alt opens the menu bar, arrows walk it, Enter picks the command.
+    // Alt opens the menu bar, arrows walk it, Enter picks the command. A
+    // native bar waits on its first item for Down to open it; a skinned bar
+    // opens the first item's menu at once, its first command selected.
     PressKey(VK_MENU);
+    bool opened = WaitFor([] { return VisibleMenuWindow() != nullptr; }, 300ms);
     for (int i = 0; i < path.topItem; ++i) PressKey(VK_RIGHT);
-    PressKey(VK_DOWN);
+    if (!opened) PressKey(VK_DOWN);
     for (int i = 0; i < path.command; ++i) PressKey(VK_DOWN);
     PressKey(VK_RETURN);
 }

@@ -67,6 +67,8 @@ struct MenuPath {
 };
 // Picks the command with the keyboard, as a person can.
 void ChooseMenu(HWND window, MenuPath path);
+// An open popup menu, if any.
+HWND VisibleMenuWindow();
 // Virtual keys pressed and released one after another, to whatever has the focus.
 void PressKeys(std::initializer_list<WORD> keys);
 
