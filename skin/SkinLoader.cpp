@@ -245,10 +245,10 @@ private:
         FSkin.GroupBox = std::move(box);
     }
 
-    // Check and radio images without a frame count hold square cells of 13
-    // pixels (small images) or 16.
+    // Check and radio images without a usable frame count hold square cells
+    // of 13 pixels (small images) or 16.
     static int CheckFrames(int frames, const PixelBuffer& image) {
-        if (frames != 0) return frames;
+        if (frames > 0) return frames;
         int cell = image.Height() < 16 ? 13 : 16;
         return std::max(image.Width() / cell, 4);
     }

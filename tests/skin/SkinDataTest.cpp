@@ -196,6 +196,30 @@ TEST_F(SkinDataTest, FrameCounts_AreFixedPerElement) {
     EXPECT_FALSE(skin.Tabs->Image2.Empty());
 }
 
+TEST_F(SkinDataTest, NumbersThatDoNotFitTheirImage_AreClampedAtLoad) {
+    LoadSkin(
+        "[SunkEdge]\r\nImage=edge.bmp\r\nLeftWidth=1073741824\r\nRightWidth=1073741824\r\nTopHeight=-5\r\n"
+        "[ComboButton]\r\nImage=button.bmp\r\n"
+        "[Scrollbar]\r\nImage=narrow.bmp\r\n"
+        "[Progress.Chunk]\r\nImage=narrow.bmp\r\nFrame=-7\r\n"
+        "[Buttons]\r\nCheckButton=check.bmp\r\nCheckButtonFrame=-3\r\nRadioButton=check.bmp\r\nRadioButtonFrame=900\r\n"
+        "[Personality]\r\nLeft=side.bmp\r\nLeftTopHeight=2000000000\r\nLeftBotHeight=-1\r\nLeftFrame=99\r\n",
+        {{"edge.bmp", Strip(4, 5, 5, 0x10)}, {"button.bmp", Strip(4, 3, 3, 0x20)}, {"narrow.bmp", Solid(10, 3, 1)},
+         {"check.bmp", Solid(52, 13, 1)}, {"side.bmp", Solid(8, 30, 1)}});
+    const TSkinElement& edge = *skin.Element("SunkEdge");
+    EXPECT_EQ(edge.LeftWidth, 5);  // one 5-pixel state of the image as given
+    EXPECT_EQ(edge.RightWidth, 5);
+    EXPECT_EQ(edge.TopHeight, 0);
+    EXPECT_EQ(skin.ComboButton->Image.Width(), 200);  // the combo picture was still drawn
+    EXPECT_EQ(skin.Element("Scrollbar")->FrameCount, 10);  // 23 states cannot share 10 pixels
+    EXPECT_EQ(skin.Element("Progress.Chunk")->FrameCount, 1);
+    EXPECT_EQ(skin.Buttons.CheckFrameCount, 4);  // 52 / 13, as if none were given
+    EXPECT_EQ(skin.Buttons.RadioFrameCount, 52);
+    EXPECT_EQ(skin.Left.FrameCount, 8);
+    EXPECT_EQ(skin.Left.TopHeight, 30);
+    EXPECT_EQ(skin.Left.BottomHeight, 0);
+}
+
 TEST_F(SkinDataTest, CaptionButtons_FollowSectionOrderWithTheirFrameCounts) {
     LoadSkin(
         "[Button.Close]\r\nAction=0\r\nAlign=1\r\nXcoord=20\r\nButtonImage=wide.bmp\r\n"
