@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/ByteView.h"
+#include "skin/SkinArchive.h"
 #include "skin/SkinElements.h"
 #include "skin/SkinHost.h"
 
@@ -34,6 +35,10 @@ struct TSkinColours {
     TColor TitleTextActive = 0, TitleTextNoActive = 0;
 };
 
+// A description longer than this is no skin's: refusing it keeps a small
+// stream from spreading into millions of lines.
+inline constexpr uint64_t kMaxDescriptionBytes = 1 << 20;
+
 // The class-name mapping a new component starts with ("name=kind" lines).
 const std::vector<std::string>& DefaultClassMap();
 
@@ -58,7 +63,8 @@ public:
     std::string SkinStore() const { return "(none)"; }  // "(Good)" only while designing
     std::string Version() const { return "2.1.0.0"; }
     const std::string& SkinFile() const { return FSkinFile; }
-    // Loads the named skin file when it exists.
+    // Loads the skin in the named file; a file that cannot be read or holds
+    // no skin archive leaves the loaded skin as it was.
     void SetSkinFile(const std::string& path);
 
     std::function<void(TSkinData* sender, const std::string& className, bool& doSkin)> OnFormSkin;
@@ -101,6 +107,10 @@ public:
 
 private:
     void LoadSkin();
+    // False, with the version message when the format is another one, when
+    // the stream holds no archive.
+    bool OpenArchive(TSkinReader& archive, const std::vector<uint8_t>& stream) const;
+    void LoadArchive(const TSkinReader& archive);
     void ClearSkin();
 
     const TSkinHost& FHost;

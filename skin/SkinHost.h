@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,4 +39,7 @@ public:
     virtual std::vector<uint8_t> ProgramBitmap(std::string_view name) const;
     // Tells the user something (GBK text).
     virtual void ShowMessage(const std::string& text) const;
+    // The whole content of the file at path (GBK); none when it cannot be
+    // read or holds more than maxBytes.
+    virtual std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, uint64_t maxBytes) const;
 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "gui/Files.h"
 #include "gui/Win32Text.h"
 #include "skin/win32/ProgramResource.h"
 
@@ -15,6 +16,10 @@ std::vector<uint8_t> TWin32SkinHost::ProgramBitmap(std::string_view name) const 
 
 void TWin32SkinHost::ShowMessage(const std::string& text) const {
     MessageBoxW(nullptr, Widen(text).c_str(), L"Quorvik", MB_OK | MB_ICONWARNING);
+}
+
+std::optional<std::vector<uint8_t>> TWin32SkinHost::ReadFile(const std::string& path, uint64_t maxBytes) const {
+    return ReadWholeFile(path, maxBytes);
 }
 
 const TSkinHost& SystemSkinHost() {

@@ -2,13 +2,14 @@
 #include "skin/SkinHost.h"
 
 // The skin loader's view of Windows: system colours and metrics, the
-// program's bitmap resources, and message boxes.
+// program's bitmap resources, message boxes and files.
 class TWin32SkinHost : public TSkinHost {
 public:
     TColor SystemColor(SystemColour which) const override;
     int ScrollArrowWidth() const override;
     std::vector<uint8_t> ProgramBitmap(std::string_view name) const override;
     void ShowMessage(const std::string& text) const override;
+    std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, uint64_t maxBytes) const override;
 };
 
 // The one host of the running program, for skin data that lives as long as it.
