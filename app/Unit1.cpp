@@ -45,6 +45,7 @@ TForm1::TForm1()
     SetUpTrayIcon();
     // The stored skin, read as the form data would give it.
     SkinData1.Active = true;
+    SkinData1.ClassMap = FormClassMap();
     ReadSkinStreamResource(SkinData1);
     SkinData1.Loaded();
     Created();

@@ -39,8 +39,10 @@ struct TSkinColours {
 // stream from spreading into millions of lines.
 inline constexpr uint64_t kMaxDescriptionBytes = 1 << 20;
 
-// The class-name mapping a new component starts with ("name=kind" lines).
+// The class-name mapping a new component starts with ("name=kind" lines),
+// and the one a form stores: the same without its seven toolbar classes.
 const std::vector<std::string>& DefaultClassMap();
+const std::vector<std::string>& FormClassMap();
 
 // The skin data component: holds one compressed skin (the skin stream) and,
 // once loaded, the elements, colours and caption settings the skin engine

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
 #include "skin/SkinArchive.h"
 #include "skin/SkinData.h"
 #include "skin/SkinLoading.h"
+#include "skin/TextCase.h"
 #include "tools/skin/BitmapWriter.h"
 #include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"
@@ -83,6 +85,21 @@ TEST_F(SkinDataTest, NewComponent_HasTheConstructorValues) {
     EXPECT_TRUE(skin.SkinEmpty());
     EXPECT_EQ(skin.ClassMap.front(), "TCategoryButtons=scrollbar");
     EXPECT_EQ(skin.ClassMap.back(), "trmtoolbaraddintools=panel");
+}
+
+TEST(ClassMap, ConstructorFills124LinesAndFormsStoreTheFirst117) {
+    const std::vector<std::string>& lines = DefaultClassMap();
+    ASSERT_EQ(lines.size(), 124u);
+    EXPECT_EQ(FormClassMap(), std::vector<std::string>(lines.begin(), lines.begin() + 117));
+    for (size_t i = 117; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with("trmtoolbar")) << lines[i];
+    std::map<std::string, int> seen;
+    for (const std::string& line : lines) ++seen[line];
+    EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const auto& entry) { return entry.second == 2; }), 3);
+    // The first line of a name decides, whatever the case of the later ones.
+    auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return LowerCaseGbk(line).starts_with("tlmdgroupbox=");
+    });
+    EXPECT_EQ(LowerCaseGbk(*first), "tlmdgroupbox=groupbox");
 }
 
 TEST_F(SkinDataTest, SkinStream_IsWrittenBackAsItWasRead) {
