@@ -61,7 +61,7 @@ void TForm2::FormCreate() {
 void TForm2::Button1Click() {
     std::string text = memo1.Text();
     if (text.empty()) return;
-    std::string databasePath = FMainWindow.DatabasePath();
+    SystemPath databasePath = FMainWindow.DatabasePath();
     std::string annotated = AnnotateLines(text, [&](const std::string& line) {
         return line + " " + LocationOrNoData(LookUpLocation(databasePath, TrimText(line)));
     });

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "gui/Files.h"
 #include "gui/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
@@ -12,16 +11,16 @@ namespace {
 const wchar_t kMappingName[] = L"QQWryMapFile";
 }
 
-bool DatabaseFile::Exists(const std::string& path) {
-    std::wstring widePath = Widen(path);
-    FFile = CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool DatabaseFile::Exists(const SystemPath& path) {
+    FFile = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (FFile == INVALID_HANDLE_VALUE) FFile = nullptr;
     if (FFile) return true;
     // Not opened: missing, a folder, or there but held by someone else.
-    return FileExists(path);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
+bool DatabaseFile::QuerySize(const SystemPath&, int64_t& size) {
     LARGE_INTEGER fileSize;
     if (!FFile || !GetFileSizeEx(FFile, &fileSize)) return false;
     size = fileSize.QuadPart;
@@ -29,7 +28,7 @@ bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
     return true;
 }
 
-bool DatabaseFile::Open(const std::string&) { return FFile != nullptr; }
+bool DatabaseFile::Open(const SystemPath&) { return FFile != nullptr; }
 
 bool DatabaseFile::CreateMapping() {
     if (FMappedSize == 0) return false;
@@ -58,3 +57,5 @@ void DatabaseFile::Close() {
     if (FFile) CloseHandle(FFile);
     FFile = nullptr;
 }
+
+std::string DatabaseFile::DisplayPath(const SystemPath& path) { return Narrow(path); }

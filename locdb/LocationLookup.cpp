@@ -8,7 +8,7 @@ namespace {
 const std::string kNoDataLabel = "纯真网络";
 }
 
-std::string LookUpLocation(const std::string& databasePath, const std::string& address) {
+std::string LookUpLocation(const SystemPath& databasePath, const std::string& address) {
     TQQWry reader(databasePath);
     int64_t recordNumber = reader.FindRecordNumber(address);
     TStringList location;
