@@ -22,6 +22,7 @@ public:
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH ControlColor(HDC dc) override;
+    void RemoveLengthLimit();
 
 private:
     bool FParentColor = false;

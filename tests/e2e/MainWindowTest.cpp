@@ -81,6 +81,14 @@ TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
     }
 }
 
+TEST_F(MainWindowTest, AddressBoxTakesTextOfAnyLength) {
+    Start("long");
+    MainWindow main;
+    std::string text(40000, '1');
+    Paste(main.addressBox, text);
+    EXPECT_EQ(TextOf(main.addressBox).size(), 40000u);
+}
+
 TEST_F(MainWindowTest, EmptyAddressChangesNothing) {
     Start("empty");
     MainWindow main;
