@@ -44,13 +44,22 @@ protected:
 
 }  // namespace
 
+// Back from the tray the window can be typed into at once: it is the active
+// window and the focus is in the box that had it.
+void ExpectReadyForTyping(HWND window, HWND focused) {
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; })) << "not the active window";
+    EXPECT_TRUE(WaitFor([&] { return HasFocus(focused); })) << "the focus is elsewhere";
+}
+
 TEST_F(SettingsTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
-    WatchBoxes main;
+    MainWindow main;
+    Type(main.addressBox, "1.2.3.4");
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
     EXPECT_TRUE(FQuorvik.program.Running());
     ClickTrayIcon();
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
+    ExpectReadyForTyping(main.window, main.addressBox);
 }
 
 TEST_F(SettingsTest, StartWithWindowsWritesAndDeletesTheRunValue) {
@@ -95,6 +104,7 @@ TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
 
 TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
     MainWindow main;
+    Click(main.addressBox);
     HWND taskbarButton = FindWindowW(L"TApplication", nullptr);
     ASSERT_TRUE(IsWindowVisible(taskbarButton));
     PostMessageW(main.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -102,16 +112,18 @@ TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
     ClickTrayIcon();
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) && IsWindowVisible(taskbarButton); }));
     EXPECT_FALSE(IsIconic(main.window));
+    ExpectReadyForTyping(main.window, main.addressBox);
 }
 
 TEST_F(SettingsTest, TrayMenuShowCommandBringsTheWindowBack) {
     MainWindow main;
+    Click(main.resultBox);
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
     ClickTrayIcon(TMouseButton::Right);
     ASSERT_NE(FindTopWindow(L"#32768"), nullptr) << "no tray menu";
     PressKeys({VK_DOWN, VK_RETURN});  // "显示界面", the first command
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
+    ExpectReadyForTyping(main.window, main.resultBox);
 }
 
 // Installed in a folder that code page 936 cannot spell, the program still
