@@ -74,3 +74,9 @@ void TMemo::Add(const std::string& line) {
     if (!text.empty() && !text.ends_with("\r\n")) text += "\r\n";
     SetText(text + line + "\r\n");
 }
+
+void TMemo::Append(std::string_view text) {
+    int end = GetWindowTextLengthW(Handle());
+    SendMessageW(Handle(), EM_SETSEL, end, end);
+    SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
