@@ -228,6 +228,29 @@ TEST(FillLocation, DoubleByteCharacterIsSteppedOverWhole) {
     EXPECT_EQ(list[3], "\x81\"q");  // the unclosed quoted field runs to the end
 }
 
+TEST(FindRecordNumber, TwoEntriesWithTheSameStartGiveNoRecord) {
+    QQWryBytes db;
+    db.Entry(0, db.InlineRecord(4, "A", "a"));
+    db.Entry(5, db.InlineRecord(5, "B", "b"));
+    db.Entry(5, db.InlineRecord(9, "C", "c"));
+    db.Entry(10, db.InlineRecord(0xFFFFFFFF, "D", "d"));
+    SystemPath path = db.WriteTo(TempPath("same_start.dat"));
+    EXPECT_EQ(TQQWry(path).FindRecordNumber("0.0.0.5"), 0);
+    EXPECT_EQ(MessageOf([&] { Location(path, "0.0.0.5"); }), "IP信息记录号过小或越界！");
+    EXPECT_EQ(Location(path, "0.0.0.6"), "Cc");
+}
+
+// The line's end goes over a blank that ends the place text, so a quoted
+// field left open at the end of the line takes no trailing blank.
+TEST(FillLocation, LineEndIsWrittenOverATrailingBlank) {
+    QQWryBytes db;
+    db.Entry(0, db.InlineRecord(0xFFFFFFFF, "\"A", "B "));
+    SystemPath path = db.WriteTo(TempPath("trailing_blank.dat"));
+    TStringList list = Record(path, 1);
+    ASSERT_GE(list.size(), 3u);
+    EXPECT_EQ(list[2], "A B");
+}
+
 TEST(FillLocation, RecordNumberOutOfRangeFailsAndReleasesTheFile) {
     SystemPath path = ThreeRanges();
     int openBefore = OpenFileCount();
