@@ -93,6 +93,18 @@ TEST_F(SettingsTest, StayOnTopCanBeSwitchedOffAndOn) {
     EXPECT_TRUE(WaitFor([&] { return Topmost(main.window); }));
 }
 
+// Something else takes the window out of the topmost band; when the program
+// loses activation to another one, it is put back.
+TEST_F(SettingsTest, LosingActivationPutsTheWindowBackOnTop) {
+    MainWindow main;
+    FakeBrowser browser("about:blank");
+    SetWindowPos(main.window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_FALSE(Topmost(main.window));
+    BringForward(main.window);
+    browser.BringForward();
+    EXPECT_TRUE(WaitFor([&] { return Topmost(main.window); }));
+}
+
 TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
     MainWindow main;
     ChooseMenu(main.window, kHelpFile);
