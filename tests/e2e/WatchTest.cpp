@@ -55,6 +55,24 @@ TEST_F(WatchTest, SameSiteAgainKeepsHostAndLocation) {
     EXPECT_EQ(TextOf(main.location), "本机回环地址");
 }
 
+// The location lookup fails: the new address shows, the host and location
+// of the last result stay, and no notice comes.
+TEST_F(WatchTest, MissingDatabaseUpdatesTheAddressAndKeepsTheRest) {
+    WatchBoxes main;
+    FakeBrowser browser("http://127.0.0.1/");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
+    std::string host = TextOf(main.host);
+    ASSERT_TRUE(WaitFor([&] { return VisibleTooltipContaining("IP地址：127.0.0.1") != nullptr; }));
+    FQuorvik.folder.RemoveDatabase();
+    browser.GoTo("http://127.0.0.3/");
+    ASSERT_TRUE(main.WaitForIp("127.0.0.3"));
+    Sleep(300);  // what the handler would do after the address
+    EXPECT_EQ(TextOf(main.host), host);
+    EXPECT_EQ(TextOf(main.location), "本机回环地址");
+    EXPECT_EQ(VisibleTooltipContaining("IP地址：127.0.0.3"), nullptr) << "no notice may come";
+}
+
 TEST_F(WatchTest, UnresolvableHostSaysSoAndClearsTheOtherBoxes) {
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/");
