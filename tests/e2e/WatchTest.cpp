@@ -73,6 +73,30 @@ TEST_F(WatchTest, MissingDatabaseUpdatesTheAddressAndKeepsTheRest) {
     EXPECT_EQ(VisibleTooltipContaining("IP地址：127.0.0.3"), nullptr) << "no notice may come";
 }
 
+// Hints: the location box shows its whole text at once, the address and
+// host boxes never show one, and the web-address box follows the mode.
+TEST_F(WatchTest, HintsShowWhatEachBoxPromises) {
+    WatchBoxes main;
+    ChooseMenu(main.window, kAutoNotice);  // no balloon to mistake for a hint
+    FakeBrowser browser("http://127.0.0.1/page");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
+    BringForward(main.window);
+    PointAt(main.location);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("本机回环地址") != nullptr; })) << "location hint";
+    for (HWND box : {main.ip, main.host}) {
+        PointAt(box);
+        EXPECT_FALSE(WaitFor([&] { return VisibleTooltipContaining(TextOf(box)) != nullptr; }, 700ms))
+            << TextOf(box) << " has a hint";
+    }
+    PointAt(main.webAddress);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("http://127.0.0.1/page") != nullptr; }));
+    Click(main.automatic);
+    PointAt(main.location);
+    PointAt(main.webAddress);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("请按照如下格式输入") != nullptr; })) << "manual-mode hint";
+}
+
 TEST_F(WatchTest, UnresolvableHostSaysSoAndClearsTheOtherBoxes) {
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/");
