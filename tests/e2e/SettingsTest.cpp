@@ -34,6 +34,14 @@ void DeleteRunValue() {
 
 bool Topmost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
+void ExpectHelpViewerFromTheMenu(HWND mainWindow) {
+    ChooseMenu(mainWindow, kHelpFile);
+    HWND help = FindTopWindow(L"HH Parent", 10000ms);
+    ASSERT_NE(help, nullptr) << "no help viewer";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindow(help); });
+}
+
 class SettingsTest : public testing::Test {
 protected:
     void SetUp() override { DeleteRunValue(); }
@@ -107,11 +115,7 @@ TEST_F(SettingsTest, LosingActivationPutsTheWindowBackOnTop) {
 
 TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
     MainWindow main;
-    ChooseMenu(main.window, kHelpFile);
-    HWND help = FindTopWindow(L"HH Parent", 10000ms);
-    ASSERT_NE(help, nullptr) << "no help viewer";
-    PostMessageW(help, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindow(help); });
+    ExpectHelpViewerFromTheMenu(main.window);
 }
 
 TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
@@ -170,9 +174,5 @@ TEST_F(FolderOutsideCodePage936, RunValueAndDatabaseFollowTheTruePath) {
 TEST_F(FolderOutsideCodePage936, HelpFileIsFound) {
     Start(L"Program Files\\Zo\u00EB");
     MainWindow main;
-    ChooseMenu(main.window, kHelpFile);
-    HWND help = FindTopWindow(L"HH Parent", 10000ms);
-    ASSERT_NE(help, nullptr) << "no help viewer";
-    PostMessageW(help, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindow(help); });
+    ExpectHelpViewerFromTheMenu(main.window);
 }

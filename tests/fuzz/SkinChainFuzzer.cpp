@@ -6,8 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/SkinData.h"
-#include "tools/skin/LzhEncoder.h"
+#include "tests/fuzz/LoadArchive.h"
 
 namespace {
 
@@ -35,14 +34,9 @@ void DrawAll(const TSkinData& skin) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<uint8_t> stream = LzhEncode(data, size);
-    std::vector<uint8_t> property(4 + stream.size());
-    for (int i = 0; i < 4; ++i) property[i] = uint8_t(stream.size() >> (8 * i));
-    std::copy(stream.begin(), stream.end(), property.begin() + 4);
-
     static const TSkinHost host;
     TSkinData skin(host);
-    skin.ReadSkinStream(ByteView(property.data(), property.size(), "damaged"));
+    LoadArchive(skin, std::vector<uint8_t>(data, data + size));
     DrawAll(skin);
     return 0;
 }
