@@ -36,22 +36,34 @@ private:
 };
 }  // namespace
 
+THostLookups::~THostLookups() {
+    CancelAll();
+    // Requests that have not completed may still write their answers: their
+    // areas are left to the end of the process.
+    for (auto& [request, pending] : FPending) pending.Area.release();
+}
+
 void THostLookups::Start(HWND window, UINT message, const std::string& host) {
     auto area = std::make_unique<char[]>(kAnswerSize);
     HANDLE request = WSAAsyncGetHostByName(window, message, host.c_str(), area.get(), kAnswerSize);
-    if (request) FPending[request] = std::move(area);
+    if (request) FPending[request] = {std::move(area)};
 }
 
 std::optional<THostLookups::Answer> THostLookups::Finish(WPARAM request, LPARAM result) {
     auto found = FPending.find(reinterpret_cast<HANDLE>(request));
     if (found == FPending.end()) return std::nullopt;
-    std::unique_ptr<char[]> area = std::move(found->second);
+    Request finished = std::move(found->second);
     FPending.erase(found);
+    if (finished.Cancelled) return std::nullopt;
     if (WSAGETASYNCERROR(result) != 0) return Answer();
-    return AnswerArea(area.get()).Read();
+    return AnswerArea(finished.Area.get()).Read();
 }
 
+// The result of a cancel promises nothing: Wine reports success and still
+// writes the answer. So every area waits for its completion message.
 void THostLookups::CancelAll() {
-    for (auto& [request, area] : FPending) WSACancelAsyncRequest(request);
-    FPending.clear();
+    for (auto& [request, pending] : FPending) {
+        if (!pending.Cancelled) WSACancelAsyncRequest(request);
+        pending.Cancelled = true;
+    }
 }

@@ -18,14 +18,26 @@ public:
         std::string OfficialName;  // the resolver's canonical name
     };
 
-    ~THostLookups() { CancelAll(); }
+    THostLookups() = default;
+    THostLookups(const THostLookups&) = delete;
+    THostLookups& operator=(const THostLookups&) = delete;
+    ~THostLookups();
 
     // A request that cannot be started is dropped.
     void Start(HWND window, UINT message, const std::string& host);
-    // The answer of the completed request, or none when the request is not ours.
+    // The answer of the completed request; none when the request is not
+    // ours or was cancelled.
     std::optional<Answer> Finish(WPARAM request, LPARAM result);
+    // Cancels every open request. An area is freed only once its request can
+    // no longer write to it, that is when its completion arrives.
     void CancelAll();
+    // Answer areas still held, of open or cancelled requests.
+    size_t AreasHeld() const { return FPending.size(); }
 
 private:
-    std::map<HANDLE, std::unique_ptr<char[]>> FPending;
+    struct Request {
+        std::unique_ptr<char[]> Area;
+        bool Cancelled = false;
+    };
+    std::map<HANDLE, Request> FPending;
 };

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "gui/Win32Text.h"
-
 namespace {
 std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -15,18 +13,13 @@ std::wstring ProgramPath() {
 }
 }  // namespace
 
-std::string ProgramFolder() {
-    // Cut in UTF-16: a GBK second byte can look like a backslash.
+std::wstring ProgramFolder() {
     std::wstring path = ProgramPath();
-    return Narrow(path.substr(0, path.rfind(L'\\') + 1));
+    return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-std::string DatabasePath() { return ProgramFolder() + "zelkona\\cxsjk.Dat"; }
+std::wstring DatabasePath() { return ProgramFolder() + L"zelkona\\cxsjk.Dat"; }
 
-std::string HelpFilePath() { return ProgramFolder() + "zelkona\\help.chm"; }
+std::wstring HelpFilePath() { return ProgramFolder() + L"zelkona\\help.chm"; }
 
-std::string QuotedProgramPath() {
-    std::string quoted = Narrow(ProgramPath());
-    quoted.insert(quoted.begin(), '"');
-    return quoted + '"';
-}
+std::wstring QuotedProgramPath() { return L"\"" + ProgramPath() + L"\""; }

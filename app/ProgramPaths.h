@@ -1,10 +1,13 @@
 #pragma once
 #include <string>
 
-// The folder of the running program, with its trailing backslash (GBK).
-std::string ProgramFolder();
+// Paths from the program's own location, in UTF-16 all the way from
+// GetModuleFileNameW to the call that uses them: a folder such as
+// "C:\Program Files\Zoë ☃" has no GBK spelling.
+// The folder of the running program, with its trailing backslash.
+std::wstring ProgramFolder();
 // The location database and the help file in "zelkona" beside the program.
-std::string DatabasePath();
-std::string HelpFilePath();
+std::wstring DatabasePath();
+std::wstring HelpFilePath();
 // The program itself in double quotes, as the Run key holds it.
-std::string QuotedProgramPath();
+std::wstring QuotedProgramPath();

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "gui/Win32Text.h"
-
 namespace {
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kValueName[] = L"ip";
@@ -25,12 +23,11 @@ bool RunValueExists() {
     return exists;
 }
 
-bool WriteRunValue(const std::string& data) {
+bool WriteRunValue(const std::wstring& data) {
     HKEY key = OpenRunKey(KEY_SET_VALUE);
     if (!key) return false;
-    std::wstring wide = Widen(data);
-    bool written = RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                                  DWORD((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    bool written = RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                  DWORD((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     RegCloseKey(key);
     return written;
 }

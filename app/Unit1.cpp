@@ -46,6 +46,7 @@ TForm1::TForm1()
     SetUpTrayIcon();
     // The stored skin, read as the form data would give it.
     SkinData1.SetActive(true);
+    SkinData1.ClassMap = FormClassMap();
     ReadSkinStreamResource(SkinData1);
     SkinData1.Loaded();
     Created();
@@ -161,7 +162,7 @@ void TForm1::StayOnTop(bool onTop, UINT flags) {
 
 bool TForm1::ReturnsToMainWindow() const { return ReturnToMainWindow; }
 
-std::string TForm1::DatabasePath() const { return ::DatabasePath(); }
+SystemPath TForm1::DatabasePath() const { return ::DatabasePath(); }
 
 void TForm1::LowerMainWindow() {
     if (!N3.Checked()) return;
@@ -289,7 +290,7 @@ void TForm1::N5Click() {
 
 void TForm1::N14Click() { N5.SetChecked(RunValueExists()); }
 
-void TForm1::N19Click() { ShellExecuteW(Handle(), L"open", Widen(HelpFilePath()).c_str(), nullptr, nullptr, SW_SHOW); }
+void TForm1::N19Click() { ShellExecuteW(Handle(), L"open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOW); }
 
 void TForm1::N1Click() { ShellExecuteW(Handle(), L"open", kWebSite, nullptr, nullptr, SW_SHOW); }
 

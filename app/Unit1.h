@@ -101,7 +101,7 @@ public:
     void ShowMainWindow() override { Show(); }
     void LowerMainWindow() override;
     void RaiseMainWindow() override;
-    std::string DatabasePath() const override;
+    SystemPath DatabasePath() const override;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -17,3 +17,14 @@ std::string TrimText(std::string_view text) {
     while (end > begin && uint8_t(text[end - 1]) <= ' ') --end;
     return std::string(text.substr(begin, end - begin));
 }
+
+std::string_view GbkFileName(std::string_view path) {
+    size_t nameStart = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsGbkLeadByte(uint8_t(path[i])))
+            ++i;
+        else if (path[i] == '\\' || path[i] == '/')
+            nameStart = i + 1;
+    }
+    return path.substr(nameStart);
+}

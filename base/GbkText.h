@@ -16,3 +16,8 @@ std::string_view GbkPrefix(std::string_view text, size_t maxBytes);
 // The text without leading and trailing blanks and control characters
 // (bytes 0..32); GBK second bytes are never below 0x40, so they stay.
 std::string TrimText(std::string_view text);
+
+// The part of a path after its last "\\" or "/" that is a character of its
+// own; the second byte of a double-byte character may be 0x5C and is no
+// separator.
+std::string_view GbkFileName(std::string_view path);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: lookup-bench <cxsjk.Dat> [lookups]\n");
         return 2;
     }
-    std::string path = argv[1];
+    SystemPath path = std::filesystem::path(argv[1]).native();
     size_t count = argc > 2 ? std::stoul(argv[2]) : 200000;
     std::vector<std::string> addresses = RandomAddresses(count);
 

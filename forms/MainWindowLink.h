@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "base/SystemPath.h"
+
 // What the auxiliary windows need of the main window; it hands itself to
 // them when it creates them, so they never reach into its module.
 class TMainWindowLink {
@@ -17,6 +19,6 @@ public:
     // them raises it again. Both do nothing while stay-on-top is off.
     virtual void LowerMainWindow() = 0;
     virtual void RaiseMainWindow() = 0;
-    // The location database every lookup reads (GBK).
-    virtual std::string DatabasePath() const = 0;
+    // The location database every lookup reads.
+    virtual SystemPath DatabasePath() const = 0;
 };

@@ -1,5 +1,7 @@
 #include "forms/Unit2.h"
 
+#include <algorithm>
+
 #include "base/Exception.h"
 #include "base/GbkText.h"
 #include "forms/BatchLines.h"
@@ -14,11 +16,32 @@ namespace {
 const char kMemoHint[] =
     "请按照以下格式输入：\r219.89.189.166\r221.0.119.135\r121.23.209.78\r重新查询，请先清空！";
 const char kCaption[] = "提示";
+const char kWindowCaption[] = "批量查询";
+
+// The batch's timer on this window; it ticks as soon as the window has
+// painted and taken its input, so each part follows the last at once.
+constexpr UINT_PTR kBatchTimer = 1;
+// Each part (lookups, then appending them to the memo) should take about
+// this long, well below the quarter second after which a window that does
+// not answer seems hung. Appending costs more as the memo grows, so the
+// parts shrink as it does.
+constexpr auto kPartTime = std::chrono::milliseconds(100);
+constexpr size_t kFirstPartBytes = 16 << 10;
+constexpr size_t kSmallestPartBytes = 2 << 10;
+constexpr size_t kLargestPartBytes = 256 << 10;
+
+// The size of the next part, from how long the last one of this size took;
+// it grows at most twofold at a time.
+size_t NextPartBytes(size_t bytes, std::chrono::steady_clock::duration spent) {
+    double milliseconds = std::max(1.0, std::chrono::duration<double, std::milli>(spent).count());
+    double scale = std::min(2.0, double(kPartTime.count()) / milliseconds);
+    return std::clamp(size_t(double(bytes) * scale), kSmallestPartBytes, kLargestPartBytes);
+}
 }  // namespace
 
 TForm2::TForm2(TMainWindowLink& mainWindow)
     : TForm({.ClassName = L"TForm2",
-             .Caption = "批量查询",
+             .Caption = kWindowCaption,
              .ClientWidth = 310,
              .ClientHeight = 248,
              .BorderStyle = TBorderStyle::ToolWindow,
@@ -56,17 +79,82 @@ void TForm2::FormCreate() {
     memo1.Hint = kMemoHint;
 }
 
-// Each line is looked up as typed, without its surrounding blanks, and keeps
-// its own text in front of the result. The memo is read once and written
-// once, so the work grows with the number of lines only.
 void TForm2::Button1Click() {
     std::string text = memo1.Text();
-    if (text.empty()) return;
-    std::string databasePath = FMainWindow.DatabasePath();
-    std::string annotated = AnnotateLines(text, [&](const std::string& line) {
-        return line + " " + LocationOrNoData(LookUpLocation(databasePath, TrimText(line)));
-    });
-    if (annotated != text) memo1.SetText(annotated);
+    if (!text.empty()) StartBatch(std::move(text));
+}
+
+// The memo is read once, and each annotated part replaces its lines once,
+// so the work grows with the number of lines only. Meanwhile the window
+// repaints, shows its progress in the caption, and holds back what would
+// change the memo.
+void TForm2::StartBatch(std::string text) {
+    FBatch = std::make_unique<TBatchAnnotation>(std::move(text));
+    FMemoCleared = false;
+    FPartBytes = kFirstPartBytes;
+    HoldInput(true);
+    SetTimer(Handle(), kBatchTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// One part: a reader of its own for its lines (so the main window's
+// lookups find the file free between parts), then the lines into the memo.
+// A part that failed at its first line ends the batch there.
+void TForm2::BatchStep() {
+    auto started = std::chrono::steady_clock::now();
+    try {
+        TLocationReader reader(FMainWindow.DatabasePath());
+        FBatch->Step([&](const std::string& line) {
+            return line + " " + LocationOrNoData(reader.Location(TrimText(line)));
+        }, FPartBytes);
+    } catch (const Exception&) {
+        FBatch->Stop();  // the database cannot be opened
+    }
+    // A batch whose first line already fails leaves the memo untouched.
+    if (FBatch->Done() && !FBatch->Changed()) return EndBatch();
+    if (!FMemoCleared) {
+        memo1.Clear();
+        FMemoCleared = true;
+    }
+    memo1.Append(FBatch->TakeAnnotated());
+    if (FBatch->Done()) return EndBatch();
+
+    SetText(std::string(kWindowCaption) + " " + std::to_string(FBatch->PercentDone()) + "%");
+    FPartBytes = NextPartBytes(FPartBytes, std::chrono::steady_clock::now() - started);
+    SetTimer(Handle(), kBatchTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void TForm2::EndBatch() {
+    FBatch.reset();
+    SetText(kWindowCaption);
+    HoldInput(false);
+}
+
+// Saving waits too: until the batch ends the memo holds only its first lines.
+void TForm2::HoldInput(bool hold) {
+    memo1.SetReadOnly(hold);
+    for (TButton* button : {&Button1, &Button3, &Button4}) button->SetEnabled(!hold);
+}
+
+LRESULT TForm2::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kBatchTimer) {
+        KillTimer(Handle(), kBatchTimer);
+        bool stepped = false;
+        if (FBatch) RunGuarded([&] {
+            BatchStep();
+            stepped = true;
+        });
+        // A part that failed otherwise (memory) ends the batch, giving the
+        // memo back the lines it had not reached.
+        if (FBatch && !stepped) {
+            RunGuarded([&] {
+                FBatch->Stop();
+                if (FMemoCleared) memo1.Append(FBatch->TakeAnnotated());
+            });
+            EndBatch();
+        }
+        return 0;
+    }
+    return TForm::WndProc(message, wParam, lParam);
 }
 
 void TForm2::Button2Click() { Hide(); }

@@ -1,4 +1,8 @@
 #pragma once
+#include <chrono>
+#include <memory>
+
+#include "forms/BatchLines.h"
 #include "gui/Button.h"
 #include "gui/Dialogs.h"
 #include "gui/Edit.h"
@@ -28,11 +32,24 @@ public:
     void Button4Click();
     void FormHide();
 
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     TMainWindowLink& FMainWindow;
     void CreateControls();
     void BindEvents();
     void SaveResults(const std::string& path);
+
+    // A long batch runs in parts between the window's messages.
+    void StartBatch(std::string text);
+    void BatchStep();
+    void EndBatch();
+    void HoldInput(bool hold);
+
+    std::unique_ptr<TBatchAnnotation> FBatch;
+    bool FMemoCleared = false;
+    size_t FPartBytes = 0;
 };
 
 extern TForm2* Form2;

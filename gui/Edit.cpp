@@ -24,7 +24,12 @@ void TEdit::Create(TWinControl& parent, const Args& args) {
     FParentColor = args.ParentColor;
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TEdit", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
+    RemoveLengthLimit();
 }
+
+// Boxes take text of any length, as the forms define them; Win32 would stop
+// typing and pasting at 32,767 characters.
+void TEdit::RemoveLengthLimit() { SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0); }
 
 LRESULT TEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFOCUS && !ImeName.empty()) ActivateInputMethod(Widen(ImeName));
@@ -44,7 +49,7 @@ void TMemo::Create(TWinControl& parent, const Args& args) {
     DWORD style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                   (args.ScrollBars ? WS_HSCROLL | WS_VSCROLL : 0) | (args.ReadOnly ? ES_READONLY : 0);
     CreateChild(parent, {L"TMemo", L"EDIT", style, WS_EX_CLIENTEDGE, args.Bounds}, args.ShowHint);
-    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // no limit but memory
+    RemoveLengthLimit();
 }
 
 std::vector<std::string> TMemo::Lines() const {
@@ -70,4 +75,10 @@ void TMemo::Add(const std::string& line) {
     std::string text = Text();
     if (!text.empty() && !text.ends_with("\r\n")) text += "\r\n";
     SetText(text + line + "\r\n");
+}
+
+void TMemo::Append(std::string_view text) {
+    int end = GetWindowTextLengthW(Handle());
+    SendMessageW(Handle(), EM_SETSEL, end, end);
+    SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }

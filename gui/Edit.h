@@ -19,9 +19,12 @@ public:
     // it takes the focus; nothing happens where it is not installed.
     std::string ImeName;
 
+    void SetReadOnly(bool readOnly) { SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0); }
+
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH ControlColor(HDC dc) override;
+    void RemoveLengthLimit();
 
 private:
     bool FParentColor = false;
@@ -42,4 +45,7 @@ public:
     void SetLines(const std::vector<std::string>& lines);
     void Add(const std::string& line);
     void Clear() { SetText(""); }
+    // Puts the text behind the last character, without reading or setting
+    // what is there already.
+    void Append(std::string_view text);
 };

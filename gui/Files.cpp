@@ -62,3 +62,19 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes) {
         ThrowSystemError(error);
     }
 }
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::vector<uint8_t>> content;
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(file, &size) && uint64_t(size.QuadPart) <= std::min<uint64_t>(maxBytes, MAXDWORD)) {
+        std::vector<uint8_t> bytes(size_t(size.QuadPart));
+        DWORD read = 0;
+        if (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size())
+            content = std::move(bytes);
+    }
+    CloseHandle(file);
+    return content;
+}

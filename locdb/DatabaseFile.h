@@ -5,6 +5,8 @@
 #include "gui/Handles.h"
 #endif
 
+#include "base/SystemPath.h"
+
 // The platform's part of opening the database read-only and mapping it into
 // memory. Each step is its own call, so the reader can say which one failed.
 class DatabaseFile {
@@ -19,9 +21,9 @@ public:
     // sharing nothing, and that one handle serves the size query, the
     // opening and the mapping; a file that another program holds open
     // cannot be opened so.
-    bool Exists(const std::string& path);
-    bool QuerySize(const std::string& path, int64_t& size);
-    bool Open(const std::string& path);
+    bool Exists(const SystemPath& path);
+    bool QuerySize(const SystemPath& path, int64_t& size);
+    bool Open(const SystemPath& path);
     // Fails when the named mapping already exists: it belongs to someone else.
     bool CreateMapping();
     bool MapView();
@@ -31,6 +33,9 @@ public:
 
     // Unmaps the view, closes the mapping and then the file, each only if held.
     void Close();
+
+    // The path as messages show it (GBK).
+    static std::string DisplayPath(const SystemPath& path);
 
 private:
 #ifdef _WIN32

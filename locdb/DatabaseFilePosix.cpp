@@ -7,23 +7,25 @@
 
 // One open and one fstat answer existence, size and readability at once;
 // a lookup's cost is mostly these system calls.
-bool DatabaseFile::Exists(const std::string& path) {
+bool DatabaseFile::Exists(const SystemPath& path) {
     FFile = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info;
-    if (FFile < 0 || fstat(FFile, &info) != 0 || !S_ISREG(info.st_mode)) {
-        Close();
-        return false;
+    if (FFile >= 0 && fstat(FFile, &info) == 0 && S_ISREG(info.st_mode)) {
+        FMappedSize = uint64_t(info.st_size);
+        return true;
     }
-    FMappedSize = uint64_t(info.st_size);
-    return true;
+    Close();
+    // Not opened: missing, a folder, or there but not readable; only the
+    // last exists, and the size query then says it cannot be opened.
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
+bool DatabaseFile::QuerySize(const SystemPath&, int64_t& size) {
     size = int64_t(FMappedSize);
     return FFile >= 0;
 }
 
-bool DatabaseFile::Open(const std::string&) { return FFile >= 0; }
+bool DatabaseFile::Open(const SystemPath&) { return FFile >= 0; }
 
 bool DatabaseFile::CreateMapping() { return FMappedSize > 0; }
 
@@ -43,3 +45,5 @@ void DatabaseFile::Close() {
     if (FFile >= 0) close(FFile);
     FFile = -1;
 }
+
+std::string DatabaseFile::DisplayPath(const SystemPath& path) { return path; }

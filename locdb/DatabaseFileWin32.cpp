@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "gui/Files.h"
 #include "gui/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
@@ -12,15 +11,15 @@ namespace {
 const wchar_t kMappingName[] = L"QQWryMapFile";
 }
 
-bool DatabaseFile::Exists(const std::string& path) {
-    std::wstring widePath = Widen(path);
-    FFile.Reset(CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool DatabaseFile::Exists(const SystemPath& path) {
+    FFile.Reset(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (FFile) return true;
     // Not opened: missing, a folder, or there but held by someone else.
-    return FileExists(path);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
+bool DatabaseFile::QuerySize(const SystemPath&, int64_t& size) {
     LARGE_INTEGER fileSize;
     if (!FFile || !GetFileSizeEx(FFile.Get(), &fileSize)) return false;
     size = fileSize.QuadPart;
@@ -28,7 +27,7 @@ bool DatabaseFile::QuerySize(const std::string&, int64_t& size) {
     return true;
 }
 
-bool DatabaseFile::Open(const std::string&) { return bool(FFile); }
+bool DatabaseFile::Open(const SystemPath&) { return bool(FFile); }
 
 bool DatabaseFile::CreateMapping() {
     if (FMappedSize == 0) return false;
@@ -53,3 +52,5 @@ void DatabaseFile::Close() {
     FMapping.Reset();
     FFile.Reset();
 }
+
+std::string DatabaseFile::DisplayPath(const SystemPath& path) { return Narrow(path); }

@@ -1,6 +1,5 @@
 #include "locdb/LocationLookup.h"
 
-#include "locdb/QQWryReader.h"
 
 const char kNoDataMessage[] = "暂无该IP的数据纪录";
 
@@ -8,12 +7,15 @@ namespace {
 const std::string kNoDataLabel = "纯真网络";
 }
 
-std::string LookUpLocation(const std::string& databasePath, const std::string& address) {
-    TQQWry reader(databasePath);
-    int64_t recordNumber = reader.FindRecordNumber(address);
+std::string TLocationReader::Location(const std::string& address) {
+    int64_t recordNumber = FReader.FindRecordNumber(address);
     TStringList location;
-    reader.FillLocation(location, recordNumber);
+    FReader.FillLocation(location, recordNumber);
     return location[2] + location[3];
+}
+
+std::string LookUpLocation(const SystemPath& databasePath, const std::string& address) {
+    return TLocationReader(databasePath).Location(address);
 }
 
 std::string LocationOrNoData(const std::string& location) {

@@ -1,10 +1,25 @@
 #pragma once
 #include <string>
 
-// One whole lookup as every caller makes it: a reader on the database,
-// the record of the address, the location text (country and area joined),
-// and the reader gone again. Failures throw Exception with the reader's message.
-std::string LookUpLocation(const std::string& databasePath, const std::string& address);
+#include "base/SystemPath.h"
+
+#include "locdb/QQWryReader.h"
+
+// Lookups on one reader: the location text (country and area joined) of the
+// record of each address. Failures throw Exception with the reader's message;
+// after one the reader has let go of the file and answers nothing more.
+class TLocationReader {
+public:
+    explicit TLocationReader(const SystemPath& databasePath) : FReader(databasePath) {}
+    std::string Location(const std::string& address);
+
+private:
+    TQQWry FReader;
+};
+
+// One whole lookup as every caller makes it: a reader on the database, the
+// location of the address, and the reader gone again.
+std::string LookUpLocation(const SystemPath& databasePath, const std::string& address);
 
 // The typed and batch lookups show this instead of a location that begins
 // with the publisher's label for ranges without data.

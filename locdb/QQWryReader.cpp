@@ -56,7 +56,7 @@ private:
     size_t FLength = 0;
 };
 
-TQQWry::TQQWry(const std::string& fileName) : FFileName(fileName) {
+TQQWry::TQQWry(const SystemPath& fileName) : FFileName(fileName) {
     try {
         Open();
     } catch (const std::exception& e) {
@@ -85,7 +85,7 @@ void TQQWry::Open() {
 std::string TQQWry::WithFileName(std::string_view message) const {
     std::string text(message);
     size_t at = text.find("%s");
-    return text.replace(at, 2, FFileName);
+    return text.replace(at, 2, DatabaseFile::DisplayPath(FFileName));
 }
 
 void TQQWry::Release() {

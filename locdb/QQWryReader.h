@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/ByteView.h"
+#include "base/SystemPath.h"
 #include "locdb/DatabaseFile.h"
 
 // Location record: start address, end address, country, area ("无" when
@@ -18,7 +19,7 @@ using TStringList = std::vector<std::string>;
 // lookup never leaves the database open.
 class TQQWry {
 public:
-    explicit TQQWry(const std::string& fileName);
+    explicit TQQWry(const SystemPath& fileName);
     TQQWry(const TQQWry&) = delete;
     TQQWry& operator=(const TQQWry&) = delete;
 
@@ -46,7 +47,7 @@ private:
     std::string WithFileName(std::string_view message) const;
     void Release();
 
-    std::string FFileName;
+    SystemPath FFileName;
     int64_t FFileSize = 0;
     int64_t FRecordCount = 0;
     int32_t FFirstIndex = 0;

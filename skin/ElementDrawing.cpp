@@ -15,7 +15,8 @@ struct Bands {
 Bands SplitAxis(int cellStart, int cellLength, int targetLength, int first, int last) {
     first = std::max(first, 0);
     last = std::max(last, 0);
-    if (targetLength < first + last) first = last = 0;
+    // In 64 bits: two margins near 2^30 each must not wrap to a sum that fits.
+    if (int64_t(targetLength) < int64_t(first) + last) first = last = 0;
     // A cell smaller than its margins gives what it has; nothing is read outside it.
     int firstEnd = std::min(first, cellLength);
     int lastStart = std::clamp(cellLength - last, firstEnd, cellLength);

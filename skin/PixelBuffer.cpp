@@ -1,10 +1,23 @@
 #include "skin/PixelBuffer.h"
 
 #include <algorithm>
+#include <new>
+
+namespace {
+
+// Counted in 64 bits: on a 32-bit system a product that wraps would give a
+// small buffer that the rows then run past.
+size_t PixelCount(int width, int height) {
+    uint64_t count = uint64_t(width) * uint64_t(height);
+    if (count > std::vector<Pixel>().max_size()) throw std::bad_alloc();
+    return size_t(count);
+}
+
+}  // namespace
 
 PixelBuffer::PixelBuffer(int width, int height, Pixel fill)
     : FWidth(std::max(width, 0)), FHeight(std::max(height, 0)),
-      FPixels(size_t(FWidth) * FHeight, fill) {
+      FPixels(PixelCount(FWidth, FHeight), fill) {
     if (FWidth == 0 || FHeight == 0) FWidth = FHeight = 0;
 }
 

@@ -1,5 +1,7 @@
 #include "skin/SkinArchive.h"
 
+#include <optional>
+
 #include "skin/TextCase.h"
 
 namespace {
@@ -17,18 +19,29 @@ uint64_t HeaderSize(uint32_t tag) {
 }
 
 // Lines as a text list splits them: CR, LF or CR LF end a line, and the
-// last line end adds no empty line.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+// last line end adds no empty line. Each line goes to visit.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
+        visit(text.substr(start, i - start));
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
+    if (start < text.size()) visit(text.substr(start));
+}
+
+// The names of the list, counted before any is built, so a list of
+// millions of line ends is refused without building millions of names.
+std::optional<std::vector<std::string>> EntryNames(std::string_view list) {
+    size_t count = 0;
+    ForEachLine(list, [&](std::string_view) { ++count; });
+    if (count > TSkinReader::kMaxEntries) return std::nullopt;
+    std::vector<std::string> names;
+    names.reserve(count);
+    ForEachLine(list, [&](std::string_view name) { names.push_back(LowerCaseGbk(name)); });
+    return names;
 }
 
 }  // namespace
@@ -54,16 +67,15 @@ bool TSkinReader::ReadDirectory(ByteView archive) {
     int32_t listLength = archive.I32(4);
     if (header == 0 || listLength < 0) return false;
     const uint8_t* list = archive.At(header, uint64_t(listLength));
-    std::vector<std::string> names =
-        SplitLines(LowerCaseGbk({reinterpret_cast<const char*>(list), size_t(listLength)}));
-    if (names.size() > kMaxEntries) return false;
+    std::optional<std::vector<std::string>> names = EntryNames({reinterpret_cast<const char*>(list), size_t(listLength)});
+    if (!names) return false;
 
     uint64_t sizes = header + uint64_t(listLength);
-    uint64_t offset = sizes + 4 * uint64_t(names.size());
-    for (size_t i = 0; i < names.size(); ++i) {
+    uint64_t offset = sizes + 4 * uint64_t(names->size());
+    for (size_t i = 0; i < names->size(); ++i) {
         int32_t size = archive.I32(sizes + 4 * i);
         if (size < 0 || !archive.Contains(offset, uint64_t(size))) return false;
-        FEntries.push_back({std::move(names[i]), offset, uint64_t(size)});
+        FEntries.push_back({std::move((*names)[i]), offset, uint64_t(size)});
         offset += uint64_t(size);
     }
     return true;

@@ -1,8 +1,16 @@
 #include "skin/SkinData.h"
 
+namespace {
+
+// The seven toolbar classes at the end, which forms leave out.
+constexpr size_t kToolbarClassLines = 7;
+
+}  // namespace
+
 // Foreign control classes and the kind of control the skin engine treats
-// them as. The toolbar classes of the last lines come last so that a form
-// can store the list without them.
+// them as; the first matching line wins, so the repeated lines and the
+// upper-case TLMDGROUPBOX line below never decide anything. The toolbar
+// classes come last so that a form can store the list without them.
 const std::vector<std::string>& DefaultClassMap() {
     static const std::vector<std::string> lines = {
         "TCategoryButtons=scrollbar", "TVirtualStringTree=scrollbar", "TVirtualDrawTree=scrollbar",
@@ -39,10 +47,16 @@ const std::vector<std::string>& DefaultClassMap() {
         "TOVCSLIDEREDIT=edit", "TOVCDBSLIDEREDIT=edit", "TOVCSIMPLEFIELD=edit",
         "TOVCDBSIMPLEFIELD=edit", "TO32DBFLEXEDIT=edit", "TOVCNUMERICFIELD=edit",
         "TOVCDBNUMERICFIELD=edit", "TRzDBRadioButton=radiobutton", "TLMDRadiobutton=radiobutton",
-        "TLMDGroupBox=groupbox", "TcxGroupbox=groupbox", "TDBCheckboxEh=checkbox",
-        "TLMDCHECKBOX=checkbox", "TLMDDBCHECKBOX=checkbox", "trmtoolbarsize=panel", "trmtoolbar=panel",
+        "TLMDGroupBox=Groupbox", "TcxGroupbox=groupbox", "TDBCheckboxEh=checkbox",
+        "TLMDCHECKBOX=checkbox", "TLMDDBCHECKBOX=checkbox", "TLMDGROUPBOX=panel", "TcxButton=bitbtn",
+        "TLMDEDIT=edit", "TWWDBCombobox=combobox", "trmtoolbarsize=panel", "trmtoolbar=panel",
         "trmtoolbaredit=panel", "trmtoolbarborder=panel", "trmtoolbaralign=panel",
         "trmtoolbarstandard=panel", "trmtoolbaraddintools=panel",
     };
+    return lines;
+}
+
+const std::vector<std::string>& FormClassMap() {
+    static const std::vector<std::string> lines(DefaultClassMap().begin(), DefaultClassMap().end() - kToolbarClassLines);
     return lines;
 }

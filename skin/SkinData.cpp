@@ -1,7 +1,5 @@
 #include "skin/SkinData.h"
 
-#include <fstream>
-#include <iterator>
 
 #include "skin/SkinLoading.h"
 
@@ -50,11 +48,14 @@ std::vector<uint8_t> TSkinData::WriteSkinStream() const {
 
 void TSkinData::SetSkinFile(const std::string& path) {
     FSkinFile = path;
-    FSkinEmpty = true;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return;
-    FSkinStream.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    LoadSkin();
+    // Nothing changes unless the file holds a skin archive: a missing,
+    // unreadable, oversized or damaged file leaves the skin as it was.
+    std::optional<std::vector<uint8_t>> bytes = FHost.ReadFile(path, kLzhMaxLength);
+    if (!bytes) return;
+    TSkinReader archive;
+    if (!OpenArchive(archive, *bytes)) return;
+    FSkinStream = std::move(*bytes);
+    LoadArchive(archive);
     if (FLoaded) FHost.SkinDataReloaded(*this);
 }
 
@@ -93,22 +94,44 @@ void TSkinData::ClearSkin() {
     Elements.clear();
 }
 
+namespace {
+
+ByteView Description(const TSkinReader& archive) {
+    const TSkinReader::Entry* description = archive.FindContaining(".ini");
+    return description ? archive.Data(*description) : ByteView();
+}
+
+}  // namespace
+
 void TSkinData::LoadSkin() {
     FSkinEmpty = true;
     ClearSkin();
+    TSkinReader archive;
+    if (OpenArchive(archive, FSkinStream)) LoadArchive(archive);
+}
+
+bool TSkinData::OpenArchive(TSkinReader& archive, const std::vector<uint8_t>& stream) const {
     try {
-        TSkinReader archive;
-        if (!archive.ReadStream(FSkinStream.data(), FSkinStream.size())) {
+        if (!archive.ReadStream(stream.data(), stream.size())) {
             FHost.ShowMessage(kSkinVersionMessage);
-            return;
+            return false;
         }
-        const TSkinReader::Entry* description = archive.FindContaining(".ini");
-        ByteView text = description ? archive.Data(*description) : ByteView();
+        return Description(archive).Size() <= kMaxDescriptionBytes;
+    } catch (const std::exception&) {
+        return false;  // damaged compression: no skin in these bytes
+    }
+}
+
+void TSkinData::LoadArchive(const TSkinReader& archive) {
+    FSkinEmpty = true;
+    ClearSkin();
+    try {
+        ByteView text = Description(archive);
         ReadSkinDescription(*this, archive, TSkinIni({reinterpret_cast<const char*>(text.Data()), size_t(text.Size())}));
         PrepareSkin(*this);
         FSkinEmpty = false;
     } catch (const std::exception&) {
-        // A damaged stream leaves the skin empty; the windows keep their own look.
+        // A damaged skin leaves the skin empty; the windows keep their own look.
         ClearSkin();
     }
 }

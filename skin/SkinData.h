@@ -8,6 +8,7 @@
 
 #include "base/ByteView.h"
 #include "base/Events.h"
+#include "skin/SkinArchive.h"
 #include "skin/SkinElements.h"
 #include "skin/SkinHost.h"
 
@@ -35,8 +36,14 @@ struct TSkinColours {
     TColor TitleTextActive = 0, TitleTextNoActive = 0;
 };
 
-// The class-name mapping a new component starts with ("name=kind" lines).
+// A description longer than this is no skin's: refusing it keeps a small
+// stream from spreading into millions of lines.
+inline constexpr uint64_t kMaxDescriptionBytes = 1 << 20;
+
+// The class-name mapping a new component starts with ("name=kind" lines),
+// and the one a form stores: the same without its seven toolbar classes.
 const std::vector<std::string>& DefaultClassMap();
+const std::vector<std::string>& FormClassMap();
 
 // What the platform keeps beside a skin (its device objects); the skin
 // data owns it and lets it go with itself.
@@ -73,7 +80,8 @@ public:
     std::string SkinStore() const { return "(none)"; }  // "(Good)" only while designing
     std::string Version() const { return "2.1.0.0"; }
     const std::string& SkinFile() const { return FSkinFile; }
-    // Loads the named skin file when it exists.
+    // Loads the skin in the named file; a file that cannot be read or holds
+    // no skin archive leaves the loaded skin as it was.
     void SetSkinFile(const std::string& path);
 
     std::function<void(TObject* Sender, const std::string& aName, bool& DoSkin)> OnFormSkin;
@@ -126,6 +134,10 @@ public:
 
 private:
     void LoadSkin();
+    // False, with the version message when the format is another one, when
+    // the stream holds no archive.
+    bool OpenArchive(TSkinReader& archive, const std::vector<uint8_t>& stream) const;
+    void LoadArchive(const TSkinReader& archive);
     void ClearSkin();
 
     const TSkinHost& FHost;

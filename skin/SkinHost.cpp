@@ -1,5 +1,7 @@
 #include "skin/SkinHost.h"
 
+#include <fstream>
+
 namespace {
 
 constexpr TColor Rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
@@ -29,3 +31,14 @@ TColor TSkinHost::SystemColor(SystemColour which) const {
 std::vector<uint8_t> TSkinHost::ProgramBitmap(std::string_view) const { return {}; }
 
 void TSkinHost::ShowMessage(const std::string&) const {}
+
+std::optional<std::vector<uint8_t>> TSkinHost::ReadFile(const std::string& path, uint64_t maxBytes) const {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) return std::nullopt;
+    std::streamoff size = file.tellg();
+    if (size < 0 || uint64_t(size) > maxBytes) return std::nullopt;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    file.seekg(0);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+    return bytes;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,4 +49,7 @@ public:
     virtual void SkinDataActivated(TSkinData&, bool /*active*/) const {}
     virtual void SkinDataReloaded(TSkinData&) const {}
     virtual void SkinDataDestroyed(TSkinData&) const {}
+    // The whole content of the file at path (GBK); none when it cannot be
+    // read or holds more than maxBytes.
+    virtual std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, uint64_t maxBytes) const;
 };

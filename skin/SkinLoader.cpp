@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <map>
 
+#include "base/GbkText.h"
 #include "skin/BitmapReader.h"
 #include "skin/SkinLoading.h"
 #include "skin/TextCase.h"
@@ -53,18 +55,36 @@ private:
     }
 
     // The image a key names: only its file name counts, which must end in
-    // ".bmp" exactly; a missing or unreadable entry gives no image.
-    PixelBuffer Image(const std::string& section, const std::string& key) const {
+    // ".bmp" exactly; a missing or unreadable entry gives no image. Each
+    // entry is decoded once however many keys name it, and the pixels a
+    // load holds, decoded and handed out, stay within kMaxSkinPixels.
+    PixelBuffer Image(const std::string& section, const std::string& key) {
         std::string value = FIni.ReadString(section, key, "");
-        std::string fileName = value.substr(value.find_last_of("\\/") + 1);
-        if (fileName.size() < 4 || fileName.compare(fileName.size() - 4, 4, ".bmp") != 0) return {};
+        std::string_view fileName = GbkFileName(value);
+        if (!fileName.ends_with(".bmp")) return {};
         const TSkinReader::Entry* entry = FArchive.Find(LowerCaseGbk(fileName));
         if (!entry) return {};
-        try {
-            return ReadBitmapFile(FArchive.Data(*entry));
-        } catch (const Exception&) {
-            return {};
+        const PixelBuffer& image = Decoded(*entry);
+        return Spend(image) ? image : PixelBuffer();
+    }
+
+    const PixelBuffer& Decoded(const TSkinReader::Entry& entry) {
+        auto [found, added] = FDecoded.try_emplace(&entry);
+        if (added) {
+            try {
+                PixelBuffer image = ReadBitmapFile(FArchive.Data(entry));
+                if (Spend(image)) found->second = std::move(image);
+            } catch (const Exception&) {
+            }
         }
+        return found->second;
+    }
+
+    bool Spend(const PixelBuffer& image) {
+        int64_t pixels = int64_t(image.Width()) * image.Height();
+        if (pixels > kMaxSkinPixels - FPixelsHeld) return false;
+        FPixelsHeld += pixels;
+        return true;
     }
 
     void ReadBorders() {
@@ -122,6 +142,7 @@ private:
     void ReadCaptionButtons() {
         FSkin.CaptionButtons.clear();
         for (const std::string& section : FIni.Sections()) {
+            if (FSkin.CaptionButtons.size() == kMaxCaptionButtons) break;
             std::string upper = UpperCaseGbk(section);
             if (!IsCaptionButtonSection(upper)) continue;
             int action = Integer(section, "Action", 0);
@@ -181,7 +202,7 @@ private:
     }
 
     // The keys every image element of the description shares.
-    void ReadCommonKeys(TSkinElement& element, const std::string& section) const {
+    void ReadCommonKeys(TSkinElement& element, const std::string& section) {
         element.Name = section;
         element.Image = Image(section, "Image");
         element.Style = Integer(section, "Style", 0);
@@ -224,7 +245,7 @@ private:
     }
 
     std::unique_ptr<TSkinBorderElement> ReadWithSecondImage(const char* section, const char* secondKey,
-                                                            int frames) const {
+                                                            int frames) {
         if (!HasValue(section, "Image")) return nullptr;
         auto element = std::make_unique<TSkinBorderElement>();
         ReadCommonKeys(*element, section);
@@ -245,10 +266,10 @@ private:
         FSkin.GroupBox = std::move(box);
     }
 
-    // Check and radio images without a frame count hold square cells of 13
-    // pixels (small images) or 16.
+    // Check and radio images without a usable frame count hold square cells
+    // of 13 pixels (small images) or 16.
     static int CheckFrames(int frames, const PixelBuffer& image) {
-        if (frames != 0) return frames;
+        if (frames > 0) return frames;
         int cell = image.Height() < 16 ? 13 : 16;
         return std::max(image.Width() / cell, 4);
     }
@@ -338,6 +359,8 @@ private:
     TSkinData& FSkin;
     const TSkinReader& FArchive;
     const TSkinIni& FIni;
+    std::map<const TSkinReader::Entry*, PixelBuffer> FDecoded;
+    int64_t FPixelsHeld = 0;
 };
 
 }  // namespace

@@ -9,6 +9,13 @@
 void ReadSkinDescription(TSkinData& skin, const TSkinReader& archive, const TSkinIni& ini);
 void PrepareSkin(TSkinData& skin);
 
+// Ceilings that keep a small skin from taking gigabytes: caption buttons
+// beyond the first kMaxCaptionButtons sections are not read, and the images
+// of one load (each entry decoded once, each element's copy) hold at most
+// kMaxSkinPixels pixels together; images past that stay empty.
+inline constexpr size_t kMaxCaptionButtons = 32;
+inline constexpr int64_t kMaxSkinPixels = 16 << 20;
+
 // Combo box picture geometry: one cell per state of the sunk edge.
 inline constexpr int kComboCellWidth = 50;
 inline constexpr int kComboCellHeight = 21;

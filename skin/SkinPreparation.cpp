@@ -38,6 +38,59 @@ void FixFrameCounts(TSkinData& skin) {
     }
 }
 
+// A frame count fits when every state is at least one pixel long; a margin
+// fits when it lies inside one state. Without an image nothing is drawn,
+// so counts and margins then only have to be positive.
+int FitFrames(int frames, int imageLength) {
+    return imageLength > 0 ? std::clamp(frames, 1, imageLength) : std::max(frames, 1);
+}
+
+int FitMargin(int margin, int cellLength, bool noImage) {
+    return noImage ? std::max(margin, 0) : std::clamp(margin, 0, cellLength);
+}
+
+void FitToImage(TSkinElement& element) {
+    const PixelBuffer& image = element.Image;
+    bool stacked = element.States == StateLayout::Stacked;
+    element.FrameCount = FitFrames(element.FrameCount, stacked ? image.Height() : image.Width());
+    Rect cell = image.Empty() ? Rect{} : FrameCell(element.Picture(), 1);
+    element.LeftWidth = FitMargin(element.LeftWidth, cell.Width, image.Empty());
+    element.RightWidth = FitMargin(element.RightWidth, cell.Width, image.Empty());
+    element.TopHeight = FitMargin(element.TopHeight, cell.Height, image.Empty());
+    element.BottomHeight = FitMargin(element.BottomHeight, cell.Height, image.Empty());
+}
+
+// A border's fixed ends lie along its length: down the side borders,
+// across the top and bottom ones.
+void FitToImage(TSkinFrameBorder& border) {
+    const PixelBuffer& image = border.Image;
+    bool stacked = border.States == StateLayout::Stacked;
+    border.FrameCount = FitFrames(border.FrameCount, stacked ? image.Height() : image.Width());
+    int length = stacked ? image.Width() : image.Height();
+    border.TopHeight = FitMargin(border.TopHeight, length, image.Empty());
+    border.BottomHeight = FitMargin(border.BottomHeight, length, image.Empty());
+}
+
+// Numbers the description gives are trusted nowhere else: once loaded,
+// every count and margin fits its image.
+void FitElementsToImages(TSkinData& skin) {
+    for (auto& [section, element] : skin.Elements) FitToImage(*element);
+    for (TSkinSysButtonElement& button : skin.CaptionButtons) FitToImage(button);
+    FitToImage(skin.Buttons);
+    FitToImage(skin.Title);
+    auto fitOptional = [](const auto& element) {
+        if (element) FitToImage(*element);
+    };
+    fitOptional(skin.Progress);
+    fitOptional(skin.MenuBar);
+    fitOptional(skin.GroupBox);
+    for (const auto* element : {&skin.Tabs, &skin.ComboButton, &skin.UpDownHorz, &skin.UpDownVert}) fitOptional(*element);
+    for (TSkinFrameBorder* border : {&skin.Left, &skin.Right, &skin.Top, &skin.Bottom}) FitToImage(*border);
+    TSkinButtonElement& buttons = skin.Buttons;
+    buttons.CheckFrameCount = FitFrames(buttons.CheckFrameCount, buttons.CheckImage.Width());
+    buttons.RadioFrameCount = FitFrames(buttons.RadioFrameCount, buttons.RadioImage.Width());
+}
+
 // Where the drop-down button sits in a combo box cell: a square as wide
 // as a scroll bar arrow, inside the right edge.
 Rect ComboButtonArea(const TSkinData& skin) {
@@ -130,6 +183,7 @@ void BuildToolbar(TSkinData& skin) {
 void PrepareSkin(TSkinData& skin) {
     if (skin.ComboButton) skin.ComboButtonOriginal = skin.ComboButton->Image;
     FixFrameCounts(skin);
+    FitElementsToImages(skin);
     BuildComboImage(skin);
     BuildComboArrow(skin);
     BuildToolbar(skin);

@@ -424,6 +424,10 @@ void TTrayIcon::RestoreMainWindow() {
     if (main->Minimized()) main->SetMinimized(false);
     main->Show();
     SetForegroundWindow(Application.Handle());
+    // The hidden application window passes activation on to no one, so the
+    // main form takes it back and with it the focus it had (the form's own
+    // activation handling restores that).
+    SetForegroundWindow(main->Handle());
 }
 
 // Sees every message of the application window and never takes one away.

@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
+#include "gui/Files.h"
 #include "gui/Form.h"
 #include "gui/Win32Text.h"
+#include "skin/win32/ProgramResource.h"
 #include "skin/win32/SkinGdi.h"
 #include "skin/win32/SkinManager.h"
 #include "skin/win32/User32Extras.h"
-#include "skin/win32/ProgramResource.h"
 
 TColor TWin32SkinHost::SystemColor(SystemColour which) const { return TColor(GetSysColor(int(which))); }
 
@@ -60,6 +61,10 @@ void TWin32SkinHost::SkinDataReloaded(TSkinData& skin) const {
 
 void TWin32SkinHost::SkinDataDestroyed(TSkinData& skin) const {
     if (TSkinManager* manager = TSkinManager::Instance()) manager->UnregisterSkinData(skin);
+}
+
+std::optional<std::vector<uint8_t>> TWin32SkinHost::ReadFile(const std::string& path, uint64_t maxBytes) const {
+    return ReadWholeFile(path, maxBytes);
 }
 
 const TSkinHost& SystemSkinHost() {

@@ -2,7 +2,7 @@
 #include "skin/SkinHost.h"
 
 // The skin loader's view of Windows: system colours and metrics, the
-// program's bitmap resources, and message boxes.
+// program's bitmap resources, message boxes and files.
 class TWin32SkinHost : public TSkinHost {
 public:
     TColor SystemColor(SystemColour which) const override;
@@ -15,6 +15,7 @@ public:
     void SkinDataActivated(TSkinData& skin, bool active) const override;
     void SkinDataReloaded(TSkinData& skin) const override;
     void SkinDataDestroyed(TSkinData& skin) const override;
+    std::optional<std::vector<uint8_t>> ReadFile(const std::string& path, uint64_t maxBytes) const override;
 };
 
 // The one host of the running program, for skin data that lives as long as it.

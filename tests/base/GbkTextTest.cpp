@@ -18,6 +18,16 @@ TEST(GbkPrefix, SecondByteThatLooksLikeAsciiStaysWithItsLead) {
     EXPECT_EQ(GbkPrefix(text, 2), "\x81\x40");
 }
 
+TEST(GbkFileName, CutsOnlyAtARealSeparator) {
+    EXPECT_EQ(GbkFileName("C:\\skins\\a.bmp"), "a.bmp");
+    EXPECT_EQ(GbkFileName("skins/a.bmp"), "a.bmp");
+    EXPECT_EQ(GbkFileName("a.bmp"), "a.bmp");
+    EXPECT_EQ(GbkFileName("dir\\"), "");
+    // "\xD5\x5C" is one character whose second byte is a backslash.
+    EXPECT_EQ(GbkFileName("\xD5\x5C.bmp"), "\xD5\x5C.bmp");
+    EXPECT_EQ(GbkFileName("d\\\xD5\x5C\xD5\x5C.bmp"), "\xD5\x5C\xD5\x5C.bmp");
+}
+
 TEST(TrimText, RemovesBlanksAndControlsAtBothEndsOnly) {
     EXPECT_EQ(TrimText(" \t1.2.3.4\r\n"), "1.2.3.4");
     EXPECT_EQ(TrimText("a b"), "a b");

@@ -119,8 +119,9 @@ TEST_F(AboutWindowTest, MainWindowLeavesTheTopmostBandWhileOpen) {
     EXPECT_FALSE(TopMost(FMain));
     RightClick(Label(kTranscription));
     ASSERT_TRUE(Closes());
+    // The modal loop gives the main window back just after the About window goes.
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(FMain) != FALSE; }));
     EXPECT_TRUE(TopMost(FMain));
-    EXPECT_TRUE(IsWindowEnabled(FMain));
     EXPECT_TRUE(IsWindowVisible(FMain));
 }
 

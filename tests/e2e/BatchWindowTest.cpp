@@ -15,6 +15,7 @@ namespace {
 
 const MenuPath kFileBatch = {0, 0};  // " 文 件" → "批量查询"
 const int kTrayBatch = 1;            // tray menu → "批量查询"
+const int kTrayExit = 3;             // tray menu → "退出"
 
 // Lines joined by CR LF, as a memo holds them.
 std::string Lines(std::initializer_list<std::string> lines) {
@@ -32,18 +33,38 @@ struct BatchWindow {
     HWND save = ChildWithText(window, L"TButton", "保存");
     HWND cancel = ChildWithText(window, L"TButton", "取消");
 
-    // Presses "查询" and gives back the memo's text once the program is done.
+    // Presses "查询" and gives back the memo's text once the batch is done.
     std::string Query(const std::string& text) {
         Paste(memo, text);
         Press(query);
         return TextOf(memo);
     }
 
+    // The press takes the focus from the memo ("查询" then loses it at once,
+    // being disabled); a click on the memo after that is handled after the
+    // button's, and the batch it may have started is waited for.
     void Press(HWND button) {
-        Click(button);
-        Click(memo);  // input is handled in order: the button's work is done
+        Tap(button);
+        WaitFor([&] { return !HasFocus(memo); }, 2000ms);
+        Click(memo);
+        WaitFor([&] { return Idle(); }, 60000ms);
     }
+
+    // No batch runs: the caption is plain and "查询" can be pressed.
+    bool Idle() const { return IsWindowEnabled(query) && TextOf(window) == "批量查询"; }
+    bool MemoReadOnly() const { return GetWindowLongW(memo, GWL_STYLE) & ES_READONLY; }
 };
+
+// Addresses 1.3.x.y, all of one range, enough for a batch to last a while.
+std::string AddressNumber(size_t i) { return "1.3." + std::to_string(i / 256) + "." + std::to_string(i % 256); }
+
+std::string ManyAddresses(size_t count) {
+    std::string text;
+    for (size_t i = 0; i < count; ++i) text += (i ? "\r\n" : "") + AddressNumber(i);
+    return text;
+}
+
+const size_t kLongBatch = 60000;
 
 // The dialog box of the program that shows now (save dialog or message box).
 HWND ShownDialog() { return FindTopWindow(L"#32770", 5000ms); }
@@ -264,4 +285,52 @@ TEST_F(BatchWindowTest, FailedSaveIsToldWithThePathAndKeepsTheOldFile) {
     CloseHandle(holder);
     EXPECT_EQ(FileBytes(path), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 1) << "no new file stays behind";
+}
+
+// During a long batch the window shows its progress and holds back what
+// would change the memo; at its end every line has its location and the
+// window takes input again.
+TEST_F(BatchWindowTest, LongBatchShowsProgressAndHoldsInputUntilItEnds) {
+    Start("batch-long");
+    BatchWindow batch;
+    Paste(batch.memo, ManyAddresses(kLongBatch));
+    Tap(batch.query);
+    bool sawProgress = WaitFor([&] {
+        std::string caption = TextOf(batch.window);
+        return caption.starts_with("批量查询 ") && caption.ends_with("%");
+    }, 30000ms);
+    EXPECT_TRUE(sawProgress) << "no progress in the caption";
+    if (sawProgress) {
+        EXPECT_FALSE(IsWindowEnabled(batch.query));
+        EXPECT_FALSE(IsWindowEnabled(batch.clear));
+        EXPECT_TRUE(batch.MemoReadOnly());
+    }
+    ASSERT_TRUE(WaitFor([&] { return batch.Idle(); }, 120000ms));
+    EXPECT_FALSE(batch.MemoReadOnly());
+    std::string text = TextOf(batch.memo);
+    EXPECT_EQ(size_t(std::count(text.begin(), text.end(), '\n')), kLongBatch - 1);
+    EXPECT_TRUE(text.starts_with("1.3.0.0 中国北京 电信\r\n1.3.0.1 中国北京 电信\r\n"));
+    EXPECT_TRUE(text.ends_with(AddressNumber(kLongBatch - 1) + " 中国北京 电信"));
+}
+
+// Hidden mid-batch, the window finishes its work; the program then ends
+// cleanly from its menu in the middle of another batch.
+TEST_F(BatchWindowTest, ClosingMidBatchFinishesItAndExitingMidBatchEndsCleanly) {
+    Start("batch-close");
+    BatchWindow batch;
+    Paste(batch.memo, ManyAddresses(kLongBatch));
+    Tap(batch.query);
+    Click(batch.cancel);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(FMain) && !IsWindowVisible(batch.window); }));
+    ASSERT_TRUE(WaitFor([&] { return batch.Idle(); }, 120000ms));
+    EXPECT_TRUE(TextOf(batch.memo).ends_with(AddressNumber(kLongBatch - 1) + " 中国北京 电信"));
+
+    ChooseMenu(FMain, kFileBatch);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(batch.window); }));
+    batch.Press(batch.clear);
+    Paste(batch.memo, ManyAddresses(kLongBatch));
+    Tap(batch.query);
+    ASSERT_TRUE(WaitFor([&] { return !batch.Idle(); }));
+    ChooseTrayMenu(kTrayExit);
+    EXPECT_EQ(FProgram.WaitForExit(10000ms), 0);
 }

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "tests/e2e/DefaultRanges.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/TestDatabase.h"
@@ -25,6 +31,82 @@ protected:
 
 }  // namespace
 
+// The main window's layout as its form defines it: every control's group,
+// place, size, caption and tab order. (Wine keeps menus inside their
+// process, so their captions cannot be read from here.)
+struct ControlRow {
+    int group;  // 0: "请输入要查询的IP", 1: "Sitorva"
+    const wchar_t* className;
+    RECT bounds;  // left, top, width, height inside the group box
+    const char* caption;
+    int tab;  // -1: no tab stop
+};
+
+const ControlRow kLayout[] = {
+    {0, L"TEdit", {10, 19, 143, 21}, "", 0},
+    {0, L"TButton", {178, 20, 35, 21}, "查询", 1},
+    {0, L"TLabel", {8, 47, 67, 13}, "查询结果： ", -1},
+    {0, L"TEdit", {10, 66, 215, 21}, "", 2},
+    {1, L"TLabel", {6, 20, 60, 13}, "网站地址：", -1},
+    {1, L"TEdit", {66, 16, 159, 21}, "", 5},
+    {1, L"TLabel", {20, 45, 46, 13}, "IP地址：", -1},
+    {1, L"TEdit", {66, 41, 159, 21}, "", 4},
+    {1, L"TLabel", {6, 71, 60, 13}, "主机地址：", -1},
+    {1, L"TEdit", {66, 67, 159, 21}, "", 3},
+    {1, L"TLabel", {6, 97, 60, 13}, "地理位置：", -1},
+    {1, L"TEdit", {66, 93, 159, 21}, "", 2},
+    {1, L"TCheckBox", {22, 123, 77, 17}, "自动查询", 1},
+    {1, L"TButton", {152, 121, 59, 21}, "手动查询", 0},
+};
+
+// The child at a place inside the group box, of the given class.
+HWND ChildAt(HWND group, const wchar_t* className, POINT place) {
+    for (HWND child = GetWindow(group, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 63);
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, group, reinterpret_cast<POINT*>(&rect), 2);
+        if (std::wstring(name) == className && rect.left == place.x && rect.top == place.y) return child;
+    }
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheForm) {
+    Start("layout");
+    MainWindow main;
+    EXPECT_EQ(TextOf(main.window), "Quorvik");
+    RECT client;
+    GetClientRect(main.window, &client);
+    EXPECT_EQ(client.right, 234);
+    EXPECT_EQ(client.bottom, 246);
+    HWND groups[] = {main.typed, ChildWithText(main.window, L"TGroupBox", "Sitorva")};
+    for (int g = 0; g < 2; ++g) {
+        std::vector<std::pair<int, HWND>> tabStops;
+        for (const ControlRow& row : kLayout) {
+            if (row.group != g) continue;
+            HWND control = ChildAt(groups[g], row.className, {row.bounds.left, row.bounds.top});
+            ASSERT_NE(control, nullptr) << row.caption << " at " << row.bounds.left << "," << row.bounds.top;
+            RECT rect;
+            GetWindowRect(control, &rect);
+            EXPECT_EQ(rect.right - rect.left, row.bounds.right) << row.caption;
+            EXPECT_EQ(rect.bottom - rect.top, row.bounds.bottom) << row.caption;
+            EXPECT_EQ(TextOf(control), row.caption);
+            EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0, row.tab >= 0) << row.caption;
+            if (row.tab >= 0) tabStops.push_back({row.tab, control});
+        }
+        // Tab order is the order of the tab stops among the group's children.
+        std::sort(tabStops.begin(), tabStops.end());
+        std::vector<HWND> expected, actual;
+        for (auto [tab, control] : tabStops) expected.push_back(control);
+        for (HWND child = GetWindow(groups[g], GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) actual.push_back(child);
+        EXPECT_EQ(actual, expected) << "tab order in group " << g;
+    }
+    EXPECT_TRUE(SendMessageW(Children(groups[1], L"TCheckBox").at(0), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(ChildWithText(groups[1], L"TButton", "手动查询")));
+}
+
 TEST_F(MainWindowTest, TypedAddressShowsTheLocationOfItsRange) {
     Start("typed");
     MainWindow main;
@@ -46,6 +128,14 @@ TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
         for (const std::string& address : {row[0], MiddleOf(row[0], row[1]), row[1]})
             EXPECT_EQ(main.LookUp(address), ShownLocation(row)) << address;
     }
+}
+
+TEST_F(MainWindowTest, AddressBoxTakesTextOfAnyLength) {
+    Start("long");
+    MainWindow main;
+    std::string text(40000, '1');
+    Paste(main.addressBox, text);
+    EXPECT_EQ(TextOf(main.addressBox).size(), 40000u);
 }
 
 TEST_F(MainWindowTest, EmptyAddressChangesNothing) {

@@ -22,8 +22,8 @@ std::wstring ScreenshotPath(const std::string& name) {
     return (folder / ui::Widen(name + ".bmp")).wstring();
 }
 
-ProgramFolder::ProgramFolder(const std::string& name) {
-    fs::path folder = fs::temp_directory_path() / ui::Widen("quorvik-e2e-" + name);
+ProgramFolder::ProgramFolder(const std::string& name, const std::wstring& parent) {
+    fs::path folder = fs::temp_directory_path() / parent / ui::Widen("quorvik-e2e-" + name);
     fs::remove_all(folder);
     fs::create_directories(folder / L"zelkona");
     fs::path exe = FromBuild("QUORVIK_EXE");

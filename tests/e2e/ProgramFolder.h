@@ -4,10 +4,11 @@
 #include "tests/e2e/UiDriver.h"
 
 // A fresh program folder for one test: a copy of quorvik.exe and its help
-// file and, when given, a database in zelkona\cxsjk.Dat beside it.
+// file and, when given, a database in zelkona\cxsjk.Dat beside it. It lies
+// in the temporary folder, or in the given folder inside it.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(const std::string& name);
+    explicit ProgramFolder(const std::string& name, const std::wstring& parent = L"");
     void PutDatabase(const std::string& bytes);
     void PutDatabaseFile(const std::wstring& source);
     void RemoveDatabase();

@@ -13,15 +13,17 @@ const MenuPath kHelpFile = {2, 0};          // " 帮 助" → "帮助文件"
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The start-with-Windows value as the registry holds it, or "(none)".
-std::string RunValue() {
+std::wstring WideRunValue() {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "(none)";
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return L"(none)";
     wchar_t data[1024] = {};
     DWORD size = sizeof data - sizeof(wchar_t);
     LONG result = RegQueryValueExW(key, L"ip", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS ? Narrow(data) : "(none)";
+    return result == ERROR_SUCCESS ? data : L"(none)";
 }
+
+std::string RunValue() { return Narrow(WideRunValue()); }
 
 void DeleteRunValue() {
     HKEY key;
@@ -31,6 +33,14 @@ void DeleteRunValue() {
 }
 
 bool Topmost(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+
+void ExpectHelpViewerFromTheMenu(HWND mainWindow) {
+    ChooseMenu(mainWindow, kHelpFile);
+    HWND help = FindTopWindow(L"HH Parent", 10000ms);
+    ASSERT_NE(help, nullptr) << "no help viewer";
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindow(help); });
+}
 
 class SettingsTest : public testing::Test {
 protected:
@@ -42,13 +52,22 @@ protected:
 
 }  // namespace
 
+// Back from the tray the window can be typed into at once: it is the active
+// window and the focus is in the box that had it.
+void ExpectReadyForTyping(HWND window, HWND focused) {
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; })) << "not the active window";
+    EXPECT_TRUE(WaitFor([&] { return HasFocus(focused); })) << "the focus is elsewhere";
+}
+
 TEST_F(SettingsTest, CloseBoxHidesToTheTrayAndATrayClickBringsItBack) {
-    WatchBoxes main;
+    MainWindow main;
+    Type(main.addressBox, "1.2.3.4");
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
     EXPECT_TRUE(FQuorvik.program.Running());
     ClickTrayIcon();
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
+    ExpectReadyForTyping(main.window, main.addressBox);
 }
 
 TEST_F(SettingsTest, StartWithWindowsWritesAndDeletesTheRunValue) {
@@ -82,17 +101,26 @@ TEST_F(SettingsTest, StayOnTopCanBeSwitchedOffAndOn) {
     EXPECT_TRUE(WaitFor([&] { return Topmost(main.window); }));
 }
 
+// Something else takes the window out of the topmost band; when the program
+// loses activation to another one, it is put back.
+TEST_F(SettingsTest, LosingActivationPutsTheWindowBackOnTop) {
+    MainWindow main;
+    FakeBrowser browser("about:blank");
+    SetWindowPos(main.window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_FALSE(Topmost(main.window));
+    BringForward(main.window);
+    browser.BringForward();
+    EXPECT_TRUE(WaitFor([&] { return Topmost(main.window); }));
+}
+
 TEST_F(SettingsTest, HelpCommandOpensTheHelpFile) {
     MainWindow main;
-    ChooseMenu(main.window, kHelpFile);
-    HWND help = FindTopWindow(L"HH Parent", 10000ms);
-    ASSERT_NE(help, nullptr) << "no help viewer";
-    PostMessageW(help, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindow(help); });
+    ExpectHelpViewerFromTheMenu(main.window);
 }
 
 TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
     MainWindow main;
+    Click(main.addressBox);
     HWND taskbarButton = FindWindowW(L"TApplication", nullptr);
     ASSERT_TRUE(IsWindowVisible(taskbarButton));
     PostMessageW(main.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -100,14 +128,51 @@ TEST_F(SettingsTest, MinimisedWindowGoesToTheTrayWithItsTaskbarButton) {
     ClickTrayIcon();
     EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) && IsWindowVisible(taskbarButton); }));
     EXPECT_FALSE(IsIconic(main.window));
+    ExpectReadyForTyping(main.window, main.addressBox);
 }
 
 TEST_F(SettingsTest, TrayMenuShowCommandBringsTheWindowBack) {
     MainWindow main;
+    Click(main.resultBox);
     PostMessageW(main.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main.window); }));
     ClickTrayIcon(TMouseButton::Right);
     ASSERT_NE(FindTopWindow(L"#32768"), nullptr) << "no tray menu";
     PressKeys({VK_DOWN, VK_RETURN});  // "显示界面", the first command
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main.window) != FALSE; }));
+    ExpectReadyForTyping(main.window, main.resultBox);
+}
+
+// Installed in a folder that code page 936 cannot spell, the program still
+// finds its database and help file and writes its true path to the Run key.
+class FolderOutsideCodePage936 : public testing::Test {
+protected:
+    void TearDown() override { DeleteRunValue(); }
+
+    void Start(const std::wstring& parent) {
+        DeleteRunValue();
+        FFolder = std::make_unique<ProgramFolder>("outside-936", parent);
+        FFolder->PutDatabase(TestDatabase());
+        FProgram = FFolder->Start();
+        ASSERT_NE(FindTopWindow(L"TForm1"), nullptr);
+    }
+
+    std::unique_ptr<ProgramFolder> FFolder;
+    Program FProgram;
+};
+
+TEST_F(FolderOutsideCodePage936, RunValueAndDatabaseFollowTheTruePath) {
+    Start(L"Program Files\\Zo\u00EB \u2603");
+    MainWindow main;
+    EXPECT_EQ(main.LookUp("1.2.4.0"), "中国北京 电信");
+    ChooseMenu(main.window, kStartWithWindows);
+    std::wstring quoted = L"\"" + FFolder->Exe() + L"\"";
+    EXPECT_TRUE(WaitFor([&] { return WideRunValue() == quoted; })) << Narrow(WideRunValue());
+}
+
+// Wine's help viewer itself opens no file under a name outside the ANSI code
+// page (the snowman), so this folder stays within it, though not within 936.
+TEST_F(FolderOutsideCodePage936, HelpFileIsFound) {
+    Start(L"Program Files\\Zo\u00EB");
+    MainWindow main;
+    ExpectHelpViewerFromTheMenu(main.window);
 }

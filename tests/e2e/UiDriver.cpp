@@ -269,6 +269,13 @@ void Tap(HWND window) { PressCentre(window, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LE
 
 void RightClick(HWND window) { PressCentre(window, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
+void PointAt(HWND window) {
+    RECT rect = ScreenRect(window);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    SendMouse(MOUSEEVENTF_MOVE, {centre.x - 2, centre.y});
+    SendMouse(MOUSEEVENTF_MOVE, centre);
+}
+
 void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 void Press(WORD virtualKey, WORD modifier) {

@@ -57,6 +57,8 @@ void Click(HWND window);
 // the program has seen the click.
 void Tap(HWND window);
 void RightClick(HWND window);
+// Moves the pointer onto the window's centre, as a person points at it.
+void PointAt(HWND window);
 // Right-clicks at a point given in the window's own coordinates.
 void RightClickAt(HWND window, POINT at);
 bool HasFocus(HWND window);

@@ -70,6 +70,48 @@ TEST_P(WatchLayoutTest, SameSiteAgainKeepsHostAndLocation) {
     EXPECT_EQ(TextOf(main.location), "本机回环地址");
 }
 
+// The location lookup fails: the new address shows, the host and location
+// of the last result stay, and no notice comes.
+TEST_F(WatchTest, MissingDatabaseUpdatesTheAddressAndKeepsTheRest) {
+    WatchBoxes main;
+    FakeBrowser browser("http://127.0.0.1/");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
+    std::string host = TextOf(main.host);
+    ASSERT_TRUE(WaitFor([&] { return VisibleTooltipContaining("IP地址：127.0.0.1") != nullptr; }));
+    FQuorvik.folder.RemoveDatabase();
+    browser.GoTo("http://127.0.0.3/");
+    ASSERT_TRUE(main.WaitForIp("127.0.0.3"));
+    Sleep(300);  // what the handler would do after the address
+    EXPECT_EQ(TextOf(main.host), host);
+    EXPECT_EQ(TextOf(main.location), "本机回环地址");
+    EXPECT_EQ(VisibleTooltipContaining("IP地址：127.0.0.3"), nullptr) << "no notice may come";
+}
+
+// Hints: the location box shows its whole text at once, the address and
+// host boxes never show one, and the web-address box follows the mode.
+TEST_F(WatchTest, HintsShowWhatEachBoxPromises) {
+    WatchBoxes main;
+    ChooseMenu(main.window, kAutoNotice);  // no balloon to mistake for a hint
+    FakeBrowser browser("http://127.0.0.1/page");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
+    BringForward(main.window);
+    PointAt(main.location);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("本机回环地址") != nullptr; })) << "location hint";
+    for (HWND box : {main.ip, main.host}) {
+        PointAt(box);
+        EXPECT_FALSE(WaitFor([&] { return VisibleTooltipContaining(TextOf(box)) != nullptr; }, 700ms))
+            << TextOf(box) << " has a hint";
+    }
+    PointAt(main.webAddress);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("http://127.0.0.1/page") != nullptr; }));
+    Click(main.automatic);
+    PointAt(main.location);
+    PointAt(main.webAddress);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining("请按照如下格式输入") != nullptr; })) << "manual-mode hint";
+}
+
 TEST_F(WatchTest, UnresolvableHostSaysSoAndClearsTheOtherBoxes) {
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/");

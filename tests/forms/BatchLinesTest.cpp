@@ -60,3 +60,45 @@ TEST(AnnotateLines, EachLineIsVisitedOnceInOrder) {
     });
     EXPECT_EQ(next, 1000);
 }
+
+TEST(BatchAnnotation, PartsJoinedGiveTheWholeAnnotationAndProgressGrows) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "line" + std::to_string(i) + "\r\n";
+    TBatchAnnotation batch(text);
+    std::string joined;
+    int parts = 0, lastPercent = -1;
+    while (!batch.Done()) {
+        batch.Step([](const std::string& line) { return line + "!"; }, 50);
+        std::string part = batch.TakeAnnotated();
+        if (!batch.Done()) EXPECT_GE(part.size(), 50u) << "a part holds at least what was asked, but the last";
+        EXPECT_GT(batch.PercentDone(), lastPercent);
+        lastPercent = batch.PercentDone();
+        joined += part;
+        ++parts;
+    }
+    EXPECT_EQ(joined, AnnotateLines(text, [](const std::string& line) { return line + "!"; }));
+    EXPECT_GT(parts, 5);
+    EXPECT_EQ(batch.PercentDone(), 100);
+    EXPECT_TRUE(batch.Changed());
+    EXPECT_EQ(batch.TakeAnnotated(), "");
+}
+
+TEST(BatchAnnotation, FailureInALaterPartKeepsEarlierPartsAndGivesTheRestAsItWas) {
+    TBatchAnnotation batch("a\r\nb\r\nbad\r\nc");
+    auto annotate = [](const std::string& line) {
+        if (line == "bad") throw Exception("gone");
+        return line + "!";
+    };
+    batch.Step(annotate, 1);
+    EXPECT_EQ(batch.TakeAnnotated(), "a!\r\n");
+    batch.Step(annotate, 100);
+    EXPECT_TRUE(batch.Done());
+    EXPECT_EQ(batch.TakeAnnotated(), "b!\r\nbad\r\nc");
+}
+
+TEST(BatchAnnotation, FailureOnTheFirstLineLeavesItUnchanged) {
+    TBatchAnnotation batch("1.2.3.4\r\n5.6.7.8");
+    batch.Step([](const std::string&) -> std::string { throw Exception("gone"); }, 100);
+    EXPECT_TRUE(batch.Done());
+    EXPECT_FALSE(batch.Changed());
+}

@@ -4,10 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/SkinData.h"
 #include "skin/SkinIni.h"
+#include "tests/fuzz/LoadArchive.h"
 #include "tools/skin/BitmapWriter.h"
-#include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"
 
 namespace {
@@ -38,14 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::vector<ArchiveEntry> bitmaps = Bitmaps();
     std::vector<ArchiveEntry> entries = bitmaps;
     entries.push_back({"fuzz.ini", std::vector<uint8_t>(data, data + size)});
-    std::vector<uint8_t> archive = PackSkinArchive(entries);
-    std::vector<uint8_t> stream = LzhEncode(archive.data(), archive.size());
-    std::vector<uint8_t> property(4 + stream.size());
-    for (int i = 0; i < 4; ++i) property[i] = uint8_t(stream.size() >> (8 * i));
-    std::copy(stream.begin(), stream.end(), property.begin() + 4);
-
     static const TSkinHost host;
     TSkinData skin(host);
-    skin.ReadSkinStream(ByteView(property.data(), property.size(), "damaged"));
+    LoadArchive(skin, PackSkinArchive(entries));
     return 0;
 }

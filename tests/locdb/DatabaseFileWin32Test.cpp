@@ -10,15 +10,15 @@
 
 namespace {
 
-std::string SmallDatabase(const std::string& name) {
+SystemPath SmallDatabase(const std::wstring& name) {
     QQWryBytes db;
     db.Entry(0, db.InlineRecord(0xFFFFFFFF, "中国", "北京"));
-    std::string path = (std::filesystem::path(testing::TempDir()) / name).string();
-    SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    SystemPath path = (std::filesystem::path(testing::TempDir()) / name).native();
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     return db.WriteTo(path);
 }
 
-std::string MessageOf(const std::string& path) {
+std::string MessageOf(const SystemPath& path) {
     try {
         TQQWry reader(path);
         TStringList list;
@@ -31,24 +31,33 @@ std::string MessageOf(const std::string& path) {
 
 }  // namespace
 
-TEST(DatabaseFileWin32, ReadOnlyFileStillAnswers) {
-    std::string path = SmallDatabase("readonly.dat");
-    SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY);
+// A folder whose name has no GBK spelling: the path stays UTF-16 to the file.
+TEST(DatabaseFileWin32, PathOutsideCodePage936_Answers) {
+    std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / L"Zo\u00EB \u2603";
+    std::filesystem::create_directories(folder);
+    SystemPath path = SmallDatabase((folder / L"cxsjk.Dat").native());
     EXPECT_EQ(MessageOf(path), "中国北京");
-    SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(DatabaseFileWin32, ReadOnlyFileStillAnswers) {
+    SystemPath path = SmallDatabase(L"readonly.dat");
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(MessageOf(path), "中国北京");
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(DatabaseFileWin32, FileHeldWithoutSharingCannotBeOpened) {
-    std::string path = SmallDatabase("held.dat");
-    HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SystemPath path = SmallDatabase(L"held.dat");
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(MessageOf(path), "文件 " + path + " 无法打开！");
+    EXPECT_EQ(MessageOf(path), "文件 " + Narrow(path) + " 无法打开！");
     CloseHandle(held);
     EXPECT_EQ(MessageOf(path), "中国北京");
 }
 
 TEST(DatabaseFileWin32, ForeignMappingOfTheSameNameIsNeverRead) {
-    std::string path = SmallDatabase("foreign.dat");
+    SystemPath path = SmallDatabase(L"foreign.dat");
     HANDLE foreign = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096,
                                         L"QQWryMapFile");
     ASSERT_NE(foreign, nullptr);

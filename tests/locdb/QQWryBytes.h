@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "base/SystemPath.h"
 
 // Hand assembly of small QQWry-layout files, so each test states exactly the
 // bytes it reads: records and texts first, then the index, then the header.
@@ -54,14 +57,13 @@ public:
         return FBytes;
     }
 
-    std::string WriteTo(const std::string& name) { return WriteFile(name, Finish()); }
+    SystemPath WriteTo(const SystemPath& name) { return WriteFile(name, Finish()); }
 
     // Bytes after the index, such as a text that runs to the end of the file.
     void Trail(const std::string& bytes) { FBytes.insert(FBytes.end(), bytes.begin(), bytes.end()); }
 
-    static std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::string path = name;
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
+    static SystemPath WriteFile(const SystemPath& path, const std::vector<uint8_t>& bytes) {
+        std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }

@@ -9,13 +9,17 @@
 
 #ifndef _WIN32
 #include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-    return (std::filesystem::path(testing::TempDir()) / ("FQqwry" + name)).string();
+SystemPath TempPath(const std::string& name) {
+    return (std::filesystem::path(testing::TempDir()) / ("FQqwry" + name)).native();
 }
+
+std::string Shown(const SystemPath& path) { return DatabaseFile::DisplayPath(path); }
 
 std::string MessageOf(const std::function<void()>& action) {
     try {
@@ -27,14 +31,14 @@ std::string MessageOf(const std::function<void()>& action) {
 }
 
 // What a caller shows: items 2 and 3 of the location record, joined.
-std::string Location(const std::string& path, const std::string& address) {
+std::string Location(const SystemPath& path, const std::string& address) {
     TQQWry reader(path);
     TStringList list;
     reader.FillLocation(list, reader.FindRecordNumber(address));
     return list[2] + list[3];
 }
 
-TStringList Record(const std::string& path, int64_t recordNumber) {
+TStringList Record(const SystemPath& path, int64_t recordNumber) {
     TQQWry reader(path);
     TStringList list;
     reader.FillLocation(list, recordNumber);
@@ -55,13 +59,13 @@ int OpenFileCount() {
 
 // After a failed lookup nothing of the file may stay held: on Windows a
 // handle left open or the named mapping would make the next reader fail.
-void ExpectNextReaderWorks(const std::string& path, int openFilesBefore) {
+void ExpectNextReaderWorks(const SystemPath& path, int openFilesBefore) {
     EXPECT_EQ(OpenFileCount(), openFilesBefore);
     EXPECT_NO_THROW(Location(path, "0.0.0.0"));
 }
 
 // Three ranges: 0.0.0.0-1.2.3.255, 1.2.4.0-9.255.255.255, 10.0.0.0-255.255.255.255.
-std::string ThreeRanges() {
+SystemPath ThreeRanges() {
     QQWryBytes db;
     db.Entry(0x00000000, db.InlineRecord(0x010203FF, "本地", "保留"));
     db.Entry(0x01020400, db.InlineRecord(0x09FFFFFF, "中国", "北京"));
@@ -104,7 +108,7 @@ TEST(AddressToNumber, HexadecimalPiecesConvert) {
 }
 
 TEST(FindRecordNumber, PicksTheRangeByItsStart) {
-    std::string path = ThreeRanges();
+    SystemPath path = ThreeRanges();
     TQQWry reader(path);
     EXPECT_EQ(reader.RecordCount(), 3);
     EXPECT_EQ(reader.FindRecordNumber("1.2.4.0"), 2);   // equal to a start
@@ -184,7 +188,7 @@ TEST(FillLocation, RedirectionsLeadToTheSharedTexts) {
     db.Entry(0x200, mode2);
     db.Entry(0x300, areaRedirect);
     db.Entry(0x400, areaToZero);
-    std::string path = db.WriteTo(TempPath("modes.dat"));
+    SystemPath path = db.WriteTo(TempPath("modes.dat"));
 
     EXPECT_EQ(Location(path, "0.0.0.1"), "日本东京");
     EXPECT_EQ(Location(path, "0.0.1.1"), "美国纽约");
@@ -198,7 +202,7 @@ TEST(FillLocation, MissingTextsBecomeNone) {
     QQWryBytes db;
     db.Entry(0, db.InlineRecord(0xFF, "中国", ""));
     db.Entry(0x100, db.InlineRecord(0xFFFFFFFF, "", ""));
-    std::string path = db.WriteTo(TempPath("empty_texts.dat"));
+    SystemPath path = db.WriteTo(TempPath("empty_texts.dat"));
     EXPECT_EQ(Record(path, 1), (TStringList{"0.0.0.0", "0.0.0.255", "中国", "无"}));
     EXPECT_EQ(Record(path, 2), (TStringList{"0.0.1.0", "255.255.255.255", "无", "无"}));
 }
@@ -208,7 +212,7 @@ TEST(FillLocation, BlanksInTextsSplitFieldsAndExtraFieldsJoinTheArea) {
     db.Entry(0, db.InlineRecord(0xFF, "New York", "Lab"));
     db.Entry(0x100, db.InlineRecord(0x1FF, "甲,乙", "\"丙 \"\"丁\"\"\""));
     db.Entry(0x200, db.InlineRecord(0xFFFFFFFF, "X", "a,"));
-    std::string path = db.WriteTo(TempPath("fields.dat"));
+    SystemPath path = db.WriteTo(TempPath("fields.dat"));
     EXPECT_EQ(Record(path, 1), (TStringList{"0.0.0.0", "0.0.0.255", "New", "York Lab", "Lab"}));
     EXPECT_EQ(Record(path, 2), (TStringList{"0.0.1.0", "0.0.1.255", "甲", "乙 丙 \"丁\"", "丙 \"丁\""}));
     // A comma that ends the line adds one empty field.
@@ -224,8 +228,31 @@ TEST(FillLocation, DoubleByteCharacterIsSteppedOverWhole) {
     EXPECT_EQ(list[3], "\x81\"q");  // the unclosed quoted field runs to the end
 }
 
+TEST(FindRecordNumber, TwoEntriesWithTheSameStartGiveNoRecord) {
+    QQWryBytes db;
+    db.Entry(0, db.InlineRecord(4, "A", "a"));
+    db.Entry(5, db.InlineRecord(5, "B", "b"));
+    db.Entry(5, db.InlineRecord(9, "C", "c"));
+    db.Entry(10, db.InlineRecord(0xFFFFFFFF, "D", "d"));
+    SystemPath path = db.WriteTo(TempPath("same_start.dat"));
+    EXPECT_EQ(TQQWry(path).FindRecordNumber("0.0.0.5"), 0);
+    EXPECT_EQ(MessageOf([&] { Location(path, "0.0.0.5"); }), "IP信息记录号过小或越界！");
+    EXPECT_EQ(Location(path, "0.0.0.6"), "Cc");
+}
+
+// The line's end goes over a blank that ends the place text, so a quoted
+// field left open at the end of the line takes no trailing blank.
+TEST(FillLocation, LineEndIsWrittenOverATrailingBlank) {
+    QQWryBytes db;
+    db.Entry(0, db.InlineRecord(0xFFFFFFFF, "\"A", "B "));
+    SystemPath path = db.WriteTo(TempPath("trailing_blank.dat"));
+    TStringList list = Record(path, 1);
+    ASSERT_GE(list.size(), 3u);
+    EXPECT_EQ(list[2], "A B");
+}
+
 TEST(FillLocation, RecordNumberOutOfRangeFailsAndReleasesTheFile) {
-    std::string path = ThreeRanges();
+    SystemPath path = ThreeRanges();
     int openBefore = OpenFileCount();
     for (int64_t bad : {int64_t(0), int64_t(-5), int64_t(4)}) {
         TQQWry reader(path);
@@ -237,25 +264,43 @@ TEST(FillLocation, RecordNumberOutOfRangeFailsAndReleasesTheFile) {
 }
 
 TEST(Constructor, EachOpeningFailureHasItsMessage) {
-    std::string missing = TempPath("missing.dat");
+    SystemPath missing = TempPath("missing.dat");
     std::filesystem::remove(missing);
-    EXPECT_EQ(MessageOf([&] { TQQWry r(missing); }), "文件 " + missing + " 不存在！");
-    std::string empty = QQWryBytes::WriteFile(TempPath("empty.dat"), {});
-    EXPECT_EQ(MessageOf([&] { TQQWry r(empty); }), "文件 " + empty + " 大小为空！");
-    std::string folder = TempPath("folder.dat");
+    EXPECT_EQ(MessageOf([&] { TQQWry r(missing); }), "文件 " + Shown(missing) + " 不存在！");
+    SystemPath empty = QQWryBytes::WriteFile(TempPath("empty.dat"), {});
+    EXPECT_EQ(MessageOf([&] { TQQWry r(empty); }), "文件 " + Shown(empty) + " 大小为空！");
+    SystemPath folder = TempPath("folder.dat");
     std::filesystem::create_directories(folder);
-    EXPECT_EQ(MessageOf([&] { TQQWry r(folder); }), "文件 " + folder + " 不存在！");
+    EXPECT_EQ(MessageOf([&] { TQQWry r(folder); }), "文件 " + Shown(folder) + " 不存在！");
 }
+
+#ifndef _WIN32
+// A file that is there but cannot be opened (here: no descriptor is left,
+// which even the superuser meets) is reported as such, not as missing.
+TEST(Constructor, ExistingFileThatCannotBeOpened_IsNotReportedMissing) {
+    SystemPath path = ThreeRanges();
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    int lowestFree = dup(0);
+    close(lowestFree);
+    rlimit none = saved;
+    none.rlim_cur = rlim_t(lowestFree);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    std::string message = MessageOf([&] { TQQWry r(path); });
+    setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(message, "文件 " + Shown(path) + " 无法打开！");
+}
+#endif
 
 TEST(Constructor, DamagedHeaderIsRefused) {
     int openBefore = OpenFileCount();
-    std::string tiny = QQWryBytes::WriteFile(TempPath("tiny.dat"), {1, 2, 3});
+    SystemPath tiny = QQWryBytes::WriteFile(TempPath("tiny.dat"), {1, 2, 3});
     EXPECT_EQ(MessageOf([&] { TQQWry r(tiny); }), "IP数据库文件已损坏！");
     QQWryBytes pastEnd;
     pastEnd.Entry(0, pastEnd.InlineRecord(0xFFFFFFFF, "A", "B"));
     pastEnd.Finish();
     pastEnd.SetU32(4, 1000);  // last index entry beyond the file
-    std::string path = pastEnd.WriteTo(TempPath("index_past_end.dat"));
+    SystemPath path = pastEnd.WriteTo(TempPath("index_past_end.dat"));
     EXPECT_EQ(MessageOf([&] { TQQWry r(path); }), "IP数据库文件已损坏！");
     EXPECT_EQ(OpenFileCount(), openBefore);
 }
@@ -274,7 +319,7 @@ TEST(FillLocation, DamagedRecordsFailInsideTheFile) {
     db.Entry(0x500, record);
     db.Finish();
     db.Trail("Z");  // ...which has no zero byte before the end of the file
-    std::string path = db.WriteTo(TempPath("damaged.dat"));
+    SystemPath path = db.WriteTo(TempPath("damaged.dat"));
 
     int openBefore = OpenFileCount();
     for (const char* address : {"0.0.0.1", "0.0.1.1", "0.0.2.1", "0.0.5.1"})
@@ -288,7 +333,7 @@ TEST(FillLocation, TextsUpToTheLineLimitFit) {
     QQWryBytes db;
     // 32 columns + 219 bytes of texts + blank + CR LF fill 254 bytes and leave the zero.
     db.Entry(0, db.InlineRecord(0xFFFFFFFF, std::string(119, 'C'), std::string(100, 'D')));
-    std::string path = db.WriteTo(TempPath("limit.dat"));
+    SystemPath path = db.WriteTo(TempPath("limit.dat"));
     TStringList list = Record(path, 1);
     EXPECT_EQ(list[2].size(), 119u);
     EXPECT_EQ(list[3].size(), 100u);
@@ -302,7 +347,7 @@ TEST(LocationOrNoData, PublisherLabelMeansNoData) {
 }
 
 TEST(LookUpLocation, JoinsCountryAndArea) {
-    std::string path = ThreeRanges();
+    SystemPath path = ThreeRanges();
     EXPECT_EQ(LookUpLocation(path, "1.2.4.1"), "中国北京");
     EXPECT_EQ(LookUpLocation(path, "10.1.1.1"), "纯真网络无数据");
 }

@@ -99,4 +99,13 @@ TEST(ElementDrawing, MarginsLargerThanTheCell_NeverReadOutsideIt) {
     for (Pixel p : Row(out, 0)) EXPECT_TRUE(p == 0 || p == 1 || p == kMagenta) << p;
 }
 
+TEST(ElementDrawing, MarginsWhoseSumPassesTheIntegerRange_AreDroppedLikeAnyTooWide) {
+    // 2^30 + 2^30 wraps in 32 bits; the margins must still count as too wide.
+    PixelBuffer image = Numbered(4, 4);
+    ElementPicture picture{&image, 1 << 30, 1 << 30, 1 << 30, 1 << 30};
+    PixelBuffer out = ComposeElement(picture, 1, 4, 4);
+    EXPECT_EQ(Row(out, 0), (std::vector<Pixel>{0, 1, 2, 3}));
+    EXPECT_EQ(Column(out, 3), (std::vector<Pixel>{3, 19, 35, 51}));
+}
+
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
 #include "skin/LzhDecoder.h"
+#include "tests/skin/ReferenceLzhDecoder.h"
 #include "tools/skin/LzhEncoder.h"
 
 namespace {
@@ -71,6 +74,40 @@ TEST(LzhRoundTrip, RepetitiveData_Shrinks) {
     std::vector<uint8_t> data(50000, 0);
     for (size_t i = 0; i < data.size(); ++i) data[i] = uint8_t(i % 7 * 13);
     EXPECT_LT(LzhEncode(data.data(), data.size()).size(), data.size() / 20);
+}
+
+// Text lines, bitmap-like rows, runs and noise: many literals as well as
+// matches, so the counts pass 0x8000 and the tree is rebuilt many times.
+std::vector<uint8_t> MixedData(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> data;
+    while (data.size() < size) {
+        switch (random() % 4) {
+            case 0: for (const char* c = "[Buttons]\r\nLeftWidth=3\r\n"; *c; ++c) data.push_back(uint8_t(*c)); break;
+            case 1: for (int i = 0; i < 48; ++i) data.push_back(uint8_t(i * 5 + random() % 3)); break;
+            case 2: data.insert(data.end(), 20 + random() % 40, uint8_t(random())); break;
+            default: for (int i = 0; i < 64; ++i) data.push_back(uint8_t(random())); break;
+        }
+    }
+    data.resize(size);
+    return data;
+}
+
+TEST(LzhDecoder, IndependentDecoderAgreesOnLongStreamsWithManyRebuilds) {
+    for (unsigned seed : {1u, 2u, 3u}) {
+        std::vector<uint8_t> data = MixedData(300000 + 100000 * seed, seed);
+        std::vector<uint8_t> stream = LzhEncode(data.data(), data.size());
+        EXPECT_EQ(ReferenceLzhDecoder().Decode(stream), data) << "the encoder's stream, read without its model";
+        EXPECT_EQ(Decode(stream), data);
+    }
+}
+
+TEST(LzhDecoder, IndependentDecoderAgreesOnTheBuiltSkin) {
+    std::ifstream file(QUORVIK_SKIN_STREAM, std::ios::binary);
+    std::vector<uint8_t> property((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_GT(property.size(), 4u);
+    std::vector<uint8_t> stream(property.begin() + 4, property.end());
+    EXPECT_EQ(ReferenceLzhDecoder().Decode(stream), Decode(stream));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "skin/SkinArchive.h"
+#include "tests/skin/HeldMemory.h"
 #include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"
 
@@ -110,6 +111,17 @@ TEST(SkinReader, ExactlyTheLimitOfEntries_IsAccepted) {
     TSkinReader reader;
     EXPECT_TRUE(reader.ReadArchive(raw.Bytes()));
     EXPECT_EQ(reader.Entries().size(), size_t(TSkinReader::kMaxEntries));
+}
+
+TEST(SkinReader, NameListOfMillionsOfLineEnds_IsRefusedBeforeAnyNameIsBuilt) {
+    RawArchive raw;
+    raw.Names.assign(4 << 20, '\n');
+    std::vector<uint8_t> bytes = raw.Bytes();
+    TSkinReader reader;
+    bool read = true;
+    size_t peak = PeakHeldBytes([&] { read = reader.ReadArchive(std::move(bytes)); });
+    EXPECT_FALSE(read);
+    EXPECT_LT(peak, 64u << 10);  // not a copy of the list, not four million names
 }
 
 TEST(SkinReader, PackedAndCompressedArchive_ReadsBack) {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
 #include "skin/SkinArchive.h"
 #include "skin/SkinData.h"
+#include "skin/SkinLoading.h"
+#include "skin/TextCase.h"
 #include "tools/skin/BitmapWriter.h"
 #include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"
@@ -84,6 +87,21 @@ TEST_F(SkinDataTest, NewComponent_HasTheConstructorValues) {
     EXPECT_EQ(skin.ClassMap.back(), "trmtoolbaraddintools=panel");
 }
 
+TEST(ClassMap, ConstructorFills124LinesAndFormsStoreTheFirst117) {
+    const std::vector<std::string>& lines = DefaultClassMap();
+    ASSERT_EQ(lines.size(), 124u);
+    EXPECT_EQ(FormClassMap(), std::vector<std::string>(lines.begin(), lines.begin() + 117));
+    for (size_t i = 117; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with("trmtoolbar")) << lines[i];
+    std::map<std::string, int> seen;
+    for (const std::string& line : lines) ++seen[line];
+    EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](const auto& entry) { return entry.second == 2; }), 3);
+    // The first line of a name decides, whatever the case of the later ones.
+    auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return LowerCaseGbk(line).starts_with("tlmdgroupbox=");
+    });
+    EXPECT_EQ(LowerCaseGbk(*first), "tlmdgroupbox=groupbox");
+}
+
 TEST_F(SkinDataTest, SkinStream_IsWrittenBackAsItWasRead) {
     std::vector<uint8_t> property = SkinProperty("[TitlebarSkin]\r\nSkinName=Tiny\r\n", {});
     Load(skin, property);
@@ -91,21 +109,43 @@ TEST_F(SkinDataTest, SkinStream_IsWrittenBackAsItWasRead) {
     EXPECT_EQ(skin.WriteSkinStream(), property);
 }
 
-TEST_F(SkinDataTest, SkinFile_LoadsTheCompressedStreamItHolds) {
-    std::vector<uint8_t> property = SkinProperty("[TitlebarSkin]\r\nSkinName=From file\r\n", {});
-    std::string path = ::testing::TempDir() + "skin-data-test.skn";
+// Writes the compressed stream a SkinStream property holds as a skin file.
+std::string WriteSkinFile(const std::string& name, const std::vector<uint8_t>& property) {
+    std::string path = ::testing::TempDir() + name;
     FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
     std::fwrite(property.data() + 4, 1, property.size() - 4, file);
     std::fclose(file);
+    return path;
+}
+
+TEST_F(SkinDataTest, SkinFile_LoadsTheCompressedStreamItHolds) {
+    std::string path = WriteSkinFile("skin-data-test.skn", SkinProperty("[TitlebarSkin]\r\nSkinName=From file\r\n", {}));
     skin.SetSkinFile(path);
     EXPECT_FALSE(skin.SkinEmpty());
     EXPECT_EQ(skin.SkinName, "From file");
     std::remove(path.c_str());
+}
 
-    skin.SetSkinFile(path);  // gone now: the skin is empty, the name kept
-    EXPECT_TRUE(skin.SkinEmpty());
-    EXPECT_EQ(skin.SkinFile(), path);
+TEST_F(SkinDataTest, SkinFileThatCannotServe_LeavesTheSkinAsItWas) {
+    LoadSkin("[TitlebarSkin]\r\nSkinName=Before\r\n[MenuItem]\r\nImage=a.bmp\r\n", {{"a.bmp", Solid(5, 1, 1)}});
+    std::vector<uint8_t> damaged = {9, 0, 0, 0, 0, 0, 4, 1};
+    std::string damagedPath = WriteSkinFile("skin-data-damaged.skn", damaged);
+    for (const std::string& path : {::testing::TempDir() + "no-such-skin.skn", damagedPath}) {
+        skin.SetSkinFile(path);
+        EXPECT_FALSE(skin.SkinEmpty()) << path;
+        EXPECT_EQ(skin.SkinName, "Before") << path;
+        ASSERT_NE(skin.Element("MenuItem"), nullptr) << path;
+        EXPECT_EQ(skin.SkinFile(), path);
+    }
+    std::remove(damagedPath.c_str());
+}
+
+TEST(SkinHost, ReadFile_RefusesFilesAboveTheLimit) {
+    std::string path = WriteSkinFile("skin-host-limit.bin", {0, 0, 0, 0, 1, 2, 3, 4});
+    EXPECT_EQ(TSkinHost().ReadFile(path, 4), (std::vector<uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(TSkinHost().ReadFile(path, 3), std::nullopt);
+    std::remove(path.c_str());
+    EXPECT_EQ(TSkinHost().ReadFile(path, 4), std::nullopt);
 }
 
 TEST_F(SkinDataTest, EmptyOrDamagedStream_LeavesTheSkinEmptyAndInactive) {
@@ -167,6 +207,40 @@ TEST_F(SkinDataTest, ImageNames_UseTheLowerCasedFileNameAndNeedALowerCaseExtensi
     EXPECT_EQ(skin.Element("ToolBars"), nullptr);  // no section, no element
 }
 
+TEST_F(SkinDataTest, ImageNameEndingInACharacterWhoseSecondByteIsABackslash_IsFound) {
+    // "\xD5\x5C" is one GBK character; its second byte is no folder separator.
+    LoadSkin("[MenuItem]\r\nImage=skins\\\xD5\x5C.bmp\r\n", {{"\xD5\x5C.bmp", Solid(5, 1, 0x445566)}});
+    const PixelBuffer& image = skin.Element("MenuItem")->Image;
+    ASSERT_FALSE(image.Empty());
+    EXPECT_EQ(image.At(0, 0), 0x445566u);
+}
+
+TEST_F(SkinDataTest, CaptionButtons_StopAtTheirCeiling) {
+    std::string ini;
+    for (int i = 0; i < 1000; ++i) ini += "[Button" + std::to_string(i) + "]\r\nAction=1\r\nButtonImage=a.bmp\r\n";
+    LoadSkin(ini, {{"a.bmp", Solid(60, 20, 1)}});
+    ASSERT_EQ(skin.CaptionButtons.size(), kMaxCaptionButtons + 3);  // and the three MDI buttons
+    EXPECT_EQ(skin.CaptionButtons[kMaxCaptionButtons - 1].Name, "BUTTON" + std::to_string(kMaxCaptionButtons - 1));
+    EXPECT_EQ(skin.CaptionButtons[0].Image.Width(), 60);
+}
+
+// The images of one load share a budget of pixels, counting the decoded
+// entry once and each element's copy: a 4-million-pixel image serves three
+// elements, and the rest stay without one.
+TEST_F(SkinDataTest, ImagesBeyondThePixelBudget_StayEmpty) {
+    const char* sections[] = {"MenuItem", "MenuBackground", "Headerbar", "ToolBars", "StatusBarEdges"};
+    std::string ini;
+    for (const char* section : sections) ini += std::string("[") + section + "]\r\nImage=big.bmp\r\n";
+    std::vector<uint8_t> archive = PackSkinArchive({{"big.bmp", WriteBitmapFile(Solid(2048, 2048, 7))}});
+    TSkinReader reader;
+    ASSERT_TRUE(reader.ReadArchive(archive));
+    ReadSkinDescription(skin, reader, TSkinIni(ini));
+    int withImage = 0;
+    for (const char* section : sections) withImage += !skin.Element(section)->Image.Empty();
+    EXPECT_EQ(withImage, int((kMaxSkinPixels - 2048 * 2048) / (2048 * 2048)));
+    EXPECT_EQ(withImage, 3);
+}
+
 TEST_F(SkinDataTest, FrameCounts_AreFixedPerElement) {
     LoadSkin(
         "[Scrollbar]\r\nImage=a.bmp\r\nFrame=2\r\n"
@@ -194,6 +268,30 @@ TEST_F(SkinDataTest, FrameCounts_AreFixedPerElement) {
     EXPECT_EQ(skin.Tabs->FrameCount, 5);
     EXPECT_EQ(skin.Tabs->Tile, 0);      // and 0 elsewhere
     EXPECT_FALSE(skin.Tabs->Image2.Empty());
+}
+
+TEST_F(SkinDataTest, NumbersThatDoNotFitTheirImage_AreClampedAtLoad) {
+    LoadSkin(
+        "[SunkEdge]\r\nImage=edge.bmp\r\nLeftWidth=1073741824\r\nRightWidth=1073741824\r\nTopHeight=-5\r\n"
+        "[ComboButton]\r\nImage=button.bmp\r\n"
+        "[Scrollbar]\r\nImage=narrow.bmp\r\n"
+        "[Progress.Chunk]\r\nImage=narrow.bmp\r\nFrame=-7\r\n"
+        "[Buttons]\r\nCheckButton=check.bmp\r\nCheckButtonFrame=-3\r\nRadioButton=check.bmp\r\nRadioButtonFrame=900\r\n"
+        "[Personality]\r\nLeft=side.bmp\r\nLeftTopHeight=2000000000\r\nLeftBotHeight=-1\r\nLeftFrame=99\r\n",
+        {{"edge.bmp", Strip(4, 5, 5, 0x10)}, {"button.bmp", Strip(4, 3, 3, 0x20)}, {"narrow.bmp", Solid(10, 3, 1)},
+         {"check.bmp", Solid(52, 13, 1)}, {"side.bmp", Solid(8, 30, 1)}});
+    const TSkinElement& edge = *skin.Element("SunkEdge");
+    EXPECT_EQ(edge.LeftWidth, 5);  // one 5-pixel state of the image as given
+    EXPECT_EQ(edge.RightWidth, 5);
+    EXPECT_EQ(edge.TopHeight, 0);
+    EXPECT_EQ(skin.ComboButton->Image.Width(), 200);  // the combo picture was still drawn
+    EXPECT_EQ(skin.Element("Scrollbar")->FrameCount, 10);  // 23 states cannot share 10 pixels
+    EXPECT_EQ(skin.Element("Progress.Chunk")->FrameCount, 1);
+    EXPECT_EQ(skin.Buttons.CheckFrameCount, 4);  // 52 / 13, as if none were given
+    EXPECT_EQ(skin.Buttons.RadioFrameCount, 52);
+    EXPECT_EQ(skin.Left.FrameCount, 8);
+    EXPECT_EQ(skin.Left.TopHeight, 30);
+    EXPECT_EQ(skin.Left.BottomHeight, 0);
 }
 
 TEST_F(SkinDataTest, CaptionButtons_FollowSectionOrderWithTheirFrameCounts) {

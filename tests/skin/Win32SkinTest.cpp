@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "gui/Win32Text.h"
+
 #include "skin/BitmapReader.h"
 #include "skin/SkinData.h"
 #include "skin/win32/DibOutput.h"
@@ -83,6 +88,23 @@ TEST(EmbeddedSkin, LoadsFromTheProgramsResource) {
     EXPECT_FALSE(skin.SkinEmpty());
     EXPECT_EQ(skin.SkinName, "Quorvik Classic");
     EXPECT_EQ(skin.Colours.ButtonFace, 226 | 228 << 8 | 232 << 16);
+}
+
+// A skin file in a folder whose name only code page 936 can spell: the path
+// reaches the system in UTF-16, whatever the ANSI code page.
+TEST(EmbeddedSkin, SkinFileAtAChinesePath_Loads) {
+    std::vector<uint8_t> property = ProgramResource(kSkinStreamResource, RT_RCDATA);
+    ASSERT_GT(property.size(), 4u);
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / L"quorvik-\u76AE\u80A4";
+    std::filesystem::create_directories(folder);
+    std::filesystem::path file = folder / L"\u7ECF\u5178.skn";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(property.data() + 4), property.size() - 4);
+
+    TSkinData skin(SystemSkinHost());
+    skin.SetSkinFile(Narrow(file.wstring()));
+    EXPECT_FALSE(skin.SkinEmpty());
+    EXPECT_EQ(skin.SkinName, "Quorvik Classic");
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -204,6 +204,20 @@ TEST(TrayIconData, BalloonRequestCarriesTextTitleTimeAndIcon) {
     EXPECT_EQ(icon.IconData().szInfo[0], 0);
 }
 
+// Text and title are cut at 255 and 63 GBK bytes, never inside a character.
+TEST(TrayIconData, BalloonTextAndTitleAreCutInGbkBytesWithoutSplittingACharacter) {
+    CountingTrayIcon icon;
+    std::string text, title;
+    for (int i = 0; i < 140; ++i) text += "中";  // 280 bytes
+    for (int i = 0; i < 40; ++i) title += "国";  // 80 bytes
+    icon.ShowBalloon(title, text, 1, 10);
+    EXPECT_EQ(Narrow(icon.IconData().szInfo), text.substr(0, 254));
+    EXPECT_EQ(Narrow(icon.IconData().szInfoTitle), title.substr(0, 62));
+    icon.ShowBalloon("t" + title, "a" + text, 1, 10);
+    EXPECT_EQ(Narrow(icon.IconData().szInfo), ("a" + text).substr(0, 255));
+    EXPECT_EQ(Narrow(icon.IconData().szInfoTitle), ("t" + title).substr(0, 63));
+}
+
 TEST(TrayIconData, IconIndexStaysInsideTheList) {
     CountingTrayIcon icon;
     icon.SetIconIndex(5);
