@@ -9,7 +9,9 @@
 #include "skin/RegionRuns.h"
 #include "skin/SkinMessages.h"
 #include "skin/win32/CaptionButton.h"
+#include "skin/win32/ControlWalk.h"
 #include "skin/win32/Offscreen.h"
+#include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinGdi.h"
 #include "skin/win32/SkinManager.h"
 #include "skin/win32/SkinMenuBar.h"
@@ -171,12 +173,28 @@ void TSkinFrame::TakeSmallIcon() {
 // The controls of the window get their skinners; a form's popup menus take
 // the skin's item drawing.
 void TSkinFrame::WalkControls() {
-    if (!FForm || !FSkin.SkinControls.test(scPopupMenu)) return;
+    TControlWalk walk(*this);
+    if (!FForm) {
+        walk.WalkWindow(FWindow);
+        return;
+    }
+    walk.WalkForm(*FForm);
+    if (!FSkin.SkinControls.test(scPopupMenu)) return;
     for (TPopupMenu* menu : FForm->PopupMenus())
         if (menu->Tag != FSkin.DisableTag) AttachSkinHandlers(*menu, FSkin, MenuKind::PopupMenu);
 }
 
+void TSkinFrame::AddSkinner(std::unique_ptr<TSkinControl> skinner) { FSkinners.push_back(std::move(skinner)); }
+
+bool TSkinFrame::HoldsSkinnerFor(HWND control) const {
+    for (const auto& skinner : FSkinners)
+        if (skinner->Handle() == control) return true;
+    return false;
+}
+
 void TSkinFrame::Restore() {
+    // The client area the native frame is to hold, taken while the skin's frame is on.
+    Size client = ClientSize(FWindow);
     FSystemMenu.reset();
     FCaptionTimer.SetEnabled(false);
     bool alive = IsWindow(FWindow) && FState != Destroying;
@@ -186,6 +204,7 @@ void TSkinFrame::Restore() {
         for (TPopupMenu* menu : FForm->PopupMenus()) DetachSkinHandlers(*menu);
         FForm->SetColor(FFormColor);
     }
+    FSkinners.clear();
     FCaptionButtons.clear();
     FMenuBar.reset();
     if (!alive) return;
@@ -194,7 +213,6 @@ void TSkinFrame::Restore() {
     SetWindowRgn(FWindow, nullptr, TRUE);
     if (!FFlags.Child && FDrawn) {
         // The native frame around the same client area.
-        Size client = ClientSize(FWindow);
         SetWindowPos(FWindow, nullptr, 0, 0, client.Width + FNativeExtents.cx, client.Height + FNativeExtents.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }

@@ -20,6 +20,7 @@ class TSkinManager;
 class TSkinMenuBar;
 class TCaptionButton;
 class TOffscreen;
+class TSkinControl;
 
 // The skin's non-client area on one top-level window (a form of ours, a
 // message box, a standard dialog): borders, caption with its buttons, the
@@ -61,6 +62,10 @@ public:
     void PaintCaption();
     // Opens the skinned system menu at a screen point.
     void OpenSystemMenu(POINT screen);
+    // The skinners of the window's controls, freed with the frame.
+    void AddSkinner(std::unique_ptr<TSkinControl> skinner);
+    bool HoldsSkinnerFor(HWND control) const;
+
     // The window's small icon (or the program's), as the system-icon button shows it.
     const PixelBuffer& SmallIcon() const { return FSmallIcon; }
 
@@ -119,5 +124,6 @@ private:
     SIZE FRegionSize = {-1, -1};
     PixelBuffer FSmallIcon;
     std::unique_ptr<TPopupMenu> FSystemMenu;
+    std::vector<std::unique_ptr<TSkinControl>> FSkinners;
     DWORD FLastSystemMenuOpening = 0;
 };

@@ -16,6 +16,7 @@
 #include "gui/Menus.h"
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
+#include "tests/gui/WindowWatch.h"
 
 namespace {
 const UINT kProbeMessage = WM_APP + 7;
@@ -82,32 +83,6 @@ protected:
     }
 };
 
-// Runs the action whenever a window of the class is activated (or created,
-// for menu windows) on this thread, while the hook lives.
-class WindowWatch {
-public:
-    WindowWatch(const wchar_t* className, int code, std::function<void(HWND)> action) {
-        FClassName = className;
-        FCode = code;
-        FAction = std::move(action);
-        FHook = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-    }
-    ~WindowWatch() { UnhookWindowsHookEx(FHook); }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == FCode) {
-            wchar_t name[64] = {};
-            GetClassNameW(HWND(wParam), name, 64);
-            if (FClassName == name) FAction(HWND(wParam));
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline std::wstring FClassName;
-    static inline int FCode;
-    static inline std::function<void(HWND)> FAction;
-    HHOOK FHook;
-};
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 }  // namespace
 

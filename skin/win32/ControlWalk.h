@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+
+#include "skin/ControlDispatch.h"
+
+class TForm;
+class TSkinFrame;
+class TWinControl;
+
+// Hands every control of a skinned window to its skinner, by the rules of
+// the control dispatch: the controls of a framework form, or the child
+// windows of a bare dialog box.
+class TControlWalk {
+public:
+    explicit TControlWalk(TSkinFrame& frame);
+
+    void WalkForm(TForm& form);
+    void WalkWindow(HWND window);
+
+private:
+    void SkinControl(TWinControl& control);
+    void Apply(TWinControl& control, const ControlDecision& decision);
+    void WalkChildren(TWinControl& control, const ControlDecision& decision);
+    void Skin(SkinnerKind kind, TWinControl* control, HWND window);
+    void SkinChildWindow(HWND window);
+    ControlDescription Describe(TWinControl& control) const;
+
+    TSkinFrame& FFrame;
+    DispatchSkin FSkin;
+};

@@ -1,0 +1,273 @@
+// The skin manager and the skinned frame on real windows of this process,
+// with the skin the program carries.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/Menus.h"
+#include "gui/Timer.h"
+#include "skin/ElementDrawing.h"
+#include "skin/FrameMetrics.h"
+#include "skin/SkinData.h"
+#include "skin/SkinMessages.h"
+#include "skin/win32/ProgramResource.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinMenuBar.h"
+#include "skin/win32/SystemMenu.h"
+#include "skin/win32/Win32SkinHost.h"
+#include "tests/gui/MessagePump.h"
+#include "tests/gui/TestForm.h"
+#include "tests/gui/WindowWatch.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+#ifndef MN_GETHMENU
+const UINT MN_GETHMENU = 0x01E1;
+#endif
+
+// The program's skin, loaded once for every test here, as the main
+// window's form data loads it.
+class SkinnedWindows : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        MainSkin = new TSkinData(SystemSkinHost());
+        ReadSkinStreamResource(*MainSkin);
+        MainSkin->SetActive(true);
+        MainSkin->Loaded();
+    }
+    static void TearDownTestSuite() {
+        delete MainSkin;
+        MainSkin = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_FALSE(MainSkin->SkinEmpty());
+        Manager().SetEnabled(true);
+    }
+
+    static TSkinManager& Manager() { return *TSkinManager::Instance(); }
+    static TSkinFrame* FrameOf(const TWinControl& form) { return Manager().FindSkinForm(form.Handle()); }
+    static void Show(TForm& form) {
+        form.Show();
+        PumpFor(150ms);
+    }
+    static void RunAction(TSkinAction action) {
+        Manager().RequestAction(action, 10, MainSkin);
+        PumpFor(150ms);
+    }
+    static SIZE ClientSize(const TWinControl& form) {
+        RECT client;
+        GetClientRect(form.Handle(), &client);
+        return {client.right, client.bottom};
+    }
+
+    static inline TSkinData* MainSkin = nullptr;
+};
+
+// A form with a menu bar of three menus, each one command.
+class MenuForm : public TTestForm {
+public:
+    MenuForm() {
+        for (int i = 0; i < 3; ++i) {
+            Tops[i].Add({&Commands[i]});
+            Tops[i].OnClick = [this, i](TObject*) { Opened.push_back(i); };
+        }
+        Bar.Add({&Tops[0], &Tops[1], &Tops[2]});
+        SetMainMenu(Bar);
+    }
+    TMainMenu Bar;
+    TMenuItem Tops[3] = {TMenuItem("&A"), TMenuItem("&B"), TMenuItem("&C")};
+    TMenuItem Commands[3] = {TMenuItem("a"), TMenuItem("b"), TMenuItem("c")};
+    std::vector<int> Opened;
+};
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+}  // namespace
+
+TEST_F(SkinnedWindows, ANewWindowIsSkinnedWhenItFirstActivatesAndOnlyOnce) {
+    TTestForm form;
+    EXPECT_EQ(FrameOf(form), nullptr);
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->State(), TSkinFrame::Skinned);
+    size_t frames = Manager().Frames().size();
+    EXPECT_EQ(SendMessageW(form.Handle(), SkinMessage::Query, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(form.Handle(), SkinMessage::Query, 0, 0), 1);
+    EXPECT_FALSE(Manager().SkinWindow(form.Handle()));
+    EXPECT_EQ(Manager().Frames().size(), frames);
+    EXPECT_EQ(FrameOf(form), frame);
+}
+
+TEST_F(SkinnedWindows, AFormTaggedNinetyNineIsNeverSkinned) {
+    TTestForm form;
+    form.Tag = 99;
+    Show(form);
+    EXPECT_EQ(FrameOf(form), nullptr);
+    EXPECT_NE(SendMessageW(form.Handle(), SkinMessage::Query, 0, 0), 1);
+    RunAction(TSkinAction::SkinAll);
+    EXPECT_EQ(FrameOf(form), nullptr);
+}
+
+namespace {
+TSkinData* usedSkin;
+
+// Looks at a message box once the manager has skinned it, then closes it.
+void CALLBACK NoteSkinAndClose(HWND box, UINT, UINT_PTR, DWORD) {
+    KillTimer(box, 1);
+    if (TSkinFrame* frame = TSkinManager::Instance()->FindSkinForm(box)) usedSkin = &frame->Skin();
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TSkinData* SkinOfNextMessageBox() {
+    usedSkin = nullptr;
+    WindowWatch watch(L"#32770", HCBT_ACTIVATE, [](HWND box) { SetTimer(box, 1, 100, NoteSkinAndClose); });
+    MessageBoxW(nullptr, L"text", L"caption", MB_OK);
+    return usedSkin;
+}
+
+bool menuSkinned;
+int firstTag;
+
+void CALLBACK InspectAndCloseMenu(HWND menuWindow, UINT, UINT_PTR, DWORD) {
+    KillTimer(menuWindow, 1);
+    menuSkinned = SendMessageW(menuWindow, SkinMessage::Query, 0, 0) == 1;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    MENUITEMINFOW info = {sizeof info, MIIM_DATA | MIIM_FTYPE};
+    if (GetMenuItemInfoW(menu, 0, TRUE, &info) && (info.fType & MFT_OWNERDRAW))
+        firstTag = reinterpret_cast<TMenuItem*>(info.dwItemData)->Tag;
+    EndMenu();
+}
+}  // namespace
+
+TEST_F(SkinnedWindows, AMessageBoxTakesTheDialogSkinWhenThereIsOneElseTheMainOne) {
+    auto skinOfNextMessageBox = SkinOfNextMessageBox;
+    EXPECT_EQ(skinOfNextMessageBox(), MainSkin);
+
+    TSkinData dialogSkin(SystemSkinHost());
+    dialogSkin.SkinFormtype = sfDialog;
+    ReadSkinStreamResource(dialogSkin);
+    dialogSkin.SetActive(true);
+    dialogSkin.Loaded();
+    EXPECT_EQ(skinOfNextMessageBox(), &dialogSkin);
+    TTestForm form;
+    EXPECT_EQ(Manager().ChooseSkinData(form.Handle(), "TTestForm"), MainSkin);
+}
+
+TEST_F(SkinnedWindows, UnskinAllThenSkinAllGivesEveryFormAFreshFrame) {
+    MenuForm form;
+    HMENU native = GetMenu(form.Handle());
+    Show(form);
+    TSkinFrame* first = FrameOf(form);
+    ASSERT_NE(first, nullptr);
+    RunAction(TSkinAction::UnskinAll);
+    EXPECT_EQ(FrameOf(form), nullptr);
+    EXPECT_FALSE(Manager().Enabled());
+    EXPECT_EQ(GetMenu(form.Handle()), native);
+    for (const auto& frame : Manager().Frames()) EXPECT_NE(frame.get(), first);
+    RunAction(TSkinAction::SkinAll);
+    TSkinFrame* second = FrameOf(form);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->State(), TSkinFrame::Skinned);
+    EXPECT_EQ(SendMessageW(form.Handle(), SkinMessage::Query, 0, 0), 1);
+}
+
+TEST_F(SkinnedWindows, RestoringGivesBackTheNativeMenuAndTheSameClientArea) {
+    MenuForm form;
+    HMENU native = GetMenu(form.Handle());
+    ASSERT_NE(native, nullptr);
+    SIZE client = ClientSize(form);
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    EXPECT_EQ(GetMenu(form.Handle()), nullptr);  // the skin draws the bar
+    EXPECT_EQ(ClientSize(form).cx, client.cx);
+    EXPECT_EQ(ClientSize(form).cy, client.cy);
+    RunAction(TSkinAction::UnskinAll);
+    EXPECT_EQ(GetMenu(form.Handle()), native);
+    EXPECT_EQ(ClientSize(form).cx, client.cx);
+    EXPECT_EQ(ClientSize(form).cy, client.cy);
+    RunAction(TSkinAction::SkinAll);
+}
+
+TEST_F(SkinnedWindows, AnInactiveWindowDrawsTheSecondStateOfATwoStateTop) {
+    ASSERT_EQ(MainSkin->Top.FrameCount, 2);
+    TTestForm form, other;
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    const FrameMetrics& metrics = frame->Metrics();
+    RECT bounds;
+    GetWindowRect(form.Handle(), &bounds);
+    int captionWidth = bounds.right - bounds.left - metrics.Left - metrics.Right;
+    // Right of the caption text, left of the caption buttons.
+    int x = metrics.Left + captionWidth / 2 + 8, y = metrics.Caption / 2;
+    auto expected = [&](int state) {
+        PixelBuffer top = ComposeElement(MainSkin->Top.Picture(), state, captionWidth, metrics.Caption);
+        return COLORREF(ColorFromPixel(top.At(x - metrics.Left, y)));
+    };
+    ASSERT_NE(expected(1), expected(2));
+    EXPECT_EQ(WindowPixel(form.Handle(), x, y), expected(1));
+    Show(other);
+    EXPECT_FALSE(frame->Active());
+    EXPECT_EQ(WindowPixel(form.Handle(), x, y), expected(2));
+}
+
+TEST_F(SkinnedWindows, DoubleClickOnTheSystemIconButtonCloses) {
+    TTestForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    const TSkinSysButtonElement* icon = nullptr;
+    for (const TSkinSysButtonElement& button : MainSkin->CaptionButtons)
+        if (button.Action == 3) icon = &button;
+    ASSERT_NE(icon, nullptr);
+    RECT bounds;
+    GetWindowRect(form.Handle(), &bounds);
+    LPARAM at = MAKELPARAM(bounds.left + icon->XCoord + 2, bounds.top + icon->YCoord + 2);
+    SendMessageW(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, at);
+    PumpFor(100ms);
+    EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(SkinnedWindows, ARightClickOnTheCaptionOpensTheSkinnedSystemMenu) {
+    TTestForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    menuSkinned = false;
+    firstTag = 0;
+    WindowWatch watch(L"#32768", HCBT_CREATEWND, [](HWND menuWindow) { SetTimer(menuWindow, 1, 150, InspectAndCloseMenu); });
+    RECT bounds;
+    GetWindowRect(form.Handle(), &bounds);
+    SendMessageW(form.Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(bounds.left + 60, bounds.top + 10));
+    EXPECT_TRUE(menuSkinned);
+    HMENU system = GetSystemMenu(form.Handle(), FALSE);
+    EXPECT_EQ(UINT(firstTag), GetMenuItemID(system, 0));
+}
+
+TEST_F(SkinnedWindows, TheRightArrowOnTheThirdMenuOfTheBarOpensTheFirst) {
+    MenuForm form;
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->MenuBar(), nullptr);
+    int ticks = 0;
+    TWindowTimer keys(150, [&](TObject*) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (++ticks == 1 && menu) PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+        if (ticks >= 2) EndMenu();
+    });
+    keys.SetEnabled(true);
+    frame->MenuBar()->OpenByKey(L'C');
+    keys.SetEnabled(false);
+    EXPECT_EQ(form.Opened, (std::vector<int>{2, 0}));
+}
