@@ -87,7 +87,6 @@ void TSkinFrame::Attach(HWND window) {
                              FClassName, FForm != nullptr});
     Size outer = WindowSize(FWindow), client = ClientSize(FWindow);
     FNativeExtents = {outer.Width - client.Width, outer.Height - client.Height};
-    FClientAtAttach = {client.Width, client.Height};
     ReadWindowState();
     FActive = GetActiveWindow() == FWindow;
     if (!TSubclass::Attach(window)) {
@@ -130,8 +129,12 @@ void TSkinFrame::Finish() {
     SetActive(GetActiveWindow() == FWindow);
 }
 
+// The client area the window has with its native frame, whatever happened
+// to the window since it was attached (a dialog lays itself out late).
 void TSkinFrame::ResizeToKeepClientArea() {
-    Size size = SkinnedWindowSize({int(FClientAtAttach.cx), int(FClientAtAttach.cy)}, FMetrics);
+    Size window = WindowSize(FWindow);
+    Size client = {std::max(window.Width - int(FNativeExtents.cx), 0), std::max(window.Height - int(FNativeExtents.cy), 0)};
+    Size size = SkinnedWindowSize(client, FMetrics);
     SetWindowPos(FWindow, nullptr, 0, 0, size.Width, size.Height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

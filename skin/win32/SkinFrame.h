@@ -113,7 +113,6 @@ private:
     bool FActive = false;
     FrameMetrics FMetrics;
     SIZE FNativeExtents = {};
-    SIZE FClientAtAttach = {};
     bool FSystemMenuStyleRemoved = false;
     COLORREF FFormColor = CLR_DEFAULT;
     HMENU FNativeMenu = nullptr;

@@ -194,10 +194,12 @@ void TSkinMenuBar::Track(int index) {
         OffsetRect(&exclude.rcExclude, window.left, window.top);
         FOpenIndex = index;
         FNextIndex = -1;
-        FFirstMenuMessage = true;
         FSelectedHasSubmenu = false;
         trackingBar = this;
         FHook = SetWindowsHookExW(WH_MSGFILTER, FilterHook, nullptr, GetCurrentThreadId());
+        // The menu opens with its first item selected. Posted before it
+        // opens, the key comes before any key the user presses meanwhile.
+        PostMessageW(FFrame.Window(), WM_KEYDOWN, VK_DOWN, 0);
         TrackPopupMenuEx(item.Submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, exclude.rcExclude.left,
                          exclude.rcExclude.bottom, FFrame.Window(), &exclude);
         UnhookWindowsHookEx(FHook);
@@ -228,11 +230,6 @@ LRESULT CALLBACK TSkinMenuBar::FilterHook(int code, WPARAM wParam, LPARAM lParam
 }
 
 bool TSkinMenuBar::Filter(MSG& message) {
-    if (FFirstMenuMessage) {
-        FFirstMenuMessage = false;
-        // The menu opens with its first item selected.
-        PostMessageW(message.hwnd, WM_KEYDOWN, VK_DOWN, 0);
-    }
     bool rightToLeft = FFrame.Flags().RightToLeft;
     switch (message.message) {
     case WM_KEYDOWN: {

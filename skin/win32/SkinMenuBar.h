@@ -80,7 +80,6 @@ private:
     // While a menu of the bar is open.
     int FOpenIndex = -1;
     int FNextIndex = -1;
-    bool FFirstMenuMessage = false;
     bool FSelectedHasSubmenu = false;
     HHOOK FHook = nullptr;
 };

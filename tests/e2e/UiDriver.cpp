@@ -145,10 +145,16 @@ POINT TrayIconCentre() {
 }
 }  // namespace
 
+// The window's thread takes the activation in its own time: the window is
+// forward once that thread has made it its active window.
 void BringForward(HWND window) {
     HWND top = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(top);
-    WaitFor([&] { return GetForegroundWindow() == top; }, 2000ms);
+    DWORD thread = GetWindowThreadProcessId(top, nullptr);
+    WaitFor([&] {
+        GUITHREADINFO info = {sizeof info};
+        return GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) && info.hwndActive == top;
+    }, 2000ms);
 }
 
 void ClickTrayIcon(TMouseButton button) {
@@ -163,10 +169,30 @@ void PressKeys(std::initializer_list<WORD> keys) {
     for (WORD key : keys) PressKey(key);
 }
 
+// The skin engine's query: a skinned window answers 1.
+const UINT kSkinQuery = 13603;
+
 HWND VisibleMenuWindow() {
     HWND menu = FindWindowW(L"#32768", nullptr);
     return menu && IsWindowVisible(menu) ? menu : nullptr;
 }
+
+namespace {
+const UINT kGetMenuOfWindow = 0x01E1;  // MN_GETHMENU
+
+// Waits until a popup menu other than `open` shows, and gives it back. A
+// skinned bar selects the first item of each menu it opens before any key
+// pressed after that reaches the menu.
+HMENU WaitForOtherMenu(HMENU open) {
+    HMENU shown = nullptr;
+    WaitFor([&] {
+        HWND window = VisibleMenuWindow();
+        shown = window ? reinterpret_cast<HMENU>(SendMessageW(window, kGetMenuOfWindow, 0, 0)) : nullptr;
+        return shown && shown != open;
+    });
+    return shown;
+}
+}  // namespace
 
 void ChooseTrayMenu(int command) {
     POINT at = TrayIconCentre();
@@ -316,11 +342,20 @@ void ChooseMenu(HWND window, MenuPath path) {
     BringForward(window);
     // Alt opens the menu bar, arrows walk it, Enter picks the command. A
     // native bar waits on its first item for Down to open it; a skinned bar
-    // opens the first item's menu at once, its first command selected.
+    // (its window answers the skin query) opens the first item's menu at
+    // once, its first command selected.
+    bool skinned = SendMessageW(window, kSkinQuery, 0, 0) == 1;
+    // The pointer goes out of the way first: a menu opening under it would
+    // select the item it rests on.
+    SendMouse(MOUSEEVENTF_MOVE, {0, 0});
     PressKey(VK_MENU);
-    bool opened = WaitFor([] { return VisibleMenuWindow() != nullptr; }, 300ms);
-    for (int i = 0; i < path.topItem; ++i) PressKey(VK_RIGHT);
-    if (!opened) PressKey(VK_DOWN);
+    HMENU open = skinned ? WaitForOtherMenu(nullptr) : nullptr;
+    for (int i = 0; i < path.topItem; ++i) {
+        PressKey(VK_RIGHT);
+        // A skinned bar closes one menu and opens the next: keys wait for it.
+        if (skinned) open = WaitForOtherMenu(open);
+    }
+    if (!skinned) PressKey(VK_DOWN);
     for (int i = 0; i < path.command; ++i) PressKey(VK_DOWN);
     PressKey(VK_RETURN);
 }
