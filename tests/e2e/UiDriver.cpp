@@ -41,6 +41,22 @@ Program::Program(const std::wstring& exePath, const std::wstring& arguments) {
         FProcess = {};
 }
 
+namespace {
+BOOL CALLBACK NoteWindowOfProcess(HWND window, LPARAM search) {
+    auto& [process, found] = *reinterpret_cast<std::pair<DWORD, bool>*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    found = found || owner == process;
+    return !found;
+}
+
+bool HasWindows(DWORD process) {
+    std::pair<DWORD, bool> search = {process, false};
+    EnumWindows(NoteWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+}  // namespace
+
 Program::~Program() { Kill(); }
 
 Program::Program(Program&& other) noexcept : FProcess(other.FProcess) { other.FProcess = {}; }
@@ -70,6 +86,10 @@ void Program::Kill() {
         TerminateProcess(FProcess.hProcess, 1);
         WaitForSingleObject(FProcess.hProcess, 5000);
     }
+    // Wine takes the windows of an ended process away a little later; a
+    // program started next must not find them.
+    DWORD process = FProcess.dwProcessId;
+    WaitFor([&] { return !HasWindows(process); });
     CloseHandle(FProcess.hThread);
     CloseHandle(FProcess.hProcess);
     FProcess = {};
