@@ -359,15 +359,22 @@ void Type(HWND edit, const std::string& text) {
 }
 
 void ChooseMenu(HWND window, MenuPath path) {
+    // The pointer goes out of the way first, onto the window's caption: a
+    // menu opening under it would select the item it rests on. It moves
+    // before the window is brought forward, never while a menu opens.
+    RECT bounds = ScreenRect(window);
+    POINT away = {bounds.left + 40, bounds.top + 8};
+    SendMouse(MOUSEEVENTF_MOVE, away);
+    WaitFor([&] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == away.x && at.y == away.y;
+    }, 1000ms);
     BringForward(window);
     // Alt opens the menu bar, arrows walk it, Enter picks the command. A
     // native bar waits on its first item for Down to open it; a skinned bar
     // (its window answers the skin query) opens the first item's menu at
     // once, its first command selected.
     bool skinned = SendMessageW(window, kSkinQuery, 0, 0) == 1;
-    // The pointer goes out of the way first: a menu opening under it would
-    // select the item it rests on.
-    SendMouse(MOUSEEVENTF_MOVE, {0, 0});
     PressKey(VK_MENU);
     HMENU open = skinned ? WaitForOtherMenu(nullptr) : nullptr;
     for (int i = 0; i < path.topItem; ++i) {
