@@ -10,6 +10,7 @@
 #include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinnerFactory.h"
 
 namespace {
 ControlFamily FamilyOf(TWinControl& control) {

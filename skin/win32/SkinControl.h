@@ -2,22 +2,83 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "base/Events.h"
 #include "gui/Subclass.h"
+#include "gui/WinControl.h"
+#include "skin/SkinData.h"
 #include "skin/SkinnerKind.h"
 
 class TSkinFrame;
-class TWinControl;
+
+// Framework notifications that skinners follow, as the parent or the
+// framework hands them to a control.
+namespace SkinNotification {
+inline constexpr UINT EnabledChanged = 45068;
+}
 
 // A control skinner: takes over the painting (and for buttons the mouse) of
-// one control of a skinned window, lying over the control's window.
+// one control of a skinned window. It lies over the control's window as a
+// subclass; a framework control also gives it its painting (ReplacePaint),
+// so the control's WM_PAINT, WM_PRINTCLIENT and erasing all reach Draw.
+// The frame that owns it frees it when the window is unskinned; its window
+// going away makes it dead first.
 class TSkinControl : public TSubclass, public TObject {
 public:
-    ~TSkinControl() override = default;
+    enum TState { Created = 0, Attached = 1, Dead = 6 };
+
+    explicit TSkinControl(TSkinFrame& frame);
+    ~TSkinControl() override;
+
+    // For a framework control. recolour: the control takes the skin's button
+    // face colour (and stops showing its parent's background) while skinned.
+    virtual void Attach(TWinControl& control, bool recolour);
+    // For a bare child window (of a dialog box).
+    virtual void AttachWindow(HWND window);
+    // Gives back what Attach changed; the frame calls it before freeing.
+    virtual void Detach();
+    // Before the control sees a message: false when handled here, with result.
+    virtual bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // After the control has seen it; result is what it answered.
+    virtual void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Paints into dc, or into the window's own device context when null.
+    virtual void PaintWindow(HDC dc);
+    // Draws the control into dc over area (its client area at the origin).
+    virtual void Draw(HDC dc, const RECT& area);
+    // After the skin changed: recolours again, then repaints.
+    virtual void Refresh();
+
+    TSkinFrame& Frame() const { return FFrame; }
+    TSkinData& Skin() const;
+    TWinControl* Control() const { return FControl; }
+    TState State() const { return FState; }
+    bool PaintingEnabled() const { return FPaintingEnabled; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) final;
+    void WindowDestroyed() override;
+    // Invalidates and updates the control's window.
+    void Repaint();
+    // What lies under the control on its parent, painted into dc.
+    void PaintParentBackground(HDC dc);
+    // The window text (a bare window's) or the framework control's text.
+    std::wstring Caption() const;
+
+    std::wstring FText;
+
+private:
+    void Recolour();
+    void TakePainting();
+    void GiveBackPainting();
+
+    TSkinFrame& FFrame;
+    TWinControl* FControl = nullptr;
+    TPaintHandler FOwnPainting;
+    bool FPaintingEnabled = true;
+    bool FPaintingTaken = false;
+    bool FRecolour = false;
+    COLORREF FColorBefore = CLR_DEFAULT;
+    TState FState = Created;
 };
 
-// The skinner of a kind for a framework control (control set) or a bare
-// child window; null where the program has no skinner of that kind, and
-// the control keeps its native look.
-std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window);

@@ -1,0 +1,24 @@
+#include "skin/win32/SkinnerFactory.h"
+
+#include "skin/win32/SkinControl.h"
+
+namespace {
+// Makes a skinner of the class for the control and attaches it.
+template <class Skinner>
+std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND window, bool recolour = false) {
+    auto skinner = std::make_unique<Skinner>(frame);
+    if (control)
+        skinner->Attach(*control, recolour);
+    else
+        skinner->AttachWindow(window);
+    if (skinner->State() != TSkinControl::Attached) return nullptr;
+    return skinner;
+}
+}  // namespace
+
+std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
+    switch (kind) {
+    default:
+        return nullptr;
+    }
+}
