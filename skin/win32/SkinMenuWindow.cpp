@@ -62,9 +62,9 @@ bool TSkinMenuWindow::HasBackground() const {
 
 void TSkinMenuWindow::ComposeBackground() {
     RECT bounds = WindowBounds(Handle());
-    ElementPicture picture = FSkin.Element("MenuBackground")->Picture();
-    picture.LeftWidth = picture.TopHeight = picture.RightWidth = picture.BottomHeight = kMenuWindowFrame;
-    FBackground = ComposeElement(picture, 1, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    // The element's own margins keep the parts the skin does not want stretched.
+    FBackground = ComposeElement(FSkin.Element("MenuBackground")->Picture(), 1, bounds.right - bounds.left,
+                                 bounds.bottom - bounds.top);
 }
 
 // The background over the whole window, whatever part of it is non-client.

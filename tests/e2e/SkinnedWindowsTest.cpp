@@ -1,0 +1,142 @@
+// Every window of the program wears the skin: frames, captions, menu bars
+// and menus show the skin's own pixels, active and inactive.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "skin/ElementDrawing.h"
+#include "skin/FrameMetrics.h"
+#include "skin/SkinData.h"
+#include "tests/e2e/MainWindowParts.h"
+#include "tests/e2e/StartedProgram.h"
+
+using namespace ui;
+
+namespace {
+// The skin the program carries, read from the stream the build embedded.
+class BuiltSkin {
+public:
+    BuiltSkin() {
+        std::ifstream file(std::filesystem::path(FromBuild("QUORVIK_SKIN_STREAM")), std::ios::binary);
+        std::vector<uint8_t> property((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        Skin.ReadSkinStream(ByteView(property.data(), property.size(), "skin stream damaged"));
+    }
+    TSkinHost Host;
+    TSkinData Skin{Host};
+};
+
+COLORREF ScreenPixel(POINT at) {
+    HDC screen = GetDC(nullptr);
+    COLORREF pixel = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+// One state of a frame part composed at the size the window gives it, read
+// where the window shows it: an offset inside the part.
+COLORREF ExpectedPixel(const ElementPicture& picture, int state, Rect part, POINT inside) {
+    PixelBuffer composed = ComposeElement(picture, state, part.Width, part.Height);
+    return COLORREF(ColorFromPixel(composed.At(inside.x, inside.y)));
+}
+
+class SkinnedWindowsTest : public testing::Test {
+protected:
+    // The window's frame, its parts laid out as the skin lays them.
+    FrameParts PartsOf(HWND window, bool menuBar) {
+        RECT bounds;
+        GetWindowRect(window, &bounds);
+        FMetrics = ComputeFrameMetrics(FSkin.Skin, BorderKind::Single, menuBar ? GetSystemMetrics(SM_CYMENU) : 0);
+        FOrigin = {bounds.left, bounds.top};
+        return LayoutFrameParts({int(bounds.right - bounds.left), int(bounds.bottom - bounds.top)}, FMetrics);
+    }
+    POINT OnScreen(Rect part, POINT inside) const {
+        return {FOrigin.x + part.Left + inside.x, FOrigin.y + part.Top + inside.y};
+    }
+
+    // The caption's top border right of its text and left of its buttons,
+    // and the middle of the left border, in the state the window is in.
+    void ExpectSkinnedFrame(HWND window, bool active, bool menuBar) {
+        int state = active ? 1 : 2;
+        // The window may still be taking its skinned size: read it each time.
+        auto captionMatches = [&] {
+            FrameParts parts = PartsOf(window, menuBar);
+            POINT inCaption = {parts.Caption.Width / 2 + 10, parts.Caption.Height / 2};
+            return ScreenPixel(OnScreen(parts.Caption, inCaption)) ==
+                   ExpectedPixel(FSkin.Skin.Top.Picture(), state, parts.Caption, inCaption);
+        };
+        EXPECT_TRUE(WaitFor(captionMatches)) << "caption, state " << state;
+        FrameParts parts = PartsOf(window, menuBar);
+        POINT inLeft = {parts.Left.Width / 2, parts.Left.Height / 2};
+        EXPECT_EQ(ScreenPixel(OnScreen(parts.Left, inLeft)),
+                  ExpectedPixel(FSkin.Skin.Left.Picture(), state, parts.Left, inLeft))
+            << "left border, state " << state;
+        if (!menuBar) return;
+        // Right of the last item the bar shows its own picture.
+        POINT inBar = {parts.MenuBar.Width - 8, parts.MenuBar.Height / 2};
+        EXPECT_EQ(ScreenPixel(OnScreen(parts.MenuBar, inBar)),
+                  ExpectedPixel(FSkin.Skin.MenuBar->Picture(), state, parts.MenuBar, inBar))
+            << "menu bar, state " << state;
+    }
+
+    // The window in front, then behind another program's window.
+    void ExpectSkinnedActiveAndInactive(HWND window, const std::string& name, bool menuBar = false) {
+        BringForward(window);
+        ExpectSkinnedFrame(window, true, menuBar);
+        SaveScreenshot(window, ScreenshotPath("skinned-" + name + "-active"));
+        FakeBrowser browser("about:blank");
+        browser.BringForward();
+        ExpectSkinnedFrame(window, false, menuBar);
+        SaveScreenshot(window, ScreenshotPath("skinned-" + name + "-inactive"));
+    }
+
+    BuiltSkin FSkin;
+    FrameMetrics FMetrics;
+    POINT FOrigin = {};
+    StartedProgram FQuorvik;
+};
+}  // namespace
+
+TEST_F(SkinnedWindowsTest, TheMainWindowWearsTheSkinActiveAndInactive) {
+    ASSERT_FALSE(FSkin.Skin.SkinEmpty());
+    MainWindow main;
+    ExpectSkinnedActiveAndInactive(main.window, "main-window", true);
+}
+
+TEST_F(SkinnedWindowsTest, TheAuxiliaryWindowsWearTheSkin) {
+    MainWindow main;
+    ChooseMenu(main.window, {0, 0});
+    ExpectSkinnedActiveAndInactive(FindTopWindow(L"TForm2"), "batch-window");
+    PostMessageW(FindTopWindow(L"TForm2"), WM_CLOSE, 0, 0);
+    ChooseMenu(FindTopWindow(L"TForm1"), {0, 1});
+    ExpectSkinnedActiveAndInactive(FindTopWindow(L"TForm3"), "local-info-window");
+}
+
+TEST_F(SkinnedWindowsTest, TheAboutWindowWearsTheSkin) {
+    MainWindow main;
+    ChooseMenu(main.window, {2, 2});
+    HWND about = FindTopWindow(L"TForm4");
+    ASSERT_NE(about, nullptr);
+    BringForward(about);
+    ExpectSkinnedFrame(about, true, false);
+    SaveScreenshot(about, ScreenshotPath("skinned-about-window"));
+}
+
+TEST_F(SkinnedWindowsTest, TheSystemMenuAndTheTrayMenuAreSkinned) {
+    MainWindow main;
+    BringForward(main.window);
+    RightClickAt(main.window, {60, 10});
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; })) << "no system menu";
+    EXPECT_EQ(SendMessageW(menu, 13603, 0, 0), 1) << "the system menu's window is not skinned";
+    SaveScreenshot(menu, ScreenshotPath("skinned-system-menu"));
+    Press(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return VisibleMenuWindow() == nullptr; }));
+
+    ClickTrayIcon(ui::TMouseButton::Right);
+    ASSERT_TRUE(WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; })) << "no tray menu";
+    EXPECT_EQ(SendMessageW(menu, 13603, 0, 0), 1) << "the tray menu's window is not skinned";
+    SaveScreenshot(menu, ScreenshotPath("skinned-tray-menu"));
+    Press(VK_ESCAPE);
+}
