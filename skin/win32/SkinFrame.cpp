@@ -501,6 +501,17 @@ void TSkinFrame::OpenSystemMenu(POINT screen) {
 
 // --- messages ---
 
+// The system paints its own caption when a window's text or icon changes;
+// without the caption style for that moment it leaves the frame to the skin.
+LRESULT TSkinFrame::WithoutNativeCaption(const std::function<LRESULT()>& change) {
+    LONG style = GetWindowLongW(FWindow, GWL_STYLE);
+    bool hide = FDrawn && FFlags.Border != BorderKind::NoCaption && (style & WS_CAPTION) == WS_CAPTION;
+    if (hide) SetWindowLongW(FWindow, GWL_STYLE, style & ~WS_DLGFRAME);
+    LRESULT result = change();
+    if (hide) SetWindowLongW(FWindow, GWL_STYLE, GetWindowLongW(FWindow, GWL_STYLE) | WS_DLGFRAME);
+    return result;
+}
+
 LRESULT TSkinFrame::CalcSize(WPARAM wParam, LPARAM lParam) {
     RECT* proposed = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
     RECT window = *proposed;
@@ -634,7 +645,9 @@ LRESULT TSkinFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ReadWindowState();
         return result;
     case WM_SETTEXT:
-        result = CallDefault(message, wParam, lParam);
+    case WM_SETICON:
+        result = WithoutNativeCaption([&] { return CallDefault(message, wParam, lParam); });
+        if (message == WM_SETICON) TakeSmallIcon();
         if (IsWindowVisible(FWindow)) PaintCaption();
         return result;
     case WM_ERASEBKGND:

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +97,7 @@ private:
     bool NonClientMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void RunCaptionButton(TCaptionButton& button);
     bool HandleSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT WithoutNativeCaption(const std::function<LRESULT()>& change);
     LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT HitTest(WPARAM wParam, LPARAM lParam);
     LRESULT BareWindowColor(UINT message, WPARAM wParam, LPARAM lParam);

@@ -271,3 +271,20 @@ TEST_F(SkinnedWindows, TheRightArrowOnTheThirdMenuOfTheBarOpensTheFirst) {
     keys.SetEnabled(false);
     EXPECT_EQ(form.Opened, (std::vector<int>{2, 0}));
 }
+
+TEST_F(SkinnedWindows, ANewCaptionTextLeavesTheSkinnedFrameAsItWas) {
+    TTestForm form;
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    RECT bounds;
+    GetWindowRect(form.Handle(), &bounds);
+    // Where the system would draw its own caption and border.
+    std::vector<POINT> probes = {{2, 2}, {6, 12}, {bounds.right - bounds.left - 4, 12}, {2, 60}};
+    std::vector<COLORREF> before;
+    for (POINT at : probes) before.push_back(WindowPixel(form.Handle(), at.x, at.y));
+    // Read before the frame could repaint: any native painting is still there.
+    SendMessageW(form.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x"));
+    for (size_t i = 0; i < probes.size(); ++i)
+        EXPECT_EQ(WindowPixel(form.Handle(), probes[i].x, probes[i].y), before[i]) << probes[i].x << "," << probes[i].y;
+}
