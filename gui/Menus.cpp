@@ -58,13 +58,6 @@ TMenuItem* TMenuItem::FromSubmenu(HMENU submenu) {
     return nullptr;
 }
 
-void TMenuItem::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
-
-void TMenuItem::Add(std::unique_ptr<TMenuItem> item) {
-    FItems.push_back(item.get());
-    FOwnedItems.push_back(std::move(item));
-}
-
 void TMenuItem::SetChecked(bool checked) {
     FChecked = checked;
     if (FOwner) CheckMenuItem(FOwner, FCommand, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
@@ -78,9 +71,9 @@ void TMenuItem::SetEnabled(bool enabled) {
 void TMenuItem::AppendTo(HMENU menu) {
     FOwner = menu;
     std::wstring caption = Widen(FCaption);
-    if (!FItems.empty()) {
+    if (!Items().empty()) {
         FSubmenu = CreatePopupMenu();
-        for (TMenuItem* item : FItems) item->AppendTo(FSubmenu);
+        for (TMenuItem* item : Items()) item->AppendTo(FSubmenu);
     }
     MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
@@ -98,7 +91,7 @@ void TMenuItem::AppendTo(HMENU menu) {
 void TMenuItem::SetOwnerDraw(bool ownerDraw) {
     FOwnerDraw = ownerDraw;
     ApplyType();
-    for (TMenuItem* item : FItems) item->SetOwnerDraw(ownerDraw);
+    for (TMenuItem* item : Items()) item->SetOwnerDraw(ownerDraw);
 }
 
 // Owner drawing replaces the item's type; the caption is set again on the
@@ -173,20 +166,22 @@ bool TMenuItem::DispatchOwnerDraw(UINT message, LPARAM lParam) {
     return false;
 }
 
-void TMenu::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
+TMenuItemList::~TMenuItemList() = default;
 
-void TMenu::Add(std::unique_ptr<TMenuItem> item) {
+void TMenuItemList::Add(std::initializer_list<TMenuItem*> items) { FItems.insert(FItems.end(), items); }
+
+void TMenuItemList::Add(std::unique_ptr<TMenuItem> item) {
     FItems.push_back(item.get());
     FOwnedItems.push_back(std::move(item));
 }
 
 void TMenu::SetOwnerDraw(bool ownerDraw) {
     FOwnerDraw = ownerDraw;
-    for (TMenuItem* item : FItems) item->SetOwnerDraw(ownerDraw);
+    for (TMenuItem* item : Items()) item->SetOwnerDraw(ownerDraw);
 }
 
 HMENU TMenu::Build(HMENU menu) {
-    for (TMenuItem* item : FItems) item->AppendTo(menu);
+    for (TMenuItem* item : Items()) item->AppendTo(menu);
     return menu;
 }
 

@@ -11,6 +11,26 @@
 #include "gui/Handles.h"
 
 class TForm;
+class TMenuItem;
+
+// The items below a menu or a menu item, in order. Items a form declares
+// belong to it and the list only points at them; items made at run time
+// can be handed to the list to own.
+class TMenuItemList {
+public:
+    TMenuItemList() = default;
+    ~TMenuItemList();
+    TMenuItemList(const TMenuItemList&) = delete;
+    TMenuItemList& operator=(const TMenuItemList&) = delete;
+
+    void Add(std::initializer_list<TMenuItem*> items);
+    void Add(std::unique_ptr<TMenuItem> item);
+    const std::vector<TMenuItem*>& Items() const { return FItems; }
+
+private:
+    std::vector<TMenuItem*> FItems;
+    std::vector<std::unique_ptr<TMenuItem>> FOwnedItems;
+};
 
 // Owner drawing of one menu item: dc and rect as Win32 gives them, state the
 // ODS_ bits (selected, grayed, checked...).
@@ -20,9 +40,7 @@ using TMenuDrawItemEvent = std::function<void(TObject* Sender, HDC dc, const REC
 using TMenuMeasureItemEvent = std::function<void(TObject* Sender, HDC dc, int& width, int& height)>;
 
 // A menu command, a separator (caption "-"), or an item with a submenu.
-// Items that a form declares belong to it and a menu only points at them;
-// items made at run time can be handed to a menu to own.
-class TMenuItem : public TObject {
+class TMenuItem : public TObject, public TMenuItemList {
 public:
     explicit TMenuItem(std::string caption, bool checked = false);
     ~TMenuItem() override;
@@ -43,9 +61,6 @@ public:
     HMENU Owner() const { return FOwner; }
     HMENU Submenu() const { return FSubmenu; }
 
-    void Add(std::initializer_list<TMenuItem*> items);
-    void Add(std::unique_ptr<TMenuItem> item);
-    const std::vector<TMenuItem*>& Items() const { return FItems; }
     void Click() { CallEvent(OnClick, this); }
 
     TNotifyEvent OnClick;
@@ -80,15 +95,10 @@ private:
     UINT FCommand;
     HMENU FOwner = nullptr;
     HMENU FSubmenu = nullptr;  // goes with the menu that holds it
-    std::vector<TMenuItem*> FItems;
-    std::vector<std::unique_ptr<TMenuItem>> FOwnedItems;
 };
 
-class TMenu : public TObject {
+class TMenu : public TObject, public TMenuItemList {
 public:
-    void Add(std::initializer_list<TMenuItem*> items);
-    void Add(std::unique_ptr<TMenuItem> item);
-    const std::vector<TMenuItem*>& Items() const { return FItems; }
     int Tag = 0;
 
     bool OwnerDraw() const { return FOwnerDraw; }
@@ -98,8 +108,6 @@ protected:
     HMENU Build(HMENU menu);
 
 private:
-    std::vector<TMenuItem*> FItems;
-    std::vector<std::unique_ptr<TMenuItem>> FOwnedItems;
     bool FOwnerDraw = false;
 };
 
