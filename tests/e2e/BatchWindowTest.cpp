@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/e2e/BatchWindowParts.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
@@ -24,37 +25,6 @@ std::string Lines(std::initializer_list<std::string> lines) {
     return text.substr(0, text.size() - 2);
 }
 
-// The batch window as a person sees it.
-struct BatchWindow {
-    HWND window = FindTopWindow(L"TForm2");
-    HWND memo = Children(window, L"TMemo").at(0);
-    HWND query = ChildWithText(window, L"TButton", "查询");
-    HWND clear = ChildWithText(window, L"TButton", "清空");
-    HWND save = ChildWithText(window, L"TButton", "保存");
-    HWND cancel = ChildWithText(window, L"TButton", "取消");
-
-    // Presses "查询" and gives back the memo's text once the batch is done.
-    std::string Query(const std::string& text) {
-        Paste(memo, text);
-        Press(query);
-        return TextOf(memo);
-    }
-
-    // The press takes the focus from the memo ("查询" then loses it at once,
-    // being disabled); a click on the memo after that is handled after the
-    // button's, and the batch it may have started is waited for.
-    void Press(HWND button) {
-        Tap(button);
-        WaitFor([&] { return !HasFocus(memo); }, 2000ms);
-        Click(memo);
-        WaitFor([&] { return Idle(); }, 60000ms);
-    }
-
-    // No batch runs: the caption is plain and "查询" can be pressed.
-    bool Idle() const { return IsWindowEnabled(query) && TextOf(window) == "批量查询"; }
-    bool MemoReadOnly() const { return GetWindowLongW(memo, GWL_STYLE) & ES_READONLY; }
-};
-
 // Addresses 1.3.x.y, all of one range, enough for a batch to last a while.
 std::string AddressNumber(size_t i) { return "1.3." + std::to_string(i / 256) + "." + std::to_string(i % 256); }
 
@@ -65,31 +35,6 @@ std::string ManyAddresses(size_t count) {
 }
 
 const size_t kLongBatch = 60000;
-
-// The dialog box of the program that shows now (save dialog or message box).
-HWND ShownDialog() { return FindTopWindow(L"#32770", 5000ms); }
-
-std::string MessageOf(HWND box) {
-    std::string text;
-    for (HWND label : Children(box, L"Static")) text += TextOf(label);
-    return text;
-}
-
-void AnswerBox(HWND box, int button) {
-    Click(GetDlgItem(box, button));
-    WaitFor([&] { return !IsWindow(box); });
-}
-
-// Types the path into the save dialog's file name and confirms it.
-void ChooseSavePath(const std::wstring& path) {
-    HWND dialog = ShownDialog();
-    ASSERT_NE(dialog, nullptr) << "the save dialog did not appear";
-    std::vector<HWND> edits = Children(dialog, L"Edit");
-    ASSERT_FALSE(edits.empty());
-    Type(edits.front(), Narrow(path));
-    ui::Press(VK_RETURN);
-    WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
-}
 
 std::string FileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

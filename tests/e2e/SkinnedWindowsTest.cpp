@@ -9,6 +9,7 @@
 #include "skin/ElementDrawing.h"
 #include "skin/FrameMetrics.h"
 #include "skin/SkinData.h"
+#include "tests/e2e/BatchWindowParts.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/StartedProgram.h"
 
@@ -139,4 +140,42 @@ TEST_F(SkinnedWindowsTest, TheSystemMenuAndTheTrayMenuAreSkinned) {
     EXPECT_EQ(SendMessageW(menu, 13603, 0, 0), 1) << "the tray menu's window is not skinned";
     SaveScreenshot(menu, ScreenshotPath("skinned-tray-menu"));
     Press(VK_ESCAPE);
+}
+
+// The batch window's save dialog, the overwrite question and the failed
+// save's notice are bare dialog boxes of the system: they wear the skin too.
+TEST_F(SkinnedWindowsTest, TheSaveDialogAndTheMessageBoxesWearTheSkin) {
+    MainWindow main;
+    ChooseMenu(main.window, {0, 0});
+    BatchWindow batch;
+    batch.Query("1.2.4.0");
+    std::filesystem::path path = std::filesystem::temp_directory_path() / L"quorvik-e2e-skinned-save.txt";
+    std::ofstream(path, std::ios::binary) << "old";
+    // Another program holds the file, so that saving over it fails.
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    Click(batch.save);
+    HWND dialog = ShownDialog();
+    ASSERT_NE(dialog, nullptr) << "the save dialog did not appear";
+    EXPECT_EQ(SendMessageW(dialog, 13603, 0, 0), 1) << "the save dialog is not skinned";
+    ExpectSkinnedFrame(dialog, true, false);
+    SaveScreenshot(dialog, ScreenshotPath("skinned-save-dialog"));
+    ChooseSavePath(path.wstring());
+
+    HWND question = ShownDialog();
+    ASSERT_NE(question, nullptr) << "no overwrite question";
+    EXPECT_EQ(SendMessageW(question, 13603, 0, 0), 1) << "the overwrite question is not skinned";
+    ExpectSkinnedFrame(question, true, false);
+    SaveScreenshot(question, ScreenshotPath("skinned-overwrite-question"));
+    AnswerBox(question, IDYES);
+
+    HWND failure = ShownDialog();
+    ASSERT_NE(failure, nullptr) << "no notice of the failed save";
+    EXPECT_EQ(SendMessageW(failure, 13603, 0, 0), 1) << "the failed save's notice is not skinned";
+    ExpectSkinnedFrame(failure, true, false);
+    SaveScreenshot(failure, ScreenshotPath("skinned-save-failed"));
+    AnswerBox(failure, IDOK);
+    CloseHandle(holder);
+    std::filesystem::remove(path);
 }

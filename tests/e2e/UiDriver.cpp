@@ -388,6 +388,9 @@ void ChooseMenu(HWND window, MenuPath path) {
 }
 
 void SaveScreenshot(HWND window, const std::wstring& path) {
+    // Paints still pending (a dialog just shown fills in its controls late)
+    // are done before the picture is taken.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect = ScreenRect(window);
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
