@@ -22,7 +22,7 @@ namespace {
 
 class ButtonForm : public TTestForm {
 public:
-    explicit ButtonForm(const std::string& caption = "查询", TBounds bounds = {20, 40, 75, 23}) {
+    explicit ButtonForm(const std::string& caption = "查询", TBounds bounds = {20, 40, 35, 21}) {
         Box.Create(*this, {.Bounds = {20, 10, 100, 21}});
         Button.Create(*this, {.Bounds = bounds, .Caption = caption});
         Button.OnClick = [this](TObject*) { ++Clicks; };
@@ -107,7 +107,7 @@ protected:
 };
 
 TEST_F(SkinnedButtons, TheFiveFramesDifferInTheRingTheTestsCompare) {
-    const int width = 75, height = 23;
+    const int width = 35, height = 21;
     for (int a = 1; a <= 5; ++a) {
         PixelBuffer picture = ComposeElement(MainSkin->Buttons.Picture(), a, width, height);
         for (int b = 1; b <= 5; ++b) {
