@@ -165,6 +165,31 @@ TEST_F(SkinnedButtons, ADisabledButtonShowsTheThirdFrameAndShadowTextWhateverThe
     EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
 }
 
+TEST_F(SkinnedButtons, AButtonDisabledUnderThePressingPointerShowsTheThirdFrame) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    PointAt(button);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    ASSERT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+
+    form.Button.SetEnabled(false);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_GT(InkColours(button, PushButtonFrame::Disabled)[PixelOf(GetSysColor(COLOR_BTNSHADOW))], 0);
+}
+
+// As a dialog or other code presses a button without the mouse or the keyboard.
+TEST_F(SkinnedButtons, PressedStateSetByMessage_ShowsThePressedFrameUntilCleared) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    SendMessageW(button, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    SendMessageW(button, BM_SETSTATE, FALSE, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(form.Clicks, 0);
+}
+
 TEST_F(SkinnedButtons, TheSpaceBarOnTheFocusedButtonShowsThePressedFrameUntilReleased) {
     ButtonForm form;
     Show(form);
