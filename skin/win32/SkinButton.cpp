@@ -1,6 +1,5 @@
 #include "skin/win32/SkinButton.h"
 
-#include "gui/Handles.h"
 #include "skin/ElementDrawing.h"
 #include "skin/TextCase.h"
 #include "skin/win32/ButtonText.h"
@@ -20,25 +19,10 @@ const int kFocusMargin = 2;
 bool IsSpace(WPARAM key) { return key == VK_SPACE; }
 }  // namespace
 
-void TSkinButton::Attach(TWinControl& control, bool recolour) {
-    TSkinControl::Attach(control, recolour);
-    FParentBackground = WantsParentBackground();
-}
-
-void TSkinButton::AttachWindow(HWND window) {
-    TSkinControl::AttachWindow(window);
-    FParentBackground = WantsParentBackground();
-}
-
 bool TSkinButton::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_PAINT:
-        if (wParam) {
-            PaintWindow(reinterpret_cast<HDC>(wParam));
-        } else {
-            TPaintScope paint(Handle());
-            PaintWindow(paint.Get());
-        }
+        PaintForMessage(wParam);
         result = 0;
         return false;
     case WM_PRINTCLIENT:
@@ -156,7 +140,7 @@ void TSkinButton::Draw(HDC dc, const RECT& area) {
     PushButtonState state = CurrentState();
     int frame = PushButtonFrameOf(state);
     TOffscreen& canvas = Offscreen(width, height);
-    PaintBackground(canvas, {0, 0}, FParentBackground);
+    PaintBackground(canvas, {0, 0});
     canvas.Draw(ComposeElement(buttons.Picture(), frame, width, height), 0, 0, buttons.Trans);
 
     TColor colour = PushButtonTextColour(buttons, frame, TColor(ControlTextColour()), TColor(GetSysColor(COLOR_BTNSHADOW)));

@@ -14,8 +14,6 @@ class TSkinButton : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
     bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(HDC dc, const RECT& area) override;
@@ -31,5 +29,4 @@ private:
     void BecomeHot();
     bool FPressed = false;
     bool FHot = false;
-    bool FParentBackground = false;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "gui/Handles.h"
 #include "skin/ElementDrawing.h"
 #include "skin/win32/ButtonText.h"
 #include "skin/win32/Offscreen.h"
@@ -18,16 +17,6 @@ const int kFocusMargin = 1;
 RECT ToRECT(const Rect& rect) { return {rect.Left, rect.Top, rect.Left + rect.Width, rect.Top + rect.Height}; }
 }  // namespace
 
-void TSkinCheckBox::Attach(TWinControl& control, bool recolour) {
-    TSkinControl::Attach(control, recolour);
-    FParentBackground = WantsParentBackground();
-}
-
-void TSkinCheckBox::AttachWindow(HWND window) {
-    TSkinControl::AttachWindow(window);
-    FParentBackground = WantsParentBackground();
-}
-
 ElementPicture TSkinCheckBox::BoxPicture() const {
     const TSkinButtonElement& buttons = Skin().Buttons;
     return {.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount, .Transparent = true};
@@ -37,12 +26,7 @@ bool TSkinCheckBox::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     switch (message) {
     case WM_PAINT:
         if (!Control()) break;  // the native painting first, the box after
-        if (wParam) {
-            PaintWindow(reinterpret_cast<HDC>(wParam));
-        } else {
-            TPaintScope paint(Handle());
-            PaintWindow(paint.Get());
-        }
+        PaintForMessage(wParam);
         result = 0;
         return false;
     case WM_PRINTCLIENT:
@@ -51,7 +35,7 @@ bool TSkinCheckBox::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         result = 0;
         return false;
     case WM_ERASEBKGND:
-        if (FParentBackground) {
+        if (ShowsParentBackground()) {
             PaintParentBackground(reinterpret_cast<HDC>(wParam));
         } else if (!Control()) {
             break;
@@ -115,14 +99,14 @@ void TSkinCheckBox::Draw(HDC dc, const RECT& area) {
 // Over the native box, in the same place.
 void TSkinCheckBox::DrawBoxOnly(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box) {
     TOffscreen& canvas = Offscreen(box.Width(), box.Height());
-    PaintBackground(canvas, {layout.Box.Left, layout.Box.Top}, FParentBackground);
+    PaintBackground(canvas, {layout.Box.Left, layout.Box.Top});
     canvas.Draw(box, 0, 0, true);
     canvas.CopyTo(dc, area.left + layout.Box.Left, area.top + layout.Box.Top);
 }
 
 void TSkinCheckBox::DrawWhole(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box) {
     TOffscreen& canvas = Offscreen(area.right - area.left, area.bottom - area.top);
-    PaintBackground(canvas, {0, 0}, FParentBackground);
+    PaintBackground(canvas, {0, 0});
     canvas.Draw(box, layout.Box.Left, layout.Box.Top, true);
     std::wstring caption = Caption();
     bool enabled = IsWindowEnabled(Handle());

@@ -12,8 +12,6 @@ class TSkinCheckBox : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
     bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(HDC dc, const RECT& area) override;
@@ -29,6 +27,4 @@ private:
     CheckMark Mark() const;
     void DrawBoxOnly(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box);
     void DrawWhole(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box);
-
-    bool FParentBackground = false;
 };

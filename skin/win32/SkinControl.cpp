@@ -22,6 +22,7 @@ void TSkinControl::Attach(TWinControl& control, bool recolour) {
     FControl = &control;
     FRecolour = recolour;
     if (!TSubclass::Attach(control.Handle())) return;
+    FParentBackground = WantsParentBackground();
     if (FRecolour) {
         FColorBefore = control.Color();
         Recolour();
@@ -34,6 +35,7 @@ void TSkinControl::Attach(TWinControl& control, bool recolour) {
 void TSkinControl::AttachWindow(HWND window) {
     if (!TSubclass::Attach(window)) return;
     ReadWindowText();
+    FParentBackground = WantsParentBackground();
     FState = Attached;
     InvalidateRect(window, nullptr, TRUE);
 }
@@ -143,6 +145,15 @@ void TSkinControl::PaintWindow(HDC dc) {
     Draw(own.Get(), area);
 }
 
+void TSkinControl::PaintForMessage(WPARAM given) {
+    if (given) {
+        PaintWindow(reinterpret_cast<HDC>(given));
+        return;
+    }
+    TPaintScope paint(Handle());
+    PaintWindow(paint.Get());
+}
+
 void TSkinControl::Draw(HDC, const RECT&) {}
 
 void TSkinControl::Refresh() {
@@ -191,8 +202,8 @@ TOffscreen& TSkinControl::Offscreen(int width, int height) {
     return *FOffscreen;
 }
 
-void TSkinControl::PaintBackground(TOffscreen& canvas, POINT from, bool parentBackground) {
-    if (!parentBackground) {
+void TSkinControl::PaintBackground(TOffscreen& canvas, POINT from) {
+    if (!FParentBackground) {
         canvas.Fill(ToColorRef(Skin().Colours.ButtonFace));
         return;
     }
