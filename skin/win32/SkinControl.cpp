@@ -2,8 +2,13 @@
 
 #include "gui/Handles.h"
 #include "skin/SkinMessages.h"
+#include "skin/win32/Offscreen.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGdi.h"
+
+namespace {
+const int kParentBackgroundTag = 5555;
+}  // namespace
 
 TSkinControl::TSkinControl(TSkinFrame& frame) : FFrame(frame) {}
 
@@ -17,6 +22,7 @@ void TSkinControl::Attach(TWinControl& control, bool recolour) {
     FControl = &control;
     FRecolour = recolour;
     if (!TSubclass::Attach(control.Handle())) return;
+    FParentBackground = WantsParentBackground();
     if (FRecolour) {
         FColorBefore = control.Color();
         Recolour();
@@ -27,12 +33,17 @@ void TSkinControl::Attach(TWinControl& control, bool recolour) {
 }
 
 void TSkinControl::AttachWindow(HWND window) {
-    int length = GetWindowTextLengthW(window);
-    FText.assign(size_t(length) + 1, L'\0');
-    FText.resize(GetWindowTextW(window, FText.data(), length + 1));
     if (!TSubclass::Attach(window)) return;
+    ReadWindowText();
+    FParentBackground = WantsParentBackground();
     FState = Attached;
     InvalidateRect(window, nullptr, TRUE);
+}
+
+void TSkinControl::ReadWindowText() {
+    int length = GetWindowTextLengthW(Handle());
+    FText.assign(size_t(length) + 1, L'\0');
+    FText.resize(GetWindowTextW(Handle(), FText.data(), length + 1));
 }
 
 void TSkinControl::Recolour() {
@@ -82,10 +93,13 @@ bool TSkinControl::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 
 void TSkinControl::AfterMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
     switch (message) {
+    case WM_SETTEXT:
+        if (!FControl) ReadWindowText();
+        Repaint();
+        break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
-    case WM_SETTEXT:
     case SkinNotification::EnabledChanged:
         Repaint();
         break;
@@ -131,6 +145,15 @@ void TSkinControl::PaintWindow(HDC dc) {
     Draw(own.Get(), area);
 }
 
+void TSkinControl::PaintForMessage(WPARAM given) {
+    if (given) {
+        PaintWindow(reinterpret_cast<HDC>(given));
+        return;
+    }
+    TPaintScope paint(Handle());
+    PaintWindow(paint.Get());
+}
+
 void TSkinControl::Draw(HDC, const RECT&) {}
 
 void TSkinControl::Refresh() {
@@ -155,6 +178,38 @@ void TSkinControl::PaintParentBackground(HDC dc) {
     OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
     SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
+HFONT TSkinControl::ControlFont() const {
+    if (FControl) return FControl->Font().Handle();
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    // A window that was never given a font writes in the system font.
+    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+COLORREF TSkinControl::ControlTextColour() const {
+    if (FControl && FControl->Font().Color != CLR_DEFAULT) return FControl->Font().Color;
+    return ToColorRef(Skin().Colours.ButtonText);
+}
+
+bool TSkinControl::WantsParentBackground() const {
+    return (FControl && FControl->Tag == kParentBackgroundTag) || Skin().Options.test(soTransparent);
+}
+
+TOffscreen& TSkinControl::Offscreen(int width, int height) {
+    if (!FOffscreen || FOffscreen->Width() != width || FOffscreen->Height() != height)
+        FOffscreen = std::make_unique<TOffscreen>(width, height);
+    return *FOffscreen;
+}
+
+void TSkinControl::PaintBackground(TOffscreen& canvas, POINT from) {
+    if (!FParentBackground) {
+        canvas.Fill(ToColorRef(Skin().Colours.ButtonFace));
+        return;
+    }
+    TSavedDC saved(canvas.DC());
+    SetViewportOrgEx(canvas.DC(), -from.x, -from.y, nullptr);
+    PaintParentBackground(canvas.DC());
 }
 
 std::wstring TSkinControl::Caption() const {

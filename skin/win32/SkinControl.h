@@ -10,6 +10,7 @@
 #include "skin/SkinData.h"
 #include "skin/SkinnerKind.h"
 
+class TOffscreen;
 class TSkinFrame;
 
 // Framework notifications that skinners follow, as the parent or the
@@ -64,10 +65,29 @@ protected:
     void PaintParentBackground(HDC dc);
     // The window text (a bare window's) or the framework control's text.
     std::wstring Caption() const;
+    // The font the control's text is drawn in, and its colour: the framework
+    // control's, or the window's font in the skin's button text colour.
+    HFONT ControlFont() const;
+    COLORREF ControlTextColour() const;
+    // A control tagged 5555 at attach, or any control when the skin's
+    // options say soTransparent, shows its parent's background around its
+    // picture.
+    bool ShowsParentBackground() const { return FParentBackground; }
+    // Paints for WM_PAINT: into the device context the message gives, or
+    // between beginning and ending the paint.
+    void PaintForMessage(WPARAM given);
+    // An off-screen picture of the size, kept from one paint to the next.
+    TOffscreen& Offscreen(int width, int height);
+    // Fills canvas with what lies under the control from the point `from`
+    // of its client area on: its parent's background when it shows it, else
+    // the skin's button face colour.
+    void PaintBackground(TOffscreen& canvas, POINT from);
 
     std::wstring FText;
 
 private:
+    void ReadWindowText();
+    bool WantsParentBackground() const;
     void Recolour();
     void TakePainting();
     void GiveBackPainting();
@@ -78,7 +98,9 @@ private:
     bool FPaintingEnabled = true;
     bool FPaintingTaken = false;
     bool FRecolour = false;
+    bool FParentBackground = false;
     COLORREF FColorBefore = CLR_DEFAULT;
     TState FState = Created;
+    std::unique_ptr<TOffscreen> FOffscreen;
 };
 

@@ -1,6 +1,10 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinButton.h"
+#include "skin/win32/SkinCheckBox.h"
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinRadioButton.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -18,6 +22,12 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     switch (kind) {
+    case SkinnerKind::TSkinButton:
+        return frame.Skin().Buttons.Image.Empty() ? nullptr : Make<TSkinButton>(frame, control, window);
+    case SkinnerKind::TSkinCheckBox:
+        return frame.Skin().Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
+    case SkinnerKind::TSkinRadioButton:
+        return frame.Skin().Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
     default:
         return nullptr;
     }

@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+
+#include "skin/PushButtonLook.h"
+#include "skin/win32/SkinControl.h"
+
+// Push buttons (our TButton and bare "button" windows of dialogs) drawn from
+// the skin's five-state Buttons image. The skinner takes the mouse press
+// from the native button, so the native look never shows and the click is
+// the skinner's: the framework button's click event, or a command posted to
+// a bare button's parent. The space bar stays the native button's; the
+// skinner follows its pressed state.
+class TSkinButton : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+
+    bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(HDC dc, const RECT& area) override;
+
+    // What the button shows now.
+    PushButtonState CurrentState() const;
+
+private:
+    void Press();
+    void Release();
+    void Click();
+    bool PointerOver() const;
+    void BecomeHot();
+    bool FPressed = false;
+    bool FHot = false;
+};

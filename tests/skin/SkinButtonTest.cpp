@@ -1,0 +1,335 @@
+// The push button skinner on real buttons of this process, with the
+// program's skin: each state against the skin's own element pixels.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "gui/Button.h"
+#include "gui/Edit.h"
+#include "skin/PushButtonLook.h"
+#include "skin/SkinMessages.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/ElementPixels.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class ButtonForm : public TTestForm {
+public:
+    explicit ButtonForm(const std::string& caption = "查询", TBounds bounds = {20, 40, 35, 21}) {
+        Box.Create(*this, {.Bounds = {20, 10, 100, 21}});
+        Button.Create(*this, {.Bounds = bounds, .Caption = caption});
+        Button.OnClick = [this](TObject*) { ++Clicks; };
+    }
+    TEdit Box;  // takes the focus when the form shows
+    TButton Button;
+    int Clicks = 0;
+};
+
+LPARAM Centre(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return MAKELPARAM(client.right / 2, client.bottom / 2);
+}
+
+// The pointer comes onto the window, as the system tells it.
+void PointAt(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    SendMessageW(window, WM_MOUSEMOVE, 0, Centre(window));
+}
+
+void PointAway() { SetCursorPos(2, 2); }
+
+class SkinnedButtons : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        PointAway();
+    }
+
+    static Pixel ButtonFace() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    // Ring pixels of what the button shows that differ from the frame.
+    static int RingMismatches(HWND button, int frame, Pixel background = ButtonFace()) {
+        PixelBuffer shown = ClientPixels(button);
+        return ButtonRingMismatches(shown, 0, 0, shown.Width(), shown.Height(), *MainSkin, frame, background);
+    }
+
+    // Ring mismatches once the frame shows, or after a while: for states
+    // that wait on the system (the pointer's leaving).
+    static int SettledRingMismatches(HWND button, int frame) {
+        for (int i = 0; i < 40 && RingMismatches(button, frame) != 0; ++i) PumpFor(50ms);
+        return RingMismatches(button, frame);
+    }
+
+    // The button in the frame without its caption.
+    static PixelBuffer Uncaptioned(HWND button, int frame) {
+        PixelBuffer shown = ClientPixels(button);
+        PixelBuffer picture = ComposeElement(MainSkin->Buttons.Picture(), frame, shown.Width(), shown.Height());
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if (picture.At(x, y) == kMagenta) picture.Set(x, y, ButtonFace());
+        return picture;
+    }
+
+    // The colours of the caption's ink: the pixels that differ from the
+    // button without its caption, by count.
+    static std::map<Pixel, int> InkColours(HWND button, int frame) {
+        PixelBuffer shown = ClientPixels(button), bare = Uncaptioned(button, frame);
+        std::map<Pixel, int> colours;
+        for (int y = 0; y < shown.Height(); ++y)
+            for (int x = 0; x < shown.Width(); ++x)
+                if (shown.At(x, y) != bare.At(x, y)) ++colours[shown.At(x, y)];
+        return colours;
+    }
+
+    // How many separate bands of rows the caption's ink lies in.
+    static int InkBands(HWND button, int frame) {
+        PixelBuffer shown = ClientPixels(button), bare = Uncaptioned(button, frame);
+        int bands = 0;
+        bool previous = false;
+        for (int y = 0; y < shown.Height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < shown.Width(); ++x) ink = ink || shown.At(x, y) != bare.At(x, y);
+            if (ink && !previous) ++bands;
+            previous = ink;
+        }
+        return bands;
+    }
+};
+
+TEST_F(SkinnedButtons, TheFiveFramesDifferInTheRingTheTestsCompare) {
+    const int width = 35, height = 21;
+    for (int a = 1; a <= 5; ++a) {
+        PixelBuffer picture = ComposeElement(MainSkin->Buttons.Picture(), a, width, height);
+        for (int b = 1; b <= 5; ++b) {
+            if (a == b) continue;
+            EXPECT_GT(ButtonRingMismatches(picture, 0, 0, width, height, *MainSkin, b, kMagenta), 0) << a << " " << b;
+        }
+    }
+}
+
+TEST_F(SkinnedButtons, NormalHotPressedAndFocused_ShowTheirFramesOfTheButtonsImage) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    ASSERT_EQ(SendMessageW(button, SkinMessage::Query, 0, 0), 1);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+
+    PointAt(button);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Hot), 0);
+
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    EXPECT_EQ(GetFocus(), button);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(form.Clicks, 0);
+
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    EXPECT_EQ(form.Clicks, 1);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Hot), 0);
+
+    // Once the pointer has gone, the system says so and the focus shows.
+    PointAway();
+    EXPECT_EQ(SettledRingMismatches(button, PushButtonFrame::Focused), 0);
+
+    form.Box.SetFocus();
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(form.Clicks, 1);
+}
+
+TEST_F(SkinnedButtons, ADisabledButtonShowsTheThirdFrameAndShadowTextWhateverTheMouseDoes) {
+    ButtonForm form;
+    form.Button.SetEnabled(false);
+    Show(form);
+    HWND button = form.Button.Handle();
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    PointAt(button);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+
+    std::map<Pixel, int> ink = InkColours(button, PushButtonFrame::Disabled);
+    EXPECT_GT(ink[PixelOf(GetSysColor(COLOR_BTNSHADOW))], 0);
+    EXPECT_EQ(ink.count(PixelFromColor(MainSkin->Buttons.NormalTextColour)), 0u);
+
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    EXPECT_EQ(form.Clicks, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+}
+
+TEST_F(SkinnedButtons, AButtonDisabledUnderThePressingPointerShowsTheThirdFrame) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    PointAt(button);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    ASSERT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+
+    form.Button.SetEnabled(false);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_GT(InkColours(button, PushButtonFrame::Disabled)[PixelOf(GetSysColor(COLOR_BTNSHADOW))], 0);
+}
+
+// As a dialog or other code presses a button without the mouse or the keyboard.
+TEST_F(SkinnedButtons, PressedStateSetByMessage_ShowsThePressedFrameUntilCleared) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    SendMessageW(button, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    SendMessageW(button, BM_SETSTATE, FALSE, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(form.Clicks, 0);
+}
+
+TEST_F(SkinnedButtons, TheSpaceBarOnTheFocusedButtonShowsThePressedFrameUntilReleased) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    form.Button.SetFocus();
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Focused), 0);
+
+    SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    PumpFor(100ms);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(form.Clicks, 0);
+
+    SendMessageW(button, WM_KEYUP, VK_SPACE, 0xC0390001);
+    EXPECT_EQ(form.Clicks, 1);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Focused), 0);
+}
+
+TEST_F(SkinnedButtons, TheNormalFrameWritesTheCaptionInTheSkinsNormalColour) {
+    ButtonForm form;
+    Show(form);
+    ASSERT_TRUE(MainSkin->Buttons.NormalTextGiven);
+    std::map<Pixel, int> ink = InkColours(form.Button.Handle(), PushButtonFrame::Normal);
+    EXPECT_GT(ink[PixelFromColor(MainSkin->Buttons.NormalTextColour)], 0);
+}
+
+TEST_F(SkinnedButtons, ADoubleBarInTheCaptionGivesTwoLines) {
+    {
+        ButtonForm form("查询||查询", {20, 40, 90, 50});
+        Show(form);
+        EXPECT_EQ(InkBands(form.Button.Handle(), PushButtonFrame::Normal), 2);
+    }
+    ButtonForm form("查询查询", {20, 40, 90, 50});
+    Show(form);
+    EXPECT_EQ(InkBands(form.Button.Handle(), PushButtonFrame::Normal), 1);
+}
+
+TEST_F(SkinnedButtons, TagFiveThousandFiveHundredFiftyFive_ShowsTheParentsBackgroundAroundTheButton) {
+    ASSERT_EQ(MainSkin->Buttons.Image.At(0, 0), kMagenta);  // the image's rounded corner
+    ButtonForm form;
+    form.Button.Tag = 5555;
+    TButton plain;
+    plain.Create(form, {.Bounds = {110, 40, 75, 23}, .Caption = "b"});
+    Show(form);
+    const COLORREF green = RGB(0, 160, 0);
+    form.SetColor(green);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+    EXPECT_EQ(ClientPixels(form.Button.Handle()).At(0, 0), PixelOf(green));
+    EXPECT_EQ(RingMismatches(form.Button.Handle(), PushButtonFrame::Normal, PixelOf(green)), 0);
+    EXPECT_EQ(ClientPixels(plain.Handle()).At(0, 0), ButtonFace());
+}
+
+TEST_F(SkinnedButtons, Message13574_StopsThePaintingWithZeroAndResumesItWithOne) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    ASSERT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+
+    SendMessageW(button, SkinMessage::PaintingSwitch, 0, 0);
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_GT(RingMismatches(button, PushButtonFrame::Normal), 0);  // the native look
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    EXPECT_EQ(form.Clicks, 1);  // the native button's own click, once
+    form.Box.SetFocus();
+
+    SendMessageW(button, SkinMessage::PaintingSwitch, 1, 0);
+    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+}
+
+TEST_F(SkinnedButtons, WithoutAButtonImageInTheSkin_AButtonKeepsItsNativeLook) {
+    PixelBuffer image = std::exchange(MainSkin->Buttons.Image, PixelBuffer());
+    {
+        ButtonForm form;
+        Show(form);
+        EXPECT_NE(SendMessageW(form.Button.Handle(), SkinMessage::Query, 0, 0), 1);
+    }
+    MainSkin->Buttons.Image = std::move(image);
+}
+
+TEST_F(SkinnedButtons, BareButtonsOfADialog_ShowTheSkinAndPostTheirCommandWhenClicked) {
+    TBareWindow dialog;
+    HWND push = dialog.AddChild(L"BUTTON", L"push", BS_PUSHBUTTON, {10, 10, 75, 23}, 77);
+    HWND ok = dialog.AddChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON, {100, 10, 75, 23}, IDOK);
+    dialog.Show();
+    ASSERT_EQ(SendMessageW(push, SkinMessage::Query, 0, 0), 1);
+    EXPECT_EQ(RingMismatches(push, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(RingMismatches(ok, PushButtonFrame::Focused), 0);  // the default button
+
+    SendMessageW(push, WM_LBUTTONDOWN, MK_LBUTTON, Centre(push));
+    EXPECT_EQ(RingMismatches(push, PushButtonFrame::Pressed), 0);
+    SendMessageW(push, WM_LBUTTONUP, 0, Centre(push));
+    EXPECT_TRUE(dialog.Commands.empty());  // posted: it comes later
+    PumpFor(50ms);
+    ASSERT_EQ(dialog.Commands.size(), 1u);
+    EXPECT_EQ(dialog.Commands[0].first, MAKEWPARAM(77, BN_CLICKED));
+    EXPECT_EQ(dialog.Commands[0].second, reinterpret_cast<LPARAM>(push));
+}
+
+TEST_F(SkinnedButtons, EnterOnTheDefaultButtonOfADialogClicksItOnce) {
+    TBareWindow dialog;
+    HWND ok = dialog.AddChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON, {100, 10, 75, 23}, IDOK);
+    dialog.Show();
+    SetFocus(ok);
+    MSG enter = {ok, WM_KEYDOWN, VK_RETURN, 0x001C0001};
+    EXPECT_TRUE(IsDialogMessageW(dialog.Handle(), &enter));
+    PumpFor(50ms);
+    ASSERT_EQ(dialog.Commands.size(), 1u);
+    EXPECT_EQ(LOWORD(dialog.Commands[0].first), IDOK);
+}
+
+WNDPROC buttonProcedure = nullptr;
+
+LRESULT CALLBACK OtherModulesButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(buttonProcedure, window, message, wParam, lParam);
+}
+
+// A framework button of some other module met as a bare window: its
+// command carries id 0, as that framework expects.
+TEST_F(SkinnedButtons, ABareWindowOfClassTButton_ClicksWithIdZero) {
+    HINSTANCE otherModule = GetModuleHandleW(L"kernel32.dll");
+    WNDCLASSW otherClass = {};
+    if (!GetClassInfoW(otherModule, L"TButton", &otherClass)) {
+        ASSERT_TRUE(GetClassInfoW(nullptr, L"BUTTON", &otherClass));
+        buttonProcedure = otherClass.lpfnWndProc;
+        otherClass.lpfnWndProc = OtherModulesButton;
+        otherClass.hInstance = otherModule;
+        otherClass.lpszClassName = L"TButton";
+        ASSERT_NE(RegisterClassW(&otherClass), 0);
+    }
+    TBareWindow dialog;
+    HWND button = dialog.AddChild(L"TButton", L"other", BS_PUSHBUTTON, {10, 10, 75, 23}, 55, otherModule);
+    dialog.Show();
+    ASSERT_EQ(SendMessageW(button, SkinMessage::Query, 0, 0), 1);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    PumpFor(50ms);
+    ASSERT_EQ(dialog.Commands.size(), 1u);
+    EXPECT_EQ(dialog.Commands[0].first, MAKEWPARAM(0, BN_CLICKED));
+}
+
+}  // namespace

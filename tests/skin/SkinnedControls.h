@@ -1,0 +1,77 @@
+#pragma once
+// What the tests of control skinners share: reading back what a control
+// shows, and a bare top-level window whose children are the kind of window
+// the skin meets in the system's dialog boxes.
+#include <windows.h>
+
+#include <chrono>
+#include <utility>
+#include <vector>
+
+#include "gui/Handles.h"
+#include "gui/WinControl.h"
+#include "skin/PixelBuffer.h"
+#include "skin/win32/Offscreen.h"
+#include "tests/gui/MessagePump.h"
+
+// The control's client area as it shows now.
+inline PixelBuffer ClientPixels(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    TOffscreen shot(client.right, client.bottom);
+    TWindowDC dc(window);
+    shot.CopyFrom(dc.Get(), 0, 0);
+    return shot.Pixels();
+}
+
+inline Pixel PixelOf(COLORREF colour) { return PixelFromColor(TColor(colour)); }
+
+// A top-level window of no framework class, made by this program's module,
+// that notes the commands its children send it.
+class TBareWindow {
+public:
+    TBareWindow() {
+        static const ATOM registered = [] {
+            WNDCLASSW windowClass = {};
+            windowClass.lpfnWndProc = Procedure;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+            windowClass.lpszClassName = L"QuorvikBareWindow";
+            return RegisterClassW(&windowClass);
+        }();
+        (void)registered;
+        FWindow = CreateWindowExW(0, L"QuorvikBareWindow", L"bare", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 100,
+                                  100, 260, 180, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~TBareWindow() { DestroyWindow(FWindow); }
+    TBareWindow(const TBareWindow&) = delete;
+    TBareWindow& operator=(const TBareWindow&) = delete;
+
+    HWND Handle() const { return FWindow; }
+
+    HWND AddChild(const wchar_t* className, const wchar_t* text, DWORD style, TBounds bounds, int id,
+                  HINSTANCE instance = GetModuleHandleW(nullptr)) {
+        return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, bounds.Left, bounds.Top,
+                               bounds.Width, bounds.Height, FWindow, reinterpret_cast<HMENU>(INT_PTR(id)), instance,
+                               nullptr);
+    }
+    // Shows and activates it; the skin manager skins it on activation.
+    void Show() {
+        ShowWindow(FWindow, SW_SHOW);
+        SetForegroundWindow(FWindow);
+        PumpFor(std::chrono::milliseconds(150));
+    }
+
+    // WM_COMMAND messages received: wParam and lParam.
+    std::vector<std::pair<WPARAM, LPARAM>> Commands;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<TBareWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && message == WM_COMMAND) self->Commands.emplace_back(wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND FWindow = nullptr;
+};
