@@ -11,9 +11,6 @@ struct TRange {
     bool operator==(const TRange&) const = default;
 };
 
-// Limits given the wrong way round are swapped, so that every position a
-// control is given has a place between them.
+// Limits given the wrong way round are swapped: the controls take them only
+// in order, and hold every position they are given inside them.
 TRange OrderedRange(int min, int max);
-
-// The position a control shows for a value: the value, held inside the range.
-int ClampPosition(int position, TRange range);

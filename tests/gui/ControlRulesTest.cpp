@@ -11,19 +11,10 @@ namespace {
 
 // --- Ranges ---
 
-TEST(ControlRange, PositionOutsideTheRange_IsHeldAtTheNearestLimit) {
-    TRange range{10, 20};
-    EXPECT_EQ(ClampPosition(5, range), 10);
-    EXPECT_EQ(ClampPosition(25, range), 20);
-    EXPECT_EQ(ClampPosition(15, range), 15);
-    EXPECT_EQ(ClampPosition(-7, {-10, -5}), -7);
-}
-
 TEST(ControlRange, LimitsTheWrongWayRound_AreSwapped) {
     EXPECT_EQ(OrderedRange(20, 10), (TRange{10, 20}));
     EXPECT_EQ(OrderedRange(3, 3), (TRange{3, 3}));
-    EXPECT_EQ(ClampPosition(30, {20, 10}), 20);
-    EXPECT_EQ(ClampPosition(0, {20, 10}), 10);
+    EXPECT_EQ(OrderedRange(-5, -10), (TRange{-10, -5}));
 }
 
 // --- Glyph cells ---
