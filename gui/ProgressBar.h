@@ -1,9 +1,8 @@
 #pragma once
-#include "gui/ControlRange.h"
-#include "gui/WinControl.h"
+#include "gui/RangeControl.h"
 
 // A bar that fills as Position goes from Min to Max.
-class TProgressBar : public TWinControl {
+class TProgressBar : public TRangeControl {
 public:
     struct Args {
         TBounds Bounds;
@@ -13,14 +12,8 @@ public:
     };
     void Create(TWinControl& parent, const Args& args);
 
-    int Min() const { return FRange.Min; }
-    int Max() const { return FRange.Max; }
-    int Position() const;
-    void SetRange(int min, int max);
-    void SetPosition(int position);
-    TOrientation Orientation() const { return FOrientation; }
-
 private:
-    TRange FRange;
-    TOrientation FOrientation = TOrientation::Horizontal;
+    void SendRange(TRange range) override;
+    void SendPosition(int position) override;
+    int ReadPosition() const override;
 };

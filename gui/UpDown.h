@@ -1,11 +1,10 @@
 #pragma once
-#include "gui/ControlRange.h"
-#include "gui/WinControl.h"
+#include "gui/RangeControl.h"
 
 // A pair of arrow buttons that step Position between Min and Max. With an
 // associated control (an edit box) it sits at that control's right end and
 // shows the position in it.
-class TUpDown : public TWinControl {
+class TUpDown : public TRangeControl {
 public:
     struct Args {
         TBounds Bounds;
@@ -15,12 +14,6 @@ public:
     };
     void Create(TWinControl& parent, const Args& args);
 
-    int Min() const { return FRange.Min; }
-    int Max() const { return FRange.Max; }
-    int Position() const;
-    void SetRange(int min, int max);
-    void SetPosition(int position);
-    TOrientation Orientation() const { return FOrientation; }
     TWinControl* Associate() const { return FAssociate; }
 
     TNotifyEvent OnChange;  // an arrow stepped the position
@@ -29,7 +22,9 @@ protected:
     void Scroll(UINT message, WORD code, WORD position) override;
 
 private:
-    TRange FRange;
-    TOrientation FOrientation = TOrientation::Vertical;
+    void SendRange(TRange range) override;
+    void SendPosition(int position) override;
+    int ReadPosition() const override;
+
     TWinControl* FAssociate = nullptr;
 };
