@@ -1,9 +1,7 @@
 #include "gui/BitBtn.h"
 
 void TBitBtn::Create(TWinControl& parent, const Args& args) {
-    FLayout = args.Layout;
-    FMargin = args.Margin;
-    FSpacing = args.Spacing;
+    FGlyphLayout = args.GlyphLayout;
     FGlyph = TGlyph(args.Glyph, args.NumGlyphs);
     CreateChild(parent, {L"TBitBtn", L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, args.Bounds}, false);
     SetText(args.Caption);
@@ -24,7 +22,7 @@ bool TBitBtn::DrawItem(DRAWITEMSTRUCT& item) {
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED : 0));
     if (pressed) OffsetRect(&face, 1, 1);
     TButtonState state = disabled ? TButtonState::Disabled : pressed ? TButtonState::Down : TButtonState::Up;
-    DrawGlyphAndCaption(item.hDC, face, {FGlyph, state, Text(), FLayout, FMargin, FSpacing, Font().Handle()});
+    DrawGlyphAndCaption(item.hDC, face, {FGlyph, FGlyphLayout, state, Text(), Font().Handle()});
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
         InflateRect(&focus, -4, -4);

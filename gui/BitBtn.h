@@ -12,9 +12,7 @@ public:
         std::string Caption;
         HBITMAP Glyph = nullptr;  // copied; the caller keeps its own
         int NumGlyphs = 1;
-        TButtonLayout Layout = TButtonLayout::GlyphLeft;
-        int Margin = -1;
-        int Spacing = 4;
+        TGlyphLayout GlyphLayout;
         bool Enabled = true;
     };
     void Create(TWinControl& parent, const Args& args);
@@ -22,16 +20,12 @@ public:
     const TGlyph& Glyph() const { return FGlyph; }
     void SetGlyph(HBITMAP bitmap, int numGlyphs);
     int NumGlyphs() const { return FGlyph.NumGlyphs(); }
-    TButtonLayout Layout() const { return FLayout; }
-    int Margin() const { return FMargin; }
-    int Spacing() const { return FSpacing; }
+    const TGlyphLayout& GlyphLayout() const { return FGlyphLayout; }
 
 protected:
     bool DrawItem(DRAWITEMSTRUCT& item) override;
 
 private:
     TGlyph FGlyph;
-    TButtonLayout FLayout = TButtonLayout::GlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
+    TGlyphLayout FGlyphLayout;
 };

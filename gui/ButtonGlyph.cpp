@@ -36,18 +36,17 @@ TGlyphCell GlyphCellFor(TButtonState state, int numGlyphs) {
     return {int(state), false};
 }
 
-TGlyphPlacement PlaceGlyphAndCaption(TExtent face, TExtent glyph, TExtent caption, TButtonLayout layout, int margin,
-                                     int spacing) {
+TGlyphPlacement PlaceGlyphAndCaption(TExtent face, TExtent glyph, TExtent caption, const TGlyphLayout& layout) {
     if (IsEmpty(glyph)) glyph = {};
     if (IsEmpty(caption)) caption = {};
-    bool across = layout == TButtonLayout::GlyphLeft || layout == TButtonLayout::GlyphRight;
+    bool across = layout.Layout == TButtonLayout::GlyphLeft || layout.Layout == TButtonLayout::GlyphRight;
     int room = across ? face.Width : face.Height;
     int glyphLength = across ? glyph.Width : glyph.Height;
     int captionLength = across ? caption.Width : caption.Height;
-    AxisGaps gaps = GapsAlong(room, glyphLength, captionLength, margin, spacing);
+    AxisGaps gaps = GapsAlong(room, glyphLength, captionLength, layout.Margin, layout.Spacing);
 
     int glyphAt, captionAt;
-    if (layout == TButtonLayout::GlyphLeft || layout == TButtonLayout::GlyphTop) {
+    if (layout.Layout == TButtonLayout::GlyphLeft || layout.Layout == TButtonLayout::GlyphTop) {
         glyphAt = gaps.Margin;
         captionAt = glyphAt + glyphLength + gaps.Spacing;
     } else {

@@ -11,6 +11,17 @@ enum class TButtonState { Up, Disabled, Down, Exclusive };
 // Where the glyph sits relative to the caption.
 enum class TButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
 
+// The glyph's place beside the caption. Margin is the space between the
+// face's edge on the glyph's side and the glyph, -1 to centre glyph and
+// caption together; Spacing the space between glyph and caption, -1 to
+// centre the caption in the room left. With a margin of -1 too, the face's
+// edges, glyph and caption are spread evenly.
+struct TGlyphLayout {
+    TButtonLayout Layout = TButtonLayout::GlyphLeft;
+    int Margin = -1;
+    int Spacing = 4;
+};
+
 // A glyph has one to four cells; other counts are taken as the nearest.
 int ClampNumGlyphs(int numGlyphs);
 
@@ -48,11 +59,6 @@ struct TGlyphPlacement {
 };
 
 // Lays glyph and caption out along the layout's direction and centres both
-// across it. Margin is the space between the face's edge on the glyph's side
-// and the glyph, -1 to centre glyph and caption together; Spacing the space
-// between glyph and caption, -1 to centre the caption in the room left. With
-// a margin of -1 too, the face's edges, glyph and caption are spread evenly.
-// An empty glyph or caption takes no spacing; a face too small for both
-// starts them at its edge.
-TGlyphPlacement PlaceGlyphAndCaption(TExtent face, TExtent glyph, TExtent caption, TButtonLayout layout, int margin,
-                                     int spacing);
+// across it. An empty glyph or caption takes no spacing; a face too small
+// for both starts them at its edge.
+TGlyphPlacement PlaceGlyphAndCaption(TExtent face, TExtent glyph, TExtent caption, const TGlyphLayout& layout);

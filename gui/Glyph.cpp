@@ -67,8 +67,8 @@ void DrawGlyphAndCaption(HDC dc, const RECT& area, const TButtonFace& face) {
     if (!caption.empty())
         DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
     TExtent faceSize{area.right - area.left, area.bottom - area.top};
-    TGlyphPlacement placed = PlaceGlyphAndCaption(faceSize, face.Glyph.CellSize(), {measured.right, measured.bottom},
-                                                  face.Layout, face.Margin, face.Spacing);
+    TGlyphPlacement placed =
+        PlaceGlyphAndCaption(faceSize, face.Glyph.CellSize(), {measured.right, measured.bottom}, face.Layout);
     face.Glyph.Draw(dc, area.left + placed.Glyph.X, area.top + placed.Glyph.Y, face.State);
     if (caption.empty()) return;
     RECT text = {area.left + placed.Caption.X, area.top + placed.Caption.Y, 0, 0};

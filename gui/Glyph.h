@@ -34,14 +34,12 @@ private:
 // What a bitmap or speed button shows on its face.
 struct TButtonFace {
     const TGlyph& Glyph;
+    TGlyphLayout Layout;
     TButtonState State;
     std::string_view Caption;  // GBK
-    TButtonLayout Layout;
-    int Margin;
-    int Spacing;
     HFONT Font;
 };
 
-// Draws glyph and caption into the face's area, laid out by Margin, Spacing
-// and Layout; a disabled button's caption is etched.
+// Draws glyph and caption into the face's area, laid out by the glyph
+// layout; a disabled button's caption is etched.
 void DrawGlyphAndCaption(HDC dc, const RECT& area, const TButtonFace& face);

@@ -5,9 +5,7 @@
 #include "gui/SpeedButtonDown.h"
 
 void TSpeedButton::Create(TWinControl& parent, const Args& args) {
-    FLayout = args.Layout;
-    FMargin = args.Margin;
-    FSpacing = args.Spacing;
+    FGlyphLayout = args.GlyphLayout;
     FFlat = args.Flat;
     FGroupIndex = args.GroupIndex;
     FAllowAllUp = args.AllowAllUp;
@@ -18,17 +16,20 @@ void TSpeedButton::Create(TWinControl& parent, const Args& args) {
     SetDown(args.Down);
 }
 
-// A button going down raises the others of its group.
 void TSpeedButton::SetDown(bool down) {
-    if (down && Parent())
-        for (TWinControl* sibling : Parent()->Controls())
-            if (auto* mate = dynamic_cast<TSpeedButton*>(sibling); mate && mate != this && mate->FDown &&
-                                                                   RaisedByGroupmate(FGroupIndex, mate->FGroupIndex)) {
-                mate->FDown = false;
-                mate->Invalidate();
-            }
+    if (down) RaiseGroupmates();
     FDown = down;
     Invalidate();
+}
+
+void TSpeedButton::RaiseGroupmates() {
+    if (!Parent()) return;
+    for (TWinControl* sibling : Parent()->Controls()) {
+        auto* mate = dynamic_cast<TSpeedButton*>(sibling);
+        if (!mate || mate == this || !mate->FDown || !RaisedByGroupmate(FGroupIndex, mate->FGroupIndex)) continue;
+        mate->FDown = false;
+        mate->Invalidate();
+    }
 }
 
 void TSpeedButton::SetGlyph(HBITMAP bitmap, int numGlyphs) {
@@ -127,5 +128,5 @@ void TSpeedButton::Paint(HDC dc) {
         DrawEdge(dc, &face, in ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
     }
     if (in) OffsetRect(&face, 1, 1);
-    DrawGlyphAndCaption(dc, face, {FGlyph, GlyphState(), Text(), FLayout, FMargin, FSpacing, Font().Handle()});
+    DrawGlyphAndCaption(dc, face, {FGlyph, FGlyphLayout, GlyphState(), Text(), Font().Handle()});
 }

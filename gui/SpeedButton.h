@@ -14,9 +14,7 @@ public:
         std::string Caption;
         HBITMAP Glyph = nullptr;  // copied; the caller keeps its own
         int NumGlyphs = 1;
-        TButtonLayout Layout = TButtonLayout::GlyphLeft;
-        int Margin = -1;
-        int Spacing = 4;
+        TGlyphLayout GlyphLayout;
         bool Flat = true;
         int GroupIndex = 0;
         bool AllowAllUp = false;
@@ -32,9 +30,7 @@ public:
     const TGlyph& Glyph() const { return FGlyph; }
     void SetGlyph(HBITMAP bitmap, int numGlyphs);
     int NumGlyphs() const { return FGlyph.NumGlyphs(); }
-    TButtonLayout Layout() const { return FLayout; }
-    int Margin() const { return FMargin; }
-    int Spacing() const { return FSpacing; }
+    const TGlyphLayout& GlyphLayout() const { return FGlyphLayout; }
     // The pointer is over the button; the left button went down on it and
     // is still over it.
     bool Hot() const { return FHot; }
@@ -53,12 +49,11 @@ private:
     bool Inside(POINT point) const;
     void SetHot(bool hot);
     void SetPressed(bool pressed);
+    void RaiseGroupmates();
     TButtonState GlyphState() const;
 
     TGlyph FGlyph;
-    TButtonLayout FLayout = TButtonLayout::GlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
+    TGlyphLayout FGlyphLayout;
     bool FFlat = true;
     int FGroupIndex = 0;
     bool FAllowAllUp = false;

@@ -50,53 +50,53 @@ TEST(ButtonGlyph, OddGlyphCounts_AreTakenAsTheNearestOfOneToFour) {
 const TExtent kFace{100, 30}, kGlyph{16, 16}, kCaption{40, 14};
 
 TEST(ButtonGlyph, GlyphLeftWithMarginAndSpacing_StartsAtTheMargin) {
-    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, TButtonLayout::GlyphLeft, 5, 4);
+    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, {TButtonLayout::GlyphLeft, 5, 4});
     EXPECT_EQ(placed, (TGlyphPlacement{{5, 7}, {25, 8}}));
 }
 
 TEST(ButtonGlyph, GlyphRight_MirrorsFromTheRightEdge) {
-    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, TButtonLayout::GlyphRight, 5, 4);
+    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, {TButtonLayout::GlyphRight, 5, 4});
     EXPECT_EQ(placed, (TGlyphPlacement{{79, 7}, {35, 8}}));
 }
 
 TEST(ButtonGlyph, GlyphTopAndBottom_StackAndCentreAcross) {
     TExtent face{60, 60};
-    EXPECT_EQ(PlaceGlyphAndCaption(face, kGlyph, kCaption, TButtonLayout::GlyphTop, 3, 2),
+    EXPECT_EQ(PlaceGlyphAndCaption(face, kGlyph, kCaption, {TButtonLayout::GlyphTop, 3, 2}),
               (TGlyphPlacement{{22, 3}, {10, 21}}));
-    EXPECT_EQ(PlaceGlyphAndCaption(face, kGlyph, kCaption, TButtonLayout::GlyphBottom, 3, 2),
+    EXPECT_EQ(PlaceGlyphAndCaption(face, kGlyph, kCaption, {TButtonLayout::GlyphBottom, 3, 2}),
               (TGlyphPlacement{{22, 41}, {10, 25}}));
 }
 
 TEST(ButtonGlyph, MarginMinusOne_CentresGlyphAndCaptionTogether) {
     // 16 + 4 + 40 = 60 pixels in 100: 20 on either side.
-    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, TButtonLayout::GlyphLeft, -1, 4);
+    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, {TButtonLayout::GlyphLeft, -1, 4});
     EXPECT_EQ(placed.Glyph.X, 20);
     EXPECT_EQ(placed.Caption.X, 40);
 }
 
 TEST(ButtonGlyph, SpacingMinusOne_CentresTheCaptionInTheRoomLeft) {
     // After 5 + 16 there are 79 pixels; the caption's 40 leave 39, 19 before it.
-    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, TButtonLayout::GlyphLeft, 5, -1);
+    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, {TButtonLayout::GlyphLeft, 5, -1});
     EXPECT_EQ(placed.Glyph.X, 5);
     EXPECT_EQ(placed.Caption.X, 40);
 }
 
 TEST(ButtonGlyph, BothMinusOne_SpreadEdgesGlyphAndCaptionEvenly) {
     // 100 - 16 - 40 = 44 pixels in three gaps of 14.
-    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, TButtonLayout::GlyphLeft, -1, -1);
+    TGlyphPlacement placed = PlaceGlyphAndCaption(kFace, kGlyph, kCaption, {TButtonLayout::GlyphLeft, -1, -1});
     EXPECT_EQ(placed.Glyph.X, 14);
     EXPECT_EQ(placed.Caption.X, 44);
 }
 
 TEST(ButtonGlyph, WithoutGlyphOrCaption_NoSpacingIsTaken) {
-    TGlyphPlacement captionOnly = PlaceGlyphAndCaption(kFace, {}, kCaption, TButtonLayout::GlyphLeft, -1, 4);
+    TGlyphPlacement captionOnly = PlaceGlyphAndCaption(kFace, {}, kCaption, {TButtonLayout::GlyphLeft, -1, 4});
     EXPECT_EQ(captionOnly.Caption.X, 30);
-    TGlyphPlacement glyphOnly = PlaceGlyphAndCaption(kFace, kGlyph, {0, 14}, TButtonLayout::GlyphLeft, -1, 4);
+    TGlyphPlacement glyphOnly = PlaceGlyphAndCaption(kFace, kGlyph, {0, 14}, {TButtonLayout::GlyphLeft, -1, 4});
     EXPECT_EQ(glyphOnly.Glyph.X, 42);
 }
 
 TEST(ButtonGlyph, FaceTooSmall_StartsAtTheEdgeRatherThanOutside) {
-    TGlyphPlacement placed = PlaceGlyphAndCaption({30, 10}, kGlyph, kCaption, TButtonLayout::GlyphLeft, -1, -1);
+    TGlyphPlacement placed = PlaceGlyphAndCaption({30, 10}, kGlyph, kCaption, {TButtonLayout::GlyphLeft, -1, -1});
     EXPECT_EQ(placed.Glyph.X, 0);
     EXPECT_EQ(placed.Caption.X, 16);
 }
