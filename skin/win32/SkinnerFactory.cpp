@@ -1,6 +1,8 @@
 #include "skin/win32/SkinnerFactory.h"
 
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinProgress.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -17,7 +19,10 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 }  // namespace
 
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
+    const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinProgress:
+        return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     default:
         return nullptr;
     }
