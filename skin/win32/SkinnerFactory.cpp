@@ -3,6 +3,7 @@
 #include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinProgress.h"
+#include "skin/win32/SkinTrackBar.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -23,6 +24,10 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
     switch (kind) {
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTrackBar:
+        // A bare bar's custom draw goes to a parent that does not hand it back.
+        return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)
+                                                                         : nullptr;
     default:
         return nullptr;
     }

@@ -4,10 +4,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "gui/ProgressBar.h"
+#include "gui/TrackBar.h"
 #include "skin/ElementDrawing.h"
 #include "skin/ProgressChunks.h"
 #include "skin/SkinMessages.h"
+#include "skin/TrackThumb.h"
 #include "skin/win32/SkinGdi.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -58,6 +62,37 @@ TEST_F(RangeSkinners, AProgressBarShowsTheSkinsTroughAndChunks) {
     int x = first.Width / 2, y = first.Height / 2;
     ASSERT_NE(chunkPicture.At(x, y), troughPicture.At(first.Left + x, first.Top + y));
     EXPECT_EQ(ClientPixel(bar, first.Left + x, first.Top + y), ElementPixel(chunkPicture, x, y, chunk.Trans));
+}
+
+TEST_F(RangeSkinners, ATrackBarShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
+    TTestForm form;
+    TTrackBar bar;
+    bar.Create(form, {.Bounds = {10, 10, 160, 34}, .Min = 0, .Max = 10, .Position = 3});
+    Show(form);
+    ASSERT_TRUE(Skinned(bar));
+
+    RECT channelRect, nativeThumb;
+    SendMessageW(bar.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channelRect));
+    SendMessageW(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&nativeThumb));
+    Rect channel = ChannelAlongBar({channelRect.left, channelRect.top, channelRect.right - channelRect.left,
+                                    channelRect.bottom - channelRect.top},
+                                   false);
+    TrackState state{0, 10, 3};
+    const TSkinElement& thumb = *MainSkin->Element(TrackThumbElement(state));
+    Rect cell = FrameCell(thumb.Picture(), 1);
+    Rect placed = PlaceTrackThumb(channel, (nativeThumb.top + nativeThumb.bottom) / 2, cell.Width, cell.Height, state);
+    int frame = TrackThumbFrame({.Focused = GetFocus() == bar.Handle()});
+    PixelBuffer thumbPicture = ComposeElement(thumb.Picture(), frame, placed.Width, placed.Height);
+    int x = placed.Width / 2, y = placed.Height / 2;
+    ASSERT_NE(thumbPicture.At(x, y), kMagenta);
+    EXPECT_EQ(ClientPixel(bar, placed.Left + x, placed.Top + y), COLORREF(ColorFromPixel(thumbPicture.At(x, y))));
+
+    const TSkinElement& track = *MainSkin->Element("Track");
+    PixelBuffer channelPicture = ComposeElement(track.Picture(), 1, channel.Width, channel.Height);
+    int along = channel.Width * 8 / 10, middle = channel.Height / 2;
+    ASSERT_NE(channelPicture.At(along, middle), kMagenta);
+    EXPECT_EQ(ClientPixel(bar, channel.Left + along, channel.Top + middle),
+              COLORREF(ColorFromPixel(channelPicture.At(along, middle))));
 }
 
 }  // namespace
