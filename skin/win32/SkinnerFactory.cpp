@@ -4,6 +4,7 @@
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinTrackBar.h"
+#include "skin/win32/SkinUpDown.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -28,6 +29,10 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         // A bare bar's custom draw goes to a parent that does not hand it back.
         return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)
                                                                          : nullptr;
+    case SkinnerKind::TSkinUpDown: {
+        HWND handle = control ? control->Handle() : window;
+        return TSkinUpDown::ElementFor(skin, handle) ? Make<TSkinUpDown>(frame, control, window) : nullptr;
+    }
     default:
         return nullptr;
     }

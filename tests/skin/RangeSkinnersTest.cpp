@@ -8,10 +8,12 @@
 
 #include "gui/ProgressBar.h"
 #include "gui/TrackBar.h"
+#include "gui/UpDown.h"
 #include "skin/ElementDrawing.h"
 #include "skin/ProgressChunks.h"
 #include "skin/SkinMessages.h"
 #include "skin/TrackThumb.h"
+#include "skin/UpDownHalves.h"
 #include "skin/win32/SkinGdi.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -93,6 +95,60 @@ TEST_F(RangeSkinners, ATrackBarShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
     ASSERT_NE(channelPicture.At(along, middle), kMagenta);
     EXPECT_EQ(ClientPixel(bar, channel.Left + along, channel.Top + middle),
               COLORREF(ColorFromPixel(channelPicture.At(along, middle))));
+}
+
+// One button of an up-down as the skin gives it: the button's frame with
+// its glyph centred over it.
+PixelBuffer UpDownButtonPicture(const TSkinBorderElement& element, Rect button, int frame) {
+    PixelBuffer picture = ComposeElement(element.Picture(), frame, button.Width, button.Height);
+    ElementPicture glyph{&element.Image2};
+    glyph.FrameCount = element.FrameCount;
+    Rect cell = FrameCell(glyph, frame);
+    Rect place = CentreGlyph({0, 0, button.Width, button.Height}, cell.Width, cell.Height);
+    picture.Paste(ComposeElement(glyph, frame, cell.Width, cell.Height), place.Left, place.Top, &kMagenta);
+    return picture;
+}
+
+class UpDownSkinner : public RangeSkinners {
+protected:
+    void SetUp() override {
+        RangeSkinners::SetUp();
+        upDown.Create(form, {.Bounds = {10, 10, 16, 24}});
+        Show(form);
+        SIZE size = ClientSize(upDown);
+        halves = SplitUpDown(size.cx, size.cy, false);
+    }
+    // How many pixels of the button on the control differ from the skin's.
+    int DifferingPixels(Rect button, int frame) const {
+        const TSkinBorderElement& element = *MainSkin->UpDownVert;
+        PixelBuffer expected = UpDownButtonPicture(element, button, frame);
+        int differing = 0;
+        for (int y = 0; y < button.Height; ++y)
+            for (int x = 0; x < button.Width; ++x)
+                differing += ClientPixel(upDown, button.Left + x, button.Top + y) !=
+                             ElementPixel(expected, x, y, element.Trans);
+        return differing;
+    }
+
+    TTestForm form;
+    TUpDown upDown;
+    UpDownHalves halves;
+};
+
+TEST_F(UpDownSkinner, ShowsTheSkinsTwoButtonsWithTheirGlyphs) {
+    ASSERT_TRUE(Skinned(upDown));
+    EXPECT_EQ(DifferingPixels(halves.First, 1), 0);
+    EXPECT_EQ(DifferingPixels(halves.Second, 5), 0);
+}
+
+TEST_F(UpDownSkinner, APressedButtonShowsItsPressedStateUntilReleased) {
+    LPARAM point = MAKELPARAM(halves.Second.Left + 4, halves.Second.Top + 4);
+    SendMessageW(upDown.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    EXPECT_EQ(DifferingPixels(halves.Second, 6), 0);
+    EXPECT_EQ(DifferingPixels(halves.First, 1), 0);
+    SendMessageW(upDown.Handle(), WM_LBUTTONUP, 0, point);
+    // The mouse is still over it.
+    EXPECT_EQ(DifferingPixels(halves.Second, 7), 0);
 }
 
 }  // namespace
