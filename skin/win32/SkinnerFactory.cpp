@@ -3,6 +3,7 @@
 #include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinProgress.h"
+#include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
 
@@ -25,6 +26,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
     switch (kind) {
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinStatusBar:
+        return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:
         // A bare bar's custom draw goes to a parent that does not hand it back.
         return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)

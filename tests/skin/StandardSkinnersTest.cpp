@@ -7,11 +7,13 @@
 #include <commctrl.h>
 
 #include "gui/ProgressBar.h"
+#include "gui/StatusBar.h"
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
 #include "skin/ElementDrawing.h"
 #include "skin/ProgressChunks.h"
 #include "skin/SkinMessages.h"
+#include "skin/StatusBarLayout.h"
 #include "skin/TrackThumb.h"
 #include "skin/UpDownHalves.h"
 #include "skin/win32/SkinGdi.h"
@@ -20,7 +22,7 @@
 
 namespace {
 
-class RangeSkinners : public SkinnedWindows {
+class StandardSkinners : public SkinnedWindows {
 protected:
     static bool Skinned(const TWinControl& control) {
         return SendMessageW(control.Handle(), SkinMessage::Query, 0, 0) == 1;
@@ -40,7 +42,7 @@ protected:
     }
 };
 
-TEST_F(RangeSkinners, AProgressBarShowsTheSkinsTroughAndChunks) {
+TEST_F(StandardSkinners, AProgressBarShowsTheSkinsTroughAndChunks) {
     TTestForm form;
     TProgressBar bar;
     bar.Create(form, {.Bounds = {10, 10, 150, 18}, .Position = 50});
@@ -66,7 +68,7 @@ TEST_F(RangeSkinners, AProgressBarShowsTheSkinsTroughAndChunks) {
     EXPECT_EQ(ClientPixel(bar, first.Left + x, first.Top + y), ElementPixel(chunkPicture, x, y, chunk.Trans));
 }
 
-TEST_F(RangeSkinners, ATrackBarShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
+TEST_F(StandardSkinners, ATrackBarShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
     TTestForm form;
     TTrackBar bar;
     bar.Create(form, {.Bounds = {10, 10, 160, 34}, .Min = 0, .Max = 10, .Position = 3});
@@ -109,10 +111,10 @@ PixelBuffer UpDownButtonPicture(const TSkinBorderElement& element, Rect button, 
     return picture;
 }
 
-class UpDownSkinner : public RangeSkinners {
+class UpDownSkinner : public StandardSkinners {
 protected:
     void SetUp() override {
-        RangeSkinners::SetUp();
+        StandardSkinners::SetUp();
         upDown.Create(form, {.Bounds = {10, 10, 16, 24}});
         Show(form);
         SIZE size = ClientSize(upDown);
@@ -149,6 +151,29 @@ TEST_F(UpDownSkinner, APressedButtonShowsItsPressedStateUntilReleased) {
     SendMessageW(upDown.Handle(), WM_LBUTTONUP, 0, point);
     // The mouse is still over it.
     EXPECT_EQ(DifferingPixels(halves.Second, 7), 0);
+}
+
+TEST_F(StandardSkinners, AStatusBarShowsTheSkinsBarAndASunkenPanelForEachPart) {
+    TTestForm form;
+    TStatusBar bar;
+    bar.Create(form, {.Bounds = {0, 120, 200, 22}, .Panels = {{"Ready", 80}, {"", 120}}});
+    Show(form);
+    ASSERT_TRUE(Skinned(bar));
+
+    const TSkinElement& edges = *MainSkin->Element("StatusBarEdges");
+    SIZE size = ClientSize(bar);
+    StatusBarLayout layout = LayOutStatusBar(size.cx, size.cy, {{80, -1}});
+    ASSERT_EQ(layout.Panels.size(), 2u);
+    PixelBuffer expected = ComposeElement(edges.Picture(), 1, size.cx, size.cy);
+    for (const StatusPanelPlace& panel : layout.Panels)
+        expected.Paste(ComposeElement(edges.Picture(), 2, panel.Area.Width, panel.Area.Height), panel.Area.Left,
+                       panel.Area.Top, edges.Trans ? &kMagenta : nullptr);
+    // Between the panels, and in the second panel, which has no text.
+    const Rect& second = layout.Panels[1].Area;
+    for (POINT at : {POINT{second.Left - 1, size.cy / 2}, POINT{second.Left + second.Width / 2, size.cy / 2},
+                     POINT{second.Left + 1, second.Top + 1}})
+        EXPECT_EQ(ClientPixel(bar, at.x, at.y), ElementPixel(expected, at.x, at.y, edges.Trans))
+            << at.x << "," << at.y;
 }
 
 }  // namespace
