@@ -35,11 +35,13 @@ bool TSkinTrackBar::Serves(const TSkinData& skin, HWND window) {
     return ChannelElement(skin, state.Vertical) && skin.Element(TrackThumbElement(state));
 }
 
-// Painting stays the control's own: the skin comes in through its custom
-// draw, which the base's painting would never reach.
-void TSkinTrackBar::Attach(TWinControl& control, bool recolour) {
-    TSkinControl::Attach(control, recolour);
-    if (State() == Attached) control.ReplacePaint(nullptr);
+// The bar paints itself by its class's own procedure, past the framework's
+// painting that leads here; its custom draw brings the skin in.
+void TSkinTrackBar::Draw(HDC dc, const RECT&) {
+    WNDCLASSEXW native = {sizeof native};
+    if (!GetClassInfoExW(nullptr, TRACKBAR_CLASSW, &native)) return;
+    CallWindowProcW(native.lpfnWndProc, Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                    PRF_CLIENT | PRF_ERASEBKGND);
 }
 
 bool TSkinTrackBar::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

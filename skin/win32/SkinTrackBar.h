@@ -12,8 +12,8 @@ public:
     // The skin has the channel and the thumb that the bar's window points.
     static bool Serves(const TSkinData& skin, HWND window);
 
-    void Attach(TWinControl& control, bool recolour) override;
     bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(HDC dc, const RECT& area) override;
 
 private:
     LRESULT CustomDraw(const NMCUSTOMDRAW& draw);

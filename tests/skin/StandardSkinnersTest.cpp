@@ -68,35 +68,56 @@ TEST_F(StandardSkinners, AProgressBarShowsTheSkinsTroughAndChunks) {
     EXPECT_EQ(ClientPixel(bar, first.Left + x, first.Top + y), ElementPixel(chunkPicture, x, y, chunk.Trans));
 }
 
-TEST_F(StandardSkinners, ATrackBarShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
+class TrackBarSkinner : public StandardSkinners {
+protected:
+    void SetUp() override {
+        StandardSkinners::SetUp();
+        bar.Create(form, {.Bounds = {10, 10, 160, 34}, .Min = 0, .Max = 10, .Position = 3});
+        Show(form);
+        RECT channelRect;
+        SendMessageW(bar.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channelRect));
+        channel = ChannelAlongBar({channelRect.left, channelRect.top, channelRect.right - channelRect.left,
+                                   channelRect.bottom - channelRect.top},
+                                  false);
+    }
+    // The middle of the skin's thumb where the position puts it.
+    void ExpectTheSkinsThumb() const {
+        RECT nativeThumb;
+        SendMessageW(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&nativeThumb));
+        TrackState state{0, 10, bar.Position()};
+        const TSkinElement& thumb = *MainSkin->Element(TrackThumbElement(state));
+        Rect cell = FrameCell(thumb.Picture(), 1);
+        int across = (nativeThumb.top + nativeThumb.bottom) / 2;
+        Rect placed = PlaceTrackThumb(channel, across, cell.Width, cell.Height, state);
+        int frame = TrackThumbFrame({.Focused = GetFocus() == bar.Handle()});
+        PixelBuffer picture = ComposeElement(thumb.Picture(), frame, placed.Width, placed.Height);
+        int x = placed.Width / 2, y = placed.Height / 2;
+        ASSERT_NE(picture.At(x, y), kMagenta);
+        EXPECT_EQ(ClientPixel(bar, placed.Left + x, placed.Top + y), COLORREF(ColorFromPixel(picture.At(x, y))));
+    }
+
     TTestForm form;
     TTrackBar bar;
-    bar.Create(form, {.Bounds = {10, 10, 160, 34}, .Min = 0, .Max = 10, .Position = 3});
-    Show(form);
+    Rect channel;
+};
+
+TEST_F(TrackBarSkinner, ShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
     ASSERT_TRUE(Skinned(bar));
-
-    RECT channelRect, nativeThumb;
-    SendMessageW(bar.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channelRect));
-    SendMessageW(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&nativeThumb));
-    Rect channel = ChannelAlongBar({channelRect.left, channelRect.top, channelRect.right - channelRect.left,
-                                    channelRect.bottom - channelRect.top},
-                                   false);
-    TrackState state{0, 10, 3};
-    const TSkinElement& thumb = *MainSkin->Element(TrackThumbElement(state));
-    Rect cell = FrameCell(thumb.Picture(), 1);
-    Rect placed = PlaceTrackThumb(channel, (nativeThumb.top + nativeThumb.bottom) / 2, cell.Width, cell.Height, state);
-    int frame = TrackThumbFrame({.Focused = GetFocus() == bar.Handle()});
-    PixelBuffer thumbPicture = ComposeElement(thumb.Picture(), frame, placed.Width, placed.Height);
-    int x = placed.Width / 2, y = placed.Height / 2;
-    ASSERT_NE(thumbPicture.At(x, y), kMagenta);
-    EXPECT_EQ(ClientPixel(bar, placed.Left + x, placed.Top + y), COLORREF(ColorFromPixel(thumbPicture.At(x, y))));
-
+    ExpectTheSkinsThumb();
     const TSkinElement& track = *MainSkin->Element("Track");
     PixelBuffer channelPicture = ComposeElement(track.Picture(), 1, channel.Width, channel.Height);
     int along = channel.Width * 8 / 10, middle = channel.Height / 2;
     ASSERT_NE(channelPicture.At(along, middle), kMagenta);
     EXPECT_EQ(ClientPixel(bar, channel.Left + along, channel.Top + middle),
               COLORREF(ColorFromPixel(channelPicture.At(along, middle))));
+}
+
+TEST_F(TrackBarSkinner, PaintingSwitchedOffAndOnAgainStillShowsTheSkin) {
+    SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 0, 0);
+    SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 1, 0);
+    bar.SetPosition(7);
+    UpdateWindow(bar.Handle());
+    ExpectTheSkinsThumb();
 }
 
 // One button of an up-down as the skin gives it: the button's frame with
