@@ -96,6 +96,18 @@ TEST_F(Gallery, TheListsHeaderIsWalkedAsAHeader) {
               TSkinHeader);
 }
 
+TEST_F(Gallery, TheRangeAndStatusControlsHaveTheirSkinners) {
+    TGalleryForm gallery;
+    Show(gallery);
+    std::map<std::string, TWinControl*> controls = {
+        {"ProgressBar1", &gallery.ProgressBar1}, {"TrackBar1", &gallery.TrackBar1},
+        {"TrackBarVert", &gallery.TrackBarVert}, {"UpDownHorz", &gallery.UpDownHorz},
+        {"UpDown1", &gallery.UpDown1},           {"StatusBarSimple", &gallery.StatusBarSimple},
+        {"StatusBar1", &gallery.StatusBar1}};
+    for (auto [name, control] : controls)
+        EXPECT_EQ(SendMessageW(control->Handle(), SkinMessage::Query, 0, 0), 1) << name;
+}
+
 TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     TGalleryForm gallery;
     TTestForm other;
