@@ -4,6 +4,7 @@
 
 #include "gui/ControlMessages.h"
 #include "skin/win32/Offscreen.h"
+#include "skin/win32/SkinGdi.h"
 
 namespace {
 Rect ToRect(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
@@ -45,6 +46,12 @@ void TSkinTrackBar::Draw(HDC dc, const RECT&) {
 }
 
 bool TSkinTrackBar::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // The bar asks its parent for the brush of its background.
+    if (message == CN_CTLCOLORSTATIC) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(Skin().Colours.ButtonFace));
+        result = reinterpret_cast<LRESULT>(SkinGdiOf(Skin()).ButtonFaceBrush());
+        return false;
+    }
     if (message == WM_NOTIFY || message == CN_NOTIFY) {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (header.hwndFrom == Handle() && header.code == UINT(NM_CUSTOMDRAW)) {

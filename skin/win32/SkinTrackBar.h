@@ -3,8 +3,9 @@
 #include "skin/win32/SkinControl.h"
 
 // Track bars: the control paints itself, and while it does, its custom draw
-// notifications let the skin draw the channel and the thumb in its place.
-// The ticks, the background and the focus rectangle stay the control's.
+// notifications let the skin draw the channel and the thumb in its place,
+// over the skin's button face. The ticks and the focus rectangle stay the
+// control's.
 class TSkinTrackBar : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;

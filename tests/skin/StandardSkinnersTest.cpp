@@ -112,6 +112,10 @@ TEST_F(TrackBarSkinner, ShowsTheSkinsChannelAndThumbWhereItsPositionIs) {
               COLORREF(ColorFromPixel(channelPicture.At(along, middle))));
 }
 
+TEST_F(TrackBarSkinner, StandsOnTheSkinsButtonFace) {
+    EXPECT_EQ(ClientPixel(bar, 2, 2), ToColorRef(MainSkin->Colours.ButtonFace));
+}
+
 TEST_F(TrackBarSkinner, PaintingSwitchedOffAndOnAgainStillShowsTheSkin) {
     SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 0, 0);
     SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 1, 0);
