@@ -79,6 +79,7 @@ Row RowFor(const std::string& name, uint32_t style) {
     if (name == "tsilentpaintpanel") return {std::nullopt, {.Recolour = true}};
     if (name == "systabcontrol32") return style & kTabOwnerDrawFixed ? Row{} : Row{scTab, {.Skinner = TSkinTab}};
     if (name == "toolbarwindow32") return {std::nullopt, {.Skinner = TSkinBoxH}};
+    if (name == "sysheader32") return {std::nullopt, {.Skinner = TSkinHeader}};
     if (name == "edit") return {scEdit, {.Skinner = TSkinEdit}};
     return {};  // systreeview32 and every other class
 }

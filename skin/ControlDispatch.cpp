@@ -61,9 +61,24 @@ const ClassRule kClassRules[] = {
      {.Skinner = TSkinScrollbar}},
     // TMemo itself is caught here too, as every memo is a TCustomMemo.
     {[](const Subject& s) { return s.Is(ControlFamily::CustomMemo); }, scScrollbar, {.Skinner = TSkinScrollbar}},
+    // The window layer's further standard controls, each switched by the
+    // element of its kind; before the scroll bar styles, which a list view
+    // takes on and off as it fills.
+    {[](const Subject& s) { return s.Is(ControlFamily::ProgressBar); }, scProgress, {.Skinner = TSkinProgress}},
+    {[](const Subject& s) { return s.Is(ControlFamily::TrackBar); }, scTrackBar, {.Skinner = TSkinTrackBar}},
+    {[](const Subject& s) { return s.Is(ControlFamily::TabControl) && s.Skin.HasTabs; }, scTab,
+     {.Skinner = TSkinTab}},
+    {[](const Subject& s) { return s.Is(ControlFamily::ListView); }, scScrollbar,
+     {.Skinner = TSkinListView, .Walk = ChildWalk::ChildWindowsAfterSkinner}},
+    {[](const Subject& s) { return s.Is(ControlFamily::StatusBar); }, scStatusBar, {.Skinner = TSkinStatusBar}},
+    {[](const Subject& s) { return s.Is(ControlFamily::DateTimePicker); }, scCombo, {.Skinner = TSkinDateTime}},
+    {[](const Subject& s) { return s.Is(ControlFamily::ComboBox); }, scCombo, {.Skinner = TSkinComBox}},
+    {[](const Subject& s) { return s.Is(ControlFamily::SpeedButton); }, scSpeedButton, {.Skinner = TSkinSpeedButton}},
+    {[](const Subject& s) { return s.Is(ControlFamily::BitBtn); }, scBitBtn, {.Skinner = TSkinBitButton}},
     {[](const Subject& s) { return s.Control.Windowed && HasScrollBarStyle(s.Control.Style); }, scScrollbar,
      {.Skinner = TSkinScrollbar}},
-    {[](const Subject& s) { return s.Is(ControlFamily::Button); }, scButton, {.Skinner = TSkinButton}},
+    {[](const Subject& s) { return s.Is(ControlFamily::Button) || s.Is(ControlFamily::BitBtn); }, scButton,
+     {.Skinner = TSkinButton}},
     {[](const Subject& s) { return s.Is(ControlFamily::CustomEdit) || s.Is(ControlFamily::CustomMemo); }, scEdit,
      {.Skinner = TSkinEdit}},
     {[](const Subject& s) { return s.Named({"TDCEDIT", "TDCDBEDIT"}) && s.Control.NumButtons == 1; }, scCombo,

@@ -19,7 +19,30 @@ inline constexpr uint32_t TabStop = 0x00010000;           // WS_TABSTOP
 // applies: TCheckBox, TGroupBox, TPanel, TMemo, TButton, TEdit and TForm
 // and their descendants. A memo counts as an edit too, as TMemo derives
 // from TCustomEdit.
-enum class ControlFamily { CustomCheckBox, CustomGroupBox, CustomPanel, CustomMemo, Button, CustomEdit, CustomForm, Other };
+//
+// The further standard controls of the window layer have families of their
+// own, so that they reach their skinners by framework class rather than by
+// ClassMap entries: a bitmap button counts as a push button too, as TBitBtn
+// derives from TButton.
+enum class ControlFamily {
+    CustomCheckBox,
+    CustomGroupBox,
+    CustomPanel,
+    CustomMemo,
+    Button,
+    CustomEdit,
+    CustomForm,
+    ProgressBar,
+    TrackBar,
+    TabControl,
+    ListView,
+    StatusBar,
+    DateTimePicker,
+    ComboBox,
+    SpeedButton,
+    BitBtn,
+    Other
+};
 
 // What the dispatch needs to know of one framework control.
 struct ControlDescription {

@@ -16,6 +16,9 @@ enum class SkinnerKind {
     TSkinScrollbarEmbedded,  // the bars of a child, attached for its container
     TSkinComBox,
     TSkinDateTime,
+    TSkinListView,
+    TSkinHeader,
+    TSkinStatusBar,
     TSkinTrackBar,
     TSkinProgress,
     TSkinTab,
@@ -41,4 +44,7 @@ enum class ChildWalk {
     BeforeSkinner,
     AfterSkinner,
     OwnedComponentsAfterSkinner,  // an inner form: the components it owns, as a form's are walked
+    // Its bare child windows (a list view's header), by the rules for the
+    // children of a dialog box.
+    ChildWindowsAfterSkinner,
 };

@@ -1,9 +1,18 @@
 #include "skin/win32/ControlWalk.h"
 
+#include "gui/BitBtn.h"
 #include "gui/Button.h"
+#include "gui/ComboBox.h"
+#include "gui/DateTimePicker.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
+#include "gui/ListView.h"
+#include "gui/ProgressBar.h"
+#include "gui/SpeedButton.h"
+#include "gui/StatusBar.h"
+#include "gui/TabControl.h"
+#include "gui/TrackBar.h"
 #include "skin/ChildWindowDispatch.h"
 #include "skin/SkinMessages.h"
 #include "skin/TextCase.h"
@@ -13,14 +22,24 @@
 #include "skin/win32/SkinnerFactory.h"
 
 namespace {
+// Derived classes before their bases (a bitmap button is a button too).
 ControlFamily FamilyOf(TWinControl& control) {
     if (dynamic_cast<TCheckBox*>(&control)) return ControlFamily::CustomCheckBox;
     if (dynamic_cast<TGroupBox*>(&control)) return ControlFamily::CustomGroupBox;
     if (dynamic_cast<TPanel*>(&control)) return ControlFamily::CustomPanel;
     if (dynamic_cast<TMemo*>(&control)) return ControlFamily::CustomMemo;
+    if (dynamic_cast<TBitBtn*>(&control)) return ControlFamily::BitBtn;
     if (dynamic_cast<TButton*>(&control)) return ControlFamily::Button;
     if (dynamic_cast<TEdit*>(&control)) return ControlFamily::CustomEdit;
     if (dynamic_cast<TForm*>(&control)) return ControlFamily::CustomForm;
+    if (dynamic_cast<TProgressBar*>(&control)) return ControlFamily::ProgressBar;
+    if (dynamic_cast<TTrackBar*>(&control)) return ControlFamily::TrackBar;
+    if (dynamic_cast<TTabControl*>(&control)) return ControlFamily::TabControl;
+    if (dynamic_cast<TListView*>(&control)) return ControlFamily::ListView;
+    if (dynamic_cast<TStatusBar*>(&control)) return ControlFamily::StatusBar;
+    if (dynamic_cast<TDateTimePicker*>(&control)) return ControlFamily::DateTimePicker;
+    if (dynamic_cast<TComboBox*>(&control)) return ControlFamily::ComboBox;
+    if (dynamic_cast<TSpeedButton*>(&control)) return ControlFamily::SpeedButton;
     return ControlFamily::Other;
 }
 
@@ -54,7 +73,7 @@ void TControlWalk::WalkForm(TForm& form) {
     }
 }
 
-ControlDescription TControlWalk::Describe(TWinControl& control) const {
+ControlDescription DescribeControl(TWinControl& control) {
     HWND window = control.Handle();
     ControlDescription description;
     description.ClassName = WindowClassName(window);
@@ -64,8 +83,14 @@ ControlDescription TControlWalk::Describe(TWinControl& control) const {
     description.HasBorder = window && HasBorder(window);
     description.Tag = control.Tag;
     description.HasParent = control.Parent() != nullptr;
-    description.AlreadySkinned =
-        window && (FFrame.HoldsSkinnerFor(window) || SendMessageW(window, SkinMessage::Query, 0, 0) == 1);
+    description.AlreadySkinned = window && SendMessageW(window, SkinMessage::Query, 0, 0) == 1;
+    return description;
+}
+
+ControlDescription TControlWalk::Describe(TWinControl& control) const {
+    ControlDescription description = DescribeControl(control);
+    HWND window = control.Handle();
+    description.AlreadySkinned = description.AlreadySkinned || (window && FFrame.HoldsSkinnerFor(window));
     return description;
 }
 
@@ -98,6 +123,7 @@ void TControlWalk::Apply(TWinControl& control, const ControlDecision& decision) 
     if (decision.Skinner != SkinnerKind::None) Skin(decision.Skinner, &control, control.Handle());
     if (decision.Walk == ChildWalk::AfterSkinner || decision.Walk == ChildWalk::OwnedComponentsAfterSkinner)
         WalkChildren(control, decision);
+    if (decision.Walk == ChildWalk::ChildWindowsAfterSkinner && control.Handle()) WalkWindow(control.Handle());
 }
 
 void TControlWalk::WalkChildren(TWinControl& control, const ControlDecision& decision) {

@@ -7,6 +7,11 @@ class TForm;
 class TSkinFrame;
 class TWinControl;
 
+// A framework control as the dispatch sees it: its window class, framework
+// family and window. AlreadySkinned tells only whether it answers the skin
+// query; the walk adds whether its frame holds a skinner for it.
+ControlDescription DescribeControl(TWinControl& control);
+
 // Hands every control of a skinned window to its skinner, by the rules of
 // the control dispatch: the controls of a framework form, or the child
 // windows of a bare dialog box.

@@ -4,7 +4,11 @@
 #include "skin/win32/SkinCheckBox.h"
 #include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
+#include "skin/win32/SkinStatusBar.h"
+#include "skin/win32/SkinTrackBar.h"
+#include "skin/win32/SkinUpDown.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -21,13 +25,26 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 }  // namespace
 
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
+    const TSkinData& skin = frame.Skin();
     switch (kind) {
     case SkinnerKind::TSkinButton:
-        return frame.Skin().Buttons.Image.Empty() ? nullptr : Make<TSkinButton>(frame, control, window);
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinButton>(frame, control, window);
     case SkinnerKind::TSkinCheckBox:
-        return frame.Skin().Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
+        return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
+    case SkinnerKind::TSkinProgress:
+        return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:
-        return frame.Skin().Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
+        return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
+    case SkinnerKind::TSkinStatusBar:
+        return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTrackBar:
+        // A bare bar's custom draw goes to a parent that does not hand it back.
+        return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)
+                                                                         : nullptr;
+    case SkinnerKind::TSkinUpDown: {
+        HWND handle = control ? control->Handle() : window;
+        return TSkinUpDown::ElementFor(skin, handle) ? Make<TSkinUpDown>(frame, control, window) : nullptr;
+    }
     default:
         return nullptr;
     }

@@ -66,6 +66,7 @@ const RowCase kRows[] = {
     {"SysTabControl32", 0x0, scTab, {.Skinner = TSkinTab}},
     {"SysTabControl32", 0x2000, std::nullopt, {}},  // TCS_OWNERDRAWFIXED
     {"ToolbarWindow32", 0x0, std::nullopt, {.Skinner = TSkinBoxH}},
+    {"SysHeader32", 0x0, std::nullopt, {.Skinner = TSkinHeader}},  // a list view's header
     {"Edit", 0x0, scEdit, {.Skinner = TSkinEdit}},
     {"Static", 0x0, std::nullopt, {}},
     {"SysListView32", 0x0, std::nullopt, {}},

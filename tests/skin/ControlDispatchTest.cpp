@@ -131,6 +131,18 @@ std::vector<RuleCase> BuiltInRules() {
         {WithNumButtons(Control("TDCDBEDIT"), 0), scEdit, {.Skinner = TSkinEdit}},
         {Control("TForm5", Family::CustomForm), std::nullopt,
          {.Skinner = TSkinBox, .Walk = ChildWalk::OwnedComponentsAfterSkinner}},
+        // The window layer's further standard controls, by framework family.
+        {Control("TProgressBar", Family::ProgressBar), scProgress, {.Skinner = TSkinProgress}},
+        {Control("TTrackBar", Family::TrackBar), scTrackBar, {.Skinner = TSkinTrackBar}},
+        {Control("TTabControl", Family::TabControl), scTab, {.Skinner = TSkinTab}},
+        {Control("TListView", Family::ListView), scScrollbar,
+         {.Skinner = TSkinListView, .Walk = ChildWalk::ChildWindowsAfterSkinner}},
+        {Control("TStatusBar", Family::StatusBar), scStatusBar, {.Skinner = TSkinStatusBar}},
+        {Control("TDateTimePicker", Family::DateTimePicker), scCombo, {.Skinner = TSkinDateTime}},
+        {Control("TComboBox", Family::ComboBox), scCombo, {.Skinner = TSkinComBox}},
+        {Control("TSpeedButton", Family::SpeedButton), scSpeedButton, {.Skinner = TSkinSpeedButton}},
+        // A bitmap button is a push button too.
+        {Control("TBitBtn", Family::BitBtn), scBitBtn, {.Skinner = TSkinBitButton}, {.Skinner = TSkinButton}},
     };
 }
 
@@ -153,6 +165,27 @@ TEST(ControlDispatch, TabRules_NeedTheSkinsTabsElement) {
     skin.HasTabs = false;
     EXPECT_EQ(DecideByTables(Control("TTABSET"), skin), ControlDecision{});
     EXPECT_EQ(DecideByTables(Control("TTABBEDNOTEBOOK"), skin), ControlDecision{});
+}
+
+TEST(ControlDispatch, TabControl_NeedsTheSkinsTabsElement) {
+    DispatchSkin skin = FullSkin();
+    skin.HasTabs = false;
+    EXPECT_EQ(DecideByTables(Control("TTabControl", Family::TabControl), skin), ControlDecision{});
+}
+
+TEST(ControlDispatch, StandardControlFamilies_ComeBeforeTheScrollBarStyles) {
+    uint32_t both = ControlStyleBits::HorizontalScroll | ControlStyleBits::VerticalScroll;
+    EXPECT_EQ(DecideByTables(WithStyle(Control("TListView", Family::ListView), both), FullSkin()),
+              (ControlDecision{.Skinner = TSkinListView, .Walk = ChildWalk::ChildWindowsAfterSkinner}));
+    EXPECT_EQ(DecideByTables(WithStyle(Control("TComboBox", Family::ComboBox), both), FullSkin()),
+              ControlDecision{.Skinner = TSkinComBox});
+}
+
+TEST(ControlDispatch, StandardControlFamilies_YieldToClassMapEntries) {
+    EXPECT_EQ(DecideByTables(Control("TProgressBar", Family::ProgressBar), FullSkin({"TProgressBar=nil"})),
+              ControlDecision{});
+    EXPECT_EQ(DecideByTables(Control("TBitBtn", Family::BitBtn), FullSkin({"TBitBtn=button"})),
+              ControlDecision{.Skinner = TSkinButton});
 }
 
 TEST(ControlDispatch, ScrollBarStyle_CountsOnlyForWindowedControls) {

@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of skinned windows share: the program's skin, loaded once
-// per test suite as the main window's form data loads it, and the manager.
+// Tests on real windows of this process, skinned with the skin the program
+// carries.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,10 +9,13 @@
 
 #include "skin/SkinData.h"
 #include "skin/win32/ProgramResource.h"
+#include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinManager.h"
 #include "skin/win32/Win32SkinHost.h"
 #include "tests/gui/MessagePump.h"
 
+// The program's skin, loaded once for every suite of tests that derives
+// from this, as the main window's form data loads it.
 class SkinnedWindows : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

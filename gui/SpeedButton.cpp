@@ -1,0 +1,132 @@
+#include "gui/SpeedButton.h"
+
+#include <windowsx.h>
+
+#include "gui/SpeedButtonDown.h"
+
+void TSpeedButton::Create(TWinControl& parent, const Args& args) {
+    FGlyphLayout = args.GlyphLayout;
+    FFlat = args.Flat;
+    FGroupIndex = args.GroupIndex;
+    FAllowAllUp = args.AllowAllUp;
+    FGlyph = TGlyph(args.Glyph, args.NumGlyphs);
+    CreateChild(parent, {L"TSpeedButton", nullptr, 0, 0, args.Bounds, CS_HREDRAW | CS_VREDRAW}, false);
+    SetText(args.Caption);
+    SetEnabled(args.Enabled);
+    SetDown(args.Down);
+}
+
+void TSpeedButton::SetDown(bool down) {
+    if (down) RaiseGroupmates();
+    FDown = down;
+    Invalidate();
+}
+
+void TSpeedButton::RaiseGroupmates() {
+    if (!Parent()) return;
+    for (TWinControl* sibling : Parent()->Controls()) {
+        auto* mate = dynamic_cast<TSpeedButton*>(sibling);
+        if (!mate || mate == this || !mate->FDown || !RaisedByGroupmate(FGroupIndex, mate->FGroupIndex)) continue;
+        mate->FDown = false;
+        mate->Invalidate();
+    }
+}
+
+void TSpeedButton::SetGlyph(HBITMAP bitmap, int numGlyphs) {
+    FGlyph = TGlyph(bitmap, numGlyphs);
+    Invalidate();
+}
+
+void TSpeedButton::Click() {
+    SetDown(DownAfterClick(FDown, FGroupIndex, FAllowAllUp));
+    CallEvent(OnClick, this);
+}
+
+LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_MOUSEMOVE:
+        MouseMoved(point);
+        break;
+    case WM_MOUSELEAVE:
+        SetHot(false);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(Handle());
+        SetPressed(true);
+        return 0;
+    case WM_LBUTTONUP:
+        ButtonReleased(point);
+        return 0;
+    case WM_CAPTURECHANGED:
+        SetPressed(false);
+        break;
+    case WM_ENABLE:
+    case WM_SETTEXT: {
+        LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+// While the left button is held, the button looks pressed only with the
+// pointer over it.
+void TSpeedButton::MouseMoved(POINT point) {
+    bool inside = Inside(point);
+    if (GetCapture() == Handle()) SetPressed(inside);
+    if (inside && !FHot) {
+        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&leave);
+    }
+    SetHot(inside);
+}
+
+void TSpeedButton::ButtonReleased(POINT point) {
+    bool click = FPressed && Inside(point);
+    if (GetCapture() == Handle()) ReleaseCapture();
+    SetPressed(false);
+    if (click) Click();
+}
+
+bool TSpeedButton::Inside(POINT point) const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    return PtInRect(&client, point);
+}
+
+void TSpeedButton::SetHot(bool hot) {
+    if (FHot == hot) return;
+    FHot = hot;
+    Invalidate();
+}
+
+void TSpeedButton::SetPressed(bool pressed) {
+    if (FPressed == pressed) return;
+    FPressed = pressed;
+    Invalidate();
+}
+
+TButtonState TSpeedButton::GlyphState() const {
+    if (!Enabled()) return TButtonState::Disabled;
+    if (FPressed) return TButtonState::Down;
+    return FDown ? TButtonState::Exclusive : TButtonState::Up;
+}
+
+// A flat button shows an edge only under the pointer, pressed or down; the
+// face moves a pixel while it is in.
+void TSpeedButton::Paint(HDC dc) {
+    TWinControl::Paint(dc);
+    RECT face;
+    GetClientRect(Handle(), &face);
+    bool in = FPressed || FDown;
+    if (!FFlat) {
+        DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (in ? DFCS_PUSHED : 0));
+    } else if (in || (FHot && Enabled())) {
+        DrawEdge(dc, &face, in ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+    }
+    if (in) OffsetRect(&face, 1, 1);
+    DrawGlyphAndCaption(dc, face, {FGlyph, FGlyphLayout, GlyphState(), Text(), Font().Handle()});
+}

@@ -1,0 +1,107 @@
+#include "tests/skin/GalleryForm.h"
+
+#include <string>
+#include <vector>
+
+#include "tests/gui/TestGlyph.h"
+
+TGalleryForm::TGalleryForm()
+    : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 640, .ClientHeight = 470}),
+      FGlyph(MakeTestGlyph(4)), FSingleGlyph(MakeTestGlyph(1)) {
+    CreateButtons();
+    CreateBoxes();
+    CreateRanges();
+    CreateContainers();
+    CreateLists();
+    Created();
+}
+
+void TGalleryForm::CreateButtons() {
+    ButtonNormal.Create(*this, {.Bounds = {10, 10, 80, 25}, .Caption = "Normal"});
+    ButtonHot.Create(*this, {.Bounds = {95, 10, 80, 25}, .Caption = "Hot"});
+    ButtonDown.Create(*this, {.Bounds = {180, 10, 80, 25}, .Caption = "Down"});
+    ButtonOff.Create(*this, {.Bounds = {265, 10, 80, 25}, .Caption = "Off", .Enabled = false});
+    ButtonFocus.Create(*this, {.Bounds = {350, 10, 80, 25}, .Caption = "Focus"});
+    BitBtn1.Create(*this, {.Bounds = {440, 10, 95, 25}, .Caption = "Glyph", .Glyph = FGlyph.Get(), .NumGlyphs = 4});
+    BitBtnOff.Create(*this, {.Bounds = {540, 10, 90, 25},
+                             .Caption = "Off",
+                             .Glyph = FGlyph.Get(),
+                             .NumGlyphs = 4,
+                             .Enabled = false});
+
+    SpeedFlat.Create(*this, {.Bounds = {400, 42, 55, 26}, .Caption = "Flat", .Glyph = FGlyph.Get(), .NumGlyphs = 4});
+    SpeedDown.Create(*this, {.Bounds = {460, 42, 60, 26},
+                             .Caption = "Down",
+                             .Glyph = FGlyph.Get(),
+                             .NumGlyphs = 4,
+                             .GroupIndex = 1,
+                             .Down = true});
+    SpeedOff.Create(*this, {.Bounds = {525, 42, 50, 26},
+                            .Caption = "Off",
+                            .Glyph = FSingleGlyph.Get(),
+                            .Enabled = false});
+    SpeedRaised.Create(*this, {.Bounds = {580, 42, 50, 26}, .Caption = "Up", .Flat = false});
+}
+
+void TGalleryForm::CreateBoxes() {
+    CheckOff.Create(*this, {.Bounds = {10, 45, 90, 20}, .Caption = "Check"});
+    CheckOn.Create(*this, {.Bounds = {100, 45, 90, 20}, .Caption = "Checked", .Checked = true});
+    CheckOffDisabled.Create(*this, {.Bounds = {200, 45, 90, 20}, .Caption = "Off"});
+    CheckOffDisabled.SetEnabled(false);
+    CheckOnDisabled.Create(*this, {.Bounds = {290, 45, 100, 20}, .Caption = "Off, checked", .Checked = true});
+    CheckOnDisabled.SetEnabled(false);
+
+    Edit1.Create(*this, {.Bounds = {10, 78, 140, 22}});
+    Edit1.SetText("192.168.0.1");
+    EditOff.Create(*this, {.Bounds = {155, 78, 100, 22}});
+    EditOff.SetText("10.0.0.1");
+    EditOff.SetEnabled(false);
+    ComboBox1.Create(*this, {.Bounds = {260, 78, 120, 200}, .Items = {"QQWry", "Local"}, .ItemIndex = 0});
+    ComboBoxOff.Create(*this, {.Bounds = {385, 78, 100, 200}, .Items = {"Off"}, .ItemIndex = 0});
+    ComboBoxOff.SetEnabled(false);
+    DateTimePicker1.Create(*this, {.Bounds = {490, 78, 140, 22}, .Date = {2026, 5, 1}});
+}
+
+void TGalleryForm::CreateRanges() {
+    ProgressBar1.Create(*this, {.Bounds = {10, 112, 200, 18}, .Position = 60});
+    TrackBar1.Create(*this, {.Bounds = {220, 105, 200, 32}, .Position = 3});
+    UpDownHorz.Create(*this, {.Bounds = {430, 110, 40, 22}, .Position = 5, .Orientation = TOrientation::Horizontal});
+    EditSpin.Create(*this, {.Bounds = {480, 110, 80, 22}});
+    UpDown1.Create(*this, {.Bounds = {560, 110, 17, 22}, .Position = 42, .Associate = &EditSpin});
+}
+
+void TGalleryForm::CreateContainers() {
+    GroupBox1.Create(*this, {.Bounds = {10, 145, 200, 110}, .Caption = "Options"});
+    StayOnTop.Create(GroupBox1, {.Bounds = {12, 22, 170, 20}, .Caption = "Stay on top", .Checked = true});
+    AutoStart.Create(GroupBox1, {.Bounds = {12, 50, 170, 20}, .Caption = "Auto start"});
+    Notices.Create(GroupBox1, {.Bounds = {12, 78, 170, 20}, .Caption = "Notices", .Checked = true});
+    TabControl1.Create(*this, {.Bounds = {220, 145, 220, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
+    Panel1.Create(*this, {.Bounds = {450, 145, 180, 110}});
+    Label1.Create(Panel1, {.Bounds = {10, 10, 160, 20}, .Caption = "A label on a panel"});
+}
+
+void TGalleryForm::CreateLists() {
+    ListView1.Create(*this, {.Bounds = {10, 265, 260, 130},
+                             .Columns = {{"Address", 90}, {"Place", 80}, {"Host", 80}},
+                             .Items = {{"10.0.0.1", "Here", "alpha"},
+                                       {"10.0.0.2", "There", "beta"},
+                                       {"10.0.0.3", "Elsewhere", "gamma"}}});
+    ListView1.SetItemIndex(1);
+    Memo1.Create(*this, {.Bounds = {280, 265, 180, 130}});
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 12; ++i) lines.push_back("10.0.0." + std::to_string(i));
+    Memo1.SetLines(lines);
+    TrackBarVert.Create(*this, {.Bounds = {470, 265, 32, 130}, .Position = 7, .Orientation = TOrientation::Vertical});
+
+    StatusBarSimple.Create(*this, {.Bounds = {10, 405, 620, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
+    StatusBar1.Create(*this, {.Bounds = {0, 446, 640, 24},
+                              .Panels = {{"Ready", 200}, {"192.168.0.1", 200}, {"Quorvik", 50}}});
+}
+
+void TGalleryForm::ShowPointerPressAndFocus() {
+    ButtonFocus.SetFocus();
+    SendMessageW(ButtonDown.Handle(), BM_SETSTATE, TRUE, 0);
+    RECT hot;
+    GetWindowRect(ButtonHot.Handle(), &hot);
+    SetCursorPos((hot.left + hot.right) / 2, (hot.top + hot.bottom) / 2);
+}

@@ -1,0 +1,131 @@
+// The gallery of standard controls: skinned like any window, each control
+// dispatched to the skinner of its kind, and its screenshots for a person
+// to compare with the skin's preview sheet.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "skin/ChildWindowDispatch.h"
+#include "skin/ControlDispatch.h"
+#include "skin/SkinMessages.h"
+#include "skin/win32/ControlWalk.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/GalleryForm.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using enum SkinnerKind;
+
+class Gallery : public SkinnedWindows {};
+
+// The skinner each class of the gallery's controls is dispatched to, with
+// the program's skin.
+const std::map<std::string, SkinnerKind> kExpectedSkinners = {
+    {"TButton", TSkinButton},
+    {"TBitBtn", TSkinBitButton},
+    {"TCheckBox", TSkinCheckBox},
+    {"TSpeedButton", TSkinSpeedButton},
+    {"TEdit", TSkinEdit},
+    {"TComboBox", TSkinComBox},
+    {"TDateTimePicker", TSkinDateTime},
+    {"TProgressBar", TSkinProgress},
+    {"TTrackBar", TSkinTrackBar},
+    {"TUpDown", TSkinUpDown},
+    {"TGroupBox", TSkinGroupBox},
+    {"TTabControl", TSkinTab},
+    {"TPanel", TSkinBox},
+    {"TLabel", None},
+    {"TListView", TSkinListView},
+    {"TMemo", TSkinScrollbar},
+    {"TStatusBar", TSkinStatusBar},
+};
+
+uintmax_t FileSize(const std::wstring& path) {
+    std::error_code error;
+    uintmax_t size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST_F(Gallery, IsSkinnedByTheManagerLikeAnyWindow) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_EQ(SendMessageW(gallery.Handle(), SkinMessage::Query, 0, 0), 1);
+    ASSERT_NE(FrameOf(gallery), nullptr);
+    EXPECT_EQ(FrameOf(gallery)->State(), TSkinFrame::Skinned);
+}
+
+TEST_F(Gallery, EveryControlReachesTheSkinnerOfItsKind) {
+    TGalleryForm gallery;
+    Show(gallery);
+    DispatchSkin skin = DescribeSkin(*MainSkin);
+    for (TWinControl* control : gallery.OwnedControls()) {
+        ControlDescription description = DescribeControl(*control);
+        auto expected = kExpectedSkinners.find(description.ClassName);
+        ASSERT_NE(expected, kExpectedSkinners.end()) << "no skinner expected for " << description.ClassName;
+        EXPECT_EQ(DecideByTables(description, skin).Skinner, expected->second) << description.ClassName;
+    }
+}
+
+TEST_F(Gallery, TheListsHeaderIsWalkedAsAHeader) {
+    TGalleryForm gallery;
+    Show(gallery);
+    DispatchSkin skin = DescribeSkin(*MainSkin);
+    EXPECT_EQ(DecideByTables(DescribeControl(gallery.ListView1), skin).Walk, ChildWalk::ChildWindowsAfterSkinner);
+    HWND header = gallery.ListView1.HeaderHandle();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(DecideChildWindow(WindowClassName(header), uint32_t(GetWindowLongW(header, GWL_STYLE)),
+                                skin.SkinControls)
+                  .Skinner,
+              TSkinHeader);
+}
+
+TEST_F(Gallery, TheRangeAndStatusControlsHaveTheirSkinners) {
+    TGalleryForm gallery;
+    Show(gallery);
+    std::map<std::string, TWinControl*> controls = {
+        {"ProgressBar1", &gallery.ProgressBar1}, {"TrackBar1", &gallery.TrackBar1},
+        {"TrackBarVert", &gallery.TrackBarVert}, {"UpDownHorz", &gallery.UpDownHorz},
+        {"UpDown1", &gallery.UpDown1},           {"StatusBarSimple", &gallery.StatusBarSimple},
+        {"StatusBar1", &gallery.StatusBar1}};
+    for (auto [name, control] : controls)
+        EXPECT_EQ(SendMessageW(control->Handle(), SkinMessage::Query, 0, 0), 1) << name;
+}
+
+TEST_F(Gallery, ScreenshotsActiveAndInactive) {
+    TGalleryForm gallery;
+    TTestForm other;
+    Show(gallery);
+    gallery.ShowPointerPressAndFocus();
+    PumpFor(300ms);
+    std::wstring active = ScreenshotPath("gallery-active");
+    ui::SaveScreenshot(gallery.Handle(), active);
+
+    // Another window takes the activation, out of the gallery's way.
+    Show(other);
+    SetWindowPos(other.Handle(), nullptr, -2000, -2000, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_EQ(GetActiveWindow(), other.Handle());
+    PumpFor(300ms);
+    std::wstring inactive = ScreenshotPath("gallery-inactive");
+    ui::SaveScreenshot(gallery.Handle(), inactive);
+
+    EXPECT_GT(FileSize(active), uintmax_t(640 * 470 * 3));
+    EXPECT_EQ(FileSize(inactive), FileSize(active));
+    EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
+}
