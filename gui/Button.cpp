@@ -6,6 +6,14 @@ void TButton::Create(TWinControl& parent, const Args& args) {
     SetEnabled(args.Enabled);
 }
 
+// The focused push button is the one Enter presses: the dialog keys of the
+// message loop click the focused button only when it is the default one.
+LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+        SendMessageW(Handle(), BM_SETSTYLE, message == WM_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
 void TButton::Command(WORD notifyCode) {
     if (notifyCode == BN_CLICKED) Click();
 }

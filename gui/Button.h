@@ -17,6 +17,7 @@ public:
     TNotifyEvent OnClick;
 
 protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Command(WORD notifyCode) override;
 };
 

@@ -1,6 +1,7 @@
 // Notifications that Win32 sends a parent reach the control they concern.
 #include <gtest/gtest.h>
 
+#include "gui/Application.h"
 #include "gui/Button.h"
 #include "gui/ControlMessages.h"
 #include "gui/GroupBox.h"
@@ -88,6 +89,23 @@ TEST_F(Forwarding, ARealClickOfAStandardButtonRunsItsEvent) {
     };
     SendMessageW(button.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Forwarding, EnterOnAFocusedButtonClicksItOnceAndOnlyIt) {
+    TButton other, focused;
+    other.Create(box, {.Bounds = {10, 40, 60, 20}, .Caption = "other"});
+    focused.Create(box, {.Bounds = {80, 40, 60, 20}, .Caption = "go"});
+    std::vector<std::string> clicks;
+    other.OnClick = [&](TObject*) { clicks.push_back("other"); };
+    focused.OnClick = [&](TObject*) { clicks.push_back("go"); };
+    ShowWindow(form.Handle(), SW_SHOW);
+    SetForegroundWindow(form.Handle());
+    SetFocus(other.Handle());
+    SetFocus(focused.Handle());
+    // As the keyboard delivers it: to the focused window, through the loop.
+    PostMessageW(focused.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    Application.ProcessMessages();
+    EXPECT_EQ(clicks, std::vector<std::string>{"go"});
 }
 
 TEST(MenuOwnerDraw, MeasureAndDrawReachTheItemThroughAnyWindow) {
