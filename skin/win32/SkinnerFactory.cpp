@@ -1,6 +1,12 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinBoxH.h"
+#include "skin/win32/SkinComBox.h"
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinEdit.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinGroupBox.h"
+#include "skin/win32/SkinSizer.h"
 
 namespace {
 // Makes a skinner of the class for the control and attaches it.
@@ -18,6 +24,19 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     switch (kind) {
+    case SkinnerKind::TSkinBox:
+    case SkinnerKind::TSkinBoxH:
+        // A framework box gives its painting over; a bare one shows the
+        // skin through its erasing.
+        return control ? Make<TSkinBox>(frame, control, window, true) : Make<TSkinBoxH>(frame, nullptr, window);
+    case SkinnerKind::TSkinComBox:
+        return TSkinComBox::SkinHasPicture(frame.Skin()) ? Make<TSkinComBox>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinEdit:
+        return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinGroupBox:
+        return Make<TSkinGroupBox>(frame, control, window, true);
+    case SkinnerKind::TSkinSizer:
+        return Make<TSkinSizer>(frame, control, window);
     default:
         return nullptr;
     }

@@ -1,0 +1,28 @@
+#include "skin/ComboBoxLayout.h"
+
+#include "skin/SkinLoading.h"
+
+namespace {
+enum ComboFrame { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4 };
+}
+
+ComboFrames ComboBoxFrames(const ComboCondition& condition) {
+    if (!condition.Enabled) return {Disabled, Disabled};
+    ComboFrames frames;
+    if (condition.Focused || condition.DroppedDown)
+        frames.Edge = Pressed;
+    else if (condition.Hot)
+        frames.Edge = Hot;
+    if (condition.DroppedDown)
+        frames.Arrow = Pressed;
+    else if (condition.HotButton)
+        frames.Arrow = Hot;
+    return frames;
+}
+
+ComboParts ComboBoxParts(Size box, int arrowWidth) {
+    int64_t buttonLeft = int64_t(box.Width) - kComboEdge - arrowWidth;
+    int64_t bottom = int64_t(box.Height) - kComboEdge;
+    return {RectFromEdges(kComboEdge, kComboEdge, buttonLeft, bottom),
+            RectFromEdges(buttonLeft, kComboEdge, int64_t(box.Width) - kComboEdge, bottom)};
+}
