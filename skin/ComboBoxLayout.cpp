@@ -1,5 +1,7 @@
 #include "skin/ComboBoxLayout.h"
 
+#include <algorithm>
+
 #include "skin/SkinLoading.h"
 
 namespace {
@@ -21,7 +23,8 @@ ComboFrames ComboBoxFrames(const ComboCondition& condition) {
 }
 
 ComboParts ComboBoxParts(Size box, int arrowWidth) {
-    int64_t buttonLeft = int64_t(box.Width) - kComboEdge - arrowWidth;
+    // A box too narrow for its button keeps even the empty button inside it.
+    int64_t buttonLeft = std::max<int64_t>(int64_t(box.Width) - kComboEdge - arrowWidth, kComboEdge);
     int64_t bottom = int64_t(box.Height) - kComboEdge;
     return {RectFromEdges(kComboEdge, kComboEdge, buttonLeft, bottom),
             RectFromEdges(buttonLeft, kComboEdge, int64_t(box.Width) - kComboEdge, bottom)};
