@@ -24,6 +24,7 @@
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
+#include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
 
@@ -31,44 +32,6 @@ namespace {
 #ifndef MN_GETHMENU
 const UINT MN_GETHMENU = 0x01E1;
 #endif
-
-// The program's skin, loaded once for every test here, as the main
-// window's form data loads it.
-class SkinnedWindows : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        MainSkin = new TSkinData(SystemSkinHost());
-        ReadSkinStreamResource(*MainSkin);
-        MainSkin->SetActive(true);
-        MainSkin->Loaded();
-    }
-    static void TearDownTestSuite() {
-        delete MainSkin;
-        MainSkin = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_FALSE(MainSkin->SkinEmpty());
-        Manager().SetEnabled(true);
-    }
-
-    static TSkinManager& Manager() { return *TSkinManager::Instance(); }
-    static TSkinFrame* FrameOf(const TWinControl& form) { return Manager().FindSkinForm(form.Handle()); }
-    static void Show(TForm& form) {
-        form.Show();
-        PumpFor(150ms);
-    }
-    static void RunAction(TSkinAction action) {
-        Manager().RequestAction(action, 10, MainSkin);
-        PumpFor(150ms);
-    }
-    static SIZE ClientSize(const TWinControl& form) {
-        RECT client;
-        GetClientRect(form.Handle(), &client);
-        return {client.right, client.bottom};
-    }
-
-    static inline TSkinData* MainSkin = nullptr;
-};
 
 // A form with a menu bar of three menus, each one command.
 class MenuForm : public TTestForm {

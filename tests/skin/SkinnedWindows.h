@@ -1,0 +1,53 @@
+#pragma once
+// The skin manager on real windows of this process, with the skin the
+// program carries, loaded once for every test of a suite.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "gui/Form.h"
+#include "skin/SkinData.h"
+#include "skin/win32/ProgramResource.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinManager.h"
+#include "skin/win32/Win32SkinHost.h"
+#include "tests/gui/MessagePump.h"
+
+// The program's skin, loaded once for a suite as the main window's form
+// data loads it; windows shown in a test are skinned as they activate.
+class SkinnedWindows : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        MainSkin = new TSkinData(SystemSkinHost());
+        ReadSkinStreamResource(*MainSkin);
+        MainSkin->SetActive(true);
+        MainSkin->Loaded();
+    }
+    static void TearDownTestSuite() {
+        delete MainSkin;
+        MainSkin = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_FALSE(MainSkin->SkinEmpty());
+        Manager().SetEnabled(true);
+    }
+
+    static TSkinManager& Manager() { return *TSkinManager::Instance(); }
+    static TSkinFrame* FrameOf(const TWinControl& form) { return Manager().FindSkinForm(form.Handle()); }
+    static void Show(TForm& form) {
+        form.Show();
+        PumpFor(std::chrono::milliseconds(150));
+    }
+    static void RunAction(TSkinAction action) {
+        Manager().RequestAction(action, 10, MainSkin);
+        PumpFor(std::chrono::milliseconds(150));
+    }
+    static SIZE ClientSize(const TWinControl& form) {
+        RECT client;
+        GetClientRect(form.Handle(), &client);
+        return {client.right, client.bottom};
+    }
+
+    static inline TSkinData* MainSkin = nullptr;
+};
+

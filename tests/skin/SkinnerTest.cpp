@@ -1,0 +1,195 @@
+// Control skinners on real windows of this process: the skin's frames and
+// pictures where the controls show them, and nothing left behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "gui/Edit.h"
+#include "gui/GroupBox.h"
+#include "gui/Handles.h"
+#include "skin/ElementDrawing.h"
+#include "skin/SkinMessages.h"
+#include "skin/win32/SkinComBox.h"
+#include "skin/win32/SkinGdi.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+const COLORREF kWhite = RGB(255, 255, 255);
+
+COLORREF PixelOf(HWND window, int x, int y, TWindowDC::TArea area = TWindowDC::Client) {
+    TWindowDC dc(window, area);
+    return GetPixel(dc.Get(), x, y);
+}
+
+SIZE WindowSize(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+SIZE ClientSizeOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+COLORREF ElementPixel(const PixelBuffer& picture, int x, int y) { return COLORREF(ColorFromPixel(picture.At(x, y))); }
+
+// A form with a captioned group box and a bordered edit box.
+class ControlsForm : public TTestForm {
+public:
+    ControlsForm() {
+        Box.Create(*this, {.Bounds = {10, 10, 150, 90}, .Caption = "Box"});
+        Line.Create(*this, {.Bounds = {10, 110, 120, 22}});
+    }
+    TGroupBox Box;
+    TEdit Line;
+};
+
+// A bare dialog window with a drop-down list, as the system's dialogs make
+// them; it is skinned when it first activates.
+class BareDialog {
+public:
+    BareDialog() {
+        FDialog = CreateWindowExW(0, L"#32770", L"dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU, 100, 100, 240, 160,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        FCombo = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10,
+                                 140, 200, FDialog, HMENU(100), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(L"item"));
+        SendMessageW(FCombo, CB_SETCURSEL, 0, 0);
+    }
+    ~BareDialog() { DestroyWindow(FDialog); }
+    BareDialog(const BareDialog&) = delete;
+    BareDialog& operator=(const BareDialog&) = delete;
+
+    void Show() {
+        ShowWindow(FDialog, SW_SHOW);
+        SetForegroundWindow(FDialog);
+        PumpFor(150ms);
+    }
+    HWND Dialog() const { return FDialog; }
+    HWND Combo() const { return FCombo; }
+
+private:
+    HWND FDialog = nullptr;
+    HWND FCombo = nullptr;
+};
+
+class SkinnedControls : public SkinnedWindows {
+protected:
+    static COLORREF Shadow() { return ToColorRef(MainSkin->Colours.ButtonShadow); }
+    static COLORREF Face() { return ToColorRef(MainSkin->Colours.ButtonFace); }
+};
+}  // namespace
+
+TEST_F(SkinnedControls, AGroupBoxShowsTheShadowFrameHalfATextHeightDownOnTheButtonFace) {
+    ControlsForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    HWND box = form.Box.Handle();
+    ASSERT_TRUE(FrameOf(form)->HoldsSkinnerFor(box));
+    ASSERT_NE(Shadow(), Face());
+    SIZE zero;
+    {
+        TWindowDC dc(box);
+        TSelection font(dc.Get(), form.Box.Font().Handle());
+        GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
+    }
+    int frameTop = zero.cy / 2;
+    // Right of the caption the frame's top line; the sides at mid height.
+    EXPECT_EQ(PixelOf(box, 120, frameTop), Shadow());
+    EXPECT_EQ(PixelOf(box, 120, frameTop - 1), Face());
+    EXPECT_EQ(PixelOf(box, 0, 50), Shadow());
+    EXPECT_EQ(PixelOf(box, 149, 50), Shadow());
+    EXPECT_EQ(PixelOf(box, 89, 89), Shadow());
+    EXPECT_EQ(PixelOf(box, 75, 50), Face());
+    EXPECT_EQ(PixelOf(box, 1, 50), Face());
+}
+
+TEST_F(SkinnedControls, AnEditShowsThreeFramesOutsideItsTextAndGivesBackItsBorderWhenPaintingStops) {
+    TTestForm plain;
+    TEdit native;
+    native.Create(plain, {.Bounds = {10, 110, 120, 22}});
+    SIZE nativeClient = ClientSizeOf(native.Handle());
+
+    ControlsForm form;
+    Show(form);
+    HWND edit = form.Line.Handle();
+    ASSERT_TRUE(FrameOf(form)->HoldsSkinnerFor(edit));
+    SIZE client = ClientSizeOf(edit);
+    EXPECT_EQ(client.cx, nativeClient.cx - 2);
+    EXPECT_EQ(client.cy, nativeClient.cy - 2);
+    SIZE outer = WindowSize(edit);
+    for (POINT at : {POINT{0, 11}, POINT{60, 0}, POINT{outer.cx - 1, 11}, POINT{60, outer.cy - 1}})
+        EXPECT_EQ(PixelOf(edit, at.x, at.y, TWindowDC::Whole), Shadow()) << at.x << "," << at.y;
+    for (POINT at : {POINT{1, 11}, POINT{2, 11}, POINT{60, 2}, POINT{outer.cx - 3, 11}, POINT{60, outer.cy - 2}})
+        EXPECT_EQ(PixelOf(edit, at.x, at.y, TWindowDC::Whole), kWhite) << at.x << "," << at.y;
+
+    SendMessageW(edit, SkinMessage::PaintingSwitch, 0, 0);
+    EXPECT_EQ(ClientSizeOf(edit).cx, nativeClient.cx);
+    SendMessageW(edit, SkinMessage::PaintingSwitch, 1, 0);
+    EXPECT_EQ(ClientSizeOf(edit).cx, client.cx);
+}
+
+TEST_F(SkinnedControls, AnEditPaintsItsFramesIntoTheDeviceContextOfMessage48202) {
+    ControlsForm form;
+    Show(form);
+    HWND edit = form.Line.Handle();
+    SIZE outer = WindowSize(edit);
+    TWindowDC screen(edit);
+    TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+    TBitmap canvas(CreateCompatibleBitmap(screen.Get(), outer.cx, outer.cy));
+    TSelection selected(memory.Get(), canvas.Get());
+    RECT all = {0, 0, outer.cx, outer.cy};
+    FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+
+    EXPECT_EQ(SendMessageW(edit, SkinMessage::PaintEditInto, WPARAM(memory.Get()), SkinMessage::Signature),
+              LRESULT(SkinMessage::Signature));
+    EXPECT_EQ(GetPixel(memory.Get(), 0, 0), Shadow());
+    EXPECT_EQ(GetPixel(memory.Get(), 1, 1), kWhite);
+    EXPECT_EQ(GetPixel(memory.Get(), 2, 2), kWhite);
+    // Inside the frames, where the text lies, nothing was drawn.
+    EXPECT_EQ(GetPixel(memory.Get(), 3, 3), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(memory.Get(), outer.cx / 2, outer.cy / 2), RGB(0, 0, 0));
+}
+
+TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
+    ASSERT_TRUE(TSkinComBox::SkinHasPicture(*MainSkin));
+    SetCursorPos(0, 0);  // the pointer makes no state of its own
+    BareDialog dialog;
+    dialog.Show();
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Dialog());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Combo()));
+    COMBOBOXINFO info = {sizeof info};
+    ASSERT_TRUE(GetComboBoxInfo(dialog.Combo(), &info));
+    RECT button = info.rcButton;
+    int width = button.right - button.left, height = button.bottom - button.top;
+    auto arrowPixel = [&](int state, int x, int y) {
+        return ElementPixel(ComposeElement(MainSkin->ComboxArrow->Picture(), state, width, height), x, y);
+    };
+    // A pixel of the arrow where its normal and disabled states differ.
+    POINT at = {-1, -1};
+    for (int y = 0; y < height && at.x < 0; ++y)
+        for (int x = 0; x < width && at.x < 0; ++x)
+            if (arrowPixel(1, x, y) != arrowPixel(4, x, y)) at = {x, y};
+    ASSERT_GE(at.x, 0);
+    int x = at.x, y = at.y;
+
+    InvalidateRect(dialog.Combo(), nullptr, TRUE);
+    PumpFor(50ms);
+    EXPECT_EQ(PixelOf(dialog.Combo(), button.left + x, button.top + y), arrowPixel(1, x, y));
+    EnableWindow(dialog.Combo(), FALSE);
+    PumpFor(50ms);
+    EXPECT_EQ(PixelOf(dialog.Combo(), button.left + x, button.top + y), arrowPixel(4, x, y));
+}
+
+TEST_F(SkinnedControls, ASkinWithoutTheComboPictureLeavesComboBoxesNative) {
+    TSkinData bare(SystemSkinHost());
+    EXPECT_FALSE(TSkinComBox::SkinHasPicture(bare));
+    bare.ComboxArrow = std::make_unique<TSkinElement>(*MainSkin->ComboxArrow);
+    EXPECT_FALSE(TSkinComBox::SkinHasPicture(bare));
+}
