@@ -1,29 +1,18 @@
 #pragma once
 #include <windows.h>
 
-#include <atomic>
 #include <utility>
 
 // Owners of the Win32 handles the program creates, each releasing its handle
 // the one right way when it goes. They move but never copy.
 
-// The kinds of handle the owners below hold, as the system counts them.
-enum class THandleKind { Gdi, User, Kernel };
-
-// How many handles of a kind the owners hold now: a test counts them before
-// and after a piece of work to show that the work gives back what it took.
-inline std::atomic<long>& LiveHandles(THandleKind kind) {
-    static std::atomic<long> live[3];
-    return live[int(kind)];
-}
-
 template <class Handle, class Traits>
 class TUniqueHandle {
 public:
     TUniqueHandle() = default;
-    explicit TUniqueHandle(Handle handle) : FHandle(handle) { Count(FHandle, 1); }
+    explicit TUniqueHandle(Handle handle) : FHandle(handle) {}
     ~TUniqueHandle() { Reset(); }
-    TUniqueHandle(TUniqueHandle&& other) noexcept : FHandle(other.Release()) { Count(FHandle, 1); }
+    TUniqueHandle(TUniqueHandle&& other) noexcept : FHandle(other.Release()) {}
     TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
         if (this != &other) Reset(other.Release());
         return *this;
@@ -33,63 +22,45 @@ public:
 
     Handle Get() const { return FHandle; }
     explicit operator bool() const { return Traits::Valid(FHandle); }
-    // The handle leaves the owner's care (and its count) for a new owner.
-    Handle Release() {
-        Count(FHandle, -1);
-        return std::exchange(FHandle, Traits::Empty());
-    }
+    Handle Release() { return std::exchange(FHandle, Traits::Empty()); }
     void Reset(Handle handle = Traits::Empty()) {
-        if (Traits::Valid(FHandle)) {
-            Traits::Free(FHandle);
-            Count(FHandle, -1);
-        }
+        if (Traits::Valid(FHandle)) Traits::Free(FHandle);
         FHandle = handle;
-        Count(FHandle, 1);
     }
 
 private:
-    static void Count(Handle handle, long step) {
-        if (Traits::Valid(handle)) LiveHandles(Traits::Kind) += step;
-    }
-
     Handle FHandle = Traits::Empty();
 };
 
 namespace handle_release {
 template <class Handle>
 struct GdiObject {
-    static constexpr THandleKind Kind = THandleKind::Gdi;
     static Handle Empty() { return nullptr; }
     static bool Valid(Handle handle) { return handle != nullptr; }
     static void Free(Handle handle) { DeleteObject(handle); }
 };
 struct MemoryDC {
-    static constexpr THandleKind Kind = THandleKind::Gdi;
     static HDC Empty() { return nullptr; }
     static bool Valid(HDC dc) { return dc != nullptr; }
     static void Free(HDC dc) { DeleteDC(dc); }
 };
 // CreateFile fails with INVALID_HANDLE_VALUE, most other calls with null.
 struct Kernel {
-    static constexpr THandleKind Kind = THandleKind::Kernel;
     static HANDLE Empty() { return nullptr; }
     static bool Valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
     static void Free(HANDLE handle) { CloseHandle(handle); }
 };
 struct MappedView {
-    static constexpr THandleKind Kind = THandleKind::Kernel;
     static const void* Empty() { return nullptr; }
     static bool Valid(const void* view) { return view != nullptr; }
     static void Free(const void* view) { UnmapViewOfFile(view); }
 };
 struct Icon {
-    static constexpr THandleKind Kind = THandleKind::User;
     static HICON Empty() { return nullptr; }
     static bool Valid(HICON icon) { return icon != nullptr; }
     static void Free(HICON icon) { DestroyIcon(icon); }
 };
 struct Menu {
-    static constexpr THandleKind Kind = THandleKind::User;
     static HMENU Empty() { return nullptr; }
     static bool Valid(HMENU menu) { return menu != nullptr; }
     static void Free(HMENU menu) { DestroyMenu(menu); }
@@ -114,13 +85,9 @@ class TWindowDC {
 public:
     enum TArea { Client, Whole };
     explicit TWindowDC(HWND window, TArea area = Client)
-        : FWindow(window), FDC(area == Whole ? GetWindowDC(window) : GetDC(window)) {
-        if (FDC) ++LiveHandles(THandleKind::Gdi);
-    }
+        : FWindow(window), FDC(area == Whole ? GetWindowDC(window) : GetDC(window)) {}
     ~TWindowDC() {
-        if (!FDC) return;
-        ReleaseDC(FWindow, FDC);
-        --LiveHandles(THandleKind::Gdi);
+        if (FDC) ReleaseDC(FWindow, FDC);
     }
     TWindowDC(const TWindowDC&) = delete;
     TWindowDC& operator=(const TWindowDC&) = delete;

@@ -14,7 +14,6 @@
 #include "gui/Button.h"
 #include "gui/Edit.h"
 #include "gui/GroupBox.h"
-#include "gui/Handles.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -24,27 +23,19 @@ using namespace std::chrono_literals;
 namespace {
 const int kOpenings = 300;
 
-// What a process holds of the system: the handles the program's owners
-// hold, the windows of this thread, and the system's own counts.
+// The GDI and USER objects of the process, and the windows of this thread.
+// Wine keeps no count of objects (GetGuiResources answers 0), but its
+// handle tables take a handle by its index alone, so the live objects are
+// counted there: GDI objects, and menus of the USER objects.
 struct HandleCounts {
-    long OwnedGdi = 0, OwnedUser = 0, Windows = 0, SystemGdi = 0, SystemUser = 0;
+    long Gdi = 0, User = 0, Windows = 0;
     bool operator==(const HandleCounts&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const HandleCounts& counts) {
-    return out << "owned GDI " << counts.OwnedGdi << ", owned USER " << counts.OwnedUser << ", windows "
-               << counts.Windows << ", system GDI " << counts.SystemGdi << ", system USER " << counts.SystemUser;
+    return out << "GDI " << counts.Gdi << ", USER " << counts.User << ", windows " << counts.Windows;
 }
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-    ++*reinterpret_cast<long*>(count);
-    EnumChildWindows(window, CountWindow, count);
-    return TRUE;
-}
-
-// The GDI objects of the process. Wine keeps no count (GetGuiResources
-// answers 0), but its handle table takes a handle by its index alone, so
-// the live objects are those with a type.
 long GdiObjects() {
     if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return long(counted);
     long live = 0;
@@ -53,13 +44,23 @@ long GdiObjects() {
     return live;
 }
 
+long UserObjects() {
+    if (DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return long(counted);
+    long menus = 0;
+    for (UINT_PTR handle = 0x20; handle <= 0xFFFF; handle += 2)  // USER handles are even from 0x20
+        if (IsMenu(HMENU(handle))) ++menus;
+    return menus;
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<long*>(count);
+    EnumChildWindows(window, CountWindow, count);
+    return TRUE;
+}
+
 HandleCounts CountHandles() {
-    HandleCounts counts;
-    counts.OwnedGdi = LiveHandles(THandleKind::Gdi);
-    counts.OwnedUser = LiveHandles(THandleKind::User);
+    HandleCounts counts{.Gdi = GdiObjects(), .User = UserObjects()};
     EnumThreadWindows(GetCurrentThreadId(), CountWindow, LPARAM(&counts.Windows));
-    counts.SystemGdi = GdiObjects();
-    counts.SystemUser = long(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
     return counts;
 }
 
