@@ -9,12 +9,6 @@
 #include "skin/win32/User32Extras.h"
 
 namespace {
-Rect FromRECT(const RECT& area) { return {area.left, area.top, area.right - area.left, area.bottom - area.top}; }
-
-bool Inside(Rect area, POINT at) {
-    return at.x >= area.Left && at.x < area.Left + area.Width && at.y >= area.Top && at.y < area.Top + area.Height;
-}
-
 // A drop-down list opens wherever it is clicked; a box with an edit only
 // from its button.
 bool OpensAnywhere(HWND combo) { return (GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_DROPDOWNLIST; }
@@ -67,7 +61,7 @@ void TSkinComBox::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 }
 
 void TSkinComBox::MouseMoved(POINT at) {
-    bool hotButton = OpensAnywhere(Handle()) || Inside(Parts().Button, at);
+    bool hotButton = OpensAnywhere(Handle()) || Contains(Parts().Button, {int(at.x), int(at.y)});
     if (FHot && hotButton == FHotButton) return;
     if (!FHot && User32Extras().TrackMouseEvent) {
         TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};

@@ -14,7 +14,6 @@ SIZE TextExtent(HDC dc, const std::wstring& text, UINT format) {
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
-RECT ToRECT(Rect area) { return {area.Left, area.Top, area.Left + area.Width, area.Top + area.Height}; }
 }  // namespace
 
 HFONT TSkinGroupBox::CaptionFont() const {
