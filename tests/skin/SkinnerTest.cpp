@@ -168,23 +168,32 @@ TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
     ASSERT_TRUE(GetComboBoxInfo(dialog.Combo(), &info));
     RECT button = info.rcButton;
     int width = button.right - button.left, height = button.bottom - button.top;
-    auto arrowPixel = [&](int state, int x, int y) {
-        return ElementPixel(ComposeElement(MainSkin->ComboxArrow->Picture(), state, width, height), x, y);
+    auto arrow = [&](int state) { return ComposeElement(MainSkin->ComboxArrow->Picture(), state, width, height); };
+    for (int state : {2, 3, 4}) ASSERT_NE(arrow(state).Pixels(), arrow(1).Pixels()) << state;
+    // Whether the box's button shows the arrow in the state, pixel for pixel.
+    auto showsArrow = [&](int state) {
+        PixelBuffer expected = arrow(state);
+        TWindowDC dc(dialog.Combo());
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (GetPixel(dc.Get(), button.left + x, button.top + y) != ElementPixel(expected, x, y)) return false;
+        return true;
     };
-    // A pixel of the arrow where its normal and disabled states differ.
-    POINT at = {-1, -1};
-    for (int y = 0; y < height && at.x < 0; ++y)
-        for (int x = 0; x < width && at.x < 0; ++x)
-            if (arrowPixel(1, x, y) != arrowPixel(4, x, y)) at = {x, y};
-    ASSERT_GE(at.x, 0);
-    int x = at.x, y = at.y;
 
     InvalidateRect(dialog.Combo(), nullptr, TRUE);
     PumpFor(50ms);
-    EXPECT_EQ(PixelOf(dialog.Combo(), button.left + x, button.top + y), arrowPixel(1, x, y));
+    EXPECT_TRUE(showsArrow(1));
+    SendMessageW(dialog.Combo(), WM_MOUSEMOVE, 0, MAKELPARAM(button.left + width / 2, button.top + height / 2));
+    EXPECT_TRUE(showsArrow(2));
+    SendMessageW(dialog.Combo(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(showsArrow(1));
+    SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(50ms);
+    EXPECT_TRUE(showsArrow(3));
+    SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, FALSE, 0);
     EnableWindow(dialog.Combo(), FALSE);
     PumpFor(50ms);
-    EXPECT_EQ(PixelOf(dialog.Combo(), button.left + x, button.top + y), arrowPixel(4, x, y));
+    EXPECT_TRUE(showsArrow(4));
 }
 
 TEST_F(SkinnedControls, ASkinWithoutTheComboPictureLeavesComboBoxesNative) {
