@@ -16,6 +16,7 @@
 #include "gui/GroupBox.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
+#include "tests/skin/BareDialog.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -103,33 +104,6 @@ public:
     TEdit Line;
     TMemo Lines;
     TPanel Box;
-};
-
-// A bare dialog with the children the dialogs' skinners serve: a drop-down
-// list, an edit, a group box, a size grip and a nested dialog.
-class BareDialog {
-public:
-    BareDialog() {
-        FDialog = Make(0, L"#32770", WS_POPUP | WS_CAPTION | WS_SYSMENU, {100, 100, 260, 180}, nullptr);
-        Make(0, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST, {10, 10, 140, 200}, FDialog);
-        Make(WS_EX_CLIENTEDGE, L"EDIT", WS_TABSTOP, {10, 40, 140, 22}, FDialog);
-        Make(0, L"BUTTON", BS_GROUPBOX, {10, 70, 140, 60}, FDialog);
-        Make(0, L"SCROLLBAR", SBS_SIZEGRIP, {230, 130, 16, 16}, FDialog);
-        Make(0, L"#32770", WS_CHILD, {160, 10, 80, 80}, FDialog);
-    }
-    ~BareDialog() { DestroyWindow(FDialog); }
-    BareDialog(const BareDialog&) = delete;
-    BareDialog& operator=(const BareDialog&) = delete;
-
-    HWND Handle() const { return FDialog; }
-
-private:
-    static HWND Make(DWORD exStyle, const wchar_t* className, DWORD style, RECT bounds, HWND parent) {
-        return CreateWindowExW(exStyle, className, L"text", style | (parent ? WS_CHILD | WS_VISIBLE : 0), bounds.left,
-                               bounds.top, bounds.right, bounds.bottom, parent, nullptr, GetModuleHandleW(nullptr),
-                               nullptr);
-    }
-    HWND FDialog = nullptr;
 };
 
 class SkinnedLeaks : public SkinnedWindows {

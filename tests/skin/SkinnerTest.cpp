@@ -12,6 +12,7 @@
 #include "skin/win32/SkinComBox.h"
 #include "skin/win32/SkinGdi.h"
 #include "tests/gui/TestForm.h"
+#include "tests/skin/BareDialog.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -47,35 +48,6 @@ public:
     }
     TGroupBox Box;
     TEdit Line;
-};
-
-// A bare dialog window with a drop-down list, as the system's dialogs make
-// them; it is skinned when it first activates.
-class BareDialog {
-public:
-    BareDialog() {
-        FDialog = CreateWindowExW(0, L"#32770", L"dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU, 100, 100, 240, 160,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        FCombo = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10,
-                                 140, 200, FDialog, HMENU(100), GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(L"item"));
-        SendMessageW(FCombo, CB_SETCURSEL, 0, 0);
-    }
-    ~BareDialog() { DestroyWindow(FDialog); }
-    BareDialog(const BareDialog&) = delete;
-    BareDialog& operator=(const BareDialog&) = delete;
-
-    void Show() {
-        ShowWindow(FDialog, SW_SHOW);
-        SetForegroundWindow(FDialog);
-        PumpFor(150ms);
-    }
-    HWND Dialog() const { return FDialog; }
-    HWND Combo() const { return FCombo; }
-
-private:
-    HWND FDialog = nullptr;
-    HWND FCombo = nullptr;
 };
 
 class SkinnedControls : public SkinnedWindows {
@@ -161,7 +133,8 @@ TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
     SetCursorPos(0, 0);  // the pointer makes no state of its own
     BareDialog dialog;
     dialog.Show();
-    TSkinFrame* frame = Manager().FindSkinForm(dialog.Dialog());
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Combo()));
     COMBOBOXINFO info = {sizeof info};
@@ -196,9 +169,60 @@ TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
     EXPECT_TRUE(showsArrow(4));
 }
 
-TEST_F(SkinnedControls, ASkinWithoutTheComboPictureLeavesComboBoxesNative) {
-    TSkinData bare(SystemSkinHost());
-    EXPECT_FALSE(TSkinComBox::SkinHasPicture(bare));
-    bare.ComboxArrow = std::make_unique<TSkinElement>(*MainSkin->ComboxArrow);
-    EXPECT_FALSE(TSkinComBox::SkinHasPicture(bare));
+TEST_F(SkinnedControls, ADialogsSizeGripShowsTheSkinsGripOnTheFaceAndItsNestedDialogTheFace) {
+    const TSkinElement* parts = MainSkin->Element("Scrollbar");
+    ASSERT_TRUE(parts && parts->FrameCount >= 23);
+    BareDialog dialog;
+    dialog.Show();
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Grip()));
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Nested()));
+
+    // The last cell of the Scrollbar element in the grip's corner, its
+    // transparent pixels on the face, and the face around it.
+    Rect cell = FrameCell(parts->Picture(), 23);
+    PixelBuffer grip = ComposeElement(parts->Picture(), 23, cell.Width, cell.Height);
+    SIZE size = ClientSizeOf(dialog.Grip());
+    auto expected = [&](int x, int y) {
+        int cellX = x - (size.cx - cell.Width), cellY = y - (size.cy - cell.Height);
+        if (cellX < 0 || cellY < 0) return Face();
+        Pixel pixel = grip.At(cellX, cellY);
+        return parts->Trans && pixel == kMagenta ? Face() : COLORREF(ColorFromPixel(pixel));
+    };
+    int wrong = 0;
+    {
+        TWindowDC dc(dialog.Grip());
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x) wrong += GetPixel(dc.Get(), x, y) != expected(x, y);
+    }
+    EXPECT_EQ(wrong, 0);
+
+    // The nested dialog's erasing lays the face, not the system's colour.
+    ASSERT_NE(Face(), GetSysColor(COLOR_3DFACE));
+    {
+        TWindowDC dc(dialog.Nested());
+        RECT all = {0, 0, 80, 80};
+        FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SendMessageW(dialog.Nested(), WM_ERASEBKGND, WPARAM(dc.Get()), 0);
+    }
+    EXPECT_EQ(PixelOf(dialog.Nested(), 40, 40), Face());
+}
+
+TEST_F(SkinnedControls, ASkinWithoutTheComboPictureLeavesTheComboBoxNative) {
+    TSkinData dialogSkin(SystemSkinHost());
+    dialogSkin.SkinFormtype = sfDialog;
+    ReadSkinStreamResource(dialogSkin);
+    dialogSkin.SetActive(true);
+    dialogSkin.Loaded();
+    dialogSkin.ComboxArrow.reset();
+    BareDialog dialog;
+    dialog.Show();
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(&frame->Skin(), &dialogSkin);
+    EXPECT_FALSE(frame->HoldsSkinnerFor(dialog.Combo()));
+    EXPECT_TRUE(frame->HoldsSkinnerFor(dialog.Grip()));
 }
