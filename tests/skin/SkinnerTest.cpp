@@ -81,7 +81,7 @@ TEST_F(SkinnedControls, AGroupBoxShowsTheShadowFrameHalfATextHeightDownOnTheButt
     EXPECT_EQ(PixelOf(box, 1, 50), Face());
 }
 
-TEST_F(SkinnedControls, AnEditShowsThreeFramesOutsideItsTextAndGivesBackItsBorderWhenPaintingStops) {
+TEST_F(SkinnedControls, AnEditShowsThreeFramesOutsideItsTextAndGivesBackItsBorderWhenPaintingStopsOrTheSkinGoes) {
     TTestForm plain;
     TEdit native;
     native.Create(plain, {.Bounds = {10, 110, 120, 22}});
@@ -104,6 +104,10 @@ TEST_F(SkinnedControls, AnEditShowsThreeFramesOutsideItsTextAndGivesBackItsBorde
     EXPECT_EQ(ClientSizeOf(edit).cx, nativeClient.cx);
     SendMessageW(edit, SkinMessage::PaintingSwitch, 1, 0);
     EXPECT_EQ(ClientSizeOf(edit).cx, client.cx);
+    RunAction(TSkinAction::UnskinAll);
+    EXPECT_EQ(ClientSizeOf(edit).cy, nativeClient.cy);
+    RunAction(TSkinAction::SkinAll);
+    EXPECT_EQ(ClientSizeOf(edit).cy, client.cy);
 }
 
 TEST_F(SkinnedControls, AnEditPaintsItsFramesIntoTheDeviceContextOfMessage48202) {
