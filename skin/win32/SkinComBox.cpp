@@ -41,8 +41,6 @@ void TSkinComBox::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     switch (message) {
     case WM_PAINT:
     case WM_NCPAINT:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
     case WM_DRAWITEM:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
