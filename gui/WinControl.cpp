@@ -238,6 +238,12 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
         if (ShowTooltipText(*reinterpret_cast<NMHDR*>(lParam))) return 1;
         break;
+    case WM_CTLCOLORSTATIC:
+        // Texts that give no colour of their own lie on this control's
+        // background, whatever colour it has taken (a skin's, say).
+        if (!OwnClass()) break;
+        SetBkColor(reinterpret_cast<HDC>(wParam), BackgroundColor());
+        return reinterpret_cast<LRESULT>(SolidBrush(BackgroundColor()));
     case WM_MOUSEMOVE:
         CallEvent(OnMouseMove, this, ShiftFromMouseKeys(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;

@@ -152,7 +152,10 @@ void TControlWalk::SkinChildWindow(HWND window) {
     ChildWindowDecision decision =
         DecideChildWindow(WindowClassName(window), uint32_t(GetWindowLongW(window, GWL_STYLE)), FSkin.SkinControls);
     if (decision.WalkChildrenFirst) WalkWindow(window);
-    if (decision.Skinner == SkinnerKind::None) return;
+    // A bare window has no colour to set: it takes the button face the way
+    // the bare boxes show it, through its erasing.
+    SkinnerKind kind = decision.Recolour ? SkinnerKind::TSkinBoxH : decision.Skinner;
+    if (kind == SkinnerKind::None) return;
     HWND target = decision.OnFirstChild ? GetWindow(window, GW_CHILD) : window;
-    Skin(decision.Skinner, nullptr, target);
+    Skin(kind, nullptr, target);
 }

@@ -82,6 +82,12 @@ protected:
     // of its client area on: its parent's background when it shows it, else
     // the skin's button face colour.
     void PaintBackground(TOffscreen& canvas, POINT from);
+    // False for skinners that leave a framework control's client area to
+    // the control and skin only what lies around it.
+    virtual bool TakesClientPainting() const { return true; }
+    // Message 13574 has just turned painting off or on; skinners that
+    // paint windows of their own follow.
+    virtual void PaintingSwitched() {}
 
     std::wstring FText;
 

@@ -539,11 +539,7 @@ LRESULT TSkinFrame::HitTest(WPARAM wParam, LPARAM lParam) {
 LRESULT TSkinFrame::BareWindowColor(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = CallDefault(message, wParam, lParam);
     if (FForm) return result;
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetBkMode(dc, TRANSPARENT);
-    if (message != WM_CTLCOLORSTATIC) return result;
-    SetBkColor(dc, ToColorRef(FSkin.Colours.ButtonFace));
-    return reinterpret_cast<LRESULT>(SkinGdiOf(FSkin).ButtonFaceBrush());
+    return ColourOnButtonFace(FSkin, message, reinterpret_cast<HDC>(wParam), result);
 }
 
 bool TSkinFrame::HandleSysCommand(WPARAM wParam, LPARAM lParam) {

@@ -46,3 +46,10 @@ TSkinGdi& SkinGdiOf(TSkinData& skin) {
     if (!skin.Platform) skin.Platform = std::make_unique<TSkinGdi>(skin);
     return static_cast<TSkinGdi&>(*skin.Platform);
 }
+
+LRESULT ColourOnButtonFace(TSkinData& skin, UINT message, HDC dc, LRESULT native) {
+    SetBkMode(dc, TRANSPARENT);
+    if (message != WM_CTLCOLORSTATIC) return native;
+    SetBkColor(dc, ToColorRef(skin.Colours.ButtonFace));
+    return reinterpret_cast<LRESULT>(SkinGdiOf(skin).ButtonFaceBrush());
+}

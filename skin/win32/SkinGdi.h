@@ -38,5 +38,14 @@ private:
 // The skin's companion, made on first use.
 TSkinGdi& SkinGdiOf(TSkinData& skin);
 
+// A child's colour message to a bare window that shows the skin's button
+// face: texts go transparent, static ones on the face's brush; native is
+// what the window itself answered, kept for the other kinds.
+LRESULT ColourOnButtonFace(TSkinData& skin, UINT message, HDC dc, LRESULT native);
+
 // A skin colour as GDI takes it.
 inline COLORREF ToColorRef(TColor color) { return COLORREF(color & 0xFFFFFF); }
+
+// Rectangles between the skin's geometry and GDI.
+inline RECT ToRECT(Rect area) { return {area.Left, area.Top, area.Left + area.Width, area.Top + area.Height}; }
+inline Rect FromRECT(const RECT& area) { return {area.left, area.top, area.right - area.left, area.bottom - area.top}; }

@@ -37,7 +37,6 @@ std::wstring MenuText(HMENU menu, UINT position) {
     return text;
 }
 
-RECT ToRECT(Rect area) { return {area.Left, area.Top, area.Left + area.Width, area.Top + area.Height}; }
 }  // namespace
 
 TMenuBtn::TMenuBtn(TSkinMenuBar& bar, int index) : TNCObject(bar.CurrentObject()), Index(index), FBar(bar) {}

@@ -32,7 +32,6 @@ ItemLook LookOf(const TMenuItem& item) {
     return {Widen(item.Caption()), item.IsSeparator(), item.Checked(), item.Enabled(), item.ImageIndex};
 }
 
-RECT ToRECT(Rect area) { return {area.Left, area.Top, area.Left + area.Width, area.Top + area.Height}; }
 
 // What the menu window shows under the item, or the skin's menu colour.
 void DrawItemBackground(TOffscreen& item, TSkinData& skin, HDC dc, const RECT& rect) {

@@ -1,11 +1,16 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinBoxH.h"
 #include "skin/win32/SkinButton.h"
 #include "skin/win32/SkinCheckBox.h"
+#include "skin/win32/SkinComBox.h"
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinGroupBox.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
+#include "skin/win32/SkinSizer.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
@@ -27,14 +32,27 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinBox:
+    case SkinnerKind::TSkinBoxH:
+        // A framework box gives its painting over; a bare one shows the
+        // skin through its erasing.
+        return control ? Make<TSkinBox>(frame, control, window, true) : Make<TSkinBoxH>(frame, nullptr, window);
     case SkinnerKind::TSkinButton:
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinButton>(frame, control, window);
     case SkinnerKind::TSkinCheckBox:
         return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
+    case SkinnerKind::TSkinComBox:
+        return TSkinComBox::SkinHasPicture(skin) ? Make<TSkinComBox>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinEdit:
+        return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinGroupBox:
+        return Make<TSkinGroupBox>(frame, control, window, true);
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:
         return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
+    case SkinnerKind::TSkinSizer:
+        return Make<TSkinSizer>(frame, control, window);
     case SkinnerKind::TSkinStatusBar:
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:

@@ -40,10 +40,16 @@ TEST_F(Forwarding, EveryControlColourMessageAsksTheControl) {
         EXPECT_EQ(SendToBox(message, WPARAM(screen), Probe()), LRESULT(brush)) << message;
         EXPECT_EQ(probe.Calls, std::vector<std::string>{"color"}) << message;
     }
-    // A control without a colour of its own leaves the parent's default.
+    // A control without a colour of its own leaves the parent's default,
+    // and a text lies on the parent's background, whatever colour it has.
     probe.Brush = nullptr;
-    EXPECT_EQ(SendToBox(WM_CTLCOLORSTATIC, WPARAM(screen), Probe()),
-              DefWindowProcW(box.Handle(), WM_CTLCOLORSTATIC, WPARAM(screen), Probe()));
+    EXPECT_EQ(SendToBox(WM_CTLCOLORBTN, WPARAM(screen), Probe()),
+              DefWindowProcW(box.Handle(), WM_CTLCOLORBTN, WPARAM(screen), Probe()));
+    box.SetColor(RGB(10, 20, 30));
+    LOGBRUSH given = {};
+    GetObjectW(HBRUSH(SendToBox(WM_CTLCOLORSTATIC, WPARAM(screen), Probe())), sizeof given, &given);
+    EXPECT_EQ(given.lbColor, RGB(10, 20, 30));
+    EXPECT_EQ(GetBkColor(screen), RGB(10, 20, 30));
     ReleaseDC(nullptr, screen);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
-// Tests on real windows of this process, skinned with the skin the program
-// carries.
+// The skin manager on real windows of this process, with the skin the
+// program carries, loaded once for every test of a suite.
 #include <gtest/gtest.h>
-
-#include <windows.h>
 
 #include <chrono>
 
+#include "gui/Form.h"
 #include "skin/SkinData.h"
 #include "skin/win32/ProgramResource.h"
 #include "skin/win32/SkinFrame.h"
@@ -14,8 +13,8 @@
 #include "skin/win32/Win32SkinHost.h"
 #include "tests/gui/MessagePump.h"
 
-// The program's skin, loaded once for every suite of tests that derives
-// from this, as the main window's form data loads it.
+// The program's skin, loaded once for a suite as the main window's form
+// data loads it; windows shown in a test are skinned as they activate.
 class SkinnedWindows : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -1,0 +1,31 @@
+#pragma once
+#include "skin/ComboBoxLayout.h"
+#include "skin/win32/SkinControl.h"
+
+// Drop-down combo boxes: the skin's prepared combo picture (its sunk edge
+// with the drop-down button) around the box, and ComboxArrow on the box's
+// own button, each in its state: normal, hot, pressed (focused, or the list
+// open), disabled. The box paints its item area (the text, its edit, the
+// selection) itself, and the skin goes only around it.
+class TSkinComBox : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+
+    // The skin has the prepared picture and the arrow cut from it.
+    static bool SkinHasPicture(const TSkinData& skin);
+
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(HDC dc, const RECT& area) override;
+
+protected:
+    bool TakesClientPainting() const override { return false; }
+
+private:
+    ComboParts Parts() const;
+    ComboCondition Condition() const;
+    void MouseMoved(POINT at);
+    void MouseLeft();
+
+    bool FHot = false;
+    bool FHotButton = false;
+};

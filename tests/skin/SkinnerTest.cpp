@@ -1,0 +1,232 @@
+// Control skinners on real windows of this process: the skin's frames and
+// pictures where the controls show them, and nothing left behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "gui/Edit.h"
+#include "gui/GroupBox.h"
+#include "gui/Handles.h"
+#include "skin/ElementDrawing.h"
+#include "skin/SkinMessages.h"
+#include "skin/win32/SkinComBox.h"
+#include "skin/win32/SkinGdi.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/BareDialog.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+const COLORREF kWhite = RGB(255, 255, 255);
+
+COLORREF PixelOf(HWND window, int x, int y, TWindowDC::TArea area = TWindowDC::Client) {
+    TWindowDC dc(window, area);
+    return GetPixel(dc.Get(), x, y);
+}
+
+SIZE WindowSize(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+SIZE ClientSizeOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+COLORREF ElementPixel(const PixelBuffer& picture, int x, int y) { return COLORREF(ColorFromPixel(picture.At(x, y))); }
+
+// A form with a captioned group box and a bordered edit box.
+class ControlsForm : public TTestForm {
+public:
+    ControlsForm() {
+        Box.Create(*this, {.Bounds = {10, 10, 150, 90}, .Caption = "Box"});
+        Line.Create(*this, {.Bounds = {10, 110, 120, 22}});
+    }
+    TGroupBox Box;
+    TEdit Line;
+};
+
+class SkinnedControls : public SkinnedWindows {
+protected:
+    static COLORREF Shadow() { return ToColorRef(MainSkin->Colours.ButtonShadow); }
+    static COLORREF Face() { return ToColorRef(MainSkin->Colours.ButtonFace); }
+};
+}  // namespace
+
+TEST_F(SkinnedControls, AGroupBoxShowsTheShadowFrameHalfATextHeightDownOnTheButtonFace) {
+    ControlsForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    HWND box = form.Box.Handle();
+    ASSERT_TRUE(FrameOf(form)->HoldsSkinnerFor(box));
+    ASSERT_NE(Shadow(), Face());
+    SIZE zero;
+    {
+        TWindowDC dc(box);
+        TSelection font(dc.Get(), form.Box.Font().Handle());
+        GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
+    }
+    int frameTop = zero.cy / 2;
+    // Right of the caption the frame's top line; the sides at mid height.
+    EXPECT_EQ(PixelOf(box, 120, frameTop), Shadow());
+    EXPECT_EQ(PixelOf(box, 120, frameTop - 1), Face());
+    EXPECT_EQ(PixelOf(box, 0, 50), Shadow());
+    EXPECT_EQ(PixelOf(box, 149, 50), Shadow());
+    EXPECT_EQ(PixelOf(box, 89, 89), Shadow());
+    EXPECT_EQ(PixelOf(box, 75, 50), Face());
+    EXPECT_EQ(PixelOf(box, 1, 50), Face());
+}
+
+TEST_F(SkinnedControls, AnEditShowsThreeFramesOutsideItsTextAndGivesBackItsBorderWhenPaintingStopsOrTheSkinGoes) {
+    TTestForm plain;
+    TEdit native;
+    native.Create(plain, {.Bounds = {10, 110, 120, 22}});
+    SIZE nativeClient = ClientSizeOf(native.Handle());
+
+    ControlsForm form;
+    Show(form);
+    HWND edit = form.Line.Handle();
+    ASSERT_TRUE(FrameOf(form)->HoldsSkinnerFor(edit));
+    SIZE client = ClientSizeOf(edit);
+    EXPECT_EQ(client.cx, nativeClient.cx - 2);
+    EXPECT_EQ(client.cy, nativeClient.cy - 2);
+    SIZE outer = WindowSize(edit);
+    for (POINT at : {POINT{0, 11}, POINT{60, 0}, POINT{outer.cx - 1, 11}, POINT{60, outer.cy - 1}})
+        EXPECT_EQ(PixelOf(edit, at.x, at.y, TWindowDC::Whole), Shadow()) << at.x << "," << at.y;
+    for (POINT at : {POINT{1, 11}, POINT{2, 11}, POINT{60, 2}, POINT{outer.cx - 3, 11}, POINT{60, outer.cy - 2}})
+        EXPECT_EQ(PixelOf(edit, at.x, at.y, TWindowDC::Whole), kWhite) << at.x << "," << at.y;
+
+    SendMessageW(edit, SkinMessage::PaintingSwitch, 0, 0);
+    EXPECT_EQ(ClientSizeOf(edit).cx, nativeClient.cx);
+    SendMessageW(edit, SkinMessage::PaintingSwitch, 1, 0);
+    EXPECT_EQ(ClientSizeOf(edit).cx, client.cx);
+    RunAction(TSkinAction::UnskinAll);
+    EXPECT_EQ(ClientSizeOf(edit).cy, nativeClient.cy);
+    RunAction(TSkinAction::SkinAll);
+    EXPECT_EQ(ClientSizeOf(edit).cy, client.cy);
+}
+
+TEST_F(SkinnedControls, AnEditPaintsItsFramesIntoTheDeviceContextOfMessage48202) {
+    ControlsForm form;
+    Show(form);
+    HWND edit = form.Line.Handle();
+    SIZE outer = WindowSize(edit);
+    TWindowDC screen(edit);
+    TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+    TBitmap canvas(CreateCompatibleBitmap(screen.Get(), outer.cx, outer.cy));
+    TSelection selected(memory.Get(), canvas.Get());
+    RECT all = {0, 0, outer.cx, outer.cy};
+    FillRect(memory.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+
+    EXPECT_EQ(SendMessageW(edit, SkinMessage::PaintEditInto, WPARAM(memory.Get()), SkinMessage::Signature),
+              LRESULT(SkinMessage::Signature));
+    EXPECT_EQ(GetPixel(memory.Get(), 0, 0), Shadow());
+    EXPECT_EQ(GetPixel(memory.Get(), 1, 1), kWhite);
+    EXPECT_EQ(GetPixel(memory.Get(), 2, 2), kWhite);
+    // Inside the frames, where the text lies, nothing was drawn.
+    EXPECT_EQ(GetPixel(memory.Get(), 3, 3), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(memory.Get(), outer.cx / 2, outer.cy / 2), RGB(0, 0, 0));
+}
+
+TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
+    ASSERT_TRUE(TSkinComBox::SkinHasPicture(*MainSkin));
+    SetCursorPos(0, 0);  // the pointer makes no state of its own
+    BareDialog dialog;
+    dialog.Show();
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Combo()));
+    COMBOBOXINFO info = {sizeof info};
+    ASSERT_TRUE(GetComboBoxInfo(dialog.Combo(), &info));
+    RECT button = info.rcButton;
+    int width = button.right - button.left, height = button.bottom - button.top;
+    auto arrow = [&](int state) { return ComposeElement(MainSkin->ComboxArrow->Picture(), state, width, height); };
+    for (int state : {2, 3, 4}) ASSERT_NE(arrow(state).Pixels(), arrow(1).Pixels()) << state;
+    // Whether the box's button shows the arrow in the state, pixel for pixel.
+    auto showsArrow = [&](int state) {
+        PixelBuffer expected = arrow(state);
+        TWindowDC dc(dialog.Combo());
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (GetPixel(dc.Get(), button.left + x, button.top + y) != ElementPixel(expected, x, y)) return false;
+        return true;
+    };
+
+    InvalidateRect(dialog.Combo(), nullptr, TRUE);
+    PumpFor(50ms);
+    EXPECT_TRUE(showsArrow(1));
+    SendMessageW(dialog.Combo(), WM_MOUSEMOVE, 0, MAKELPARAM(button.left + width / 2, button.top + height / 2));
+    EXPECT_TRUE(showsArrow(2));
+    SendMessageW(dialog.Combo(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(showsArrow(1));
+    SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(50ms);
+    EXPECT_TRUE(showsArrow(3));
+    SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, FALSE, 0);
+    EnableWindow(dialog.Combo(), FALSE);
+    PumpFor(50ms);
+    EXPECT_TRUE(showsArrow(4));
+}
+
+TEST_F(SkinnedControls, ADialogsSizeGripShowsTheSkinsGripOnTheFaceAndItsNestedDialogTheFace) {
+    const TSkinElement* parts = MainSkin->Element("Scrollbar");
+    ASSERT_TRUE(parts && parts->FrameCount >= 23);
+    BareDialog dialog;
+    dialog.Show();
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Grip()));
+    ASSERT_TRUE(frame->HoldsSkinnerFor(dialog.Nested()));
+
+    // The last cell of the Scrollbar element in the grip's corner, its
+    // transparent pixels on the face, and the face around it.
+    Rect cell = FrameCell(parts->Picture(), 23);
+    PixelBuffer grip = ComposeElement(parts->Picture(), 23, cell.Width, cell.Height);
+    SIZE size = ClientSizeOf(dialog.Grip());
+    auto expected = [&](int x, int y) {
+        int cellX = x - (size.cx - cell.Width), cellY = y - (size.cy - cell.Height);
+        if (cellX < 0 || cellY < 0) return Face();
+        Pixel pixel = grip.At(cellX, cellY);
+        return parts->Trans && pixel == kMagenta ? Face() : COLORREF(ColorFromPixel(pixel));
+    };
+    int wrong = 0;
+    {
+        TWindowDC dc(dialog.Grip());
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x) wrong += GetPixel(dc.Get(), x, y) != expected(x, y);
+    }
+    EXPECT_EQ(wrong, 0);
+
+    // The nested dialog's erasing lays the face, not the system's colour.
+    ASSERT_NE(Face(), GetSysColor(COLOR_3DFACE));
+    {
+        TWindowDC dc(dialog.Nested());
+        RECT all = {0, 0, 80, 80};
+        FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SendMessageW(dialog.Nested(), WM_ERASEBKGND, WPARAM(dc.Get()), 0);
+    }
+    EXPECT_EQ(PixelOf(dialog.Nested(), 40, 40), Face());
+}
+
+TEST_F(SkinnedControls, ASkinWithoutTheComboPictureLeavesTheComboBoxNative) {
+    TSkinData dialogSkin(SystemSkinHost());
+    dialogSkin.SkinFormtype = sfDialog;
+    ReadSkinStreamResource(dialogSkin);
+    dialogSkin.SetActive(true);
+    dialogSkin.Loaded();
+    dialogSkin.ComboxArrow.reset();
+    BareDialog dialog;
+    dialog.Show();
+    PumpFor(150ms);
+    TSkinFrame* frame = Manager().FindSkinForm(dialog.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(&frame->Skin(), &dialogSkin);
+    EXPECT_FALSE(frame->HoldsSkinnerFor(dialog.Combo()));
+    EXPECT_TRUE(frame->HoldsSkinnerFor(dialog.Grip()));
+}
