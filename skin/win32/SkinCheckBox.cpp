@@ -13,8 +13,6 @@ constexpr UINT kButtonPressed = 45083;
 constexpr UINT kCheckChanged = 45264;
 
 const int kFocusMargin = 1;
-
-RECT ToRECT(const Rect& rect) { return {rect.Left, rect.Top, rect.Left + rect.Width, rect.Top + rect.Height}; }
 }  // namespace
 
 ElementPicture TSkinCheckBox::BoxPicture() const {

@@ -7,8 +7,6 @@
 #include "skin/win32/SkinGdi.h"
 
 namespace {
-Rect ToRect(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
-
 TrackState ReadTrackState(HWND window) {
     LONG style = GetWindowLongW(window, GWL_STYLE);
     return {int(SendMessageW(window, TBM_GETRANGEMIN, 0, 0)), int(SendMessageW(window, TBM_GETRANGEMAX, 0, 0)),
@@ -80,7 +78,7 @@ LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
 void TSkinTrackBar::DrawChannel(HDC dc, const RECT& channel) {
     const TSkinElement* element = ChannelElement(Skin(), ReadTrackState(Handle()).Vertical);
     if (!element) return;
-    DrawOver(dc, ToRect(channel), *element, 1);
+    DrawOver(dc, FromRECT(channel), *element, 1);
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc, const RECT& nativeThumb, UINT itemState) {
@@ -89,7 +87,7 @@ void TSkinTrackBar::DrawThumb(HDC dc, const RECT& nativeThumb, UINT itemState) {
     if (!thumb) return;
     RECT channelRect;
     SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channelRect));
-    Rect channel = ChannelAlongBar(ToRect(channelRect), state.Vertical);
+    Rect channel = ChannelAlongBar(FromRECT(channelRect), state.Vertical);
     int across = state.Vertical ? (nativeThumb.left + nativeThumb.right) / 2
                                 : (nativeThumb.top + nativeThumb.bottom) / 2;
     Rect cell = FrameCell(thumb->Picture(), 1);
