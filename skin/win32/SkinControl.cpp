@@ -41,7 +41,7 @@ void TSkinControl::Recolour() {
 
 // A framework control's painting comes to Draw while the skinner paints.
 void TSkinControl::TakePainting() {
-    if (!FControl || FPaintingTaken) return;
+    if (!FControl || FPaintingTaken || !TakesClientPainting()) return;
     FPaintingTaken = true;
     FOwnPainting = FControl->ReplacePaint([this](HDC dc) {
         RECT client;
@@ -107,6 +107,7 @@ LRESULT TSkinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         } else {
             GiveBackPainting();
         }
+        PaintingSwitched();
         return 0;
     }
     if (!FPaintingEnabled && message != WM_NCDESTROY) return CallDefault(message, wParam, lParam);

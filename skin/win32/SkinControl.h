@@ -15,6 +15,7 @@ class TSkinFrame;
 // Framework notifications that skinners follow, as the parent or the
 // framework hands them to a control.
 namespace SkinNotification {
+inline constexpr UINT VisibleChanged = 45067;
 inline constexpr UINT EnabledChanged = 45068;
 }
 
@@ -64,6 +65,12 @@ protected:
     void PaintParentBackground(HDC dc);
     // The window text (a bare window's) or the framework control's text.
     std::wstring Caption() const;
+    // False for skinners that leave a framework control's client area to
+    // the control and skin only what lies around it.
+    virtual bool TakesClientPainting() const { return true; }
+    // Message 13574 has just turned painting off or on; skinners that
+    // paint windows of their own follow.
+    virtual void PaintingSwitched() {}
 
     std::wstring FText;
 
