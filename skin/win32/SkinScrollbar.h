@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "skin/win32/ScrollbarPanel.h"
 #include "skin/win32/SkinControl.h"
@@ -9,8 +10,10 @@
 // The scroll bars of a memo (or any control with native scroll bars) drawn
 // from the skin: a TScrollbarPanel over each bar that the skin can draw,
 // following the control as it scrolls, sizes, shows and enables. The
-// control's own client area stays its own; the box where the two bars meet
-// takes the skin's button face.
+// bars are cut out of the control's window region, so that the system's
+// own drawing of them never shows over the panels. The control's client
+// area stays its own; the box where the two bars meet takes the skin's
+// button face.
 class TSkinScrollbar : public TSkinControl {
 public:
     explicit TSkinScrollbar(TSkinFrame& frame);
@@ -37,8 +40,13 @@ protected:
 
 private:
     void FollowBars();
+    void CutBarsOut();
+    void GiveBarsBack();
     void PaintCorner();
     void DropPanels();
 
     std::unique_ptr<TScrollbarPanel> FPanels[2];
+    // The control's size and the bars cut out of it, in its window's
+    // coordinates, as the region of the control last had them.
+    std::vector<RECT> FCutOut;
 };

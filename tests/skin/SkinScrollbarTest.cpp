@@ -63,6 +63,18 @@ COLORREF PixelOf(HWND window, int x, int y) {
     return pixel;
 }
 
+// Every pixel of the window's client area as the screen shows it now.
+std::vector<COLORREF> PixelsOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
 class SkinnedMemo : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -159,6 +171,15 @@ TEST_F(SkinnedMemo, ScrolledToTheEndByKeyboardTheThumbSitsOnTheDownArrow) {
     EXPECT_EQ(Mismatches(*vertical, {0, arrow, width, height - 2 * arrow}, "VertScroll", 1, true, 0,
                          info.xyThumbTop - arrow),
               0);
+}
+
+TEST_F(SkinnedMemo, TheSystemsOwnDrawingOfABarNeverShowsOverThePanel) {
+    PumpFor(50ms);
+    std::vector<COLORREF> skinned = PixelsOf(vertical->Handle());
+    // Moved from outside: the system redraws its bar at once and tells the
+    // memo nothing, so the panel has no cue to paint again.
+    SetScrollPos(Memo(), SB_VERT, 60, TRUE);
+    EXPECT_EQ(PixelsOf(vertical->Handle()), skinned);
 }
 
 TEST_F(SkinnedMemo, APressOnTheDownArrowRunsTheSystemsScrollingWithTheArrowPressed) {
