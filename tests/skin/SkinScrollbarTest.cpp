@@ -75,6 +75,15 @@ std::vector<COLORREF> PixelsOf(HWND window) {
     return pixels;
 }
 
+// A key pressed and released through the input queue, as a user types it.
+void PressKey(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 class SkinnedMemo : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -171,6 +180,25 @@ TEST_F(SkinnedMemo, ScrolledToTheEndByKeyboardTheThumbSitsOnTheDownArrow) {
     EXPECT_EQ(Mismatches(*vertical, {0, arrow, width, height - 2 * arrow}, "VertScroll", 1, true, 0,
                          info.xyThumbTop - arrow),
               0);
+}
+
+TEST_F(SkinnedMemo, TheArrowKeysStillScrollTheMemoAndThePanelFollows) {
+    SetForegroundWindow(form.Handle());
+    form.Memo.SetFocus();
+    PumpFor(50ms);
+    ASSERT_EQ(GetFocus(), Memo());
+    int thumbAtTop = vertical->Facts().ThumbStart;
+    // Down past the last visible line scrolls one line a press.
+    for (int i = 0; i < 40; ++i) PressKey(VK_DOWN);
+    PumpFor(200ms);
+    int scrolled = FirstVisibleLine();
+    EXPECT_GT(scrolled, 20);
+    EXPECT_GT(vertical->Facts().ThumbStart, thumbAtTop);
+    EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
+    for (int i = 0; i < 40; ++i) PressKey(VK_UP);
+    PumpFor(200ms);
+    EXPECT_LT(FirstVisibleLine(), scrolled);
+    EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
 }
 
 TEST_F(SkinnedMemo, TheSystemsOwnDrawingOfABarNeverShowsOverThePanel) {
