@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/BrowserWindow.h"
+#include "app/CommandLine.h"
 #include "app/ProgramPaths.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
@@ -45,7 +46,8 @@ TForm1::TForm1()
     BindEvents();
     SetUpTrayIcon();
     // The stored skin, read as the form data would give it.
-    SkinData1.SetActive(true);
+    // "/noskin" starts the program in the system's own look.
+    SkinData1.SetActive(!HasCommandLineSwitch(L"/noskin"));
     SkinData1.ClassMap = FormClassMap();
     ReadSkinStreamResource(SkinData1);
     SkinData1.Loaded();

@@ -1,0 +1,5 @@
+#pragma once
+
+// Whether the program was started with the switch (e.g. L"/noskin"),
+// compared without regard to letter case.
+bool HasCommandLineSwitch(const wchar_t* name);
