@@ -176,6 +176,11 @@ void TWinControl::CreateTopLevel(HWND owner, const CreateArgs& args, const TFont
     SetFont(font);
 }
 
+void TWinControl::CreateOverlay(HWND parent, const CreateArgs& args) {
+    Create(parent, {args.className, args.baseClass, args.style | WS_CHILD, args.exStyle, args.bounds, args.classStyle},
+           0);
+}
+
 void TWinControl::Attach(HWND window) {
     FHandle = window;
     SetPropW(window, TheControlAtom().Key(), this);

@@ -94,6 +94,10 @@ protected:
     // A child control: the parent's font, and a tooltip when showHint is set.
     void CreateChild(TWinControl& parent, const CreateArgs& args, bool showHint);
     void CreateTopLevel(HWND owner, const CreateArgs& args, const TFont& font);
+    // A child window of any window, ours or not, that stays outside the
+    // tree of controls: no tab order, no owning form, no parent's font. It
+    // goes with this object or with its parent window, whichever goes first.
+    void CreateOverlay(HWND parent, const CreateArgs& args);
 
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);

@@ -16,6 +16,7 @@ class TSkinFrame;
 // Framework notifications that skinners follow, as the parent or the
 // framework hands them to a control.
 namespace SkinNotification {
+inline constexpr UINT VisibleChanged = 45067;
 inline constexpr UINT EnabledChanged = 45068;
 }
 

@@ -10,6 +10,7 @@
 #include "skin/win32/SkinGroupBox.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
+#include "skin/win32/SkinScrollbar.h"
 #include "skin/win32/SkinSizer.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTrackBar.h"
@@ -51,6 +52,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:
         return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
+    case SkinnerKind::TSkinScrollbar:
+        return TSkinScrollbar::CanSkin(skin) ? Make<TSkinScrollbar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinSizer:
         return Make<TSkinSizer>(frame, control, window);
     case SkinnerKind::TSkinStatusBar:

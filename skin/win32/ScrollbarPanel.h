@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include "gui/WinControl.h"
+#include "skin/ScrollbarLayout.h"
+#include "skin/SkinData.h"
+
+// A window of the skin's own that lies over one native scroll bar of a
+// control, beside the control on its parent, and shows the bar as the skin
+// draws it. The mouse goes through it to the control as if to the native
+// bar, so that the system's own scrolling runs; the panel only follows.
+class TScrollbarPanel : public TWinControl {
+public:
+    TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind kind);
+
+    // Takes the bar's place and state from the system again and repaints,
+    // or hides while the bar or the control does. The window is made the
+    // first time the bar shows.
+    void Follow();
+    void Hide();
+    bool Shows() const;
+    ScrollbarKind Kind() const { return FKind; }
+    const ScrollbarFacts& Facts() const { return FFacts; }
+    const ScrollbarLook& Look() const { return FLook; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc) override;
+
+private:
+    // The bar as the system has it now, with its place on the screen; false
+    // when it does not show.
+    bool ReadBar(ScrollbarFacts& facts, RECT& screen) const;
+    void Press(LPARAM point);
+    void EndPress(LPARAM screenPoint);
+    void MoveOver(LPARAM point);
+    void SetLook(ScrollbarLook look);
+    ScrollbarPart PartAt(POINT point) const;
+    ScrollbarPart PartUnderCursor() const;
+    LPARAM ScreenPoint(LPARAM point) const;
+    WPARAM HitCode() const { return FKind == ScrollbarKind::Horizontal ? HTHSCROLL : HTVSCROLL; }
+
+    TSkinData& FSkin;
+    HWND FControl;
+    ScrollbarKind FKind;
+    ScrollbarFacts FFacts;
+    ScrollbarLook FLook;
+    bool FLeaveTracked = false;
+};
