@@ -180,7 +180,11 @@ void BringForward(HWND window) {
 void ClickTrayIcon(TMouseButton button) {
     POINT at = TrayIconCentre();
     bool left = button == TMouseButton::Left;
+    // The shell drops the icon of a program that ended without removing it
+    // (a killed earlier program) only when the pointer comes over it; then
+    // the icons move up and the slot holds ours.
     SendMouse(MOUSEEVENTF_MOVE, at);
+    std::this_thread::sleep_for(300ms);
     SendMouse(MOUSEEVENTF_MOVE | (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN), at);
     SendMouse(MOUSEEVENTF_MOVE | (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP), at);
 }
