@@ -21,6 +21,15 @@ public:
     // What the button shows now.
     PushButtonState CurrentState() const;
 
+protected:
+    // Draws what lies on the button's image in frame: the caption, and the
+    // focus rectangle when the button has the focus.
+    virtual void DrawFace(TOffscreen& canvas, int frame, bool focused);
+    // The caption's colour in frame.
+    COLORREF CaptionColour(int frame) const;
+    // A focus rectangle around what the face shows, inside bounds.
+    void DrawFocus(TOffscreen& canvas, RECT around, const RECT& bounds) const;
+
 private:
     void Press();
     void Release();

@@ -1,5 +1,6 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinBitButton.h"
 #include "skin/win32/SkinBoxH.h"
 #include "skin/win32/SkinButton.h"
 #include "skin/win32/SkinCheckBox.h"
@@ -33,6 +34,9 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinBitButton:
+    case SkinnerKind::TSkinBitButtonPng:  // no control here carries a PngImage: its Glyph serves
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinBitButton>(frame, control, window);
     case SkinnerKind::TSkinBox:
     case SkinnerKind::TSkinBoxH:
         // A framework box gives its painting over; a bare one shows the

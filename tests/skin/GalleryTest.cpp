@@ -129,3 +129,10 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     EXPECT_EQ(FileSize(inactive), FileSize(active));
     EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
 }
+
+TEST_F(Gallery, TheBitmapButtonsHaveTheirSkinner) {
+    TGalleryForm gallery;
+    Show(gallery);
+    for (TWinControl* button : {&gallery.BitBtn1, &gallery.BitBtnOff})
+        EXPECT_EQ(SendMessageW(button->Handle(), SkinMessage::Query, 0, 0), 1) << WindowClassName(button->Handle());
+}

@@ -1,0 +1,67 @@
+// The skinners of buttons that carry a glyph, on real buttons of this
+// process with the program's skin: the skin's button image round the edge,
+// the button's own glyph cell on the face.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
+#include "skin/PushButtonLook.h"
+#include "skin/SkinMessages.h"
+#include "tests/gui/TestForm.h"
+#include "tests/gui/TestGlyph.h"
+#include "tests/skin/ElementPixels.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
+
+namespace {
+
+class GlyphButtonSkinners : public SkinnedWindows {
+protected:
+    static bool Skinned(const TWinControl& control) {
+        return SendMessageW(control.Handle(), SkinMessage::Query, 0, 0) == 1;
+    }
+    static Pixel ButtonFace() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+    static int RingMismatches(const TWinControl& button, int frame) {
+        PixelBuffer shown = ClientPixels(button.Handle());
+        return ButtonRingMismatches(shown, 0, 0, shown.Width(), shown.Height(), *MainSkin, frame, ButtonFace());
+    }
+    // The middle of the glyph of a button without a caption, which lies
+    // centred on the face.
+    static Pixel GlyphMiddle(const TWinControl& button) {
+        PixelBuffer shown = ClientPixels(button.Handle());
+        return shown.At(shown.Width() / 2, shown.Height() / 2);
+    }
+
+    TBitmap glyph = MakeTestGlyph(4);
+};
+
+class BitButtonForm : public TTestForm {
+public:
+    explicit BitButtonForm(HBITMAP glyph) {
+        Box.Create(*this, {.Bounds = {10, 10, 100, 21}});
+        Up.Create(*this, {.Bounds = {10, 40, 60, 30}, .Glyph = glyph, .NumGlyphs = 4});
+        Off.Create(*this, {.Bounds = {80, 40, 60, 30}, .Glyph = glyph, .NumGlyphs = 4, .Enabled = false});
+    }
+    TEdit Box;  // takes the focus when the form shows
+    TBitBtn Up, Off;
+};
+
+TEST_F(GlyphButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
+    BitButtonForm form(glyph.Get());
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Up));
+    EXPECT_EQ(RingMismatches(form.Up, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[0]));
+}
+
+TEST_F(GlyphButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell) {
+    BitButtonForm form(glyph.Get());
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Off));
+    EXPECT_EQ(RingMismatches(form.Off, PushButtonFrame::Disabled), 0);
+    EXPECT_EQ(GlyphMiddle(form.Off), PixelOf(kTestGlyphDots[1]));
+}
+
+}  // namespace
