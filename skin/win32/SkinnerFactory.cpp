@@ -13,6 +13,7 @@
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
 #include "skin/win32/SkinSizer.h"
+#include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
@@ -60,6 +61,10 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return TSkinScrollbar::CanSkin(skin) ? Make<TSkinScrollbar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinSizer:
         return Make<TSkinSizer>(frame, control, window);
+    case SkinnerKind::TSkinSpeedButton:
+        return !skin.Buttons.Image.Empty() && TSkinSpeedButton::Serves(control)
+                   ? Make<TSkinSpeedButton>(frame, control, window)
+                   : nullptr;
     case SkinnerKind::TSkinStatusBar:
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <string>
@@ -130,9 +131,11 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
 }
 
-TEST_F(Gallery, TheBitmapButtonsHaveTheirSkinner) {
+TEST_F(Gallery, TheGlyphButtonsHaveTheirSkinners) {
     TGalleryForm gallery;
     Show(gallery);
-    for (TWinControl* button : {&gallery.BitBtn1, &gallery.BitBtnOff})
+    for (TWinControl* button : std::initializer_list<TWinControl*>{&gallery.BitBtn1, &gallery.BitBtnOff,
+                                                                   &gallery.SpeedFlat, &gallery.SpeedDown,
+                                                                   &gallery.SpeedOff, &gallery.SpeedRaised})
         EXPECT_EQ(SendMessageW(button->Handle(), SkinMessage::Query, 0, 0), 1) << WindowClassName(button->Handle());
 }

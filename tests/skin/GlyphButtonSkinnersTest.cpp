@@ -5,8 +5,12 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "gui/BitBtn.h"
 #include "gui/Edit.h"
+#include "gui/SpeedButton.h"
+#include "skin/GlyphButtonLook.h"
 #include "skin/PushButtonLook.h"
 #include "skin/SkinMessages.h"
 #include "tests/gui/TestForm.h"
@@ -62,6 +66,52 @@ TEST_F(GlyphButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell)
     ASSERT_TRUE(Skinned(form.Off));
     EXPECT_EQ(RingMismatches(form.Off, PushButtonFrame::Disabled), 0);
     EXPECT_EQ(GlyphMiddle(form.Off), PixelOf(kTestGlyphDots[1]));
+}
+
+class SpeedButtonForm : public TTestForm {
+public:
+    explicit SpeedButtonForm(HBITMAP glyph) {
+        Flat.Create(*this, {.Bounds = {10, 10, 40, 30}, .Glyph = glyph, .NumGlyphs = 4});
+        Down.Create(*this, {.Bounds = {60, 10, 40, 30}, .Glyph = glyph, .NumGlyphs = 4, .GroupIndex = 1, .Down = true});
+        Raised.Create(*this, {.Bounds = {110, 10, 40, 30}, .Glyph = glyph, .NumGlyphs = 4, .Flat = false});
+    }
+    TSpeedButton Flat, Down, Raised;
+};
+
+TEST_F(GlyphButtonSkinners, AFlatSpeedButtonAtRestShowsOnlyTheFaceAndItsGlyph) {
+    SpeedButtonForm form(glyph.Get());
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Flat));
+    EXPECT_EQ(ClientPixels(form.Flat.Handle()).At(1, 1), ButtonFace());
+    EXPECT_EQ(GlyphMiddle(form.Flat), PixelOf(kTestGlyphDots[0]));
+}
+
+TEST_F(GlyphButtonSkinners, ASpeedButtonThatStaysDownShowsThePressedFrameAndItsDownCell) {
+    SpeedButtonForm form(glyph.Get());
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Down));
+    EXPECT_EQ(RingMismatches(form.Down, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(GlyphMiddle(form.Down), PixelOf(kTestGlyphDots[3]));
+}
+
+TEST_F(GlyphButtonSkinners, ARaisedSpeedButtonShowsTheNormalFrame) {
+    SpeedButtonForm form(glyph.Get());
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Raised));
+    EXPECT_EQ(RingMismatches(form.Raised, PushButtonFrame::Normal), 0);
+}
+
+TEST_F(GlyphButtonSkinners, WithoutAButtonImageInTheSkin_GlyphButtonsKeepTheirNativeLook) {
+    PixelBuffer image = std::exchange(MainSkin->Buttons.Image, PixelBuffer());
+    {
+        BitButtonForm bitButtons(glyph.Get());
+        SpeedButtonForm speedButtons(glyph.Get());
+        Show(bitButtons);
+        Show(speedButtons);
+        EXPECT_FALSE(Skinned(bitButtons.Up));
+        EXPECT_FALSE(Skinned(speedButtons.Raised));
+    }
+    MainSkin->Buttons.Image = std::move(image);
 }
 
 }  // namespace
