@@ -6,16 +6,13 @@
 #include "skin/win32/Offscreen.h"
 
 namespace {
-// Inside the edge of the skin's button image, as the native face lies
-// inside its frame.
-const int kFaceInset = 2;
 const int kFocusInset = 2;
 
 const TBitBtn* BitBtnOf(TWinControl* control) { return dynamic_cast<const TBitBtn*>(control); }
 }  // namespace
 
 void TSkinBitButton::DrawFace(TOffscreen& canvas, int frame, bool focused) {
-    RECT bounds = {kFaceInset, kFaceInset, canvas.Width() - kFaceInset, canvas.Height() - kFaceInset};
+    RECT bounds = FaceBounds(canvas);
     RECT face = bounds;
     int shift = PressedFaceShift(frame);
     OffsetRect(&face, shift, shift);

@@ -13,7 +13,7 @@ namespace {
 constexpr UINT kDialogKey = 45061;
 constexpr UINT kFocusChanged = 45063;
 
-const int kCaptionInset = 2;
+const int kFaceInset = 2;
 const int kFocusMargin = 2;
 
 bool IsSpace(WPARAM key) { return key == VK_SPACE; }
@@ -146,12 +146,19 @@ void TSkinButton::Draw(HDC dc, const RECT& area) {
     canvas.CopyTo(dc, area.left, area.top);
 }
 
+RECT TSkinButton::FaceBounds(const TOffscreen& canvas) {
+    return {kFaceInset, kFaceInset, canvas.Width() - kFaceInset, canvas.Height() - kFaceInset};
+}
+
 void TSkinButton::DrawFace(TOffscreen& canvas, int frame, bool focused) {
+    DrawCaption(canvas, frame, focused, FaceBounds(canvas));
+}
+
+void TSkinButton::DrawCaption(TOffscreen& canvas, int frame, bool focused, const RECT& bounds) {
     TButtonTextStyle style = {.Font = ControlFont(),
                               .Colour = CaptionColour(frame),
                               .Centred = true,
                               .RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0};
-    RECT bounds = {kCaptionInset, kCaptionInset, canvas.Width() - kCaptionInset, canvas.Height() - kCaptionInset};
     RECT text = DrawButtonText(canvas.DC(), PushButtonCaption(Caption()), bounds, style);
     if (focused) DrawFocus(canvas, text, bounds);
 }

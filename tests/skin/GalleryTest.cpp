@@ -49,6 +49,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TListView", TSkinListView},
     {"TMemo", TSkinScrollbar},
     {"TStatusBar", TSkinStatusBar},
+    {"TRzMenuButton", TSkinMenuButton},
 };
 
 uintmax_t FileSize(const std::wstring& path) {
@@ -131,11 +132,12 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
 }
 
-TEST_F(Gallery, TheGlyphButtonsHaveTheirSkinners) {
+TEST_F(Gallery, TheGlyphAndMenuButtonsHaveTheirSkinners) {
     TGalleryForm gallery;
     Show(gallery);
     for (TWinControl* button : std::initializer_list<TWinControl*>{&gallery.BitBtn1, &gallery.BitBtnOff,
                                                                    &gallery.SpeedFlat, &gallery.SpeedDown,
-                                                                   &gallery.SpeedOff, &gallery.SpeedRaised})
+                                                                   &gallery.SpeedOff, &gallery.SpeedRaised,
+                                                                   &gallery.MenuButton1, &gallery.MenuButtonOff})
         EXPECT_EQ(SendMessageW(button->Handle(), SkinMessage::Query, 0, 0), 1) << WindowClassName(button->Handle());
 }

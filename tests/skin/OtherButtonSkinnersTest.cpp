@@ -1,6 +1,6 @@
-// The skinners of buttons that carry a glyph, on real buttons of this
+// The skinners of bitmap, speed and menu buttons, on real buttons of this
 // process with the program's skin: the skin's button image round the edge,
-// the button's own glyph cell on the face.
+// the button's own glyph cell or the menu arrow on the face.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,17 +11,19 @@
 #include "gui/Edit.h"
 #include "gui/SpeedButton.h"
 #include "skin/GlyphButtonLook.h"
+#include "skin/MenuButtonLayout.h"
 #include "skin/PushButtonLook.h"
 #include "skin/SkinMessages.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/TestGlyph.h"
+#include "tests/skin/ForeignButton.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
 namespace {
 
-class GlyphButtonSkinners : public SkinnedWindows {
+class OtherButtonSkinners : public SkinnedWindows {
 protected:
     static bool Skinned(const TWinControl& control) {
         return SendMessageW(control.Handle(), SkinMessage::Query, 0, 0) == 1;
@@ -52,7 +54,7 @@ public:
     TBitBtn Up, Off;
 };
 
-TEST_F(GlyphButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
+TEST_F(OtherButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
     BitButtonForm form(glyph.Get());
     Show(form);
     ASSERT_TRUE(Skinned(form.Up));
@@ -60,7 +62,7 @@ TEST_F(GlyphButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
     EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[0]));
 }
 
-TEST_F(GlyphButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell) {
+TEST_F(OtherButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell) {
     BitButtonForm form(glyph.Get());
     Show(form);
     ASSERT_TRUE(Skinned(form.Off));
@@ -78,7 +80,7 @@ public:
     TSpeedButton Flat, Down, Raised;
 };
 
-TEST_F(GlyphButtonSkinners, AFlatSpeedButtonAtRestShowsOnlyTheFaceAndItsGlyph) {
+TEST_F(OtherButtonSkinners, AFlatSpeedButtonAtRestShowsOnlyTheFaceAndItsGlyph) {
     SpeedButtonForm form(glyph.Get());
     Show(form);
     ASSERT_TRUE(Skinned(form.Flat));
@@ -86,7 +88,7 @@ TEST_F(GlyphButtonSkinners, AFlatSpeedButtonAtRestShowsOnlyTheFaceAndItsGlyph) {
     EXPECT_EQ(GlyphMiddle(form.Flat), PixelOf(kTestGlyphDots[0]));
 }
 
-TEST_F(GlyphButtonSkinners, ASpeedButtonThatStaysDownShowsThePressedFrameAndItsDownCell) {
+TEST_F(OtherButtonSkinners, ASpeedButtonThatStaysDownShowsThePressedFrameAndItsDownCell) {
     SpeedButtonForm form(glyph.Get());
     Show(form);
     ASSERT_TRUE(Skinned(form.Down));
@@ -94,14 +96,39 @@ TEST_F(GlyphButtonSkinners, ASpeedButtonThatStaysDownShowsThePressedFrameAndItsD
     EXPECT_EQ(GlyphMiddle(form.Down), PixelOf(kTestGlyphDots[3]));
 }
 
-TEST_F(GlyphButtonSkinners, ARaisedSpeedButtonShowsTheNormalFrame) {
+TEST_F(OtherButtonSkinners, ARaisedSpeedButtonShowsTheNormalFrame) {
     SpeedButtonForm form(glyph.Get());
     Show(form);
     ASSERT_TRUE(Skinned(form.Raised));
     EXPECT_EQ(RingMismatches(form.Raised, PushButtonFrame::Normal), 0);
 }
 
-TEST_F(GlyphButtonSkinners, WithoutAButtonImageInTheSkin_GlyphButtonsKeepTheirNativeLook) {
+class MenuButtonForm : public TTestForm {
+public:
+    MenuButtonForm() {
+        Box.Create(*this, {.Bounds = {10, 10, 100, 21}});
+        Menu.Create(*this, L"TRzMenuButton", {.Bounds = {10, 40, 100, 30}});
+    }
+    TEdit Box;  // takes the focus when the form shows
+    TForeignButton Menu;
+};
+
+TEST_F(OtherButtonSkinners, AMenuButtonShowsTheSkinsButtonWithItsArrowInTheCaptionColour) {
+    MenuButtonForm form;
+    Show(form);
+    ASSERT_TRUE(Skinned(form.Menu));
+    EXPECT_EQ(RingMismatches(form.Menu, PushButtonFrame::Normal), 0);
+    ASSERT_TRUE(MainSkin->Buttons.NormalTextGiven);
+    SIZE size = ClientSize(form.Menu);
+    Rect arrow = LayOutMenuButton(size.cx, size.cy, 2).Arrow;
+    ASSERT_FALSE(arrow.Empty());
+    PixelBuffer shown = ClientPixels(form.Menu.Handle());
+    EXPECT_EQ(shown.At(arrow.Left + arrow.Width / 2, arrow.Top), PixelFromColor(MainSkin->Buttons.NormalTextColour));
+    // The arrow narrows to its tip.
+    EXPECT_NE(shown.At(arrow.Left, arrow.Top + arrow.Height - 1), PixelFromColor(MainSkin->Buttons.NormalTextColour));
+}
+
+TEST_F(OtherButtonSkinners, WithoutAButtonImageInTheSkin_TheseButtonsKeepTheirNativeLook) {
     PixelBuffer image = std::exchange(MainSkin->Buttons.Image, PixelBuffer());
     {
         BitButtonForm bitButtons(glyph.Get());
@@ -110,6 +137,9 @@ TEST_F(GlyphButtonSkinners, WithoutAButtonImageInTheSkin_GlyphButtonsKeepTheirNa
         Show(speedButtons);
         EXPECT_FALSE(Skinned(bitButtons.Up));
         EXPECT_FALSE(Skinned(speedButtons.Raised));
+        MenuButtonForm menuButtons;
+        Show(menuButtons);
+        EXPECT_FALSE(Skinned(menuButtons.Menu));
     }
     MainSkin->Buttons.Image = std::move(image);
 }
