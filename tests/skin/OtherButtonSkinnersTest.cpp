@@ -49,9 +49,11 @@ public:
         Box.Create(*this, {.Bounds = {10, 10, 100, 21}});
         Up.Create(*this, {.Bounds = {10, 40, 60, 30}, .Glyph = glyph, .NumGlyphs = 4});
         Off.Create(*this, {.Bounds = {80, 40, 60, 30}, .Glyph = glyph, .NumGlyphs = 4, .Enabled = false});
+        Up.OnClick = [this](TObject*) { ++Clicks; };
     }
     TEdit Box;  // takes the focus when the form shows
     TBitBtn Up, Off;
+    int Clicks = 0;
 };
 
 TEST_F(OtherButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
@@ -60,6 +62,17 @@ TEST_F(OtherButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
     ASSERT_TRUE(Skinned(form.Up));
     EXPECT_EQ(RingMismatches(form.Up, PushButtonFrame::Normal), 0);
     EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[0]));
+}
+
+TEST_F(OtherButtonSkinners, APressedBitButtonShowsThePressedFrameAndGlyphCellAndClicksOnRelease) {
+    BitButtonForm form(glyph.Get());
+    Show(form);
+    LPARAM middle = MAKELPARAM(30, 15);
+    SendMessageW(form.Up.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    EXPECT_EQ(RingMismatches(form.Up, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[2]));
+    SendMessageW(form.Up.Handle(), WM_LBUTTONUP, 0, middle);
+    EXPECT_EQ(form.Clicks, 1);
 }
 
 TEST_F(OtherButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell) {
