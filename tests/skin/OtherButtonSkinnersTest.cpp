@@ -40,6 +40,14 @@ protected:
         return shown.At(shown.Width() / 2, shown.Height() / 2);
     }
 
+    // The skin's button image in the frame round the edge, the glyph's cell
+    // in the middle.
+    static void ExpectFrameAndGlyphCell(const TWinControl& button, int frame, int cell) {
+        ASSERT_TRUE(Skinned(button));
+        EXPECT_EQ(RingMismatches(button, frame), 0);
+        EXPECT_EQ(GlyphMiddle(button), PixelOf(kTestGlyphDots[cell]));
+    }
+
     TBitmap glyph = MakeTestGlyph(4);
 };
 
@@ -59,9 +67,7 @@ public:
 TEST_F(OtherButtonSkinners, ABitButtonShowsTheSkinsButtonWithItsGlyphCell) {
     BitButtonForm form(glyph.Get());
     Show(form);
-    ASSERT_TRUE(Skinned(form.Up));
-    EXPECT_EQ(RingMismatches(form.Up, PushButtonFrame::Normal), 0);
-    EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[0]));
+    ExpectFrameAndGlyphCell(form.Up, PushButtonFrame::Normal, 0);
 }
 
 TEST_F(OtherButtonSkinners, APressedBitButtonShowsThePressedFrameAndGlyphCellAndClicksOnRelease) {
@@ -69,8 +75,7 @@ TEST_F(OtherButtonSkinners, APressedBitButtonShowsThePressedFrameAndGlyphCellAnd
     Show(form);
     LPARAM middle = MAKELPARAM(30, 15);
     SendMessageW(form.Up.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
-    EXPECT_EQ(RingMismatches(form.Up, PushButtonFrame::Pressed), 0);
-    EXPECT_EQ(GlyphMiddle(form.Up), PixelOf(kTestGlyphDots[2]));
+    ExpectFrameAndGlyphCell(form.Up, PushButtonFrame::Pressed, 2);
     SendMessageW(form.Up.Handle(), WM_LBUTTONUP, 0, middle);
     EXPECT_EQ(form.Clicks, 1);
 }
@@ -78,9 +83,7 @@ TEST_F(OtherButtonSkinners, APressedBitButtonShowsThePressedFrameAndGlyphCellAnd
 TEST_F(OtherButtonSkinners, ADisabledBitButtonShowsTheDisabledFrameAndGlyphCell) {
     BitButtonForm form(glyph.Get());
     Show(form);
-    ASSERT_TRUE(Skinned(form.Off));
-    EXPECT_EQ(RingMismatches(form.Off, PushButtonFrame::Disabled), 0);
-    EXPECT_EQ(GlyphMiddle(form.Off), PixelOf(kTestGlyphDots[1]));
+    ExpectFrameAndGlyphCell(form.Off, PushButtonFrame::Disabled, 1);
 }
 
 class SpeedButtonForm : public TTestForm {
@@ -104,9 +107,7 @@ TEST_F(OtherButtonSkinners, AFlatSpeedButtonAtRestShowsOnlyTheFaceAndItsGlyph) {
 TEST_F(OtherButtonSkinners, ASpeedButtonThatStaysDownShowsThePressedFrameAndItsDownCell) {
     SpeedButtonForm form(glyph.Get());
     Show(form);
-    ASSERT_TRUE(Skinned(form.Down));
-    EXPECT_EQ(RingMismatches(form.Down, PushButtonFrame::Pressed), 0);
-    EXPECT_EQ(GlyphMiddle(form.Down), PixelOf(kTestGlyphDots[3]));
+    ExpectFrameAndGlyphCell(form.Down, PushButtonFrame::Pressed, 3);
 }
 
 TEST_F(OtherButtonSkinners, ARaisedSpeedButtonShowsTheNormalFrame) {
