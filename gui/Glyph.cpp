@@ -76,7 +76,9 @@ void DrawGlyphAndCaption(HDC dc, const RECT& area, const TButtonFace& face) {
     text.bottom = text.top + measured.bottom;
     int mode = SetBkMode(dc, TRANSPARENT);
     COLORREF previous = GetTextColor(dc);
-    if (face.State == TButtonState::Disabled) {
+    if (face.Colour) {
+        SetTextColor(dc, *face.Colour);
+    } else if (face.State == TButtonState::Disabled) {
         RECT etch = text;
         OffsetRect(&etch, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));

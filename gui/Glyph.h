@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "gui/ButtonGlyph.h"
@@ -38,8 +39,11 @@ struct TButtonFace {
     TButtonState State;
     std::string_view Caption;  // GBK
     HFONT Font;
+    // The caption's colour, in every state; without one the system's
+    // button text, etched while disabled.
+    std::optional<COLORREF> Colour = std::nullopt;
 };
 
 // Draws glyph and caption into the face's area, laid out by the glyph
-// layout; a disabled button's caption is etched.
+// layout.
 void DrawGlyphAndCaption(HDC dc, const RECT& area, const TButtonFace& face);

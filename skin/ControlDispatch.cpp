@@ -74,10 +74,11 @@ const ClassRule kClassRules[] = {
     {[](const Subject& s) { return s.Is(ControlFamily::DateTimePicker); }, scCombo, {.Skinner = TSkinDateTime}},
     {[](const Subject& s) { return s.Is(ControlFamily::ComboBox); }, scCombo, {.Skinner = TSkinComBox}},
     {[](const Subject& s) { return s.Is(ControlFamily::SpeedButton); }, scSpeedButton, {.Skinner = TSkinSpeedButton}},
-    {[](const Subject& s) { return s.Is(ControlFamily::BitBtn); }, scBitBtn, {.Skinner = TSkinBitButton}},
+    // Switched by the push buttons' element, as the "bitbtn" kind is.
+    {[](const Subject& s) { return s.Is(ControlFamily::BitBtn); }, scButton, {.Skinner = TSkinBitButton}},
     {[](const Subject& s) { return s.Control.Windowed && HasScrollBarStyle(s.Control.Style); }, scScrollbar,
      {.Skinner = TSkinScrollbar}},
-    {[](const Subject& s) { return s.Is(ControlFamily::Button) || s.Is(ControlFamily::BitBtn); }, scButton,
+    {[](const Subject& s) { return s.Is(ControlFamily::Button); }, scButton,
      {.Skinner = TSkinButton}},
     {[](const Subject& s) { return s.Is(ControlFamily::CustomEdit) || s.Is(ControlFamily::CustomMemo); }, scEdit,
      {.Skinner = TSkinEdit}},

@@ -22,8 +22,8 @@ inline constexpr uint32_t TabStop = 0x00010000;           // WS_TABSTOP
 //
 // The further standard controls of the window layer have families of their
 // own, so that they reach their skinners by framework class rather than by
-// ClassMap entries: a bitmap button counts as a push button too, as TBitBtn
-// derives from TButton.
+// ClassMap entries. A bitmap button (a TButton too) has the skinner that
+// draws its glyph.
 enum class ControlFamily {
     CustomCheckBox,
     CustomGroupBox,

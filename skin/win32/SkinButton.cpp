@@ -13,7 +13,7 @@ namespace {
 constexpr UINT kDialogKey = 45061;
 constexpr UINT kFocusChanged = 45063;
 
-const int kCaptionInset = 2;
+const int kFaceInset = 2;
 const int kFocusMargin = 2;
 
 bool IsSpace(WPARAM key) { return key == VK_SPACE; }
@@ -142,20 +142,36 @@ void TSkinButton::Draw(HDC dc, const RECT& area) {
     TOffscreen& canvas = Offscreen(width, height);
     PaintBackground(canvas, {0, 0});
     canvas.Draw(ComposeElement(buttons.Picture(), frame, width, height), 0, 0, buttons.Trans);
+    DrawFace(canvas, frame, state.Focused);
+    canvas.CopyTo(dc, area.left, area.top);
+}
 
-    TColor colour = PushButtonTextColour(buttons, frame, TColor(ControlTextColour()), TColor(GetSysColor(COLOR_BTNSHADOW)));
+RECT TSkinButton::FaceBounds(const TOffscreen& canvas) {
+    return {kFaceInset, kFaceInset, canvas.Width() - kFaceInset, canvas.Height() - kFaceInset};
+}
+
+void TSkinButton::DrawFace(TOffscreen& canvas, int frame, bool focused) {
+    DrawCaption(canvas, frame, focused, FaceBounds(canvas));
+}
+
+void TSkinButton::DrawCaption(TOffscreen& canvas, int frame, bool focused, const RECT& bounds) {
     TButtonTextStyle style = {.Font = ControlFont(),
-                              .Colour = ToColorRef(colour),
+                              .Colour = CaptionColour(frame),
                               .Centred = true,
                               .RightToLeft = (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0};
-    RECT bounds = {kCaptionInset, kCaptionInset, width - kCaptionInset, height - kCaptionInset};
     RECT text = DrawButtonText(canvas.DC(), PushButtonCaption(Caption()), bounds, style);
-    if (state.Focused && !Skin().Options.test(soNoFocusRect)) {
-        // Around the text, but never over the button's own edge.
-        RECT focus = text;
-        InflateRect(&focus, kFocusMargin, kFocusMargin);
-        IntersectRect(&focus, &focus, &bounds);
-        DrawFocusRect(canvas.DC(), &focus);
-    }
-    canvas.CopyTo(dc, area.left, area.top);
+    if (focused) DrawFocus(canvas, text, bounds);
+}
+
+COLORREF TSkinButton::CaptionColour(int frame) const {
+    return ToColorRef(PushButtonTextColour(Skin().Buttons, frame, TColor(ControlTextColour()),
+                                           TColor(GetSysColor(COLOR_BTNSHADOW))));
+}
+
+void TSkinButton::DrawFocus(TOffscreen& canvas, RECT around, const RECT& bounds) const {
+    if (Skin().Options.test(soNoFocusRect)) return;
+    // Around the text, but never over the button's own edge.
+    InflateRect(&around, kFocusMargin, kFocusMargin);
+    IntersectRect(&around, &around, &bounds);
+    DrawFocusRect(canvas.DC(), &around);
 }

@@ -21,6 +21,20 @@ public:
     // What the button shows now.
     PushButtonState CurrentState() const;
 
+protected:
+    // Where what lies on the button's image goes: inside its edge.
+    static RECT FaceBounds(const TOffscreen& canvas);
+    // Draws what lies on the button's image in frame: the caption, and the
+    // focus rectangle when the button has the focus.
+    virtual void DrawFace(TOffscreen& canvas, int frame, bool focused);
+    // The caption centred in bounds, its first "||" a line break, with the
+    // focus rectangle around it when focused.
+    void DrawCaption(TOffscreen& canvas, int frame, bool focused, const RECT& bounds);
+    // The caption's colour in frame.
+    COLORREF CaptionColour(int frame) const;
+    // A focus rectangle around what the face shows, inside bounds.
+    void DrawFocus(TOffscreen& canvas, RECT around, const RECT& bounds) const;
+
 private:
     void Press();
     void Release();

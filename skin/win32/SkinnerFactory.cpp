@@ -1,5 +1,6 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinBitButton.h"
 #include "skin/win32/SkinBoxH.h"
 #include "skin/win32/SkinButton.h"
 #include "skin/win32/SkinCheckBox.h"
@@ -8,10 +9,12 @@
 #include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
+#include "skin/win32/SkinMenuButton.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
 #include "skin/win32/SkinSizer.h"
+#include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
@@ -33,6 +36,9 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinBitButton:
+    case SkinnerKind::TSkinBitButtonPng:  // no control here carries a PngImage: its Glyph serves
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinBitButton>(frame, control, window);
     case SkinnerKind::TSkinBox:
     case SkinnerKind::TSkinBoxH:
         // A framework box gives its painting over; a bare one shows the
@@ -48,6 +54,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinGroupBox:
         return Make<TSkinGroupBox>(frame, control, window, true);
+    case SkinnerKind::TSkinMenuButton:
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMenuButton>(frame, control, window);
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:
@@ -56,6 +64,10 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return TSkinScrollbar::CanSkin(skin) ? Make<TSkinScrollbar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinSizer:
         return Make<TSkinSizer>(frame, control, window);
+    case SkinnerKind::TSkinSpeedButton:
+        return !skin.Buttons.Image.Empty() && TSkinSpeedButton::Serves(control)
+                   ? Make<TSkinSpeedButton>(frame, control, window)
+                   : nullptr;
     case SkinnerKind::TSkinStatusBar:
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:

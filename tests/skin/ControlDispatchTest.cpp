@@ -141,8 +141,8 @@ std::vector<RuleCase> BuiltInRules() {
         {Control("TDateTimePicker", Family::DateTimePicker), scCombo, {.Skinner = TSkinDateTime}},
         {Control("TComboBox", Family::ComboBox), scCombo, {.Skinner = TSkinComBox}},
         {Control("TSpeedButton", Family::SpeedButton), scSpeedButton, {.Skinner = TSkinSpeedButton}},
-        // A bitmap button is a push button too.
-        {Control("TBitBtn", Family::BitBtn), scBitBtn, {.Skinner = TSkinBitButton}, {.Skinner = TSkinButton}},
+        // Switched as the "bitbtn" kind is, never drawn as a bare push button.
+        {Control("TBitBtn", Family::BitBtn), scButton, {.Skinner = TSkinBitButton}},
     };
 }
 

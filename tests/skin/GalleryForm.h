@@ -15,6 +15,7 @@
 #include "gui/TabControl.h"
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
+#include "tests/skin/ForeignButton.h"
 
 // One of each standard control the skin engine serves, in every state its
 // skinners draw (two controls where a state needs its own), laid out like
@@ -30,8 +31,8 @@ public:
 
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
-    // up-down; group box, tabs and panel; list, memo and an upright track
-    // bar; the status bars.
+    // up-down; group box, tabs and panel; list, memo, an upright track bar
+    // and menu buttons; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -52,6 +53,7 @@ public:
     TListView ListView1;
     TMemo Memo1;
     TTrackBar TrackBarVert;
+    TForeignButton MenuButton1, MenuButtonOff;  // of a class the ClassMap gives the "menubtn" kind
     TStatusBar StatusBarSimple, StatusBar1;
 
 private:

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <string>
@@ -48,6 +49,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TListView", TSkinListView},
     {"TMemo", TSkinScrollbar},
     {"TStatusBar", TSkinStatusBar},
+    {"TRzMenuButton", TSkinMenuButton},
 };
 
 uintmax_t FileSize(const std::wstring& path) {
@@ -128,4 +130,14 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     EXPECT_GT(FileSize(active), uintmax_t(640 * 470 * 3));
     EXPECT_EQ(FileSize(inactive), FileSize(active));
     EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
+}
+
+TEST_F(Gallery, TheGlyphAndMenuButtonsHaveTheirSkinners) {
+    TGalleryForm gallery;
+    Show(gallery);
+    for (TWinControl* button : std::initializer_list<TWinControl*>{&gallery.BitBtn1, &gallery.BitBtnOff,
+                                                                   &gallery.SpeedFlat, &gallery.SpeedDown,
+                                                                   &gallery.SpeedOff, &gallery.SpeedRaised,
+                                                                   &gallery.MenuButton1, &gallery.MenuButtonOff})
+        EXPECT_EQ(SendMessageW(button->Handle(), SkinMessage::Query, 0, 0), 1) << WindowClassName(button->Handle());
 }
