@@ -13,6 +13,7 @@
 #include "skin/win32/SkinScrollbar.h"
 #include "skin/win32/SkinSizer.h"
 #include "skin/win32/SkinStatusBar.h"
+#include "skin/win32/SkinTab.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
 
@@ -58,6 +59,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return Make<TSkinSizer>(frame, control, window);
     case SkinnerKind::TSkinStatusBar:
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTab:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinTab>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:
         // A bare bar's custom draw goes to a parent that does not hand it back.
         return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)

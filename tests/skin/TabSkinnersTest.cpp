@@ -1,0 +1,111 @@
+// The skinners of tab controls and list headers on real windows of this
+// process: attached where the skin has their elements, and painting them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "gui/TabControl.h"
+#include "skin/ElementDrawing.h"
+#include "skin/SkinMessages.h"
+#include "skin/TabStripLayout.h"
+#include "skin/win32/SkinGdi.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/ElementPixels.h"
+#include "tests/skin/GalleryForm.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
+
+namespace {
+
+bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
+
+class TabSkinner : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        tabs.Create(form, {.Bounds = {10, 10, 180, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
+        Show(form);
+    }
+    // Where the skin should show the tabs, as the control places them now.
+    TabStripLayout Expected(int hot) const {
+        SIZE size = ClientSize(tabs);
+        TabStrip strip{.Selected = tabs.TabIndex(), .Hot = hot, .Focused = GetFocus() == tabs.Handle(),
+                       .VisibleRight = size.cx};
+        for (int index = 0; index < int(tabs.Tabs().size()); ++index) {
+            RECT item = {};
+            SendMessageW(tabs.Handle(), TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+            strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
+        }
+        return LayOutTabStrip(size.cx, size.cy, strip);
+    }
+    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
+        for (const TabPlace& tab : layout.Tabs)
+            if (tab.Index == index) return tab;
+        throw std::out_of_range("tab not drawn");
+    }
+    // Pixels of the tab's outer ring, where its caption does not reach and
+    // the chosen tab does not cover it, that differ from the skin's Tabs
+    // element in the frame.
+    int TabMismatches(const TabStripLayout& layout, int index, int frame) const {
+        const Rect& area = TabAt(layout, index).Area;
+        const Rect& chosen = layout.Tabs.back().Area;
+        auto covered = [&](int x, int y) {
+            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
+        };
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
+        return Mismatches(ClientPixels(tabs.Handle()), area.Left, area.Top, picture, Face(), [&](int x, int y) {
+            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
+        });
+    }
+    static bool Inside(const Rect& area, int x, int y) {
+        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
+    }
+    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    TTestForm form;
+    TTabControl tabs;
+};
+
+TEST_F(TabSkinner, IsAttachedAndShowsTheSkinsTabsAndPane) {
+    ASSERT_TRUE(Skinned(tabs.Handle()));
+    TabStripLayout layout = Expected(-1);
+    for (int index : {0, 2}) EXPECT_EQ(TabMismatches(layout, index, 1), 0) << index;
+    EXPECT_EQ(TabMismatches(layout, 1, TabAt(layout, 1).Frame), 0);
+
+    // The pane below the first row, which the chosen tab opens into.
+    const TSkinElement& pane = *MainSkin->Element("Tab.Pane");
+    const Rect& place = layout.Pane;
+    PixelBuffer picture = ComposeElement(pane.Picture(), 1, place.Width, place.Height);
+    EXPECT_EQ(Mismatches(ClientPixels(tabs.Handle()), place.Left, place.Top, picture, Face(),
+                         [](int, int y) { return y > 0; }),
+              0);
+}
+
+TEST_F(TabSkinner, TheTabUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
+    TabStripLayout layout = Expected(2);
+    const Rect& third = TabAt(layout, 2).Area;
+    SendMessageW(tabs.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(third.Left + third.Width / 2, third.Top + 3));
+    EXPECT_EQ(TabMismatches(layout, 2, 4), 0);
+    EXPECT_GT(TabMismatches(layout, 2, 1), 0);
+    SendMessageW(tabs.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(TabMismatches(layout, 2, 1), 0);
+}
+
+TEST_F(TabSkinner, ADisabledControlShowsEveryTabDisabled) {
+    tabs.SetEnabled(false);
+    TabStripLayout layout = Expected(-1);
+    for (const TabPlace& tab : layout.Tabs) EXPECT_EQ(TabMismatches(layout, tab.Index, 3), 0) << tab.Index;
+}
+
+TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
+    EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+}
+
+}  // namespace
