@@ -4,8 +4,10 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
+#include "skin/StateTextColour.h"
 #include "skin/win32/SkinGdi.h"
 
 namespace {
@@ -101,14 +103,9 @@ void TSkinTab::Draw(HDC dc, const RECT& area) {
 }
 
 void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
-    const TSkinElement& tabs = *Skin().Tabs;
-    TColor colour = tab.Frame == 3   ? Skin().Colours.ButtonShadow
-                    : tab.Frame == 4 ? tabs.MouseOverTextColour
-                    : tab.Frame == 1 ? tabs.NormalTextColour
-                                     : tabs.PressedTextColour;
     TSelection font(picture.DC(), ControlFont());
     SetBkMode(picture.DC(), TRANSPARENT);
-    SetTextColor(picture.DC(), ToColorRef(colour));
+    SetTextColor(picture.DC(), ToColorRef(StateTextColour(*Skin().Tabs, tab.Frame, Skin().Colours.ButtonShadow)));
     RECT box = {tab.Area.Left, tab.Area.Top, tab.Area.Left + tab.Area.Width, tab.Area.Top + tab.Area.Height};
     std::wstring caption = TabCaption(tab.Index);
     DrawTextW(picture.DC(), caption.c_str(), int(caption.size()), &box,

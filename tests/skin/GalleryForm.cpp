@@ -1,9 +1,23 @@
 #include "tests/skin/GalleryForm.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
 #include "tests/gui/TestGlyph.h"
+
+namespace {
+// Shows the list as sorted by the column, so that its header section takes
+// its sorted look.
+void MarkSorted(HWND header, int column) {
+    HDITEMW item = {};
+    item.mask = HDI_FORMAT;
+    SendMessageW(header, HDM_GETITEMW, WPARAM(column), reinterpret_cast<LPARAM>(&item));
+    item.fmt |= HDF_SORTUP;
+    SendMessageW(header, HDM_SETITEMW, WPARAM(column), reinterpret_cast<LPARAM>(&item));
+}
+}  // namespace
 
 TGalleryForm::TGalleryForm()
     : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 640, .ClientHeight = 470}),
@@ -87,6 +101,7 @@ void TGalleryForm::CreateLists() {
                                        {"10.0.0.2", "There", "beta"},
                                        {"10.0.0.3", "Elsewhere", "gamma"}}});
     ListView1.SetItemIndex(1);
+    MarkSorted(ListView1.HeaderHandle(), 0);
     Memo1.Create(*this, {.Bounds = {280, 265, 180, 130}});
     std::vector<std::string> lines;
     for (int i = 1; i <= 12; ++i) lines.push_back("10.0.0." + std::to_string(i));

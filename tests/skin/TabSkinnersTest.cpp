@@ -8,8 +8,10 @@
 
 #include <stdexcept>
 
+#include "gui/ListView.h"
 #include "gui/TabControl.h"
 #include "skin/ElementDrawing.h"
+#include "skin/HeaderLayout.h"
 #include "skin/SkinMessages.h"
 #include "skin/TabStripLayout.h"
 #include "skin/win32/SkinGdi.h"
@@ -106,6 +108,62 @@ TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     Show(gallery);
     EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
     EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+}
+
+class HeaderSkinner : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        list.Create(form, {.Bounds = {10, 10, 180, 100},
+                           .Columns = {{"Address", 70}, {"Place", 60}},
+                           .Items = {{"10.0.0.1", "Here"}}});
+        Show(form);
+        header = list.HeaderHandle();
+    }
+    std::vector<HeaderSection> Expected(int hot) const {
+        RECT client;
+        GetClientRect(header, &client);
+        HeaderStrip strip{.Hot = hot};
+        for (int index = 0; index < list.ColumnCount(); ++index) {
+            RECT item = {};
+            SendMessageW(header, HDM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+            strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
+        }
+        return LayOutHeader(client.right, client.bottom, strip);
+    }
+    // Pixels of the section's ring (all of it for the filler, which has no
+    // caption) that differ from the skin's Headerbar element in the frame.
+    int SectionMismatches(const HeaderSection& section, int frame) const {
+        const Rect& area = section.Area;
+        const TSkinElement& element = *MainSkin->Element("Headerbar");
+        PixelBuffer picture = ComposeElement(element.Picture(), frame, area.Width, area.Height);
+        return Mismatches(ClientPixels(header), area.Left, area.Top, picture,
+                          PixelFromColor(MainSkin->Colours.ButtonFace), [&](int x, int y) {
+                              return section.Index == kHeaderFiller || InButtonRing(x, y, area.Width, area.Height);
+                          });
+    }
+
+    TTestForm form;
+    TListView list;
+    HWND header = nullptr;
+};
+
+TEST_F(HeaderSkinner, IsAttachedAndShowsTheSkinsSectionsAndFiller) {
+    ASSERT_NE(header, nullptr);
+    ASSERT_TRUE(Skinned(header));
+    std::vector<HeaderSection> sections = Expected(-1);
+    ASSERT_EQ(sections.size(), 3u);
+    for (const HeaderSection& section : sections) EXPECT_EQ(SectionMismatches(section, 1), 0) << section.Index;
+}
+
+TEST_F(HeaderSkinner, TheSectionUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
+    std::vector<HeaderSection> sections = Expected(1);
+    const Rect& second = sections[1].Area;
+    SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(second.Left + second.Width / 2, second.Height / 2));
+    EXPECT_EQ(SectionMismatches(sections[1], 4), 0);
+    EXPECT_EQ(SectionMismatches(sections[0], 1), 0);
+    SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(SectionMismatches(sections[1], 1), 0);
 }
 
 }  // namespace
