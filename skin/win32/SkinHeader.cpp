@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "skin/StateTextColour.h"
+#include "skin/win32/ItemRects.h"
 #include "skin/win32/SkinGdi.h"
 
 namespace {
@@ -66,11 +67,8 @@ void TSkinHeader::Show(int pressed, int hot) {
 
 HeaderStrip TSkinHeader::ReadStrip() const {
     HeaderStrip strip;
-    int count = int(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        RECT item = {};
-        SendMessageW(Handle(), HDM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
+    strip.Items = ItemRects(Handle(), HDM_GETITEMCOUNT, HDM_GETITEMRECT);
+    for (int index = 0; index < int(strip.Items.size()); ++index) {
         HDITEMW format = {};
         format.mask = HDI_FORMAT;
         SendMessageW(Handle(), HDM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&format));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/StateTextColour.h"
+#include "skin/win32/ItemRects.h"
 #include "skin/win32/SkinGdi.h"
 
 namespace {
@@ -56,12 +57,7 @@ void TSkinTab::FollowMouse(int hot) {
 
 TabStrip TSkinTab::ReadStrip(int width) const {
     TabStrip strip;
-    int count = int(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        RECT item = {};
-        SendMessageW(Handle(), TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
-    }
+    strip.Items = ItemRects(Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT);
     strip.Selected = int(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
     strip.Hot = FHot;
     strip.Enabled = IsWindowEnabled(Handle()) != FALSE;

@@ -14,6 +14,7 @@
 #include "skin/HeaderLayout.h"
 #include "skin/SkinMessages.h"
 #include "skin/TabStripLayout.h"
+#include "skin/win32/ItemRects.h"
 #include "skin/win32/SkinGdi.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
@@ -35,13 +36,11 @@ protected:
     // Where the skin should show the tabs, as the control places them now.
     TabStripLayout Expected(int hot) const {
         SIZE size = ClientSize(tabs);
-        TabStrip strip{.Selected = tabs.TabIndex(), .Hot = hot, .Focused = GetFocus() == tabs.Handle(),
+        TabStrip strip{.Items = ItemRects(tabs.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                       .Selected = tabs.TabIndex(),
+                       .Hot = hot,
+                       .Focused = GetFocus() == tabs.Handle(),
                        .VisibleRight = size.cx};
-        for (int index = 0; index < int(tabs.Tabs().size()); ++index) {
-            RECT item = {};
-            SendMessageW(tabs.Handle(), TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-            strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
-        }
         return LayOutTabStrip(size.cx, size.cy, strip);
     }
     static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
@@ -123,12 +122,7 @@ protected:
     std::vector<HeaderSection> Expected(int hot) const {
         RECT client;
         GetClientRect(header, &client);
-        HeaderStrip strip{.Hot = hot};
-        for (int index = 0; index < list.ColumnCount(); ++index) {
-            RECT item = {};
-            SendMessageW(header, HDM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-            strip.Items.push_back({item.left, item.top, item.right - item.left, item.bottom - item.top});
-        }
+        HeaderStrip strip{.Items = ItemRects(header, HDM_GETITEMCOUNT, HDM_GETITEMRECT), .Hot = hot};
         return LayOutHeader(client.right, client.bottom, strip);
     }
     // Pixels of the section's ring (all of it for the filler, which has no
