@@ -9,7 +9,10 @@
 
 #include "skin/StateTextColour.h"
 #include "skin/win32/ItemRects.h"
+#include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinnerFactory.h"
 
 namespace {
 // Where the visible children of the tab control (its scroll buttons) lie,
@@ -31,8 +34,33 @@ bool TSkinTab::CanSkin(const TSkinData& skin) {
     return skin.Tabs && !skin.Tabs->Image.Empty() && skin.Element("Tab.Pane");
 }
 
+void TSkinTab::Attach(TWinControl& control, bool recolour) {
+    TSkinControl::Attach(control, recolour);
+    SkinScrollButtons();
+}
+
+void TSkinTab::AttachWindow(HWND window) {
+    TSkinControl::AttachWindow(window);
+    SkinScrollButtons();
+}
+
+void TSkinTab::SkinScrollButtons() {
+    TSkinFrame::TState frame = Frame().State();
+    if (State() != Attached || frame == TSkinFrame::Destroying || frame == TSkinFrame::Dead) return;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowClassName(child) != "msctls_updown32" || Frame().HoldsSkinnerFor(child)) continue;
+        if (std::unique_ptr<TSkinControl> buttons = CreateSkinner(SkinnerKind::TSkinUpDown, Frame(), nullptr, child))
+            Frame().AddSkinner(std::move(buttons));
+    }
+}
+
 void TSkinTab::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
+    case TCM_INSERTITEMA:
+    case TCM_INSERTITEMW:
+    case WM_SIZE:
+        SkinScrollButtons();
+        break;
     case WM_MOUSEMOVE: {
         TCHITTESTINFO hit = {{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0};
         int hot = int(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));

@@ -13,6 +13,8 @@ public:
     // Both the tabs and the pane border are needed to draw the control.
     static bool CanSkin(const TSkinData& skin);
 
+    void Attach(TWinControl& control, bool recolour) override;
+    void AttachWindow(HWND window) override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(HDC dc, const RECT& area) override;
 
@@ -23,6 +25,9 @@ private:
     void DrawCaption(TOffscreen& picture, const TabPlace& tab);
     // The scroll buttons and any other child keep their own painting.
     void LeaveOutChildren(HDC dc) const;
+    // The control makes its scroll buttons when its tabs outgrow it; they
+    // get the skin's up-down look once.
+    void SkinScrollButtons();
 
     int FHot = -1;
 };

@@ -16,6 +16,7 @@
 #include "skin/TabStripLayout.h"
 #include "skin/win32/ItemRects.h"
 #include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinManager.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/GalleryForm.h"
@@ -100,6 +101,35 @@ TEST_F(TabSkinner, ADisabledControlShowsEveryTabDisabled) {
     tabs.SetEnabled(false);
     TabStripLayout layout = Expected(-1);
     for (const TabPlace& tab : layout.Tabs) EXPECT_EQ(TabMismatches(layout, tab.Index, 3), 0) << tab.Index;
+}
+
+// The scroll buttons the control makes when its tabs outgrow it.
+HWND ScrollButtons(const TTabControl& tabs) {
+    for (HWND child = GetWindow(tabs.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowClassName(child) == "msctls_updown32") return child;
+    return nullptr;
+}
+
+TEST_F(TabSkinner, ScrollButtonsTakeTheSkinsUpDownLookAndKeepItOverTheTabs) {
+    for (const char* caption : {"Fourth", "Fifth", "Sixth", "Seventh"}) tabs.AddTab(caption);
+    PumpFor(std::chrono::milliseconds(100));
+    HWND buttons = ScrollButtons(tabs);
+    ASSERT_NE(buttons, nullptr);
+    ASSERT_TRUE(IsWindowVisible(buttons));
+    EXPECT_TRUE(Skinned(buttons));
+
+    // The tab control printed alone leaves its buttons' place alone.
+    SIZE size = ClientSize(tabs);
+    TOffscreen printed(size.cx, size.cy);
+    const COLORREF marker = RGB(1, 2, 3);
+    printed.Fill(marker);
+    SendMessageW(tabs.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC()), PRF_CLIENT);
+    RECT place;
+    GetWindowRect(buttons, &place);
+    MapWindowPoints(nullptr, tabs.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    PixelBuffer picture = printed.Pixels();
+    EXPECT_EQ(picture.At(place.left + 2, place.top + 2), PixelOf(marker));
+    EXPECT_NE(picture.At(place.left - 2, size.cy / 2), PixelOf(marker));
 }
 
 TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
