@@ -17,6 +17,16 @@ int RowBottom(const std::vector<Rect>& items) {
     for (const Rect& item : items) bottom = std::max(bottom, item.Top + item.Height);
     return bottom;
 }
+
+TabStripLayout LayOutButtons(int width, int height, const TabStrip& strip) {
+    TabStripLayout layout;
+    int right = std::min(strip.VisibleRight, width);
+    for (int index = 0; index < int(strip.Items.size()); ++index) {
+        Rect area = CutAt(strip.Items[index], right, height);
+        if (!area.Empty()) layout.Tabs.push_back({index, area, TabFrame(strip, index)});
+    }
+    return layout;
+}
 }  // namespace
 
 int TabFrame(const TabStrip& strip, int index) {
@@ -26,6 +36,7 @@ int TabFrame(const TabStrip& strip, int index) {
 }
 
 TabStripLayout LayOutTabStrip(int width, int height, const TabStrip& strip) {
+    if (strip.Buttons) return LayOutButtons(width, height, strip);
     TabStripLayout layout;
     int rowBottom = std::min(RowBottom(strip.Items), height);
     layout.Pane = {0, rowBottom, width, height - rowBottom};

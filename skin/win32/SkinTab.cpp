@@ -91,6 +91,7 @@ TabStrip TSkinTab::ReadStrip(int width) const {
     strip.Enabled = IsWindowEnabled(Handle()) != FALSE;
     strip.Focused = GetFocus() == Handle();
     strip.VisibleRight = width;
+    strip.Buttons = (GetWindowLongW(Handle(), GWL_STYLE) & TCS_BUTTONS) != 0;
     for (const RECT& child : ChildPlaces(Handle())) strip.VisibleRight = std::min(strip.VisibleRight, int(child.left));
     return strip;
 }

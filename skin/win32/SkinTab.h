@@ -5,7 +5,8 @@
 
 // Tab controls: each tab from the skin's five-state Tabs element where the
 // control places it (chosen, under the mouse, disabled), with its caption,
-// over the skin's pane border. Clicks and keys stay the control's own.
+// over the skin's pane border; tabs in the button style stand as they are,
+// without a pane. Clicks and keys stay the control's own.
 class TSkinTab : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;

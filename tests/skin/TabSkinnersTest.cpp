@@ -132,6 +132,41 @@ TEST_F(TabSkinner, ScrollButtonsTakeTheSkinsUpDownLookAndKeepItOverTheTabs) {
     EXPECT_NE(picture.At(place.left - 2, size.cy / 2), PixelOf(marker));
 }
 
+TEST_F(TabSkinner, ABareButtonStyleTabControlShowsItsTabsAsButtonsWithoutAPane) {
+    TBareWindow window;
+    HWND bare = window.AddChild(WC_TABCONTROLW, L"", TCS_BUTTONS, {10, 10, 200, 80}, 7);
+    for (const wchar_t* caption : {L"One", L"Two"}) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(caption);
+        SendMessageW(bare, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(bare, TCM_SETCURSEL, 1, 0);
+    window.Show();
+    ASSERT_TRUE(Skinned(bare));
+    RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+
+    RECT client;
+    GetClientRect(bare, &client);
+    TabStrip strip{.Items = ItemRects(bare, TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = 1,
+                   .Focused = GetFocus() == bare,
+                   .VisibleRight = client.right,
+                   .Buttons = true};
+    TabStripLayout layout = LayOutTabStrip(client.right, client.bottom, strip);
+    ASSERT_EQ(layout.Tabs.size(), 2u);
+    PixelBuffer shown = ClientPixels(bare);
+    for (const TabPlace& tab : layout.Tabs) {
+        const Rect& area = tab.Area;
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), tab.Frame, area.Width, area.Height);
+        EXPECT_EQ(Mismatches(shown, area.Left, area.Top, picture, Face(),
+                             [&](int x, int y) { return InButtonRing(x, y, area.Width, area.Height); }),
+                  0)
+            << tab.Index;
+    }
+    EXPECT_EQ(shown.At(client.right / 2, client.bottom - 3), Face());  // no pane below the buttons
+}
+
 TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     TGalleryForm gallery;
     Show(gallery);

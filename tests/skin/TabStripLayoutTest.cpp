@@ -53,6 +53,19 @@ TEST(TabStripLayout, AControlWithoutTabsIsAllPane) {
     ExpectRect(layout.Pane, 0, 0, 80, 50);
 }
 
+TEST(TabStripLayout, ButtonTabsKeepTheirPlacesAndOrderWithoutAPane) {
+    TabStrip strip = ThreeTabs(1);
+    strip.Buttons = true;
+    strip.VisibleRight = 120;
+    TabStripLayout layout = LayOutTabStrip(200, 100, strip);
+    EXPECT_TRUE(layout.Pane.Empty());
+    ASSERT_EQ(layout.Tabs.size(), 3u);
+    for (int index = 0; index < 3; ++index) EXPECT_EQ(layout.Tabs[index].Index, index);
+    ExpectRect(layout.Tabs[1].Area, 42, 2, 50, 18);
+    EXPECT_EQ(layout.Tabs[1].Frame, 2);
+    ExpectRect(layout.Tabs[2].Area, 92, 2, 28, 18);
+}
+
 TEST(TabFrame, ChosenHotAndDisabledTabsTakeTheirFrames) {
     TabStrip strip = ThreeTabs(1);
     strip.Hot = 2;
