@@ -108,6 +108,8 @@ void TSkinHeader::DrawCaption(TOffscreen& picture, const HeaderSection& section,
     TSelection font(picture.DC(), ControlFont());
     SetBkMode(picture.DC(), TRANSPARENT);
     SetTextColor(picture.DC(), ToColorRef(StateTextColour(element, section.Frame, Skin().Colours.ButtonShadow)));
-    DrawTextW(picture.DC(), text, -1, &box,
+    // The header may answer with text of its own instead of filling ours.
+    const wchar_t* caption = item.pszText ? item.pszText : L"";
+    DrawTextW(picture.DC(), caption, -1, &box,
               CaptionAlignment(item.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
