@@ -9,6 +9,7 @@
 #include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
+#include "skin/win32/SkinHeader.h"
 #include "skin/win32/SkinMenuButton.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
@@ -16,6 +17,7 @@
 #include "skin/win32/SkinSizer.h"
 #include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
+#include "skin/win32/SkinTab.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
 
@@ -54,6 +56,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinGroupBox:
         return Make<TSkinGroupBox>(frame, control, window, true);
+    case SkinnerKind::TSkinHeader:
+        return skin.Element("Headerbar") ? Make<TSkinHeader>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinMenuButton:
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMenuButton>(frame, control, window);
     case SkinnerKind::TSkinProgress:
@@ -70,6 +74,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
                    : nullptr;
     case SkinnerKind::TSkinStatusBar:
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTab:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinTab>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:
         // A bare bar's custom draw goes to a parent that does not hand it back.
         return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)

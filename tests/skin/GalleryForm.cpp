@@ -1,9 +1,23 @@
 #include "tests/skin/GalleryForm.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
 #include "tests/gui/TestGlyph.h"
+
+namespace {
+// Shows the list as sorted by the column, so that its header section takes
+// its sorted look.
+void MarkSorted(HWND header, int column) {
+    HDITEMW item = {};
+    item.mask = HDI_FORMAT;
+    SendMessageW(header, HDM_GETITEMW, WPARAM(column), reinterpret_cast<LPARAM>(&item));
+    item.fmt |= HDF_SORTUP;
+    SendMessageW(header, HDM_SETITEMW, WPARAM(column), reinterpret_cast<LPARAM>(&item));
+}
+}  // namespace
 
 TGalleryForm::TGalleryForm()
     : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 640, .ClientHeight = 470}),
@@ -87,13 +101,16 @@ void TGalleryForm::CreateLists() {
                                        {"10.0.0.2", "There", "beta"},
                                        {"10.0.0.3", "Elsewhere", "gamma"}}});
     ListView1.SetItemIndex(1);
+    MarkSorted(ListView1.HeaderHandle(), 0);
     Memo1.Create(*this, {.Bounds = {280, 265, 180, 130}});
     std::vector<std::string> lines;
     for (int i = 1; i <= 12; ++i) lines.push_back("10.0.0." + std::to_string(i));
     Memo1.SetLines(lines);
     TrackBarVert.Create(*this, {.Bounds = {470, 265, 32, 130}, .Position = 7, .Orientation = TOrientation::Vertical});
-    MenuButton1.Create(*this, L"TRzMenuButton", {.Bounds = {510, 265, 120, 40}, .Caption = "Menu||button"});
-    MenuButtonOff.Create(*this, L"TRzMenuButton", {.Bounds = {510, 312, 120, 40}, .Caption = "Off", .Enabled = false});
+    TabControlOff.Create(*this, {.Bounds = {510, 265, 120, 60}, .Tabs = {"Off", "Tab"}, .TabIndex = 0});
+    TabControlOff.SetEnabled(false);
+    MenuButton1.Create(*this, L"TRzMenuButton", {.Bounds = {510, 330, 120, 34}, .Caption = "Menu||button"});
+    MenuButtonOff.Create(*this, L"TRzMenuButton", {.Bounds = {510, 366, 120, 34}, .Caption = "Off", .Enabled = false});
 
     StatusBarSimple.Create(*this, {.Bounds = {10, 405, 620, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
     StatusBar1.Create(*this, {.Bounds = {0, 446, 640, 24},

@@ -47,7 +47,7 @@ public:
     TUpDown UpDown1;
     TGroupBox GroupBox1;
     TCheckBox StayOnTop, AutoStart, Notices;
-    TTabControl TabControl1;
+    TTabControl TabControl1, TabControlOff;
     TPanel Panel1;
     TLabel Label1;
     TListView ListView1;

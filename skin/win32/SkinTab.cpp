@@ -1,0 +1,143 @@
+#include "skin/win32/SkinTab.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "skin/StateTextColour.h"
+#include "skin/win32/ItemRects.h"
+#include "skin/win32/SkinFrame.h"
+#include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinnerFactory.h"
+
+namespace {
+// Where the visible children of the tab control (its scroll buttons) lie,
+// in its client coordinates.
+std::vector<RECT> ChildPlaces(HWND parent) {
+    std::vector<RECT> places;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+        places.push_back(place);
+    }
+    return places;
+}
+}  // namespace
+
+bool TSkinTab::CanSkin(const TSkinData& skin) {
+    return skin.Tabs && !skin.Tabs->Image.Empty() && skin.Element("Tab.Pane");
+}
+
+void TSkinTab::Attach(TWinControl& control, bool recolour) {
+    TSkinControl::Attach(control, recolour);
+    SkinScrollButtons();
+}
+
+void TSkinTab::AttachWindow(HWND window) {
+    TSkinControl::AttachWindow(window);
+    SkinScrollButtons();
+}
+
+void TSkinTab::SkinScrollButtons() {
+    TSkinFrame::TState frame = Frame().State();
+    if (State() != Attached || frame == TSkinFrame::Destroying || frame == TSkinFrame::Dead) return;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowClassName(child) != "msctls_updown32" || Frame().HoldsSkinnerFor(child)) continue;
+        if (std::unique_ptr<TSkinControl> buttons = CreateSkinner(SkinnerKind::TSkinUpDown, Frame(), nullptr, child))
+            Frame().AddSkinner(std::move(buttons));
+    }
+}
+
+void TSkinTab::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case TCM_INSERTITEMA:
+    case TCM_INSERTITEMW:
+    case WM_SIZE:
+        SkinScrollButtons();
+        break;
+    case WM_MOUSEMOVE: {
+        TCHITTESTINFO hit = {{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0};
+        int hot = int(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (hot == FHot) break;
+        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&leave);
+        FollowMouse(hot);
+        break;
+    }
+    case WM_MOUSELEAVE:
+        FollowMouse(-1);
+        break;
+    }
+    TSkinControl::AfterMessage(message, wParam, lParam, result);
+}
+
+void TSkinTab::FollowMouse(int hot) {
+    if (hot == FHot) return;
+    FHot = hot;
+    Repaint();
+}
+
+TabStrip TSkinTab::ReadStrip(int width) const {
+    TabStrip strip;
+    strip.Items = ItemRects(Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT);
+    strip.Selected = int(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
+    strip.Hot = FHot;
+    strip.Enabled = IsWindowEnabled(Handle()) != FALSE;
+    strip.Focused = GetFocus() == Handle();
+    strip.VisibleRight = width;
+    strip.Buttons = (GetWindowLongW(Handle(), GWL_STYLE) & TCS_BUTTONS) != 0;
+    for (const RECT& child : ChildPlaces(Handle())) strip.VisibleRight = std::min(strip.VisibleRight, int(child.left));
+    return strip;
+}
+
+std::wstring TSkinTab::TabCaption(int index) const {
+    wchar_t text[256] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = int(std::size(text));
+    SendMessageW(Handle(), TCM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+    return item.pszText ? std::wstring(item.pszText) : std::wstring();
+}
+
+void TSkinTab::Draw(HDC dc, const RECT& area) {
+    const TSkinBorderElement* tabs = Skin().Tabs.get();
+    const TSkinElement* pane = Skin().Element("Tab.Pane");
+    int width = area.right - area.left, height = area.bottom - area.top;
+    if (!tabs || !pane || width <= 0 || height <= 0) return;
+    TabStripLayout layout = LayOutTabStrip(width, height, ReadStrip(width));
+    TOffscreen& picture = Offscreen(width, height);
+    PaintBackground(picture, {0, 0});
+    if (!layout.Pane.Empty())
+        picture.Draw(ComposeElement(pane->Picture(), 1, layout.Pane.Width, layout.Pane.Height), layout.Pane.Left,
+                     layout.Pane.Top, pane->Trans);
+    for (const TabPlace& tab : layout.Tabs) {
+        picture.Draw(ComposeElement(tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height), tab.Area.Left,
+                     tab.Area.Top, tabs->Trans);
+        DrawCaption(picture, tab);
+    }
+    TSavedDC saved(dc);
+    LeaveOutChildren(dc);
+    picture.CopyTo(dc, area.left, area.top);
+}
+
+void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
+    TSelection font(picture.DC(), ControlFont());
+    SetBkMode(picture.DC(), TRANSPARENT);
+    SetTextColor(picture.DC(), ToColorRef(StateTextColour(*Skin().Tabs, tab.Frame, Skin().Colours.ButtonShadow)));
+    RECT box = {tab.Area.Left, tab.Area.Top, tab.Area.Left + tab.Area.Width, tab.Area.Top + tab.Area.Height};
+    std::wstring caption = TabCaption(tab.Index);
+    DrawTextW(picture.DC(), caption.c_str(), int(caption.size()), &box,
+              DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+void TSkinTab::LeaveOutChildren(HDC dc) const {
+    for (const RECT& place : ChildPlaces(Handle()))
+        ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
+}

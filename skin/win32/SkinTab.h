@@ -1,0 +1,34 @@
+#pragma once
+#include "skin/TabStripLayout.h"
+#include "skin/win32/Offscreen.h"
+#include "skin/win32/SkinControl.h"
+
+// Tab controls: each tab from the skin's five-state Tabs element where the
+// control places it (chosen, under the mouse, disabled), with its caption,
+// over the skin's pane border; tabs in the button style stand as they are,
+// without a pane. Clicks and keys stay the control's own.
+class TSkinTab : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+
+    // Both the tabs and the pane border are needed to draw the control.
+    static bool CanSkin(const TSkinData& skin);
+
+    void Attach(TWinControl& control, bool recolour) override;
+    void AttachWindow(HWND window) override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(HDC dc, const RECT& area) override;
+
+private:
+    TabStrip ReadStrip(int width) const;
+    std::wstring TabCaption(int index) const;
+    void FollowMouse(int hot);
+    void DrawCaption(TOffscreen& picture, const TabPlace& tab);
+    // The scroll buttons and any other child keep their own painting.
+    void LeaveOutChildren(HDC dc) const;
+    // The control makes its scroll buttons when its tabs outgrow it; they
+    // get the skin's up-down look once.
+    void SkinScrollButtons();
+
+    int FHot = -1;
+};

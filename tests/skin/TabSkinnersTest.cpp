@@ -1,0 +1,228 @@
+// The skinners of tab controls and list headers on real windows of this
+// process: attached where the skin has their elements, and painting them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "gui/ListView.h"
+#include "gui/TabControl.h"
+#include "skin/ElementDrawing.h"
+#include "skin/HeaderLayout.h"
+#include "skin/SkinMessages.h"
+#include "skin/TabStripLayout.h"
+#include "skin/win32/ItemRects.h"
+#include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinManager.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/ElementPixels.h"
+#include "tests/skin/GalleryForm.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
+
+namespace {
+
+bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
+
+class TabSkinner : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        tabs.Create(form, {.Bounds = {10, 10, 180, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
+        Show(form);
+    }
+    // Where the skin should show the tabs, as the control places them now.
+    TabStripLayout Expected(int hot) const {
+        SIZE size = ClientSize(tabs);
+        TabStrip strip{.Items = ItemRects(tabs.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                       .Selected = tabs.TabIndex(),
+                       .Hot = hot,
+                       .Focused = GetFocus() == tabs.Handle(),
+                       .VisibleRight = size.cx};
+        return LayOutTabStrip(size.cx, size.cy, strip);
+    }
+    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
+        for (const TabPlace& tab : layout.Tabs)
+            if (tab.Index == index) return tab;
+        throw std::out_of_range("tab not drawn");
+    }
+    // Pixels of the tab's outer ring, where its caption does not reach and
+    // the chosen tab does not cover it, that differ from the skin's Tabs
+    // element in the frame.
+    int TabMismatches(const TabStripLayout& layout, int index, int frame) const {
+        const Rect& area = TabAt(layout, index).Area;
+        const Rect& chosen = layout.Tabs.back().Area;
+        auto covered = [&](int x, int y) {
+            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
+        };
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
+        return Mismatches(ClientPixels(tabs.Handle()), area.Left, area.Top, picture, Face(), [&](int x, int y) {
+            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
+        });
+    }
+    static bool Inside(const Rect& area, int x, int y) {
+        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
+    }
+    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    TTestForm form;
+    TTabControl tabs;
+};
+
+TEST_F(TabSkinner, IsAttachedAndShowsTheSkinsTabsAndPane) {
+    ASSERT_TRUE(Skinned(tabs.Handle()));
+    TabStripLayout layout = Expected(-1);
+    for (int index : {0, 2}) EXPECT_EQ(TabMismatches(layout, index, 1), 0) << index;
+    EXPECT_EQ(TabMismatches(layout, 1, TabAt(layout, 1).Frame), 0);
+
+    // The pane below the first row, which the chosen tab opens into.
+    const TSkinElement& pane = *MainSkin->Element("Tab.Pane");
+    const Rect& place = layout.Pane;
+    PixelBuffer picture = ComposeElement(pane.Picture(), 1, place.Width, place.Height);
+    EXPECT_EQ(Mismatches(ClientPixels(tabs.Handle()), place.Left, place.Top, picture, Face(),
+                         [](int, int y) { return y > 0; }),
+              0);
+}
+
+TEST_F(TabSkinner, TheTabUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
+    TabStripLayout layout = Expected(2);
+    const Rect& third = TabAt(layout, 2).Area;
+    SendMessageW(tabs.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(third.Left + third.Width / 2, third.Top + 3));
+    EXPECT_EQ(TabMismatches(layout, 2, 4), 0);
+    EXPECT_GT(TabMismatches(layout, 2, 1), 0);
+    SendMessageW(tabs.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(TabMismatches(layout, 2, 1), 0);
+}
+
+TEST_F(TabSkinner, ADisabledControlShowsEveryTabDisabled) {
+    tabs.SetEnabled(false);
+    TabStripLayout layout = Expected(-1);
+    for (const TabPlace& tab : layout.Tabs) EXPECT_EQ(TabMismatches(layout, tab.Index, 3), 0) << tab.Index;
+}
+
+// The scroll buttons the control makes when its tabs outgrow it.
+HWND ScrollButtons(const TTabControl& tabs) {
+    for (HWND child = GetWindow(tabs.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowClassName(child) == "msctls_updown32") return child;
+    return nullptr;
+}
+
+TEST_F(TabSkinner, ScrollButtonsTakeTheSkinsUpDownLookAndKeepItOverTheTabs) {
+    for (const char* caption : {"Fourth", "Fifth", "Sixth", "Seventh"}) tabs.AddTab(caption);
+    PumpFor(std::chrono::milliseconds(100));
+    HWND buttons = ScrollButtons(tabs);
+    ASSERT_NE(buttons, nullptr);
+    ASSERT_TRUE(IsWindowVisible(buttons));
+    EXPECT_TRUE(Skinned(buttons));
+
+    // The tab control printed alone leaves its buttons' place alone.
+    SIZE size = ClientSize(tabs);
+    TOffscreen printed(size.cx, size.cy);
+    const COLORREF marker = RGB(1, 2, 3);
+    printed.Fill(marker);
+    SendMessageW(tabs.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC()), PRF_CLIENT);
+    RECT place;
+    GetWindowRect(buttons, &place);
+    MapWindowPoints(nullptr, tabs.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    PixelBuffer picture = printed.Pixels();
+    EXPECT_EQ(picture.At(place.left + 2, place.top + 2), PixelOf(marker));
+    EXPECT_NE(picture.At(place.left - 2, size.cy / 2), PixelOf(marker));
+}
+
+TEST_F(TabSkinner, ABareButtonStyleTabControlShowsItsTabsAsButtonsWithoutAPane) {
+    TBareWindow window;
+    HWND bare = window.AddChild(WC_TABCONTROLW, L"", TCS_BUTTONS, {10, 10, 200, 80}, 7);
+    for (const wchar_t* caption : {L"One", L"Two"}) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(caption);
+        SendMessageW(bare, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(bare, TCM_SETCURSEL, 1, 0);
+    window.Show();
+    ASSERT_TRUE(Skinned(bare));
+    RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+
+    RECT client;
+    GetClientRect(bare, &client);
+    TabStrip strip{.Items = ItemRects(bare, TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = 1,
+                   .Focused = GetFocus() == bare,
+                   .VisibleRight = client.right,
+                   .Buttons = true};
+    TabStripLayout layout = LayOutTabStrip(client.right, client.bottom, strip);
+    ASSERT_EQ(layout.Tabs.size(), 2u);
+    PixelBuffer shown = ClientPixels(bare);
+    for (const TabPlace& tab : layout.Tabs) {
+        const Rect& area = tab.Area;
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), tab.Frame, area.Width, area.Height);
+        EXPECT_EQ(Mismatches(shown, area.Left, area.Top, picture, Face(),
+                             [&](int x, int y) { return InButtonRing(x, y, area.Width, area.Height); }),
+                  0)
+            << tab.Index;
+    }
+    EXPECT_EQ(shown.At(client.right / 2, client.bottom - 3), Face());  // no pane below the buttons
+}
+
+TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
+    EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+}
+
+class HeaderSkinner : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        list.Create(form, {.Bounds = {10, 10, 180, 100},
+                           .Columns = {{"Address", 70}, {"Place", 60}},
+                           .Items = {{"10.0.0.1", "Here"}}});
+        Show(form);
+        header = list.HeaderHandle();
+    }
+    std::vector<HeaderSection> Expected(int hot) const {
+        RECT client;
+        GetClientRect(header, &client);
+        HeaderStrip strip{.Items = ItemRects(header, HDM_GETITEMCOUNT, HDM_GETITEMRECT), .Hot = hot};
+        return LayOutHeader(client.right, client.bottom, strip);
+    }
+    // Pixels of the section's ring (all of it for the filler, which has no
+    // caption) that differ from the skin's Headerbar element in the frame.
+    int SectionMismatches(const HeaderSection& section, int frame) const {
+        const Rect& area = section.Area;
+        const TSkinElement& element = *MainSkin->Element("Headerbar");
+        PixelBuffer picture = ComposeElement(element.Picture(), frame, area.Width, area.Height);
+        return Mismatches(ClientPixels(header), area.Left, area.Top, picture,
+                          PixelFromColor(MainSkin->Colours.ButtonFace), [&](int x, int y) {
+                              return section.Index == kHeaderFiller || InButtonRing(x, y, area.Width, area.Height);
+                          });
+    }
+
+    TTestForm form;
+    TListView list;
+    HWND header = nullptr;
+};
+
+TEST_F(HeaderSkinner, IsAttachedAndShowsTheSkinsSectionsAndFiller) {
+    ASSERT_NE(header, nullptr);
+    ASSERT_TRUE(Skinned(header));
+    std::vector<HeaderSection> sections = Expected(-1);
+    ASSERT_EQ(sections.size(), 3u);
+    for (const HeaderSection& section : sections) EXPECT_EQ(SectionMismatches(section, 1), 0) << section.Index;
+}
+
+TEST_F(HeaderSkinner, TheSectionUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
+    std::vector<HeaderSection> sections = Expected(1);
+    const Rect& second = sections[1].Area;
+    SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(second.Left + second.Width / 2, second.Height / 2));
+    EXPECT_EQ(SectionMismatches(sections[1], 4), 0);
+    EXPECT_EQ(SectionMismatches(sections[0], 1), 0);
+    SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(SectionMismatches(sections[1], 1), 0);
+}
+
+}  // namespace
