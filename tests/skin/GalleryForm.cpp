@@ -81,11 +81,14 @@ void TGalleryForm::CreateContainers() {
 }
 
 void TGalleryForm::CreateLists() {
+    // More rows and wider columns than it shows, for both its bars.
+    std::vector<std::vector<std::string>> rows;
+    const char* places[] = {"Here", "There", "Elsewhere"};
+    for (int i = 1; i <= 20; ++i)
+        rows.push_back({"10.0.0." + std::to_string(i), places[i % 3], "host" + std::to_string(i)});
     ListView1.Create(*this, {.Bounds = {10, 265, 260, 130},
-                             .Columns = {{"Address", 90}, {"Place", 80}, {"Host", 80}},
-                             .Items = {{"10.0.0.1", "Here", "alpha"},
-                                       {"10.0.0.2", "There", "beta"},
-                                       {"10.0.0.3", "Elsewhere", "gamma"}}});
+                             .Columns = {{"Address", 90}, {"Place", 80}, {"Host", 110}},
+                             .Items = rows});
     ListView1.SetItemIndex(1);
     Memo1.Create(*this, {.Bounds = {280, 265, 180, 130}});
     std::vector<std::string> lines;

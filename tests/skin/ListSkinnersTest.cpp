@@ -1,0 +1,93 @@
+// The skinners of lists and pickers on real windows of this process: each
+// is attached where the skin has its elements, and shows them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "gui/ListView.h"
+#include "skin/ElementDrawing.h"
+#include "skin/SkinMessages.h"
+#include "skin/win32/ScrollbarPanel.h"
+#include "skin/win32/SkinGdi.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class ListSkinners : public SkinnedWindows {
+protected:
+    static bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
+    static COLORREF PixelOf(HWND window, int x, int y) {
+        HDC dc = GetDC(window);
+        COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return pixel;
+    }
+    // Pixels of the window in the area that differ from the skin's element
+    // drawn over the area in the frame, its magenta over the button face.
+    static int Mismatches(HWND window, Rect area, const char* section, int frame) {
+        PixelBuffer drawn = ComposeElement(MainSkin->Element(section)->Picture(), frame, area.Width, area.Height);
+        int mismatches = 0;
+        for (int y = 0; y < area.Height; ++y)
+            for (int x = 0; x < area.Width; ++x) {
+                Pixel pixel = drawn.At(x, y);
+                COLORREF expected =
+                    pixel == kMagenta ? ToColorRef(MainSkin->Colours.ButtonFace) : COLORREF(ColorFromPixel(pixel));
+                if (PixelOf(window, area.Left + x, area.Top + y) != expected) ++mismatches;
+            }
+        return mismatches;
+    }
+    static TScrollbarPanel* PanelIn(HWND parent, ScrollbarKind kind) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (auto* panel = dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(child)))
+                if (panel->Kind() == kind) return panel;
+        return nullptr;
+    }
+    static SCROLLBARINFO BarInfo(HWND control, LONG bar) {
+        SCROLLBARINFO info = {sizeof info};
+        GetScrollBarInfo(control, bar, &info);
+        return info;
+    }
+};
+
+// A report list with more rows than it shows.
+class ListForm : public TTestForm {
+public:
+    ListForm() {
+        std::vector<std::vector<std::string>> rows;
+        for (int i = 0; i < 40; ++i) rows.push_back({"10.0.0." + std::to_string(i), "row " + std::to_string(i)});
+        List.Create(*this, {.Bounds = {5, 5, 180, 130}, .Columns = {{"Address", 90}, {"Place", 60}}, .Items = rows});
+    }
+    TListView List;
+};
+
+TEST_F(ListSkinners, AListViewsBarIsTheSkinsAndFollowsTheKeyboard) {
+    ListForm form;
+    Show(form);
+    HWND list = form.List.Handle();
+    ASSERT_TRUE(Skinned(list));
+    TScrollbarPanel* vertical = PanelIn(form.Handle(), ScrollbarKind::Vertical);
+    ASSERT_NE(vertical, nullptr);
+    ASSERT_TRUE(vertical->Shows());
+
+    form.List.SetFocus();
+    SendMessageW(list, WM_KEYDOWN, VK_END, 0);
+    PumpFor(100ms);
+    SCROLLBARINFO info = BarInfo(list, OBJID_VSCROLL);
+    ASSERT_GT(info.xyThumbTop,
+              vertical->Facts().Width);  // scrolled away from the top
+    EXPECT_EQ(vertical->Facts().ThumbStart, info.xyThumbTop);
+    EXPECT_EQ(vertical->Facts().ThumbEnd, info.xyThumbBottom);
+
+    int width = vertical->Facts().Width;
+    int height = vertical->Facts().Height;
+    // The square arrows: up (frame 9) at the top, down (frame 13) at the end.
+    EXPECT_EQ(Mismatches(vertical->Handle(), {0, 0, width, width}, "Scrollbar", 9), 0);
+    EXPECT_EQ(Mismatches(vertical->Handle(), {0, height - width, width, width}, "Scrollbar", 13), 0);
+}
+
+}  // namespace
