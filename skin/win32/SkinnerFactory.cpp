@@ -5,6 +5,7 @@
 #include "skin/win32/SkinCheckBox.h"
 #include "skin/win32/SkinComBox.h"
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinDateTime.h"
 #include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
@@ -45,6 +46,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
     case SkinnerKind::TSkinComBox:
         return TSkinComBox::SkinHasPicture(skin) ? Make<TSkinComBox>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinDateTime:
+        return TSkinDateTime::CanSkin(skin) ? Make<TSkinDateTime>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinEdit:
         return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinGroupBox:

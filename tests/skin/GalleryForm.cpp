@@ -78,6 +78,8 @@ void TGalleryForm::CreateContainers() {
     TabControl1.Create(*this, {.Bounds = {220, 145, 220, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
     Panel1.Create(*this, {.Bounds = {450, 145, 180, 110}});
     Label1.Create(Panel1, {.Bounds = {10, 10, 160, 20}, .Caption = "A label on a panel"});
+    DateTimePickerOff.Create(Panel1, {.Bounds = {10, 40, 140, 22}, .Date = {2026, 5, 2}});
+    DateTimePickerOff.SetEnabled(false);
 }
 
 void TGalleryForm::CreateLists() {

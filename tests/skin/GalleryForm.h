@@ -30,8 +30,8 @@ public:
 
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
-    // up-down; group box, tabs and panel; list, memo and an upright track
-    // bar; the status bars.
+    // up-down; group box, tabs and panel (with a disabled date); list, memo
+    // and an upright track bar; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -49,6 +49,7 @@ public:
     TTabControl TabControl1;
     TPanel Panel1;
     TLabel Label1;
+    TDateTimePicker DateTimePickerOff;
     TListView ListView1;
     TMemo Memo1;
     TTrackBar TrackBarVert;

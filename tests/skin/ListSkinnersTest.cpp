@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "gui/DateTimePicker.h"
 #include "gui/ListView.h"
 #include "skin/ElementDrawing.h"
 #include "skin/SkinMessages.h"
+#include "skin/win32/ArrowButton.h"
 #include "skin/win32/ScrollbarPanel.h"
 #include "skin/win32/SkinGdi.h"
 #include "tests/gui/TestForm.h"
@@ -29,8 +31,8 @@ protected:
     }
     // Pixels of the window in the area that differ from the skin's element
     // drawn over the area in the frame, its magenta over the button face.
-    static int Mismatches(HWND window, Rect area, const char* section, int frame) {
-        PixelBuffer drawn = ComposeElement(MainSkin->Element(section)->Picture(), frame, area.Width, area.Height);
+    static int Mismatches(HWND window, Rect area, const TSkinElement& element, int frame) {
+        PixelBuffer drawn = ComposeElement(element.Picture(), frame, area.Width, area.Height);
         int mismatches = 0;
         for (int y = 0; y < area.Height; ++y)
             for (int x = 0; x < area.Width; ++x) {
@@ -86,8 +88,62 @@ TEST_F(ListSkinners, AListViewsBarIsTheSkinsAndFollowsTheKeyboard) {
     int width = vertical->Facts().Width;
     int height = vertical->Facts().Height;
     // The square arrows: up (frame 9) at the top, down (frame 13) at the end.
-    EXPECT_EQ(Mismatches(vertical->Handle(), {0, 0, width, width}, "Scrollbar", 9), 0);
-    EXPECT_EQ(Mismatches(vertical->Handle(), {0, height - width, width, width}, "Scrollbar", 13), 0);
+    EXPECT_EQ(Mismatches(vertical->Handle(), {0, 0, width, width}, *MainSkin->Element("Scrollbar"), 9), 0);
+    EXPECT_EQ(Mismatches(vertical->Handle(), {0, height - width, width, width}, *MainSkin->Element("Scrollbar"), 13),
+              0);
+}
+
+class PickerForm : public TTestForm {
+public:
+    PickerForm() { Picker.Create(*this, {.Bounds = {10, 10, 140, 22}, .Date = {2026, 5, 1}}); }
+    TDateTimePicker Picker;
+};
+
+TArrowButton* ArrowButtonIn(HWND picker) {
+    for (HWND child = GetWindow(picker, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (auto* button = dynamic_cast<TArrowButton*>(TWinControl::FromHandle(child))) return button;
+    return nullptr;
+}
+
+TEST_F(ListSkinners, ADatePickersButtonShowsTheSkinsArrowAndOpensTheCalendar) {
+    SetCursorPos(0, 0);
+    PickerForm form;
+    Show(form);
+    HWND picker = form.Picker.Handle();
+    ASSERT_TRUE(Skinned(picker));
+    TArrowButton* button = ArrowButtonIn(picker);
+    ASSERT_NE(button, nullptr);
+    RECT client;
+    GetClientRect(picker, &client);
+    RECT placed;
+    GetWindowRect(button->Handle(), &placed);
+    MapWindowPoints(HWND_DESKTOP, picker, reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.right, client.right);
+    EXPECT_EQ(placed.top, 0);
+    EXPECT_EQ(placed.bottom, client.bottom);
+    Rect area = {0, 0, int(placed.right - placed.left), int(placed.bottom - placed.top)};
+    EXPECT_EQ(Mismatches(button->Handle(), area, *MainSkin->ComboxArrow, 1), 0);
+
+    // A press on the skin's button reaches the picker, which opens its
+    // calendar; the arrow shows it pressed while it is open.
+    SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.Width / 2, area.Height / 2));
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(area.Width / 2, area.Height / 2));
+    PumpFor(100ms);
+    HWND calendar = HWND(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
+    ASSERT_TRUE(calendar && IsWindowVisible(calendar));
+    EXPECT_EQ(Mismatches(button->Handle(), area, *MainSkin->ComboxArrow, 3), 0);
+    SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpFor(100ms);
+}
+
+TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
+    PickerForm form;
+    form.Picker.SetEnabled(false);
+    Show(form);
+    TArrowButton* button = ArrowButtonIn(form.Picker.Handle());
+    ASSERT_NE(button, nullptr);
+    Rect bounds = button->Bounds();
+    EXPECT_EQ(Mismatches(button->Handle(), {0, 0, bounds.Width, bounds.Height}, *MainSkin->ComboxArrow, 4), 0);
 }
 
 }  // namespace
