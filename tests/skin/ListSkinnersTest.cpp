@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/ComboBox.h"
 #include "gui/DateTimePicker.h"
 #include "gui/ListView.h"
 #include "skin/ElementDrawing.h"
@@ -23,24 +24,21 @@ namespace {
 class ListSkinners : public SkinnedWindows {
 protected:
     static bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
-    static COLORREF PixelOf(HWND window, int x, int y) {
-        HDC dc = GetDC(window);
-        COLORREF pixel = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        return pixel;
-    }
-    // Pixels of the window in the area that differ from the skin's element
-    // drawn over the area in the frame, its magenta over the button face.
-    static int Mismatches(HWND window, Rect area, const TSkinElement& element, int frame) {
+    // Pixels of the window (of its whole window with whole) in the area
+    // that differ from the skin's element drawn over the area in the frame,
+    // its magenta over the button face.
+    static int Mismatches(HWND window, Rect area, const TSkinElement& element, int frame, bool whole = false) {
         PixelBuffer drawn = ComposeElement(element.Picture(), frame, area.Width, area.Height);
+        HDC dc = whole ? GetWindowDC(window) : GetDC(window);
         int mismatches = 0;
         for (int y = 0; y < area.Height; ++y)
             for (int x = 0; x < area.Width; ++x) {
                 Pixel pixel = drawn.At(x, y);
                 COLORREF expected =
                     pixel == kMagenta ? ToColorRef(MainSkin->Colours.ButtonFace) : COLORREF(ColorFromPixel(pixel));
-                if (PixelOf(window, area.Left + x, area.Top + y) != expected) ++mismatches;
+                if (GetPixel(dc, area.Left + x, area.Top + y) != expected) ++mismatches;
             }
+        ReleaseDC(window, dc);
         return mismatches;
     }
     static TScrollbarPanel* PanelIn(HWND parent, ScrollbarKind kind) {
@@ -144,6 +142,40 @@ TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
     ASSERT_NE(button, nullptr);
     Rect bounds = button->Bounds();
     EXPECT_EQ(Mismatches(button->Handle(), {0, 0, bounds.Width, bounds.Height}, *MainSkin->ComboxArrow, 4), 0);
+}
+
+class ComboForm : public TTestForm {
+public:
+    ComboForm() {
+        std::vector<std::string> items;
+        for (int i = 0; i < 30; ++i) items.push_back("item " + std::to_string(i));
+        Combo.Create(*this, {.Bounds = {10, 10, 120, 150}, .Items = items, .ItemIndex = 0});
+    }
+    TComboBox Combo;
+};
+
+TEST_F(ListSkinners, AComboBoxsDroppedListShowsTheSkinsBar) {
+    ComboForm form;
+    Show(form);
+    COMBOBOXINFO info = {sizeof info};
+    ASSERT_TRUE(GetComboBoxInfo(form.Combo.Handle(), &info));
+    ASSERT_TRUE(Skinned(info.hwndList));
+    SendMessageW(form.Combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpFor(150ms);
+    ASSERT_TRUE(IsWindowVisible(info.hwndList));
+    SCROLLBARINFO bar = BarInfo(info.hwndList, OBJID_VSCROLL);
+    RECT window;
+    GetWindowRect(info.hwndList, &window);
+    int width = bar.rcScrollBar.right - bar.rcScrollBar.left;
+    int height = bar.rcScrollBar.bottom - bar.rcScrollBar.top;
+    ASSERT_GT(height, 2 * width);
+    // The arrows in the list's frame, read from its whole window.
+    const TSkinElement& arrows = *MainSkin->Element("Scrollbar");
+    int left = bar.rcScrollBar.left - window.left, top = bar.rcScrollBar.top - window.top;
+    EXPECT_EQ(Mismatches(info.hwndList, {left, top, width, width}, arrows, 9, true), 0);
+    EXPECT_EQ(Mismatches(info.hwndList, {left, top + height - width, width, width}, arrows, 13, true), 0);
+    SendMessageW(form.Combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    PumpFor(50ms);
 }
 
 }  // namespace
