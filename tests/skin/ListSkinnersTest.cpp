@@ -13,7 +13,9 @@
 #include "skin/SkinMessages.h"
 #include "skin/win32/ArrowButton.h"
 #include "skin/win32/ScrollbarPanel.h"
+#include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinGdi.h"
+#include "skin/win32/SkinnerFactory.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/SkinnedWindows.h"
 
@@ -142,6 +144,19 @@ TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
     ASSERT_NE(button, nullptr);
     Rect bounds = button->Bounds();
     EXPECT_EQ(Mismatches(button->Handle(), {0, 0, bounds.Width, bounds.Height}, *MainSkin->ComboxArrow, 4), 0);
+}
+
+TEST_F(ListSkinners, ASkinWithoutTheComboArrowLeavesADatePickerNative) {
+    PickerForm form;
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(&frame->Skin(), MainSkin);
+    std::unique_ptr<TSkinElement> arrow = std::move(MainSkin->ComboxArrow);
+    std::unique_ptr<TSkinControl> skinner =
+        CreateSkinner(SkinnerKind::TSkinDateTime, *frame, &form.Picker, form.Picker.Handle());
+    MainSkin->ComboxArrow = std::move(arrow);
+    EXPECT_EQ(skinner, nullptr);
 }
 
 class ComboForm : public TTestForm {
