@@ -29,3 +29,8 @@ ComboParts ComboBoxParts(Size box, int arrowWidth) {
     return {RectFromEdges(kComboEdge, kComboEdge, buttonLeft, bottom),
             RectFromEdges(buttonLeft, kComboEdge, int64_t(box.Width) - kComboEdge, bottom)};
 }
+
+Rect DatePickerButton(Size client, int arrowWidth) {
+    int64_t left = std::max<int64_t>(int64_t(client.Width) - std::max(arrowWidth, 0), 0);
+    return RectFromEdges(left, 0, client.Width, client.Height);
+}

@@ -32,3 +32,7 @@ struct ComboParts {
 };
 
 ComboParts ComboBoxParts(Size box, int arrowWidth);
+
+// A date picker's drop-down button: as wide as a scroll bar arrow at the
+// right end of its client area, the whole height; never outside the area.
+Rect DatePickerButton(Size client, int arrowWidth);

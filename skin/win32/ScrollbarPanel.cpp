@@ -5,11 +5,10 @@
 #include "skin/ScrollbarPicture.h"
 #include "skin/SkinMessages.h"
 #include "skin/win32/DibOutput.h"
+#include "skin/win32/ScrollbarReading.h"
 #include "skin/win32/User32Extras.h"
 
 namespace {
-bool Unavailable(DWORD state) { return state & STATE_SYSTEM_UNAVAILABLE; }
-
 POINT PointOf(LPARAM point) { return {GET_X_LPARAM(point), GET_Y_LPARAM(point)}; }
 }  // namespace
 
@@ -18,31 +17,12 @@ TScrollbarPanel::TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind ki
     FFacts.Kind = kind;
 }
 
-bool TScrollbarPanel::ReadBar(ScrollbarFacts& facts, RECT& screen) const {
-    auto getInfo = User32Extras().GetScrollBarInfo;
-    if (!getInfo) return false;
-    SCROLLBARINFO info = {sizeof info};
-    LONG bar = FKind == ScrollbarKind::Horizontal ? OBJID_HSCROLL : OBJID_VSCROLL;
-    if (!getInfo(FControl, bar, &info) || (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)))
-        return false;
-    screen = info.rcScrollBar;
-    facts = {.Kind = FKind,
-             .Width = screen.right - screen.left,
-             .Height = screen.bottom - screen.top,
-             .ThumbStart = info.xyThumbTop,
-             .ThumbEnd = info.xyThumbBottom,
-             .Enabled = !Unavailable(info.rgstate[0]) && IsWindowEnabled(FControl),
-             .FirstArrowEnabled = !Unavailable(info.rgstate[1]),
-             .SecondArrowEnabled = !Unavailable(info.rgstate[5])};
-    return facts.Width > 0 && facts.Height > 0;
-}
-
 void TScrollbarPanel::Follow() {
     ScrollbarFacts facts;
     RECT screen;
     // The control's own visibility: its parent's is the panel's as well.
     bool controlShows = GetWindowLongW(FControl, GWL_STYLE) & WS_VISIBLE;
-    if (!controlShows || !ReadBar(facts, screen)) {
+    if (!controlShows || !ReadScrollbar(FControl, FKind, facts, screen)) {
         Hide();
         return;
     }
@@ -50,7 +30,8 @@ void TScrollbarPanel::Follow() {
     POINT origin = {screen.left, screen.top};
     ScreenToClient(parent, &origin);
     FFacts = facts;
-    if (!Handle()) CreateOverlay(parent, {L"TScrollbarPanel", nullptr, 0, 0, {origin.x, origin.y, facts.Width, facts.Height}});
+    if (!Handle())
+        CreateOverlay(parent, {L"TScrollbarPanel", nullptr, 0, 0, {origin.x, origin.y, facts.Width, facts.Height}});
     UINT order = IsWindowVisible(Handle()) ? SWP_NOZORDER : 0;
     SetWindowPos(Handle(), HWND_TOP, origin.x, origin.y, facts.Width, facts.Height,
                  order | SWP_NOACTIVATE | SWP_SHOWWINDOW);

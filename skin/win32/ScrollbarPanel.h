@@ -28,9 +28,6 @@ protected:
     void Paint(HDC dc) override;
 
 private:
-    // The bar as the system has it now, with its place on the screen; false
-    // when it does not show.
-    bool ReadBar(ScrollbarFacts& facts, RECT& screen) const;
     void Press(LPARAM point);
     void EndPress(LPARAM screenPoint);
     void MoveOver(LPARAM point);

@@ -14,6 +14,39 @@ namespace {
 bool OpensAnywhere(HWND combo) { return (GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_DROPDOWNLIST; }
 }  // namespace
 
+TSkinComBox::TSkinComBox(TSkinFrame& frame) : TSkinControl(frame) {}
+
+TSkinComBox::~TSkinComBox() {
+    if (State() == Attached) Detach();
+}
+
+void TSkinComBox::Attach(TWinControl& control, bool recolour) {
+    TSkinControl::Attach(control, recolour);
+    AttachListBar();
+}
+
+void TSkinComBox::AttachWindow(HWND window) {
+    TSkinControl::AttachWindow(window);
+    AttachListBar();
+}
+
+// The list of the box is a window of its own, there from the start.
+void TSkinComBox::AttachListBar() {
+    COMBOBOXINFO info = {sizeof info};
+    if (State() != Attached || !TComboxScrollBar::CanSkin(Skin()) || !User32Extras().GetComboBoxInfo ||
+        !User32Extras().GetComboBoxInfo(Handle(), &info) || !info.hwndList)
+        return;
+    FListBar = std::make_unique<TComboxScrollBar>(Frame());
+    FListBar->AttachWindow(info.hwndList);
+    if (FListBar->State() != Attached) FListBar.reset();
+}
+
+void TSkinComBox::Detach() {
+    if (FListBar && FListBar->State() == Attached) FListBar->Detach();
+    FListBar.reset();
+    TSkinControl::Detach();
+}
+
 bool TSkinComBox::SkinHasPicture(const TSkinData& skin) {
     return skin.ComboButton && skin.ComboButton->Style == 2 && !skin.ComboButton->Image.Empty() && skin.ComboxArrow &&
            !skin.ComboxArrow->Image.Empty();

@@ -1,5 +1,8 @@
 #pragma once
+#include <memory>
+
 #include "skin/ComboBoxLayout.h"
+#include "skin/win32/ComboxScrollBar.h"
 #include "skin/win32/SkinControl.h"
 
 // Drop-down combo boxes: the skin's prepared combo picture (its sunk edge
@@ -9,13 +12,20 @@
 // selection) itself, and the skin goes only around it.
 class TSkinComBox : public TSkinControl {
 public:
-    using TSkinControl::TSkinControl;
+    explicit TSkinComBox(TSkinFrame& frame);
+    ~TSkinComBox() override;
 
     // The skin has the prepared picture and the arrow cut from it.
     static bool SkinHasPicture(const TSkinData& skin);
 
+    void Attach(TWinControl& control, bool recolour) override;
+    void AttachWindow(HWND window) override;
+    void Detach() override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(HDC dc, const RECT& area) override;
+
+    // The skinner of the box's drop-down list; null when there is none.
+    TComboxScrollBar* ListBar() const { return FListBar.get(); }
 
 protected:
     bool TakesClientPainting() const override { return false; }
@@ -25,7 +35,9 @@ private:
     ComboCondition Condition() const;
     void MouseMoved(POINT at);
     void MouseLeft();
+    void AttachListBar();
 
     bool FHot = false;
     bool FHotButton = false;
+    std::unique_ptr<TComboxScrollBar> FListBar;
 };

@@ -37,9 +37,10 @@ protected:
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool TakesClientPainting() const override { return false; }
     void PaintingSwitched() override;
+    // Takes the bars' places and states from the system again.
+    void FollowBars();
 
 private:
-    void FollowBars();
     void CutBarsOut();
     void GiveBarsBack();
     void PaintCorner();

@@ -6,10 +6,12 @@
 #include "skin/win32/SkinCheckBox.h"
 #include "skin/win32/SkinComBox.h"
 #include "skin/win32/SkinControl.h"
+#include "skin/win32/SkinDateTime.h"
 #include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
 #include "skin/win32/SkinHeader.h"
+#include "skin/win32/SkinListView.h"
 #include "skin/win32/SkinMenuButton.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
@@ -52,12 +54,16 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinCheckBox>(frame, control, window);
     case SkinnerKind::TSkinComBox:
         return TSkinComBox::SkinHasPicture(skin) ? Make<TSkinComBox>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinDateTime:
+        return TSkinDateTime::CanSkin(skin) ? Make<TSkinDateTime>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinEdit:
         return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinGroupBox:
         return Make<TSkinGroupBox>(frame, control, window, true);
     case SkinnerKind::TSkinHeader:
         return skin.Element("Headerbar") ? Make<TSkinHeader>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinListView:
+        return TSkinScrollbar::CanSkin(skin) ? Make<TSkinListView>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinMenuButton:
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMenuButton>(frame, control, window);
     case SkinnerKind::TSkinProgress:

@@ -66,3 +66,13 @@ TEST(ComboBoxPartsTest, ABoxNarrowerThanItsButtonGivesEmptyPartsInsideIt) {
     EXPECT_TRUE(parts.Button.Empty());
     EXPECT_GE(parts.Button.Left, 0);
 }
+
+TEST(DatePickerButtonTest, TheButtonTakesTheRightEndTheWholeHeight) {
+    ExpectRect(DatePickerButton({136, 18}, 17), 119, 0, 17, 18);
+}
+
+TEST(DatePickerButtonTest, APickerNarrowerThanItsButtonIsAllButton) {
+    ExpectRect(DatePickerButton({10, 18}, 17), 0, 0, 10, 18);
+    ExpectRect(DatePickerButton({0, 0}, 17), 0, 0, 0, 0);
+    ExpectRect(DatePickerButton({40, 18}, -5), 40, 0, 0, 18);
+}

@@ -92,14 +92,19 @@ void TGalleryForm::CreateContainers() {
     TabControl1.Create(*this, {.Bounds = {220, 145, 220, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
     Panel1.Create(*this, {.Bounds = {450, 145, 180, 110}});
     Label1.Create(Panel1, {.Bounds = {10, 10, 160, 20}, .Caption = "A label on a panel"});
+    DateTimePickerOff.Create(Panel1, {.Bounds = {10, 40, 140, 22}, .Date = {2026, 5, 2}});
+    DateTimePickerOff.SetEnabled(false);
 }
 
 void TGalleryForm::CreateLists() {
+    // More rows and wider columns than it shows, for both its bars.
+    std::vector<std::vector<std::string>> rows;
+    const char* places[] = {"Here", "There", "Elsewhere"};
+    for (int i = 1; i <= 20; ++i)
+        rows.push_back({"10.0.0." + std::to_string(i), places[i % 3], "host" + std::to_string(i)});
     ListView1.Create(*this, {.Bounds = {10, 265, 260, 130},
-                             .Columns = {{"Address", 90}, {"Place", 80}, {"Host", 80}},
-                             .Items = {{"10.0.0.1", "Here", "alpha"},
-                                       {"10.0.0.2", "There", "beta"},
-                                       {"10.0.0.3", "Elsewhere", "gamma"}}});
+                             .Columns = {{"Address", 90}, {"Place", 80}, {"Host", 110}},
+                             .Items = rows});
     ListView1.SetItemIndex(1);
     MarkSorted(ListView1.HeaderHandle(), 0);
     Memo1.Create(*this, {.Bounds = {280, 265, 180, 130}});

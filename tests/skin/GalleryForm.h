@@ -31,8 +31,8 @@ public:
 
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
-    // up-down; group box, tabs and panel; list, memo, an upright track bar
-    // and menu buttons; the status bars.
+    // up-down; group box, tabs and panel (with a disabled date); list, memo,
+    // an upright track bar and menu buttons; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -50,6 +50,7 @@ public:
     TTabControl TabControl1, TabControlOff;
     TPanel Panel1;
     TLabel Label1;
+    TDateTimePicker DateTimePickerOff;
     TListView ListView1;
     TMemo Memo1;
     TTrackBar TrackBarVert;
