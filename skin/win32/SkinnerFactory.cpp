@@ -8,6 +8,7 @@
 #include "skin/win32/SkinEdit.h"
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
+#include "skin/win32/SkinMP.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
@@ -48,6 +49,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return TSkinEdit::HasBorder(window) ? Make<TSkinEdit>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinGroupBox:
         return Make<TSkinGroupBox>(frame, control, window, true);
+    case SkinnerKind::TSkinMP:
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMP>(frame, control, window);
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:

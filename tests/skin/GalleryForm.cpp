@@ -92,6 +92,13 @@ void TGalleryForm::CreateLists() {
     for (int i = 1; i <= 12; ++i) lines.push_back("10.0.0." + std::to_string(i));
     Memo1.SetLines(lines);
     TrackBarVert.Create(*this, {.Bounds = {470, 265, 32, 130}, .Position = 7, .Orientation = TOrientation::Vertical});
+    MediaPlayer1.Create(*this, {.Bounds = {510, 265, 120, 24}});
+    // Some buttons hidden, some disabled, none coloured.
+    MediaPlayerPart.Create(*this, {.Bounds = {510, 295, 120, 24},
+                                   .VisibleButtons = {TMPBtnType::btPlay, TMPBtnType::btPause, TMPBtnType::btStop,
+                                                      TMPBtnType::btEject},
+                                   .EnabledButtons = {TMPBtnType::btPlay, TMPBtnType::btEject},
+                                   .ColoredButtons = {}});
 
     StatusBarSimple.Create(*this, {.Bounds = {10, 405, 620, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
     StatusBar1.Create(*this, {.Bounds = {0, 446, 640, 24},

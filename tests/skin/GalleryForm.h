@@ -9,6 +9,7 @@
 #include "gui/Handles.h"
 #include "gui/Label.h"
 #include "gui/ListView.h"
+#include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
@@ -31,7 +32,7 @@ public:
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
     // up-down; group box, tabs and panel; list, memo and an upright track
-    // bar; the status bars.
+    // bar, and media players; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -52,6 +53,7 @@ public:
     TListView ListView1;
     TMemo Memo1;
     TTrackBar TrackBarVert;
+    TMediaPlayer MediaPlayer1, MediaPlayerPart;
     TStatusBar StatusBarSimple, StatusBar1;
 
 private:

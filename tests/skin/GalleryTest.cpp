@@ -46,6 +46,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TPanel", TSkinBox},
     {"TLabel", None},
     {"TListView", TSkinListView},
+    {"TMediaPlayer", TSkinMP},
     {"TMemo", TSkinScrollbar},
     {"TStatusBar", TSkinStatusBar},
 };

@@ -6,12 +6,14 @@
 
 #include <commctrl.h>
 
+#include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
 #include "gui/StatusBar.h"
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
 #include "skin/ElementDrawing.h"
 #include "skin/ProgressChunks.h"
+#include "skin/PushButtonLook.h"
 #include "skin/SkinMessages.h"
 #include "skin/StatusBarLayout.h"
 #include "skin/TrackThumb.h"
@@ -199,6 +201,77 @@ TEST_F(StandardSkinners, AStatusBarShowsTheSkinsBarAndASunkenPanelForEachPart) {
                      POINT{second.Left + 1, second.Top + 1}})
         EXPECT_EQ(ClientPixel(bar, at.x, at.y), ElementPixel(expected, at.x, at.y, edges.Trans))
             << at.x << "," << at.y;
+}
+
+class MediaPlayerSkinner : public StandardSkinners {
+protected:
+    void SetUp() override {
+        StandardSkinners::SetUp();
+        player.Create(form, {.Bounds = {10, 10, 180, 24}, .ColoredButtons = {}});
+        player.OnClick = [this](TMediaPlayer*, TMPBtnType button) { clicked.push_back(button); };
+        partPlayer.Create(form, {.Bounds = {10, 50, 90, 24},
+                                 .VisibleButtons = {TMPBtnType::btPlay, TMPBtnType::btStop},
+                                 .EnabledButtons = {TMPBtnType::btPlay}});
+        partPlayer.OnClick = [this](TMediaPlayer*, TMPBtnType button) { clicked.push_back(button); };
+        Show(form);
+    }
+    // How many pixels of the button's cell differ from the skin's button in
+    // the frame, above and below its glyph.
+    int DifferingPixels(const TMediaPlayer& on, const TMPButtonCell& cell, int frame) const {
+        const TSkinButtonElement& buttons = MainSkin->Buttons;
+        int height = ClientSize(on).cy;
+        PixelBuffer expected = ComposeElement(buttons.Picture(), frame, cell.Width, height);
+        int differing = 0, glyphTop = (height - kGlyphHeight) / 2;
+        for (int y = 0; y < height; ++y) {
+            if (y >= glyphTop && y < glyphTop + kGlyphHeight) continue;
+            for (int x = 0; x < cell.Width; ++x)
+                differing += ClientPixel(on, cell.Left + x, y) != ElementPixel(expected, x, y, buttons.Trans);
+        }
+        return differing;
+    }
+    static HWND PanelOf(const TMediaPlayer& on) { return GetWindow(on.Handle(), GW_CHILD); }
+    static void ClickAt(const TMediaPlayer& on, const TMPButtonCell& cell) {
+        LPARAM point = MAKELPARAM(cell.Left + cell.Width / 2, 3);
+        SendMessageW(PanelOf(on), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(PanelOf(on), WM_LBUTTONUP, 0, point);
+    }
+
+    TTestForm form;
+    TMediaPlayer player, partPlayer;
+    std::vector<TMPBtnType> clicked;
+};
+
+TEST_F(MediaPlayerSkinner, ShowsEachVisibleButtonAsTheSkinsButton) {
+    ASSERT_TRUE(Skinned(player));
+    std::vector<TMPButtonCell> cells = player.Cells();
+    ASSERT_EQ(cells.size(), 9u);
+    EXPECT_EQ(DifferingPixels(player, cells.front(), PushButtonFrame::Normal), 0);
+    EXPECT_EQ(DifferingPixels(player, cells.back(), PushButtonFrame::Normal), 0);
+}
+
+TEST_F(MediaPlayerSkinner, AButtonLeftOutOfEnabledButtonsShowsTheDisabledButton) {
+    std::vector<TMPButtonCell> cells = partPlayer.Cells();
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(DifferingPixels(partPlayer, cells[0], PushButtonFrame::Normal), 0);
+    EXPECT_EQ(DifferingPixels(partPlayer, cells[1], PushButtonFrame::Disabled), 0);
+}
+
+TEST_F(MediaPlayerSkinner, APressedButtonShowsThePressedButtonUntilReleased) {
+    const TMPButtonCell cell = player.Cells()[2];
+    LPARAM point = MAKELPARAM(cell.Left + 2, 3);
+    SendMessageW(PanelOf(player), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    UpdateWindow(PanelOf(player));
+    EXPECT_EQ(DifferingPixels(player, cell, PushButtonFrame::Pressed), 0);
+    SendMessageW(PanelOf(player), WM_LBUTTONUP, 0, point);
+    UpdateWindow(PanelOf(player));
+    EXPECT_NE(DifferingPixels(player, cell, PushButtonFrame::Pressed), 0);
+}
+
+TEST_F(MediaPlayerSkinner, AClickReachesThePlayerOnlyOnAnEnabledButton) {
+    ClickAt(player, player.Cells()[4]);
+    ClickAt(partPlayer, partPlayer.Cells()[1]);
+    ClickAt(partPlayer, partPlayer.Cells()[0]);
+    EXPECT_EQ(clicked, (std::vector<TMPBtnType>{TMPBtnType::btPrev, TMPBtnType::btPlay}));
 }
 
 }  // namespace
