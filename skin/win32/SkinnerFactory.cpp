@@ -9,6 +9,7 @@
 #include "skin/win32/SkinFrame.h"
 #include "skin/win32/SkinGroupBox.h"
 #include "skin/win32/SkinMP.h"
+#include "skin/win32/SkinObjImage.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
@@ -51,6 +52,11 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return Make<TSkinGroupBox>(frame, control, window, true);
     case SkinnerKind::TSkinMP:
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMP>(frame, control, window);
+    case SkinnerKind::TSkinObjImageCheckBox:
+    case SkinnerKind::TSkinObjImageCxCheckBox:
+        return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinObjImageCheckBox>(frame, control, window);
+    case SkinnerKind::TSkinObjImageRadioButton:
+        return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinObjImageRadioButton>(frame, control, window);
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:

@@ -99,6 +99,11 @@ void TGalleryForm::CreateLists() {
                                                       TMPBtnType::btEject},
                                    .EnabledButtons = {TMPBtnType::btPlay, TMPBtnType::btEject},
                                    .ColoredButtons = {}});
+    RzCheckOn.Create(*this, {.Bounds = {510, 325, 120, 20}, .Caption = "Rz checked", .Checked = true});
+    RzRadioOff.Create(*this, {.ClassName = L"TRzRadioButton", .Bounds = {510, 348, 120, 20}, .Caption = "Rz radio",
+                              .Radio = true});
+    CxCheckOff.Create(*this, {.ClassName = L"TcxCheckBox", .Bounds = {510, 371, 120, 20}, .Caption = "cx, off",
+                              .Enabled = false});
 
     StatusBarSimple.Create(*this, {.Bounds = {10, 405, 620, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
     StatusBar1.Create(*this, {.Bounds = {0, 446, 640, 24},

@@ -5,6 +5,7 @@
 #include "gui/DateTimePicker.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
+#include "gui/GlyphCheckBox.h"
 #include "gui/GroupBox.h"
 #include "gui/Handles.h"
 #include "gui/Label.h"
@@ -32,7 +33,7 @@ public:
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
     // up-down; group box, tabs and panel; list, memo and an upright track
-    // bar, and media players; the status bars.
+    // bar, media players and foreign check boxes; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -54,6 +55,7 @@ public:
     TMemo Memo1;
     TTrackBar TrackBarVert;
     TMediaPlayer MediaPlayer1, MediaPlayerPart;
+    TGlyphCheckBox RzCheckOn, RzRadioOff, CxCheckOff;
     TStatusBar StatusBarSimple, StatusBar1;
 
 private:

@@ -47,6 +47,9 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TLabel", None},
     {"TListView", TSkinListView},
     {"TMediaPlayer", TSkinMP},
+    {"TRzCheckBox", TSkinObjImageCheckBox},
+    {"TRzRadioButton", TSkinObjImageRadioButton},
+    {"TcxCheckBox", TSkinObjImageCxCheckBox},
     {"TMemo", TSkinScrollbar},
     {"TStatusBar", TSkinStatusBar},
 };

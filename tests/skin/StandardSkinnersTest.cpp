@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "gui/GlyphCheckBox.h"
 #include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
 #include "gui/StatusBar.h"
@@ -14,6 +15,7 @@
 #include "skin/ElementDrawing.h"
 #include "skin/ProgressChunks.h"
 #include "skin/PushButtonLook.h"
+#include "skin/ToggleButtonLook.h"
 #include "skin/SkinMessages.h"
 #include "skin/StatusBarLayout.h"
 #include "skin/TrackThumb.h"
@@ -272,6 +274,40 @@ TEST_F(MediaPlayerSkinner, AClickReachesThePlayerOnlyOnAnEnabledButton) {
     ClickAt(partPlayer, partPlayer.Cells()[1]);
     ClickAt(partPlayer, partPlayer.Cells()[0]);
     EXPECT_EQ(clicked, (std::vector<TMPBtnType>{TMPBtnType::btPrev, TMPBtnType::btPlay}));
+}
+
+// How many pixels of the box a foreign check box shows differ from the
+// skin's box in the frame; its transparent pixels are left out.
+int DifferingBoxPixels(const TGlyphCheckBox& box, const ElementPicture& picture, int frame) {
+    Rect cell = FrameCell(picture, 1);
+    PixelBuffer expected = ComposeElement(picture, frame, cell.Width, cell.Height);
+    RECT client;
+    GetClientRect(box.Handle(), &client);
+    int boxTop = (client.bottom - TGlyphCheckBox::kBoxSize) / 2;
+    int top = (2 * boxTop + TGlyphCheckBox::kBoxSize - cell.Height) / 2, differing = 0;
+    HDC dc = GetDC(box.Handle());
+    for (int y = 0; y < cell.Height; ++y)
+        for (int x = 0; x < cell.Width; ++x)
+            if (expected.At(x, y) != kMagenta)
+                differing += GetPixel(dc, x, top + y) != COLORREF(ColorFromPixel(expected.At(x, y)));
+    ReleaseDC(box.Handle(), dc);
+    return differing;
+}
+
+TEST_F(StandardSkinners, ForeignCheckBoxesAndRadioButtonsShowTheSkinsBoxesAsTheirGlyphs) {
+    TTestForm form;
+    TGlyphCheckBox check, radio;
+    check.Create(form, {.Bounds = {10, 10, 120, 20}, .Caption = "Rz", .Checked = true});
+    radio.Create(form, {.ClassName = L"TRzRadioButton", .Bounds = {10, 40, 120, 20}, .Caption = "Rz", .Radio = true,
+                        .Enabled = false});
+    Show(form);
+    ASSERT_TRUE(Skinned(check));
+    ASSERT_TRUE(Skinned(radio));
+    const TSkinButtonElement& buttons = MainSkin->Buttons;
+    ElementPicture checkBox = {.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount};
+    ElementPicture radioBox = {.Image = &buttons.RadioImage, .FrameCount = buttons.RadioFrameCount};
+    EXPECT_EQ(DifferingBoxPixels(check, checkBox, ToggleFrame(CheckMark::Checked, true, checkBox.FrameCount)), 0);
+    EXPECT_EQ(DifferingBoxPixels(radio, radioBox, ToggleFrame(CheckMark::Unchecked, false, radioBox.FrameCount)), 0);
 }
 
 }  // namespace
