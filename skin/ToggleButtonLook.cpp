@@ -26,3 +26,19 @@ ToggleLayout LayOutToggle(int width, int height, int boxWidth, int boxHeight, bo
     layout.Text = {textOnLeft ? 0 : width - textWidth, 0, textWidth, height};
     return layout;
 }
+
+PixelBuffer ToggleGlyphStrip(const ElementPicture& box) {
+    Rect cell = FrameCell(box, 1);
+    if (cell.Width <= 0 || cell.Height <= 0) return {};
+    const struct {
+        CheckMark Mark;
+        bool Enabled;
+    } states[] = {{CheckMark::Unchecked, true}, {CheckMark::Checked, true}, {CheckMark::Unchecked, false},
+                  {CheckMark::Checked, false}};
+    PixelBuffer strip(cell.Width * 4, cell.Height);
+    for (int i = 0; i < 4; ++i)
+        strip.Paste(ComposeElement(box, ToggleFrame(states[i].Mark, states[i].Enabled, box.FrameCount), cell.Width,
+                                   cell.Height),
+                    i * cell.Width, 0);
+    return strip;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "skin/ElementDrawing.h"
 #include "skin/PixelBuffer.h"
 
 // What a check box or radio button shows in its box.
@@ -18,3 +19,8 @@ struct ToggleLayout {
     Rect Text;
 };
 ToggleLayout LayOutToggle(int width, int height, int boxWidth, int boxHeight, bool textOnLeft);
+
+// The box in the four states of a foreign control's glyph strip, side by
+// side: unchecked, checked, unchecked disabled, checked disabled. Empty when
+// the picture has no box.
+PixelBuffer ToggleGlyphStrip(const ElementPicture& box);

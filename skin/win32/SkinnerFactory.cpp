@@ -12,7 +12,9 @@
 #include "skin/win32/SkinGroupBox.h"
 #include "skin/win32/SkinHeader.h"
 #include "skin/win32/SkinListView.h"
+#include "skin/win32/SkinMP.h"
 #include "skin/win32/SkinMenuButton.h"
+#include "skin/win32/SkinObjImage.h"
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
@@ -64,8 +66,15 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Element("Headerbar") ? Make<TSkinHeader>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinListView:
         return TSkinScrollbar::CanSkin(skin) ? Make<TSkinListView>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinMP:
+        return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMP>(frame, control, window);
     case SkinnerKind::TSkinMenuButton:
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinMenuButton>(frame, control, window);
+    case SkinnerKind::TSkinObjImageCheckBox:
+    case SkinnerKind::TSkinObjImageCxCheckBox:
+        return skin.Buttons.CheckImage.Empty() ? nullptr : Make<TSkinObjImageCheckBox>(frame, control, window);
+    case SkinnerKind::TSkinObjImageRadioButton:
+        return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinObjImageRadioButton>(frame, control, window);
     case SkinnerKind::TSkinProgress:
         return skin.Progress && skin.Element("Progress.Chunk") ? Make<TSkinProgress>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinRadioButton:

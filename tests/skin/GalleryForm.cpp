@@ -20,7 +20,7 @@ void MarkSorted(HWND header, int column) {
 }  // namespace
 
 TGalleryForm::TGalleryForm()
-    : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 640, .ClientHeight = 470}),
+    : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 780, .ClientHeight = 470}),
       FGlyph(MakeTestGlyph(4)), FSingleGlyph(MakeTestGlyph(1)) {
     CreateButtons();
     CreateBoxes();
@@ -116,9 +116,21 @@ void TGalleryForm::CreateLists() {
     TabControlOff.SetEnabled(false);
     MenuButton1.Create(*this, L"TRzMenuButton", {.Bounds = {510, 330, 120, 34}, .Caption = "Menu||button"});
     MenuButtonOff.Create(*this, L"TRzMenuButton", {.Bounds = {510, 366, 120, 34}, .Caption = "Off", .Enabled = false});
+    MediaPlayer1.Create(*this, {.Bounds = {645, 265, 125, 24}});
+    // Some buttons hidden, some disabled, none coloured.
+    MediaPlayerPart.Create(*this, {.Bounds = {645, 295, 125, 24},
+                                   .VisibleButtons = {TMPBtnType::btPlay, TMPBtnType::btPause, TMPBtnType::btStop,
+                                                      TMPBtnType::btEject},
+                                   .EnabledButtons = {TMPBtnType::btPlay, TMPBtnType::btEject},
+                                   .ColoredButtons = {}});
+    RzCheckOn.Create(*this, {.Bounds = {645, 325, 125, 20}, .Caption = "Rz checked", .Checked = true});
+    RzRadioOff.Create(*this, {.ClassName = L"TRzRadioButton", .Bounds = {645, 348, 125, 20}, .Caption = "Rz radio",
+                              .Radio = true});
+    CxCheckOff.Create(*this, {.ClassName = L"TcxCheckBox", .Bounds = {645, 371, 125, 20}, .Caption = "cx, off",
+                              .Enabled = false});
 
-    StatusBarSimple.Create(*this, {.Bounds = {10, 405, 620, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
-    StatusBar1.Create(*this, {.Bounds = {0, 446, 640, 24},
+    StatusBarSimple.Create(*this, {.Bounds = {10, 405, 760, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
+    StatusBar1.Create(*this, {.Bounds = {0, 446, 780, 24},
                               .Panels = {{"Ready", 200}, {"192.168.0.1", 200}, {"Quorvik", 50}}});
 }
 

@@ -5,10 +5,12 @@
 #include "gui/DateTimePicker.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
+#include "gui/GlyphCheckBox.h"
 #include "gui/GroupBox.h"
 #include "gui/Handles.h"
 #include "gui/Label.h"
 #include "gui/ListView.h"
+#include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
@@ -32,7 +34,8 @@ public:
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
     // up-down; group box, tabs and panel (with a disabled date); list, memo,
-    // an upright track bar and menu buttons; the status bars.
+    // an upright track bar and menu buttons, and beside them media players
+    // and foreign check boxes; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -55,6 +58,8 @@ public:
     TMemo Memo1;
     TTrackBar TrackBarVert;
     TForeignButton MenuButton1, MenuButtonOff;  // of a class the ClassMap gives the "menubtn" kind
+    TMediaPlayer MediaPlayer1, MediaPlayerPart;
+    TGlyphCheckBox RzCheckOn, RzRadioOff, CxCheckOff;
     TStatusBar StatusBarSimple, StatusBar1;
 
 private:

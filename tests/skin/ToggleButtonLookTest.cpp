@@ -62,4 +62,31 @@ TEST(LayOutToggle, ControlLowerThanTheBox_CentresItAboveTheTop) {
     EXPECT_EQ(LayOutToggle(50, 9, 13, 13, false).Box.Top, -2);
 }
 
+// An image of frameCount frames of 2x2 pixels, each filled with its frame
+// number.
+PixelBuffer NumberedFrames(int frameCount) {
+    PixelBuffer image(frameCount * 2, 2);
+    for (int frame = 1; frame <= frameCount; ++frame) image.Fill({(frame - 1) * 2, 0, 2, 2}, Pixel(frame));
+    return image;
+}
+
+std::vector<Pixel> StripCells(const PixelBuffer& strip) {
+    std::vector<Pixel> cells;
+    for (int x = 0; x < strip.Width(); x += 2) cells.push_back(strip.At(x, 1));
+    return cells;
+}
+
+TEST(ToggleGlyphStrip, HoldsUncheckedCheckedAndTheirDisabledBoxesInThatOrder) {
+    PixelBuffer four = NumberedFrames(4), twelve = NumberedFrames(12);
+    PixelBuffer fromFour = ToggleGlyphStrip({.Image = &four, .FrameCount = 4});
+    EXPECT_EQ(fromFour.Height(), 2);
+    EXPECT_EQ(StripCells(fromFour), (std::vector<Pixel>{1, 2, 3, 4}));
+    EXPECT_EQ(StripCells(ToggleGlyphStrip({.Image = &twelve, .FrameCount = 12})), (std::vector<Pixel>{1, 5, 4, 8}));
+}
+
+TEST(ToggleGlyphStrip, NoBoxGivesNoStrip) {
+    PixelBuffer none;
+    EXPECT_TRUE(ToggleGlyphStrip({.Image = &none, .FrameCount = 4}).Empty());
+}
+
 }  // namespace
