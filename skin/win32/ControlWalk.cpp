@@ -9,6 +9,7 @@
 #include "gui/GroupBox.h"
 #include "gui/ListView.h"
 #include "gui/ProgressBar.h"
+#include "gui/ScrollBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
 #include "gui/TabControl.h"
@@ -40,6 +41,7 @@ ControlFamily FamilyOf(TWinControl& control) {
     if (dynamic_cast<TDateTimePicker*>(&control)) return ControlFamily::DateTimePicker;
     if (dynamic_cast<TComboBox*>(&control)) return ControlFamily::ComboBox;
     if (dynamic_cast<TSpeedButton*>(&control)) return ControlFamily::SpeedButton;
+    if (dynamic_cast<TScrollBar*>(&control)) return ControlFamily::ScrollBar;
     return ControlFamily::Other;
 }
 
