@@ -121,6 +121,7 @@ void TControlWalk::SkinControl(TWinControl& control) {
 void TControlWalk::Apply(TWinControl& control, const ControlDecision& decision) {
     if (decision.DisableChildren)
         for (TWinControl* child : control.Controls()) child->Tag = FSkin.DisableTag;
+    if (decision.ChildSkinner != SkinnerKind::None) WalkChildren(control, decision);
     if (decision.Walk == ChildWalk::BeforeSkinner) WalkChildren(control, decision);
     if (decision.Skinner != SkinnerKind::None) Skin(decision.Skinner, &control, control.Handle());
     if (decision.Walk == ChildWalk::AfterSkinner || decision.Walk == ChildWalk::OwnedComponentsAfterSkinner)

@@ -81,6 +81,7 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
     case SkinnerKind::TSkinRadioButton:
         return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
     case SkinnerKind::TSkinScrollbar:
+    case SkinnerKind::TSkinScrollbarEmbedded:
         return TSkinScrollbar::CanSkin(skin) ? Make<TSkinScrollbar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinScrollbarSingle: {
         HWND handle = control ? control->Handle() : window;

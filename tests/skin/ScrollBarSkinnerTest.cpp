@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+#include "gui/Edit.h"
 #include "gui/ScrollBar.h"
 #include "gui/Timer.h"
 #include "skin/ElementDrawing.h"
@@ -24,28 +25,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class ScrollBarSkinner : public SkinnedWindows {
+// The skin's scroll bar elements compared with what windows show.
+class ScrollBarPixels : public SkinnedWindows {
 protected:
-    void SetUp() override {
-        SkinnedWindows::SetUp();
-        bar.Create(form, {.Bounds = {10, 10, 160, 17}, .Min = 0, .Max = 100, .Position = 0, .PageSize = 10});
-        Show(form);
-    }
-
-    // The window lying over the middle of the bar, when it is a panel.
-    TScrollbarPanel* PanelOverBar() const {
-        RECT screen;
-        GetWindowRect(bar.Handle(), &screen);
-        POINT middle = {(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
-        return dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
-    }
-
-    static SCROLLBARINFO BarInfo(HWND bar) {
-        SCROLLBARINFO info = {sizeof info};
-        GetScrollBarInfo(bar, OBJID_CLIENT, &info);
-        return info;
-    }
-
     // Pixels of the window in the area that differ from the element's
     // frame drawn over it, in its first `count` columns only when count is
     // given. Where the element is transparent the button face is expected
@@ -67,6 +49,29 @@ protected:
         }
         ReleaseDC(window, dc);
         return mismatches;
+    }
+};
+
+class ScrollBarSkinner : public ScrollBarPixels {
+protected:
+    void SetUp() override {
+        ScrollBarPixels::SetUp();
+        bar.Create(form, {.Bounds = {10, 10, 160, 17}, .Min = 0, .Max = 100, .Position = 0, .PageSize = 10});
+        Show(form);
+    }
+
+    // The window lying over the middle of the bar, when it is a panel.
+    TScrollbarPanel* PanelOverBar() const {
+        RECT screen;
+        GetWindowRect(bar.Handle(), &screen);
+        POINT middle = {(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
+        return dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
+    }
+
+    static SCROLLBARINFO BarInfo(HWND bar) {
+        SCROLLBARINFO info = {sizeof info};
+        GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+        return info;
     }
 
     // Presses the second arrow through the panel; the system's scrolling
@@ -142,6 +147,49 @@ TEST_F(ScrollBarSkinner, ASkinWithoutTheScrollbarElementLeavesTheBarNative) {
         CreateSkinner(SkinnerKind::TSkinScrollbarSingle, *frame, &other, other.Handle());
     MainSkin->Elements["HorzScrollThumb"] = std::move(thumb);
     EXPECT_EQ(skinner, nullptr);
+}
+
+// A container of a class that the test's ClassMap gives the
+// "embedscrollbar" kind, holding a memo with scroll bars and one without;
+// memos themselves are left native by the same ClassMap, so only the
+// container's kind can skin them.
+class TEmbeddingBox : public TWinControl {
+public:
+    void Create(TWinControl& parent, TBounds bounds) {
+        CreateChild(parent, {L"TEmbeddingBox", nullptr, WS_CLIPCHILDREN, 0, bounds}, false);
+    }
+};
+
+class EmbeddedScrollBars : public ScrollBarPixels {
+protected:
+    void SetUp() override {
+        ScrollBarPixels::SetUp();
+        MainSkin->ClassMap.insert(MainSkin->ClassMap.end(), {"TEmbeddingBox=embedscrollbar", "TMemo=nil"});
+        box.Create(form, {5, 5, 190, 140});
+        withBars.Create(box, {.Bounds = {0, 0, 120, 100}});
+        withBars.SetText("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj");
+        withoutBars.Create(box, {.Bounds = {125, 0, 60, 40}, .ScrollBars = false});
+        Show(form);
+    }
+    void TearDown() override { MainSkin->ClassMap.resize(MainSkin->ClassMap.size() - 2); }
+
+    TTestForm form;
+    TEmbeddingBox box;
+    TMemo withBars, withoutBars;
+};
+
+TEST_F(EmbeddedScrollBars, AChildWithScrollBarsShowsTheSkinsBarsAndOneWithoutIsLeftAlone) {
+    EXPECT_EQ(SendMessageW(withBars.Handle(), SkinMessage::Query, 0, 0), 1);
+    EXPECT_NE(SendMessageW(withoutBars.Handle(), SkinMessage::Query, 0, 0), 1);
+    SCROLLBARINFO info = {sizeof info};
+    ASSERT_TRUE(GetScrollBarInfo(withBars.Handle(), OBJID_VSCROLL, &info));
+    const RECT& bar = info.rcScrollBar;
+    POINT middle = {(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+    auto* panel = dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->Kind(), ScrollbarKind::Vertical);
+    int width = bar.right - bar.left;
+    EXPECT_EQ(Mismatches(panel->Handle(), {0, 0, width, width}, *MainSkin->Element("Scrollbar"), 9), 0);
 }
 
 }  // namespace
