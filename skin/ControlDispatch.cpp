@@ -76,6 +76,7 @@ const ClassRule kClassRules[] = {
     {[](const Subject& s) { return s.Is(ControlFamily::SpeedButton); }, scSpeedButton, {.Skinner = TSkinSpeedButton}},
     // Switched by the push buttons' element, as the "bitbtn" kind is.
     {[](const Subject& s) { return s.Is(ControlFamily::BitBtn); }, scButton, {.Skinner = TSkinBitButton}},
+    {[](const Subject& s) { return s.Is(ControlFamily::ScrollBar); }, scScrollbar, {.Skinner = TSkinScrollbarSingle}},
     {[](const Subject& s) { return s.Control.Windowed && HasScrollBarStyle(s.Control.Style); }, scScrollbar,
      {.Skinner = TSkinScrollbar}},
     {[](const Subject& s) { return s.Is(ControlFamily::Button); }, scButton,

@@ -41,6 +41,7 @@ enum class ControlFamily {
     ComboBox,
     SpeedButton,
     BitBtn,
+    ScrollBar,
     Other
 };
 

@@ -9,6 +9,7 @@
 #include "gui/GroupBox.h"
 #include "gui/ListView.h"
 #include "gui/ProgressBar.h"
+#include "gui/ScrollBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
 #include "gui/TabControl.h"
@@ -40,6 +41,7 @@ ControlFamily FamilyOf(TWinControl& control) {
     if (dynamic_cast<TDateTimePicker*>(&control)) return ControlFamily::DateTimePicker;
     if (dynamic_cast<TComboBox*>(&control)) return ControlFamily::ComboBox;
     if (dynamic_cast<TSpeedButton*>(&control)) return ControlFamily::SpeedButton;
+    if (dynamic_cast<TScrollBar*>(&control)) return ControlFamily::ScrollBar;
     return ControlFamily::Other;
 }
 
@@ -119,6 +121,7 @@ void TControlWalk::SkinControl(TWinControl& control) {
 void TControlWalk::Apply(TWinControl& control, const ControlDecision& decision) {
     if (decision.DisableChildren)
         for (TWinControl* child : control.Controls()) child->Tag = FSkin.DisableTag;
+    if (decision.ChildSkinner != SkinnerKind::None) WalkChildren(control, decision);
     if (decision.Walk == ChildWalk::BeforeSkinner) WalkChildren(control, decision);
     if (decision.Skinner != SkinnerKind::None) Skin(decision.Skinner, &control, control.Handle());
     if (decision.Walk == ChildWalk::AfterSkinner || decision.Walk == ChildWalk::OwnedComponentsAfterSkinner)

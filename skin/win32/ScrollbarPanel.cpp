@@ -17,12 +17,22 @@ TScrollbarPanel::TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind ki
     FFacts.Kind = kind;
 }
 
+TScrollbarPanel::TScrollbarPanel(TSkinData& skin, HWND bar, WholeControl)
+    : TScrollbarPanel(skin, bar, KindOfScrollbarControl(bar)) {
+    FWholeControl = true;
+}
+
+bool TScrollbarPanel::Read(ScrollbarFacts& facts, RECT& screen) const {
+    if (FWholeControl) return ReadScrollbarControl(FControl, facts, screen);
+    return ReadScrollbar(FControl, FKind, facts, screen);
+}
+
 void TScrollbarPanel::Follow() {
     ScrollbarFacts facts;
     RECT screen;
     // The control's own visibility: its parent's is the panel's as well.
     bool controlShows = GetWindowLongW(FControl, GWL_STYLE) & WS_VISIBLE;
-    if (!controlShows || !ReadScrollbar(FControl, FKind, facts, screen)) {
+    if (!controlShows || !Read(facts, screen)) {
         Hide();
         return;
     }
@@ -76,15 +86,26 @@ void TScrollbarPanel::Press(LPARAM point) {
     SetLook({PartAt(PointOf(point)), true});
     HWND own = Handle();
     LPARAM screenPoint = ScreenPoint(point);
-    SendMessageW(FControl, WM_NCLBUTTONDOWN, HitCode(), screenPoint);
+    SendButton(true, screenPoint);
     if (!IsWindow(own)) return;
     // Without a loop (a disabled bar, say) the release comes here later.
     if (GetKeyState(VK_LBUTTON) >= 0) EndPress(screenPoint);
 }
 
 void TScrollbarPanel::EndPress(LPARAM screenPoint) {
-    SendMessageW(FControl, WM_NCLBUTTONUP, HitCode(), screenPoint);
+    SendButton(false, screenPoint);
     SetLook({PartUnderCursor(), false});
+}
+
+// A scroll bar control takes the press in its client area, at its own point.
+void TScrollbarPanel::SendButton(bool down, LPARAM screenPoint) const {
+    if (!FWholeControl) {
+        SendMessageW(FControl, down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP, HitCode(), screenPoint);
+        return;
+    }
+    POINT at = PointOf(screenPoint);
+    ScreenToClient(FControl, &at);
+    SendMessageW(FControl, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? MK_LBUTTON : 0, MAKELPARAM(at.x, at.y));
 }
 
 void TScrollbarPanel::MoveOver(LPARAM point) {

@@ -9,9 +9,13 @@
 // control, beside the control on its parent, and shows the bar as the skin
 // draws it. The mouse goes through it to the control as if to the native
 // bar, so that the system's own scrolling runs; the panel only follows.
+// The bar is one of the control's own, or the control is itself a scroll
+// bar (of the kind its style says).
 class TScrollbarPanel : public TWinControl {
 public:
     TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind kind);
+    struct WholeControl {};
+    TScrollbarPanel(TSkinData& skin, HWND bar, WholeControl);
 
     // Takes the bar's place and state from the system again and repaints,
     // or hides while the bar or the control does. The window is made the
@@ -35,11 +39,14 @@ private:
     ScrollbarPart PartAt(POINT point) const;
     ScrollbarPart PartUnderCursor() const;
     LPARAM ScreenPoint(LPARAM point) const;
+    bool Read(ScrollbarFacts& facts, RECT& screen) const;
+    void SendButton(bool down, LPARAM screenPoint) const;
     WPARAM HitCode() const { return FKind == ScrollbarKind::Horizontal ? HTHSCROLL : HTVSCROLL; }
 
     TSkinData& FSkin;
     HWND FControl;
     ScrollbarKind FKind;
+    bool FWholeControl = false;
     ScrollbarFacts FFacts;
     ScrollbarLook FLook;
     bool FLeaveTracked = false;

@@ -45,11 +45,20 @@ void TSkinScrollbar::AttachWindow(HWND window) {
 
 void TSkinScrollbar::AttachScrollbars() {
     if (State() != Attached) return;
-    for (ScrollbarKind kind : kKinds)
-        if (ScrollbarElementsOf(Skin(), kind).Complete())
-            FPanels[int(kind)] = std::make_unique<TScrollbarPanel>(Skin(), Handle(), kind);
+    MakePanels();
     FollowBars();
     PaintCorner();
+}
+
+void TSkinScrollbar::MakePanels() {
+    for (ScrollbarKind kind : kKinds)
+        if (ScrollbarElementsOf(Skin(), kind).Complete())
+            AddPanel(std::make_unique<TScrollbarPanel>(Skin(), Handle(), kind));
+}
+
+void TSkinScrollbar::AddPanel(std::unique_ptr<TScrollbarPanel> panel) {
+    ScrollbarKind kind = panel->Kind();
+    FPanels[int(kind)] = std::move(panel);
 }
 
 void TSkinScrollbar::Detach() {

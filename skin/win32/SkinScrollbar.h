@@ -39,6 +39,9 @@ protected:
     void PaintingSwitched() override;
     // Takes the bars' places and states from the system again.
     void FollowBars();
+    // A panel over each bar of the control that the skin can draw.
+    virtual void MakePanels();
+    void AddPanel(std::unique_ptr<TScrollbarPanel> panel);
 
 private:
     void CutBarsOut();

@@ -18,6 +18,7 @@
 #include "skin/win32/SkinProgress.h"
 #include "skin/win32/SkinRadioButton.h"
 #include "skin/win32/SkinScrollbar.h"
+#include "skin/win32/SkinScrollbarH.h"
 #include "skin/win32/SkinSizer.h"
 #include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
@@ -80,7 +81,12 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
     case SkinnerKind::TSkinRadioButton:
         return skin.Buttons.RadioImage.Empty() ? nullptr : Make<TSkinRadioButton>(frame, control, window);
     case SkinnerKind::TSkinScrollbar:
+    case SkinnerKind::TSkinScrollbarEmbedded:
         return TSkinScrollbar::CanSkin(skin) ? Make<TSkinScrollbar>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinScrollbarSingle: {
+        HWND handle = control ? control->Handle() : window;
+        return TSkinScrollbarH::CanSkin(skin, handle) ? Make<TSkinScrollbarH>(frame, control, window) : nullptr;
+    }
     case SkinnerKind::TSkinSizer:
         return Make<TSkinSizer>(frame, control, window);
     case SkinnerKind::TSkinSpeedButton:

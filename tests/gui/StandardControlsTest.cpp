@@ -10,6 +10,7 @@
 #include "gui/Edit.h"
 #include "gui/ListView.h"
 #include "gui/ProgressBar.h"
+#include "gui/ScrollBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
 #include "gui/TabControl.h"
@@ -79,6 +80,30 @@ TEST_F(StandardControls, TrackBar_ClampsRunsUprightAndReportsMoves) {
     SendMessageW(form.Handle(), WM_VSCROLL, TB_LINEDOWN, reinterpret_cast<LPARAM>(track.Handle()));
     SendMessageW(form.Handle(), WM_VSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(track.Handle()));
     EXPECT_EQ(changes, 1);
+}
+
+TEST_F(StandardControls, ScrollBar_MovesItsOwnThumbByLineAndPageWithinTheLastPage) {
+    TScrollBar bar;
+    bar.Create(form, {.Bounds = {0, 0, 17, 100}, .Min = 0, .Max = 100, .Position = 50, .PageSize = 20,
+                      .Orientation = TOrientation::Vertical});
+    EXPECT_EQ(SendMessageW(bar.Handle(), SBM_GETPOS, 0, 0), 50);
+    EXPECT_TRUE(GetWindowLongW(bar.Handle(), GWL_STYLE) & SBS_VERT);
+    int changes = 0;
+    bar.OnChange = [&](TObject*) { ++changes; };
+    auto scroll = [&](WORD code) {
+        SendMessageW(form.Handle(), WM_VSCROLL, code, reinterpret_cast<LPARAM>(bar.Handle()));
+    };
+    scroll(SB_LINEDOWN);
+    EXPECT_EQ(bar.Position(), 51);
+    scroll(SB_PAGEUP);
+    EXPECT_EQ(bar.Position(), 31);
+    scroll(SB_ENDSCROLL);
+    EXPECT_EQ(changes, 2);
+    // The thumb's last place shows the last page whole.
+    scroll(SB_BOTTOM);
+    EXPECT_EQ(bar.Position(), 81);
+    scroll(SB_TOP);
+    EXPECT_EQ(bar.Position(), 0);
 }
 
 TEST_F(StandardControls, UpDown_ShowsItsPositionInTheAssociate) {

@@ -143,6 +143,7 @@ std::vector<RuleCase> BuiltInRules() {
         {Control("TSpeedButton", Family::SpeedButton), scSpeedButton, {.Skinner = TSkinSpeedButton}},
         // Switched as the "bitbtn" kind is, never drawn as a bare push button.
         {Control("TBitBtn", Family::BitBtn), scButton, {.Skinner = TSkinBitButton}},
+        {Control("TScrollBar", Family::ScrollBar), scScrollbar, {.Skinner = TSkinScrollbarSingle}},
     };
 }
 

@@ -27,6 +27,7 @@ TGalleryForm::TGalleryForm()
     CreateRanges();
     CreateContainers();
     CreateLists();
+    CreateScrollBars();
     Created();
 }
 
@@ -132,6 +133,13 @@ void TGalleryForm::CreateLists() {
     StatusBarSimple.Create(*this, {.Bounds = {10, 405, 760, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
     StatusBar1.Create(*this, {.Bounds = {0, 446, 780, 24},
                               .Panels = {{"Ready", 200}, {"192.168.0.1", 200}, {"Quorvik", 50}}});
+}
+
+void TGalleryForm::CreateScrollBars() {
+    ScrollBarHorz.Create(*this, {.Bounds = {645, 10, 125, 17}, .Position = 30});
+    ScrollBarOff.Create(*this, {.Bounds = {645, 32, 125, 17}, .Position = 60});
+    ScrollBarOff.SetEnabled(false);
+    ScrollBarVert.Create(*this, {.Bounds = {750, 55, 17, 190}, .Position = 40, .Orientation = TOrientation::Vertical});
 }
 
 void TGalleryForm::ShowPointerPressAndFocus() {

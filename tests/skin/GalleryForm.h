@@ -12,6 +12,7 @@
 #include "gui/ListView.h"
 #include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
+#include "gui/ScrollBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
 #include "gui/TabControl.h"
@@ -61,6 +62,8 @@ public:
     TMediaPlayer MediaPlayer1, MediaPlayerPart;
     TGlyphCheckBox RzCheckOn, RzRadioOff, CxCheckOff;
     TStatusBar StatusBarSimple, StatusBar1;
+    // At the right, beside the buttons: scroll bar controls, one disabled.
+    TScrollBar ScrollBarHorz, ScrollBarOff, ScrollBarVert;
 
 private:
     void CreateButtons();
@@ -68,6 +71,7 @@ private:
     void CreateRanges();
     void CreateContainers();
     void CreateLists();
+    void CreateScrollBars();
 
     // Four cells (up, disabled, pressed, stays down) for the glyph buttons;
     // one cell, drawn greyed, for a disabled one.

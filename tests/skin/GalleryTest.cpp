@@ -54,6 +54,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TMemo", TSkinScrollbar},
     {"TStatusBar", TSkinStatusBar},
     {"TRzMenuButton", TSkinMenuButton},
+    {"TScrollBar", TSkinScrollbarSingle},
 };
 
 uintmax_t FileSize(const std::wstring& path) {
