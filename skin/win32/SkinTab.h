@@ -3,10 +3,15 @@
 #include "skin/win32/Offscreen.h"
 #include "skin/win32/SkinControl.h"
 
+// Where a tab control's pane lies, in its client coordinates; empty for
+// tabs in the button style.
+Rect TabControlPane(HWND tabs);
+
 // Tab controls: each tab from the skin's five-state Tabs element where the
 // control places it (chosen, under the mouse, disabled), with its caption,
 // over the skin's pane border; tabs in the button style stand as they are,
-// without a pane. Clicks and keys stay the control's own.
+// without a pane. The pages of a page control show the pane through their
+// own skinner. Clicks and keys stay the control's own.
 class TSkinTab : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
@@ -27,8 +32,8 @@ private:
     // The scroll buttons and any other child keep their own painting.
     void LeaveOutChildren(HDC dc) const;
     // The control makes its scroll buttons when its tabs outgrow it; they
-    // get the skin's up-down look once.
-    void SkinScrollButtons();
+    // get the skin's up-down look once, and each page its own skinner.
+    void SkinChildren();
 
     int FHot = -1;
 };

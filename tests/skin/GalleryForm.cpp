@@ -94,6 +94,8 @@ void TGalleryForm::CreateContainers() {
     Label1.Create(Panel1, {.Bounds = {10, 10, 160, 20}, .Caption = "A label on a panel"});
     DateTimePickerOff.Create(Panel1, {.Bounds = {10, 40, 140, 22}, .Date = {2026, 5, 2}});
     DateTimePickerOff.SetEnabled(false);
+    PageControl1.Create(*this, {.Bounds = {645, 145, 125, 110}, .Pages = {"Page", "Two"}});
+    PageCheck.Create(PageControl1.Sheet(0), {.Bounds = {8, 10, 100, 20}, .Caption = "On a page", .Checked = true});
 }
 
 void TGalleryForm::CreateLists() {

@@ -11,6 +11,7 @@
 #include "gui/Label.h"
 #include "gui/ListView.h"
 #include "gui/MediaPlayer.h"
+#include "gui/PageControl.h"
 #include "gui/ProgressBar.h"
 #include "gui/SpeedButton.h"
 #include "gui/StatusBar.h"
@@ -33,8 +34,8 @@ public:
 
     // Row by row as on the sheet: push and bitmap buttons; check boxes and
     // speed buttons; edits, combo boxes and a date; progress, track and
-    // up-down; group box, tabs and panel (with a disabled date); list, memo,
-    // an upright track bar and menu buttons, and beside them media players
+    // up-down; group box, tabs, panel (with a disabled date) and pages; list,
+    // memo, an upright track bar and menu buttons, and beside them media players
     // and foreign check boxes; the status bars.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
@@ -52,6 +53,8 @@ public:
     TCheckBox StayOnTop, AutoStart, Notices;
     TTabControl TabControl1, TabControlOff;
     TPanel Panel1;
+    TPageControl PageControl1;
+    TCheckBox PageCheck;  // on the page control's first page
     TLabel Label1;
     TDateTimePicker DateTimePickerOff;
     TListView ListView1;

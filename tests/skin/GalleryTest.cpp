@@ -45,6 +45,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TGroupBox", TSkinGroupBox},
     {"TTabControl", TSkinTab},
     {"TPanel", TSkinBox},
+    {"TTabSheet", None},  // its page control's skinner gives it its own
     {"TLabel", None},
     {"TListView", TSkinListView},
     {"TMediaPlayer", TSkinMP},

@@ -9,14 +9,17 @@
 #include <stdexcept>
 
 #include "gui/ListView.h"
+#include "gui/PageControl.h"
 #include "gui/TabControl.h"
 #include "skin/ElementDrawing.h"
 #include "skin/HeaderLayout.h"
 #include "skin/SkinMessages.h"
 #include "skin/TabStripLayout.h"
 #include "skin/win32/ItemRects.h"
+#include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinGdi.h"
 #include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinnerFactory.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/GalleryForm.h"
@@ -172,6 +175,68 @@ TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     Show(gallery);
     EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
     EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+}
+
+class TabSheetSkinner : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        pages.Create(form, {.Bounds = {10, 10, 180, 110}, .Pages = {"Main", "Batch"}});
+        Show(form);
+    }
+    // Pixels of the sheet that differ from the part of the skin's pane
+    // under it, the pane placed below the tab row as the control lays it out.
+    int SheetMismatches(const TTabSheet& sheet) const {
+        SIZE size = ClientSize(pages);
+        TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT), .VisibleRight = size.cx};
+        Rect pane = LayOutTabStrip(size.cx, size.cy, strip).Pane;
+        RECT place;
+        GetWindowRect(sheet.Handle(), &place);
+        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        int left = pane.Left - place.left, top = pane.Top - place.top;
+        int width = place.right - place.left, height = place.bottom - place.top;
+        PixelBuffer picture = ComposeElement(MainSkin->Element("Tab.Pane")->Picture(), 1, pane.Width, pane.Height);
+        return Mismatches(ClientPixels(sheet.Handle()), left, top, picture, Face(), [&](int x, int y) {
+            return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
+        });
+    }
+    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    TTestForm form;
+    TPageControl pages;
+};
+
+TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
+    ASSERT_TRUE(Skinned(pages.Handle()));
+    for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
+    ASSERT_TRUE(IsWindowVisible(pages.Sheet(0).Handle()));
+    EXPECT_EQ(SheetMismatches(pages.Sheet(0)), 0);
+
+    pages.SetPageIndex(1);
+    PumpFor(std::chrono::milliseconds(100));
+    ASSERT_TRUE(IsWindowVisible(pages.Sheet(1).Handle()));
+    EXPECT_FALSE(IsWindowVisible(pages.Sheet(0).Handle()));
+    EXPECT_EQ(SheetMismatches(pages.Sheet(1)), 0);
+}
+
+TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(&frame->Skin(), MainSkin);
+    std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
+    std::unique_ptr<TSkinControl> skinner =
+        CreateSkinner(SkinnerKind::TSkinTabSheet, *frame, &pages.Sheet(0), pages.Sheet(0).Handle());
+    MainSkin->Tabs = std::move(tabs);
+    EXPECT_EQ(skinner, nullptr);
+}
+
+TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.PageControl1.Handle()));
+    for (int i = 0; i < gallery.PageControl1.SheetCount(); ++i)
+        EXPECT_TRUE(Skinned(gallery.PageControl1.Sheet(i).Handle())) << i;
+    EXPECT_TRUE(Skinned(gallery.PageCheck.Handle()));
 }
 
 class HeaderSkinner : public SkinnedWindows {
