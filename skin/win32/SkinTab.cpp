@@ -135,20 +135,27 @@ void TSkinTab::Draw(HDC dc, const RECT& area) {
     const TSkinElement* pane = Skin().Element("Tab.Pane");
     int width = area.right - area.left, height = area.bottom - area.top;
     if (!tabs || !pane || width <= 0 || height <= 0) return;
-    TabStripLayout layout = LayOutTabStrip(width, height, ReadStrip(width));
+    TabStripLayout layout = LayOut(width, height, ReadStrip(width));
     TOffscreen& picture = Offscreen(width, height);
     PaintBackground(picture, {0, 0});
     if (!layout.Pane.Empty())
         picture.Draw(ComposeElement(pane->Picture(), 1, layout.Pane.Width, layout.Pane.Height), layout.Pane.Left,
                      layout.Pane.Top, pane->Trans);
     for (const TabPlace& tab : layout.Tabs) {
-        picture.Draw(ComposeElement(tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height), tab.Area.Left,
-                     tab.Area.Top, tabs->Trans);
+        picture.Draw(TabPicture(tab), tab.Area.Left, tab.Area.Top, tabs->Trans);
         DrawCaption(picture, tab);
     }
     TSavedDC saved(dc);
     LeaveOutChildren(dc);
     picture.CopyTo(dc, area.left, area.top);
+}
+
+TabStripLayout TSkinTab::LayOut(int width, int height, const TabStrip& strip) const {
+    return LayOutTabStrip(width, height, strip);
+}
+
+PixelBuffer TSkinTab::TabPicture(const TabPlace& tab) const {
+    return ComposeElement(Skin().Tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height);
 }
 
 void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {

@@ -24,6 +24,11 @@ public:
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(HDC dc, const RECT& area) override;
 
+protected:
+    // Where the tabs and the pane go, and the picture of one tab there.
+    virtual TabStripLayout LayOut(int width, int height, const TabStrip& strip) const;
+    virtual PixelBuffer TabPicture(const TabPlace& tab) const;
+
 private:
     TabStrip ReadStrip(int width) const;
     std::wstring TabCaption(int index) const;

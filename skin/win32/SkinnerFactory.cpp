@@ -22,6 +22,7 @@
 #include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTab.h"
+#include "skin/win32/SkinTab31.h"
 #include "skin/win32/SkinTabSheet.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
@@ -92,6 +93,8 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTab:
         return TSkinTab::CanSkin(skin) ? Make<TSkinTab>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTab31:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinTab31>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTabSheet:
         return TSkinTab::CanSkin(skin) ? Make<TSkinTabSheet>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:

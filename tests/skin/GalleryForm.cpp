@@ -96,6 +96,7 @@ void TGalleryForm::CreateContainers() {
     DateTimePickerOff.SetEnabled(false);
     PageControl1.Create(*this, {.Bounds = {645, 145, 125, 110}, .Pages = {"Page", "Two"}});
     PageCheck.Create(PageControl1.Sheet(0), {.Bounds = {8, 10, 100, 20}, .Caption = "On a page", .Checked = true});
+    TabSet1.Create(*this, {.Bounds = {645, 10, 125, 36}, .Tabs = {"Set", "Hangs"}, .TabIndex = 0});
 }
 
 void TGalleryForm::CreateLists() {

@@ -19,6 +19,7 @@
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
 #include "tests/skin/ForeignButton.h"
+#include "tests/skin/ForeignTabSet.h"
 
 // One of each standard control the skin engine serves, in every state its
 // skinners draw (two controls where a state needs its own), laid out like
@@ -55,6 +56,7 @@ public:
     TPanel Panel1;
     TPageControl PageControl1;
     TCheckBox PageCheck;  // on the page control's first page
+    TForeignTabSet TabSet1;  // tabs hanging below, of the class a tab set has
     TLabel Label1;
     TDateTimePicker DateTimePickerOff;
     TListView ListView1;

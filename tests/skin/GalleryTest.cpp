@@ -44,6 +44,7 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TUpDown", TSkinUpDown},
     {"TGroupBox", TSkinGroupBox},
     {"TTabControl", TSkinTab},
+    {"TTabSet", TSkinTab31},
     {"TPanel", TSkinBox},
     {"TTabSheet", None},  // its page control's skinner gives it its own
     {"TLabel", None},

@@ -13,6 +13,7 @@
 #include "gui/TabControl.h"
 #include "skin/ElementDrawing.h"
 #include "skin/HeaderLayout.h"
+#include "skin/PictureFlip.h"
 #include "skin/SkinMessages.h"
 #include "skin/TabStripLayout.h"
 #include "skin/win32/ItemRects.h"
@@ -22,6 +23,7 @@
 #include "skin/win32/SkinnerFactory.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
+#include "tests/skin/ForeignTabSet.h"
 #include "tests/skin/GalleryForm.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -30,7 +32,48 @@ namespace {
 
 bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
 
-class TabSkinner : public SkinnedWindows {
+// What the tests of tab controls share: the skin's colours and tabs.
+class TabFixture : public SkinnedWindows {
+protected:
+    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
+        for (const TabPlace& tab : layout.Tabs)
+            if (tab.Index == index) return tab;
+        throw std::out_of_range("tab not drawn");
+    }
+
+    static bool Inside(const Rect& area, int x, int y) {
+        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
+    }
+
+    // Pixels of the tab's outer ring, where its caption does not reach and the
+    // chosen tab does not cover it, that differ from the skin's Tabs element in
+    // the frame (turned upside down for hanging tabs).
+    static int TabRingMismatches(HWND tabs, const TabStripLayout& layout, int index, int frame, bool upsideDown) {
+        const Rect& area = TabAt(layout, index).Area;
+        const Rect& chosen = layout.Tabs.back().Area;
+        auto covered = [&](int x, int y) {
+            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
+        };
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
+        if (upsideDown) picture = UpsideDown(picture);
+        return Mismatches(ClientPixels(tabs), area.Left, area.Top, picture, Face(), [&](int x, int y) {
+            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
+        });
+    }
+
+    // What the factory gives the control while the program's skin lacks its
+    // Tabs element.
+    static std::unique_ptr<TSkinControl> SkinnerWithoutTabs(TSkinFrame& frame, SkinnerKind kind, TWinControl& control) {
+        std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
+        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, frame, &control, control.Handle());
+        MainSkin->Tabs = std::move(tabs);
+        return skinner;
+    }
+};
+
+class TabSkinner : public TabFixture {
 protected:
     void SetUp() override {
         SkinnedWindows::SetUp();
@@ -47,30 +90,9 @@ protected:
                        .VisibleRight = size.cx};
         return LayOutTabStrip(size.cx, size.cy, strip);
     }
-    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
-        for (const TabPlace& tab : layout.Tabs)
-            if (tab.Index == index) return tab;
-        throw std::out_of_range("tab not drawn");
-    }
-    // Pixels of the tab's outer ring, where its caption does not reach and
-    // the chosen tab does not cover it, that differ from the skin's Tabs
-    // element in the frame.
     int TabMismatches(const TabStripLayout& layout, int index, int frame) const {
-        const Rect& area = TabAt(layout, index).Area;
-        const Rect& chosen = layout.Tabs.back().Area;
-        auto covered = [&](int x, int y) {
-            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
-        };
-        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
-        return Mismatches(ClientPixels(tabs.Handle()), area.Left, area.Top, picture, Face(), [&](int x, int y) {
-            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
-        });
+        return TabRingMismatches(tabs.Handle(), layout, index, frame, false);
     }
-    static bool Inside(const Rect& area, int x, int y) {
-        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
-    }
-    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
-
     TTestForm form;
     TTabControl tabs;
 };
@@ -177,7 +199,7 @@ TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
 }
 
-class TabSheetSkinner : public SkinnedWindows {
+class TabSheetSkinner : public TabFixture {
 protected:
     void SetUp() override {
         SkinnedWindows::SetUp();
@@ -200,8 +222,6 @@ protected:
             return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
         });
     }
-    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
-
     TTestForm form;
     TPageControl pages;
 };
@@ -222,12 +242,7 @@ TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
 TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
     TSkinFrame* frame = FrameOf(form);
     ASSERT_NE(frame, nullptr);
-    ASSERT_EQ(&frame->Skin(), MainSkin);
-    std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
-    std::unique_ptr<TSkinControl> skinner =
-        CreateSkinner(SkinnerKind::TSkinTabSheet, *frame, &pages.Sheet(0), pages.Sheet(0).Handle());
-    MainSkin->Tabs = std::move(tabs);
-    EXPECT_EQ(skinner, nullptr);
+    EXPECT_EQ(SkinnerWithoutTabs(*frame, SkinnerKind::TSkinTabSheet, pages.Sheet(0)), nullptr);
 }
 
 TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
@@ -237,6 +252,46 @@ TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
     for (int i = 0; i < gallery.PageControl1.SheetCount(); ++i)
         EXPECT_TRUE(Skinned(gallery.PageControl1.Sheet(i).Handle())) << i;
     EXPECT_TRUE(Skinned(gallery.PageCheck.Handle()));
+}
+
+class TabSetSkinner : public TabFixture {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        tabSet.Create(form, {.Bounds = {10, 10, 180, 40}, .Tabs = {"One", "Two", "Three"}, .TabIndex = 1});
+        Show(form);
+    }
+
+    TTestForm form;
+    TForeignTabSet tabSet;
+};
+
+TEST_F(TabSetSkinner, IsAttachedAndShowsTheSkinsTabsHangingBelowThePane) {
+    ASSERT_TRUE(Skinned(tabSet.Handle()));
+    SIZE size = ClientSize(tabSet);
+    TabStrip strip{.Items = ItemRects(tabSet.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = tabSet.TabIndex(),
+                   .Focused = GetFocus() == tabSet.Handle(),
+                   .VisibleRight = size.cx};
+    TabStripLayout layout = LayOutHangingTabs(size.cx, size.cy, strip);
+    ASSERT_EQ(layout.Tabs.size(), 3u);
+    const Rect& first = strip.Items[0];
+    ASSERT_GE(first.Top + first.Height, size.cy - 4);  // the control keeps its tabs at its foot
+    ASSERT_GT(first.Top, 0);
+    for (int index : {0, 2}) EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, index, 1, true), 0) << index;
+    EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, 1, TabAt(layout, 1).Frame, true), 0);
+}
+
+TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(SkinnerWithoutTabs(*frame, SkinnerKind::TSkinTab31, tabSet), nullptr);
+}
+
+TEST_F(TabSetSkinner, TheGallerysTabSetIsSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.TabSet1.Handle()));
 }
 
 class HeaderSkinner : public SkinnedWindows {
