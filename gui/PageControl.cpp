@@ -2,19 +2,20 @@
 
 #include <commctrl.h>
 
-void TTabSheet::Create(TWinControl& pageControl, const TBounds& bounds) {
-    CreateChild(pageControl, {L"TTabSheet", nullptr, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, bounds}, false);
+void TTabSheet::Create(TWinControl& pageControl, const TBounds& bounds, const wchar_t* className) {
+    CreateChild(pageControl, {className, nullptr, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, bounds}, false);
 }
 
 void TPageControl::Create(TWinControl& parent, const Args& args) {
-    TTabControl::Create(parent, {.Bounds = args.Bounds, .Tabs = args.Pages, .TabIndex = args.PageIndex});
+    TTabControl::Create(
+        parent, {.Bounds = args.Bounds, .Tabs = args.Pages, .TabIndex = args.PageIndex, .ClassName = args.ClassName});
     RECT display;
     GetClientRect(Handle(), &display);
     SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     for (size_t i = 0; i < args.Pages.size(); ++i) {
         FSheets.push_back(std::make_unique<TTabSheet>());
-        FSheets.back()->Create(*this,
-                               {display.left, display.top, display.right - display.left, display.bottom - display.top});
+        TBounds place = {display.left, display.top, display.right - display.left, display.bottom - display.top};
+        FSheets.back()->Create(*this, place, args.PageClassName);
     }
     ShowChosenSheet();
 }

@@ -9,7 +9,7 @@
 // display area while its tab is chosen.
 class TTabSheet : public TWinControl {
 public:
-    void Create(TWinControl& pageControl, const TBounds& bounds);
+    void Create(TWinControl& pageControl, const TBounds& bounds, const wchar_t* className);
 };
 
 // A tab control whose tabs each show one sheet, the chosen tab's.
@@ -19,6 +19,9 @@ public:
         TBounds Bounds;
         std::vector<std::string> Pages;  // GBK captions, one sheet each
         int PageIndex = 0;
+        // The framework classes of the control and of its pages.
+        const wchar_t* ClassName = L"TPageControl";
+        const wchar_t* PageClassName = L"TTabSheet";
     };
     void Create(TWinControl& parent, const Args& args);
 

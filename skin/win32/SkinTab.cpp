@@ -32,11 +32,6 @@ std::vector<RECT> ChildPlaces(HWND parent, bool scrollButtonsOnly) {
     return places;
 }
 
-SkinnerKind ChildSkinnerKind(HWND child) {
-    if (IsScrollButtons(child)) return SkinnerKind::TSkinUpDown;
-    if (WindowClassName(child) == "TTabSheet") return SkinnerKind::TSkinTabSheet;
-    return SkinnerKind::None;
-}
 }  // namespace
 
 Rect TabControlPane(HWND tabs) {
@@ -148,6 +143,12 @@ void TSkinTab::Draw(HDC dc, const RECT& area) {
     TSavedDC saved(dc);
     LeaveOutChildren(dc);
     picture.CopyTo(dc, area.left, area.top);
+}
+
+SkinnerKind TSkinTab::ChildSkinnerKind(HWND child) const {
+    if (IsScrollButtons(child)) return SkinnerKind::TSkinUpDown;
+    if (WindowClassName(child) == PageClassName()) return SkinnerKind::TSkinTabSheet;
+    return SkinnerKind::None;
 }
 
 TabStripLayout TSkinTab::LayOut(int width, int height, const TabStrip& strip) const {

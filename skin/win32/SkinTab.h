@@ -25,6 +25,8 @@ public:
     void Draw(HDC dc, const RECT& area) override;
 
 protected:
+    // The framework class of the pages of a page control of this kind.
+    virtual std::string PageClassName() const { return "TTabSheet"; }
     // Where the tabs and the pane go, and the picture of one tab there.
     virtual TabStripLayout LayOut(int width, int height, const TabStrip& strip) const;
     virtual PixelBuffer TabPicture(const TabPlace& tab) const;
@@ -39,6 +41,7 @@ private:
     // The control makes its scroll buttons when its tabs outgrow it; they
     // get the skin's up-down look once, and each page its own skinner.
     void SkinChildren();
+    SkinnerKind ChildSkinnerKind(HWND child) const;
 
     int FHot = -1;
 };

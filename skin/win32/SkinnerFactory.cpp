@@ -1,5 +1,6 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinAdvPage.h"
 #include "skin/win32/SkinBitButton.h"
 #include "skin/win32/SkinBoxH.h"
 #include "skin/win32/SkinButton.h"
@@ -44,6 +45,8 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinAdvPage:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinAdvPage>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinBitButton:
     case SkinnerKind::TSkinBitButtonPng:  // no control here carries a PngImage: its Glyph serves
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinBitButton>(frame, control, window);

@@ -96,6 +96,10 @@ void TGalleryForm::CreateContainers() {
     DateTimePickerOff.SetEnabled(false);
     PageControl1.Create(*this, {.Bounds = {645, 145, 125, 110}, .Pages = {"Page", "Two"}});
     PageCheck.Create(PageControl1.Sheet(0), {.Bounds = {8, 10, 100, 20}, .Caption = "On a page", .Checked = true});
+    AdvPages.Create(*this, {.Bounds = {645, 55, 125, 80},
+                            .Pages = {"Adv", "Page"},
+                            .ClassName = L"TAdvPageControl",
+                            .PageClassName = L"TAdvTabSheet"});
     TabSet1.Create(*this, {.Bounds = {645, 10, 125, 36}, .Tabs = {"Set", "Hangs"}, .TabIndex = 0});
 }
 

@@ -56,6 +56,7 @@ public:
     TPanel Panel1;
     TPageControl PageControl1;
     TCheckBox PageCheck;  // on the page control's first page
+    TPageControl AdvPages;  // of a class the tests' ClassMap gives the "advpagecontrol" kind
     TForeignTabSet TabSet1;  // tabs hanging below, of the class a tab set has
     TLabel Label1;
     TDateTimePicker DateTimePickerOff;

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "gui/ListView.h"
 #include "gui/PageControl.h"
@@ -63,13 +64,32 @@ protected:
         });
     }
 
-    // What the factory gives the control while the program's skin lacks its
-    // Tabs element.
-    static std::unique_ptr<TSkinControl> SkinnerWithoutTabs(TSkinFrame& frame, SkinnerKind kind, TWinControl& control) {
+    // Pixels of the sheet that differ from the part of the skin's pane
+    // under it, the pane placed below the tab row as the control lays it out.
+    static int SheetMismatches(const TPageControl& pages, const TTabSheet& sheet) {
+        SIZE size = ClientSize(pages);
+        TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT), .VisibleRight = size.cx};
+        Rect pane = LayOutTabStrip(size.cx, size.cy, strip).Pane;
+        RECT place;
+        GetWindowRect(sheet.Handle(), &place);
+        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        int left = pane.Left - place.left, top = pane.Top - place.top;
+        int width = place.right - place.left, height = place.bottom - place.top;
+        PixelBuffer picture = ComposeElement(MainSkin->Element("Tab.Pane")->Picture(), 1, pane.Width, pane.Height);
+        return Mismatches(ClientPixels(sheet.Handle()), left, top, picture, Face(), [&](int x, int y) {
+            return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
+        });
+    }
+
+    // The factory gives the control no skinner while the program's skin
+    // lacks its Tabs element.
+    static void ExpectNoSkinnerWithoutTabs(const TWinControl& form, SkinnerKind kind, TWinControl& control) {
+        TSkinFrame* frame = FrameOf(form);
+        ASSERT_NE(frame, nullptr);
         std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
-        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, frame, &control, control.Handle());
+        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, *frame, &control, control.Handle());
         MainSkin->Tabs = std::move(tabs);
-        return skinner;
+        EXPECT_EQ(skinner, nullptr);
     }
 };
 
@@ -199,50 +219,43 @@ TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
 }
 
-class TabSheetSkinner : public TabFixture {
+// A page control with two pages, of the classes the arguments name.
+class PagesFixture : public TabFixture {
 protected:
+    explicit PagesFixture(TPageControl::Args args) : FArgs(std::move(args)) {}
     void SetUp() override {
         SkinnedWindows::SetUp();
-        pages.Create(form, {.Bounds = {10, 10, 180, 110}, .Pages = {"Main", "Batch"}});
+        pages.Create(form, FArgs);
         Show(form);
     }
-    // Pixels of the sheet that differ from the part of the skin's pane
-    // under it, the pane placed below the tab row as the control lays it out.
-    int SheetMismatches(const TTabSheet& sheet) const {
-        SIZE size = ClientSize(pages);
-        TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT), .VisibleRight = size.cx};
-        Rect pane = LayOutTabStrip(size.cx, size.cy, strip).Pane;
-        RECT place;
-        GetWindowRect(sheet.Handle(), &place);
-        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
-        int left = pane.Left - place.left, top = pane.Top - place.top;
-        int width = place.right - place.left, height = place.bottom - place.top;
-        PixelBuffer picture = ComposeElement(MainSkin->Element("Tab.Pane")->Picture(), 1, pane.Width, pane.Height);
-        return Mismatches(ClientPixels(sheet.Handle()), left, top, picture, Face(), [&](int x, int y) {
-            return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
-        });
-    }
+
     TTestForm form;
     TPageControl pages;
+
+private:
+    TPageControl::Args FArgs;
+};
+
+class TabSheetSkinner : public PagesFixture {
+protected:
+    TabSheetSkinner() : PagesFixture({.Bounds = {10, 10, 180, 110}, .Pages = {"Main", "Batch"}}) {}
 };
 
 TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
     ASSERT_TRUE(Skinned(pages.Handle()));
     for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
     ASSERT_TRUE(IsWindowVisible(pages.Sheet(0).Handle()));
-    EXPECT_EQ(SheetMismatches(pages.Sheet(0)), 0);
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
 
     pages.SetPageIndex(1);
     PumpFor(std::chrono::milliseconds(100));
     ASSERT_TRUE(IsWindowVisible(pages.Sheet(1).Handle()));
     EXPECT_FALSE(IsWindowVisible(pages.Sheet(0).Handle()));
-    EXPECT_EQ(SheetMismatches(pages.Sheet(1)), 0);
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(1)), 0);
 }
 
 TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
-    TSkinFrame* frame = FrameOf(form);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(SkinnerWithoutTabs(*frame, SkinnerKind::TSkinTabSheet, pages.Sheet(0)), nullptr);
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTabSheet, pages.Sheet(0));
 }
 
 TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
@@ -283,15 +296,46 @@ TEST_F(TabSetSkinner, IsAttachedAndShowsTheSkinsTabsHangingBelowThePane) {
 }
 
 TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
-    TSkinFrame* frame = FrameOf(form);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(SkinnerWithoutTabs(*frame, SkinnerKind::TSkinTab31, tabSet), nullptr);
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTab31, tabSet);
 }
 
 TEST_F(TabSetSkinner, TheGallerysTabSetIsSkinned) {
     TGalleryForm gallery;
     Show(gallery);
     EXPECT_TRUE(Skinned(gallery.TabSet1.Handle()));
+}
+
+class AdvPageSkinner : public PagesFixture {
+protected:
+    AdvPageSkinner()
+        : PagesFixture({.Bounds = {10, 10, 180, 110},
+                        .Pages = {"Adv", "Page"},
+                        .ClassName = L"TAdvPageControl",
+                        .PageClassName = L"TAdvTabSheet"}) {}
+};
+
+TEST_F(AdvPageSkinner, TheControlAndItsPagesAreSkinnedAndThePageShowsThePane) {
+    ASSERT_TRUE(Skinned(pages.Handle()));
+    for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
+    SIZE size = ClientSize(pages);
+    TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = pages.TabIndex(),
+                   .Focused = GetFocus() == pages.Handle(),
+                   .VisibleRight = size.cx};
+    TabStripLayout layout = LayOutTabStrip(size.cx, size.cy, strip);
+    EXPECT_EQ(TabRingMismatches(pages.Handle(), layout, 1, 1, false), 0);  // the tab not chosen
+}
+
+TEST_F(AdvPageSkinner, ASkinWithoutTabsLeavesTheControlNative) {
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinAdvPage, pages);
+}
+
+TEST_F(AdvPageSkinner, TheGallerysAdvancedPagesAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.AdvPages.Handle()));
+    EXPECT_TRUE(Skinned(gallery.AdvPages.Sheet(0).Handle()));
 }
 
 class HeaderSkinner : public SkinnedWindows {
