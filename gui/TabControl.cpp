@@ -5,7 +5,7 @@
 
 void TTabControl::Create(TWinControl& parent, const Args& args) {
     UseCommonControls(ICC_TAB_CLASSES);
-    CreateChild(parent, {L"TTabControl", WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, args.Bounds}, false);
+    CreateChild(parent, {args.ClassName, WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, args.Bounds}, false);
     for (const std::string& caption : args.Tabs) AddTab(caption);
     SetTabIndex(args.TabIndex);
 }

@@ -11,6 +11,7 @@ public:
         TBounds Bounds;
         std::vector<std::string> Tabs;  // GBK captions
         int TabIndex = 0;
+        const wchar_t* ClassName = L"TTabControl";  // the framework class it stands for
     };
     void Create(TWinControl& parent, const Args& args);
 

@@ -23,6 +23,7 @@ enum class SkinnerKind {
     TSkinProgress,
     TSkinTab,
     TSkinTab31,
+    TSkinTabSheet,  // a page of a page control, reached through its TSkinTab
     TSkinAdvPage,
     TSkinUpDown,
     TSkinMP,

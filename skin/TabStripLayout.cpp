@@ -55,3 +55,15 @@ TabStripLayout LayOutTabStrip(int width, int height, const TabStrip& strip) {
     layout.Tabs.insert(layout.Tabs.end(), chosen.begin(), chosen.end());
     return layout;
 }
+
+TabStripLayout LayOutHangingTabs(int width, int height, const TabStrip& strip) {
+    auto turn = [height](const Rect& area) {
+        return Rect{area.Left, height - area.Top - area.Height, area.Width, area.Height};
+    };
+    TabStrip turned = strip;
+    for (Rect& item : turned.Items) item = turn(item);
+    TabStripLayout layout = LayOutTabStrip(width, height, turned);
+    if (!layout.Pane.Empty()) layout.Pane = turn(layout.Pane);
+    for (TabPlace& tab : layout.Tabs) tab.Area = turn(tab.Area);
+    return layout;
+}

@@ -44,3 +44,10 @@ int TabFrame(const TabStrip& strip, int index);
 // The layout of a control of width x height. Tabs are cut at VisibleRight
 // and at the left edge; a tab with nothing left to show is not drawn.
 TabStripLayout LayOutTabStrip(int width, int height, const TabStrip& strip);
+
+// Tabs that hang below a strip of pane, as a tab set at the foot of a
+// notebook shows them (the control places its tabs at its bottom edge):
+// the layout above turned upside down, the pane above the row and the
+// chosen tab reaching one pixel up into it. Each tab's picture is meant to
+// be drawn upside down too.
+TabStripLayout LayOutHangingTabs(int width, int height, const TabStrip& strip);

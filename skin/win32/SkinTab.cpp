@@ -15,12 +15,15 @@
 #include "skin/win32/SkinnerFactory.h"
 
 namespace {
-// Where the visible children of the tab control (its scroll buttons) lie,
-// in its client coordinates.
-std::vector<RECT> ChildPlaces(HWND parent) {
+bool IsScrollButtons(HWND child) { return WindowClassName(child) == "msctls_updown32"; }
+
+// Where the visible children of the tab control (its scroll buttons and
+// the chosen page), or only its scroll buttons, lie, in its client
+// coordinates.
+std::vector<RECT> ChildPlaces(HWND parent, bool scrollButtonsOnly) {
     std::vector<RECT> places;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child)) continue;
+        if (!IsWindowVisible(child) || (scrollButtonsOnly && !IsScrollButtons(child))) continue;
         RECT place;
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
@@ -28,7 +31,17 @@ std::vector<RECT> ChildPlaces(HWND parent) {
     }
     return places;
 }
+
 }  // namespace
+
+Rect TabControlPane(HWND tabs) {
+    RECT client;
+    GetClientRect(tabs, &client);
+    TabStrip strip{.Items = ItemRects(tabs, TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .VisibleRight = int(client.right),
+                   .Buttons = (GetWindowLongW(tabs, GWL_STYLE) & TCS_BUTTONS) != 0};
+    return LayOutTabStrip(client.right, client.bottom, strip).Pane;
+}
 
 bool TSkinTab::CanSkin(const TSkinData& skin) {
     return skin.Tabs && !skin.Tabs->Image.Empty() && skin.Element("Tab.Pane");
@@ -36,21 +49,23 @@ bool TSkinTab::CanSkin(const TSkinData& skin) {
 
 void TSkinTab::Attach(TWinControl& control, bool recolour) {
     TSkinControl::Attach(control, recolour);
-    SkinScrollButtons();
+    SkinChildren();
 }
 
 void TSkinTab::AttachWindow(HWND window) {
     TSkinControl::AttachWindow(window);
-    SkinScrollButtons();
+    SkinChildren();
 }
 
-void TSkinTab::SkinScrollButtons() {
+void TSkinTab::SkinChildren() {
     TSkinFrame::TState frame = Frame().State();
     if (State() != Attached || frame == TSkinFrame::Destroying || frame == TSkinFrame::Dead) return;
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (WindowClassName(child) != "msctls_updown32" || Frame().HoldsSkinnerFor(child)) continue;
-        if (std::unique_ptr<TSkinControl> buttons = CreateSkinner(SkinnerKind::TSkinUpDown, Frame(), nullptr, child))
-            Frame().AddSkinner(std::move(buttons));
+        SkinnerKind kind = ChildSkinnerKind(child);
+        if (kind == SkinnerKind::None || Frame().HoldsSkinnerFor(child)) continue;
+        TWinControl* control = TWinControl::FromHandle(child);
+        if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, Frame(), control, child))
+            Frame().AddSkinner(std::move(skinner));
     }
 }
 
@@ -59,7 +74,10 @@ void TSkinTab::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case TCM_INSERTITEMA:
     case TCM_INSERTITEMW:
     case WM_SIZE:
-        SkinScrollButtons();
+        SkinChildren();
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_CREATE) SkinChildren();
         break;
     case WM_MOUSEMOVE: {
         TCHITTESTINFO hit = {{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0};
@@ -92,7 +110,8 @@ TabStrip TSkinTab::ReadStrip(int width) const {
     strip.Focused = GetFocus() == Handle();
     strip.VisibleRight = width;
     strip.Buttons = (GetWindowLongW(Handle(), GWL_STYLE) & TCS_BUTTONS) != 0;
-    for (const RECT& child : ChildPlaces(Handle())) strip.VisibleRight = std::min(strip.VisibleRight, int(child.left));
+    for (const RECT& buttons : ChildPlaces(Handle(), true))
+        strip.VisibleRight = std::min(strip.VisibleRight, int(buttons.left));
     return strip;
 }
 
@@ -111,20 +130,33 @@ void TSkinTab::Draw(HDC dc, const RECT& area) {
     const TSkinElement* pane = Skin().Element("Tab.Pane");
     int width = area.right - area.left, height = area.bottom - area.top;
     if (!tabs || !pane || width <= 0 || height <= 0) return;
-    TabStripLayout layout = LayOutTabStrip(width, height, ReadStrip(width));
+    TabStripLayout layout = LayOut(width, height, ReadStrip(width));
     TOffscreen& picture = Offscreen(width, height);
     PaintBackground(picture, {0, 0});
     if (!layout.Pane.Empty())
         picture.Draw(ComposeElement(pane->Picture(), 1, layout.Pane.Width, layout.Pane.Height), layout.Pane.Left,
                      layout.Pane.Top, pane->Trans);
     for (const TabPlace& tab : layout.Tabs) {
-        picture.Draw(ComposeElement(tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height), tab.Area.Left,
-                     tab.Area.Top, tabs->Trans);
+        picture.Draw(TabPicture(tab), tab.Area.Left, tab.Area.Top, tabs->Trans);
         DrawCaption(picture, tab);
     }
     TSavedDC saved(dc);
     LeaveOutChildren(dc);
     picture.CopyTo(dc, area.left, area.top);
+}
+
+SkinnerKind TSkinTab::ChildSkinnerKind(HWND child) const {
+    if (IsScrollButtons(child)) return SkinnerKind::TSkinUpDown;
+    if (WindowClassName(child) == PageClassName()) return SkinnerKind::TSkinTabSheet;
+    return SkinnerKind::None;
+}
+
+TabStripLayout TSkinTab::LayOut(int width, int height, const TabStrip& strip) const {
+    return LayOutTabStrip(width, height, strip);
+}
+
+PixelBuffer TSkinTab::TabPicture(const TabPlace& tab) const {
+    return ComposeElement(Skin().Tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height);
 }
 
 void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
@@ -138,6 +170,6 @@ void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
 }
 
 void TSkinTab::LeaveOutChildren(HDC dc) const {
-    for (const RECT& place : ChildPlaces(Handle()))
+    for (const RECT& place : ChildPlaces(Handle(), false))
         ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
 }

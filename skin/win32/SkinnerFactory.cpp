@@ -1,5 +1,6 @@
 #include "skin/win32/SkinnerFactory.h"
 
+#include "skin/win32/SkinAdvPage.h"
 #include "skin/win32/SkinBitButton.h"
 #include "skin/win32/SkinBoxH.h"
 #include "skin/win32/SkinButton.h"
@@ -23,6 +24,8 @@
 #include "skin/win32/SkinSpeedButton.h"
 #include "skin/win32/SkinStatusBar.h"
 #include "skin/win32/SkinTab.h"
+#include "skin/win32/SkinTab31.h"
+#include "skin/win32/SkinTabSheet.h"
 #include "skin/win32/SkinTrackBar.h"
 #include "skin/win32/SkinUpDown.h"
 
@@ -43,6 +46,8 @@ std::unique_ptr<TSkinControl> Make(TSkinFrame& frame, TWinControl* control, HWND
 std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame, TWinControl* control, HWND window) {
     const TSkinData& skin = frame.Skin();
     switch (kind) {
+    case SkinnerKind::TSkinAdvPage:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinAdvPage>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinBitButton:
     case SkinnerKind::TSkinBitButtonPng:  // no control here carries a PngImage: its Glyph serves
         return skin.Buttons.Image.Empty() ? nullptr : Make<TSkinBitButton>(frame, control, window);
@@ -97,6 +102,10 @@ std::unique_ptr<TSkinControl> CreateSkinner(SkinnerKind kind, TSkinFrame& frame,
         return skin.Element("StatusBarEdges") ? Make<TSkinStatusBar>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTab:
         return TSkinTab::CanSkin(skin) ? Make<TSkinTab>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTab31:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinTab31>(frame, control, window) : nullptr;
+    case SkinnerKind::TSkinTabSheet:
+        return TSkinTab::CanSkin(skin) ? Make<TSkinTabSheet>(frame, control, window) : nullptr;
     case SkinnerKind::TSkinTrackBar:
         // A bare bar's custom draw goes to a parent that does not hand it back.
         return control && TSkinTrackBar::Serves(skin, control->Handle()) ? Make<TSkinTrackBar>(frame, control, window)

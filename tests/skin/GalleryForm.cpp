@@ -20,7 +20,7 @@ void MarkSorted(HWND header, int column) {
 }  // namespace
 
 TGalleryForm::TGalleryForm()
-    : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 780, .ClientHeight = 470}),
+    : TForm({.ClassName = L"TGalleryForm", .Caption = "Gallery", .ClientWidth = 915, .ClientHeight = 470}),
       FGlyph(MakeTestGlyph(4)), FSingleGlyph(MakeTestGlyph(1)) {
     CreateButtons();
     CreateBoxes();
@@ -95,6 +95,13 @@ void TGalleryForm::CreateContainers() {
     Label1.Create(Panel1, {.Bounds = {10, 10, 160, 20}, .Caption = "A label on a panel"});
     DateTimePickerOff.Create(Panel1, {.Bounds = {10, 40, 140, 22}, .Date = {2026, 5, 2}});
     DateTimePickerOff.SetEnabled(false);
+    PageControl1.Create(*this, {.Bounds = {780, 145, 125, 110}, .Pages = {"Page", "Two"}});
+    PageCheck.Create(PageControl1.Sheet(0), {.Bounds = {8, 10, 100, 20}, .Caption = "On a page", .Checked = true});
+    AdvPages.Create(*this, {.Bounds = {780, 55, 125, 80},
+                            .Pages = {"Adv", "Page"},
+                            .ClassName = L"TAdvPageControl",
+                            .PageClassName = L"TAdvTabSheet"});
+    TabSet1.Create(*this, {.Bounds = {780, 10, 125, 36}, .Tabs = {"Set", "Hangs"}, .TabIndex = 0});
 }
 
 void TGalleryForm::CreateLists() {
@@ -130,8 +137,8 @@ void TGalleryForm::CreateLists() {
     CxCheckOff.Create(*this, {.ClassName = L"TcxCheckBox", .Bounds = {645, 371, 125, 20}, .Caption = "cx, off",
                               .Enabled = false});
 
-    StatusBarSimple.Create(*this, {.Bounds = {10, 405, 760, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
-    StatusBar1.Create(*this, {.Bounds = {0, 446, 780, 24},
+    StatusBarSimple.Create(*this, {.Bounds = {10, 405, 895, 22}, .SimplePanel = true, .SimpleText = "Simple text"});
+    StatusBar1.Create(*this, {.Bounds = {0, 446, 915, 24},
                               .Panels = {{"Ready", 200}, {"192.168.0.1", 200}, {"Quorvik", 50}}});
 }
 

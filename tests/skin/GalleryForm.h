@@ -11,6 +11,7 @@
 #include "gui/Label.h"
 #include "gui/ListView.h"
 #include "gui/MediaPlayer.h"
+#include "gui/PageControl.h"
 #include "gui/ProgressBar.h"
 #include "gui/ScrollBar.h"
 #include "gui/SpeedButton.h"
@@ -19,6 +20,7 @@
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
 #include "tests/skin/ForeignButton.h"
+#include "tests/skin/ForeignTabSet.h"
 
 // One of each standard control the skin engine serves, in every state its
 // skinners draw (two controls where a state needs its own), laid out like
@@ -36,7 +38,8 @@ public:
     // speed buttons; edits, combo boxes and a date; progress, track and
     // up-down; group box, tabs and panel (with a disabled date); list, memo,
     // an upright track bar and menu buttons, and beside them media players
-    // and foreign check boxes; the status bars.
+    // and foreign check boxes; the status bars. In the rightmost column, the
+    // page controls and the tab set.
     TButton ButtonNormal, ButtonHot, ButtonDown, ButtonOff, ButtonFocus;
     TBitBtn BitBtn1, BitBtnOff;
     TCheckBox CheckOff, CheckOn, CheckOffDisabled, CheckOnDisabled;
@@ -53,6 +56,10 @@ public:
     TCheckBox StayOnTop, AutoStart, Notices;
     TTabControl TabControl1, TabControlOff;
     TPanel Panel1;
+    TPageControl PageControl1;
+    TCheckBox PageCheck;  // on the page control's first page
+    TPageControl AdvPages;  // of a class the tests' ClassMap gives the "advpagecontrol" kind
+    TForeignTabSet TabSet1;  // tabs hanging below, of the class a tab set has
     TLabel Label1;
     TDateTimePicker DateTimePickerOff;
     TListView ListView1;

@@ -44,7 +44,12 @@ const std::map<std::string, SkinnerKind> kExpectedSkinners = {
     {"TUpDown", TSkinUpDown},
     {"TGroupBox", TSkinGroupBox},
     {"TTabControl", TSkinTab},
+    {"TPageControl", TSkinTab},
+    {"TAdvPageControl", TSkinAdvPage},
+    {"TAdvTabSheet", None},
+    {"TTabSet", TSkinTab31},
     {"TPanel", TSkinBox},
+    {"TTabSheet", None},  // its page control's skinner gives it its own
     {"TLabel", None},
     {"TListView", TSkinListView},
     {"TMediaPlayer", TSkinMP},

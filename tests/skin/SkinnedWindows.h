@@ -20,6 +20,9 @@ protected:
     static void SetUpTestSuite() {
         MainSkin = new TSkinData(SystemSkinHost());
         ReadSkinStreamResource(*MainSkin);
+        // The gallery's page control of a foreign family, whose class the
+        // program's own list leaves out.
+        MainSkin->ClassMap.push_back("TAdvPageControl=advpagecontrol");
         MainSkin->SetActive(true);
         MainSkin->Loaded();
     }

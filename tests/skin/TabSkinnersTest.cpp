@@ -7,18 +7,24 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "gui/ListView.h"
+#include "gui/PageControl.h"
 #include "gui/TabControl.h"
 #include "skin/ElementDrawing.h"
 #include "skin/HeaderLayout.h"
+#include "skin/PictureFlip.h"
 #include "skin/SkinMessages.h"
 #include "skin/TabStripLayout.h"
 #include "skin/win32/ItemRects.h"
+#include "skin/win32/SkinControl.h"
 #include "skin/win32/SkinGdi.h"
 #include "skin/win32/SkinManager.h"
+#include "skin/win32/SkinnerFactory.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
+#include "tests/skin/ForeignTabSet.h"
 #include "tests/skin/GalleryForm.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -27,7 +33,67 @@ namespace {
 
 bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
 
-class TabSkinner : public SkinnedWindows {
+// What the tests of tab controls share: the skin's colours and tabs.
+class TabFixture : public SkinnedWindows {
+protected:
+    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
+
+    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
+        for (const TabPlace& tab : layout.Tabs)
+            if (tab.Index == index) return tab;
+        throw std::out_of_range("tab not drawn");
+    }
+
+    static bool Inside(const Rect& area, int x, int y) {
+        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
+    }
+
+    // Pixels of the tab's outer ring, where its caption does not reach and the
+    // chosen tab does not cover it, that differ from the skin's Tabs element in
+    // the frame (turned upside down for hanging tabs).
+    static int TabRingMismatches(HWND tabs, const TabStripLayout& layout, int index, int frame, bool upsideDown) {
+        const Rect& area = TabAt(layout, index).Area;
+        const Rect& chosen = layout.Tabs.back().Area;
+        auto covered = [&](int x, int y) {
+            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
+        };
+        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
+        if (upsideDown) picture = UpsideDown(picture);
+        return Mismatches(ClientPixels(tabs), area.Left, area.Top, picture, Face(), [&](int x, int y) {
+            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
+        });
+    }
+
+    // Pixels of the sheet that differ from the part of the skin's pane
+    // under it, the pane placed below the tab row as the control lays it out.
+    static int SheetMismatches(const TPageControl& pages, const TTabSheet& sheet) {
+        SIZE size = ClientSize(pages);
+        TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT), .VisibleRight = size.cx};
+        Rect pane = LayOutTabStrip(size.cx, size.cy, strip).Pane;
+        RECT place;
+        GetWindowRect(sheet.Handle(), &place);
+        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        int left = pane.Left - place.left, top = pane.Top - place.top;
+        int width = place.right - place.left, height = place.bottom - place.top;
+        PixelBuffer picture = ComposeElement(MainSkin->Element("Tab.Pane")->Picture(), 1, pane.Width, pane.Height);
+        return Mismatches(ClientPixels(sheet.Handle()), left, top, picture, Face(), [&](int x, int y) {
+            return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
+        });
+    }
+
+    // The factory gives the control no skinner while the program's skin
+    // lacks its Tabs element.
+    static void ExpectNoSkinnerWithoutTabs(const TWinControl& form, SkinnerKind kind, TWinControl& control) {
+        TSkinFrame* frame = FrameOf(form);
+        ASSERT_NE(frame, nullptr);
+        std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
+        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, *frame, &control, control.Handle());
+        MainSkin->Tabs = std::move(tabs);
+        EXPECT_EQ(skinner, nullptr);
+    }
+};
+
+class TabSkinner : public TabFixture {
 protected:
     void SetUp() override {
         SkinnedWindows::SetUp();
@@ -44,30 +110,9 @@ protected:
                        .VisibleRight = size.cx};
         return LayOutTabStrip(size.cx, size.cy, strip);
     }
-    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
-        for (const TabPlace& tab : layout.Tabs)
-            if (tab.Index == index) return tab;
-        throw std::out_of_range("tab not drawn");
-    }
-    // Pixels of the tab's outer ring, where its caption does not reach and
-    // the chosen tab does not cover it, that differ from the skin's Tabs
-    // element in the frame.
     int TabMismatches(const TabStripLayout& layout, int index, int frame) const {
-        const Rect& area = TabAt(layout, index).Area;
-        const Rect& chosen = layout.Tabs.back().Area;
-        auto covered = [&](int x, int y) {
-            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
-        };
-        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
-        return Mismatches(ClientPixels(tabs.Handle()), area.Left, area.Top, picture, Face(), [&](int x, int y) {
-            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
-        });
+        return TabRingMismatches(tabs.Handle(), layout, index, frame, false);
     }
-    static bool Inside(const Rect& area, int x, int y) {
-        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
-    }
-    static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
-
     TTestForm form;
     TTabControl tabs;
 };
@@ -172,6 +217,125 @@ TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
     Show(gallery);
     EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
     EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+}
+
+// A page control with two pages, of the classes the arguments name.
+class PagesFixture : public TabFixture {
+protected:
+    explicit PagesFixture(TPageControl::Args args) : FArgs(std::move(args)) {}
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        pages.Create(form, FArgs);
+        Show(form);
+    }
+
+    TTestForm form;
+    TPageControl pages;
+
+private:
+    TPageControl::Args FArgs;
+};
+
+class TabSheetSkinner : public PagesFixture {
+protected:
+    TabSheetSkinner() : PagesFixture({.Bounds = {10, 10, 180, 110}, .Pages = {"Main", "Batch"}}) {}
+};
+
+TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
+    ASSERT_TRUE(Skinned(pages.Handle()));
+    for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
+    ASSERT_TRUE(IsWindowVisible(pages.Sheet(0).Handle()));
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
+
+    pages.SetPageIndex(1);
+    PumpFor(std::chrono::milliseconds(100));
+    ASSERT_TRUE(IsWindowVisible(pages.Sheet(1).Handle()));
+    EXPECT_FALSE(IsWindowVisible(pages.Sheet(0).Handle()));
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(1)), 0);
+}
+
+TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTabSheet, pages.Sheet(0));
+}
+
+TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.PageControl1.Handle()));
+    for (int i = 0; i < gallery.PageControl1.SheetCount(); ++i)
+        EXPECT_TRUE(Skinned(gallery.PageControl1.Sheet(i).Handle())) << i;
+    EXPECT_TRUE(Skinned(gallery.PageCheck.Handle()));
+}
+
+class TabSetSkinner : public TabFixture {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        tabSet.Create(form, {.Bounds = {10, 10, 180, 40}, .Tabs = {"One", "Two", "Three"}, .TabIndex = 1});
+        Show(form);
+    }
+
+    TTestForm form;
+    TForeignTabSet tabSet;
+};
+
+TEST_F(TabSetSkinner, IsAttachedAndShowsTheSkinsTabsHangingBelowThePane) {
+    ASSERT_TRUE(Skinned(tabSet.Handle()));
+    SIZE size = ClientSize(tabSet);
+    TabStrip strip{.Items = ItemRects(tabSet.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = tabSet.TabIndex(),
+                   .Focused = GetFocus() == tabSet.Handle(),
+                   .VisibleRight = size.cx};
+    TabStripLayout layout = LayOutHangingTabs(size.cx, size.cy, strip);
+    ASSERT_EQ(layout.Tabs.size(), 3u);
+    const Rect& first = strip.Items[0];
+    ASSERT_GE(first.Top + first.Height, size.cy - 4);  // the control keeps its tabs at its foot
+    ASSERT_GT(first.Top, 0);
+    for (int index : {0, 2}) EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, index, 1, true), 0) << index;
+    EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, 1, TabAt(layout, 1).Frame, true), 0);
+}
+
+TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTab31, tabSet);
+}
+
+TEST_F(TabSetSkinner, TheGallerysTabSetIsSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.TabSet1.Handle()));
+}
+
+class AdvPageSkinner : public PagesFixture {
+protected:
+    AdvPageSkinner()
+        : PagesFixture({.Bounds = {10, 10, 180, 110},
+                        .Pages = {"Adv", "Page"},
+                        .ClassName = L"TAdvPageControl",
+                        .PageClassName = L"TAdvTabSheet"}) {}
+};
+
+TEST_F(AdvPageSkinner, TheControlAndItsPagesAreSkinnedAndThePageShowsThePane) {
+    ASSERT_TRUE(Skinned(pages.Handle()));
+    for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
+    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
+    SIZE size = ClientSize(pages);
+    TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
+                   .Selected = pages.TabIndex(),
+                   .Focused = GetFocus() == pages.Handle(),
+                   .VisibleRight = size.cx};
+    TabStripLayout layout = LayOutTabStrip(size.cx, size.cy, strip);
+    EXPECT_EQ(TabRingMismatches(pages.Handle(), layout, 1, 1, false), 0);  // the tab not chosen
+}
+
+TEST_F(AdvPageSkinner, ASkinWithoutTabsLeavesTheControlNative) {
+    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinAdvPage, pages);
+}
+
+TEST_F(AdvPageSkinner, TheGallerysAdvancedPagesAreSkinned) {
+    TGalleryForm gallery;
+    Show(gallery);
+    EXPECT_TRUE(Skinned(gallery.AdvPages.Handle()));
+    EXPECT_TRUE(Skinned(gallery.AdvPages.Sheet(0).Handle()));
 }
 
 class HeaderSkinner : public SkinnedWindows {

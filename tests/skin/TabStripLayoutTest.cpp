@@ -84,4 +84,24 @@ TEST(TabFrame, TheChosenTabUnderTheMouseStaysChosen) {
     EXPECT_EQ(TabFrame(strip, 0), 2);
 }
 
+// The same three tabs at the foot of the control, as a tab set places them.
+TabStrip ThreeHangingTabs(int selected) {
+    return {.Items = {{2, 80, 40, 18}, {42, 80, 50, 18}, {92, 80, 45, 18}}, .Selected = selected, .VisibleRight = 200};
+}
+
+TEST(TabStripLayout, HangingTabsHaveThePaneAboveTheirRow) {
+    TabStripLayout layout = LayOutHangingTabs(200, 100, ThreeHangingTabs(0));
+    ExpectRect(layout.Pane, 0, 0, 200, 80);
+}
+
+TEST(TabStripLayout, HangingTabsHangFromTheRowTopAndTheChosenOneReachesUpIntoThePane) {
+    TabStripLayout layout = LayOutHangingTabs(200, 100, ThreeHangingTabs(1));
+    ASSERT_EQ(layout.Tabs.size(), 3u);
+    EXPECT_EQ(layout.Tabs.back().Index, 1);
+    ExpectRect(layout.Tabs.back().Area, 42 - kTabWidening, 79, 50 + 2 * kTabWidening, 19);
+    ExpectRect(layout.Tabs[0].Area, 2, 80, 40, 18 - kTabLowered);
+    EXPECT_EQ(layout.Tabs[0].Frame, 1);
+    EXPECT_EQ(layout.Tabs.back().Frame, 2);
+}
+
 }  // namespace
