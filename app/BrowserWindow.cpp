@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "base/GbkText.h"
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 // A browser that does not answer within this time is passed over for a tick.

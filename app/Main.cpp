@@ -2,13 +2,13 @@
 
 #include "app/Unit1.h"
 #include "base/Exception.h"
+#include "base/win32/Handles.h"
 #include "forms/Sockets.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "gui/Application.h"
 #include "gui/Dialogs.h"
-#include "gui/Handles.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Winsock 1.1 for the whole run; the local information window counts on it.

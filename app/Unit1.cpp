@@ -10,14 +10,14 @@
 #include "app/WatchText.h"
 #include "base/Exception.h"
 #include "base/GbkText.h"
+#include "base/win32/Win32Text.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "gui/Application.h"
 #include "gui/EventBinding.h"
-#include "gui/Win32Text.h"
 #include "locdb/LocationLookup.h"
-#include "skin/win32/ProgramResource.h"
+#include "skin/data/ProgramResource.h"
 
 TForm1* Form1 = nullptr;
 bool ReturnToMainWindow = true;

@@ -8,8 +8,8 @@
 #include "gui/Label.h"
 #include "gui/Menus.h"
 #include "gui/Timer.h"
-#include "skin/SkinData.h"
-#include "skin/win32/Win32SkinHost.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/Win32SkinHost.h"
 #include "tray/TrayIcon.h"
 
 // Winsock posts this when a host look-up has ended.

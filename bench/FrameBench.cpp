@@ -13,9 +13,9 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/ElementDrawing.h"
-#include "skin/FrameMetrics.h"
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
+#include "skin/draw/ElementDrawing.h"
+#include "skin/frame/FrameMetrics.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "skin/LzhDecoder.h"
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
+#include "skin/stream/LzhDecoder.h"
 #include "tools/skin/FileIo.h"
 #include "tools/skin/LzhEncoder.h"
 

@@ -12,12 +12,12 @@
 
 #include "gui/Button.h"
 #include "gui/Form.h"
-#include "skin/SkinData.h"
-#include "skin/SkinMessages.h"
-#include "skin/win32/Offscreen.h"
-#include "skin/win32/ProgramResource.h"
-#include "skin/win32/SkinManager.h"
-#include "skin/win32/Win32SkinHost.h"
+#include "skin/data/ProgramResource.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/Win32SkinHost.h"
+#include "skin/draw/Offscreen.h"
+#include "skin/manager/SkinManager.h"
+#include "skin/manager/SkinMessages.h"
 
 namespace {
 

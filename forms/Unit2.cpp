@@ -4,10 +4,10 @@
 
 #include "base/Exception.h"
 #include "base/GbkText.h"
+#include "base/win32/Files.h"
 #include "forms/BatchLines.h"
 #include "gui/Application.h"
 #include "gui/EventBinding.h"
-#include "gui/Files.h"
 #include "locdb/LocationLookup.h"
 
 TForm2* Form2 = nullptr;

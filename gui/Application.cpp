@@ -2,9 +2,9 @@
 
 #include <map>
 
+#include "base/win32/Win32Text.h"
 #include "gui/Form.h"
 #include "gui/HintWindow.h"
-#include "gui/Win32Text.h"
 
 TApplication Application;
 

@@ -1,6 +1,6 @@
 #include "gui/ComboBox.h"
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 void TComboBox::Create(TWinControl& parent, const Args& args) {
     DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL |

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 // Room for long paths; the dialog reports a name that does not fit as a cancel.

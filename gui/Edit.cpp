@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 void ActivateInputMethod(const std::wstring& description) {

@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "base/Exception.h"
-#include "gui/Handles.h"
-#include "gui/Win32Text.h"
+#include "base/win32/Handles.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {

@@ -1,6 +1,6 @@
 #include "gui/Glyph.h"
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 // Raster operation that paints the selected brush where the source is black

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "gui/ButtonGlyph.h"
-#include "gui/Handles.h"
+#include "base/ButtonGlyph.h"
+#include "base/win32/Handles.h"
 
 // The glyph of a bitmap or speed button: a bitmap of NumGlyphs equal cells
 // side by side (up, disabled, pressed, stays down). The colour of its

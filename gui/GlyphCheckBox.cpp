@@ -1,6 +1,6 @@
 #include "gui/GlyphCheckBox.h"
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 void TGlyphCheckBox::Create(TWinControl& parent, const Args& args) {
     FRadio = args.Radio;

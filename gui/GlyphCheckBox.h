@@ -1,5 +1,5 @@
 #pragma once
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 #include "gui/WinControl.h"
 
 // A check box or radio button of a foreign control family, whose window

@@ -1,7 +1,7 @@
 #include "gui/GroupBox.h"
 
-#include "gui/Handles.h"
-#include "gui/Win32Text.h"
+#include "base/win32/Handles.h"
+#include "base/win32/Win32Text.h"
 
 namespace {
 // Containers pass keyboard navigation on to their controls.

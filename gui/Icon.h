@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 
 // An icon image that owns its handle and tells when it changes.
 class TIcon {

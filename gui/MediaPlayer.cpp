@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 
 void TMediaPlayer::Create(TWinControl& parent, const Args& args) {
     FVisible = args.VisibleButtons;

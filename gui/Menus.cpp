@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "base/win32/Win32Text.h"
 #include "gui/Form.h"
-#include "gui/Win32Text.h"
 
 namespace {
 // Command ids start above the ids that dialog navigation sends (IDOK...).

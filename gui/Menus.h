@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/Events.h"
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 
 class TForm;
 class TMenuItem;

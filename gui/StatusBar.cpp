@@ -1,8 +1,8 @@
 #include "gui/StatusBar.h"
 
+#include "base/win32/Win32Text.h"
 #include "gui/CommonControls.h"
 #include "gui/StatusPanels.h"
-#include "gui/Win32Text.h"
 
 void TStatusBar::Create(TWinControl& parent, const Args& args) {
     UseCommonControls(ICC_BAR_CLASSES);

@@ -1,7 +1,7 @@
 #include "gui/TabControl.h"
 
+#include "base/win32/Win32Text.h"
 #include "gui/CommonControls.h"
-#include "gui/Win32Text.h"
 
 void TTabControl::Create(TWinControl& parent, const Args& args) {
     UseCommonControls(ICC_TAB_CLASSES);

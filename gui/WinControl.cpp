@@ -6,13 +6,13 @@
 #include <map>
 
 #include "base/Exception.h"
+#include "base/win32/Handles.h"
+#include "base/win32/Win32Text.h"
 #include "gui/ControlMessages.h"
 #include "gui/Form.h"
-#include "gui/Handles.h"
 #include "gui/HintWindow.h"
 #include "gui/Menus.h"
 #include "gui/Subclass.h"
-#include "gui/Win32Text.h"
 
 namespace {
 // Control ids stay clear of the ids that dialog navigation sends (IDOK...)

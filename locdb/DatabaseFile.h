@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 #ifdef _WIN32
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 #endif
 
 #include "base/SystemPath.h"

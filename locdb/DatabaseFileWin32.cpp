@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 #include "locdb/DatabaseFile.h"
 
 // One open serves every step: opened for reading alone, sharing nothing, it

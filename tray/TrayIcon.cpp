@@ -4,10 +4,10 @@
 #include <shlwapi.h>
 
 #include "base/GbkText.h"
+#include "base/win32/Win32Text.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "gui/Menus.h"
-#include "gui/Win32Text.h"
 
 namespace {
 const UINT kIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

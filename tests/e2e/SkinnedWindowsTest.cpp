@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/ElementDrawing.h"
-#include "skin/FrameMetrics.h"
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
+#include "skin/draw/ElementDrawing.h"
+#include "skin/frame/FrameMetrics.h"
 #include "tests/e2e/BatchWindowParts.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/StartedProgram.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/BitmapReader.h"
+#include "skin/stream/BitmapReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ByteView bytes(data, size, kBitmapDamaged);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
 #include "tools/skin/LzhEncoder.h"
 
 inline void LoadArchive(TSkinData& skin, const std::vector<uint8_t>& archive) {

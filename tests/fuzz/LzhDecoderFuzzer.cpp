@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/LzhDecoder.h"
+#include "skin/stream/LzhDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/SkinArchive.h"
+#include "skin/stream/SkinArchive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TSkinReader reader;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/SkinIni.h"
+#include "skin/stream/SkinIni.h"
 #include "tests/fuzz/LoadArchive.h"
 #include "tools/skin/BitmapWriter.h"
 #include "tools/skin/SkinArchiveWriter.h"

@@ -2,7 +2,7 @@
 // speed button groups, status panels.
 #include <gtest/gtest.h>
 
-#include "gui/ButtonGlyph.h"
+#include "base/ButtonGlyph.h"
 #include "gui/ControlRange.h"
 #include "gui/SpeedButtonDown.h"
 #include "gui/StatusPanels.h"

@@ -1,4 +1,4 @@
-#include "gui/Files.h"
+#include "base/win32/Files.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "base/Exception.h"
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
 namespace fs = std::filesystem;
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/win32/Win32Text.h"
 #include "gui/BitBtn.h"
 #include "gui/ComboBox.h"
 #include "gui/DateTimePicker.h"
@@ -16,7 +17,6 @@
 #include "gui/TabControl.h"
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
-#include "gui/Win32Text.h"
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/TestGlyph.h"

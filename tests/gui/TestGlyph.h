@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 #include "gui/WinControl.h"
 
 // Glyphs for the tests of bitmap and speed buttons: a dot in each 16-pixel

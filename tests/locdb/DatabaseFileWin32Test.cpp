@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 #include "locdb/QQWryReader.h"
 #include "tests/locdb/QQWryBytes.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/BitmapReader.h"
+#include "skin/stream/BitmapReader.h"
 
 namespace {
 

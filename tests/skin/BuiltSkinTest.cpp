@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
 #include "tools/skin/FileIo.h"
 
 namespace {

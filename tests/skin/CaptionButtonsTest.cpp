@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "skin/CaptionButtons.h"
+#include "skin/frame/CaptionButtons.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/CaptionLayout.h"
+#include "skin/frame/CaptionLayout.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "skin/CaptionText.h"
+#include "skin/frame/CaptionText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/ClassMapLookup.h"
+#include "skin/manager/ClassMapLookup.h"
 
 namespace {
 

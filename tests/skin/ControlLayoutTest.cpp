@@ -2,8 +2,8 @@
 // states a combo box shows.
 #include <gtest/gtest.h>
 
-#include "skin/ComboBoxLayout.h"
-#include "skin/GroupBoxLayout.h"
+#include "skin/combobox/ComboBoxLayout.h"
+#include "skin/groupbox/GroupBoxLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/ChildWindowDispatch.h"
-#include "skin/ControlDispatch.h"
+#include "skin/manager/ChildWindowDispatch.h"
+#include "skin/manager/ControlDispatch.h"
 
 // Readable failure messages: skinner kinds by their number in SkinnerKind.
 inline void PrintTo(const ControlDecision& d, std::ostream* out) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/ElementDrawing.h"
+#include "skin/draw/ElementDrawing.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // Win32-free, so the end-to-end tests use it on screen pixels too.
 #include <functional>
 
-#include "skin/ElementDrawing.h"
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
+#include "skin/draw/ElementDrawing.h"
 
 // The button's ring: its outer 2 pixels all round, which neither its caption
 // nor its focus rectangle reaches.

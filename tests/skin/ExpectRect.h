@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "skin/PixelBuffer.h"
+#include "skin/draw/PixelBuffer.h"
 
 inline void ExpectRect(Rect actual, int left, int top, int width, int height) {
     EXPECT_EQ(actual.Left, left);

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "skin/FrameMetrics.h"
+#include "skin/frame/FrameMetrics.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

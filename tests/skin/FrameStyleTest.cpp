@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/FrameStyle.h"
+#include "skin/frame/FrameStyle.h"
 
 namespace {
 

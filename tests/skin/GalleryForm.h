@@ -1,4 +1,5 @@
 #pragma once
+#include "base/win32/Handles.h"
 #include "gui/BitBtn.h"
 #include "gui/Button.h"
 #include "gui/ComboBox.h"
@@ -7,7 +8,6 @@
 #include "gui/Form.h"
 #include "gui/GlyphCheckBox.h"
 #include "gui/GroupBox.h"
-#include "gui/Handles.h"
 #include "gui/Label.h"
 #include "gui/ListView.h"
 #include "gui/MediaPlayer.h"

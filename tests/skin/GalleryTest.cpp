@@ -12,10 +12,10 @@
 #include <map>
 #include <string>
 
-#include "skin/ChildWindowDispatch.h"
-#include "skin/ControlDispatch.h"
-#include "skin/SkinMessages.h"
-#include "skin/win32/ControlWalk.h"
+#include "skin/manager/ChildWindowDispatch.h"
+#include "skin/manager/ControlDispatch.h"
+#include "skin/manager/ControlWalk.h"
+#include "skin/manager/SkinMessages.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/GalleryForm.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/GlyphButtonLook.h"
-#include "skin/PushButtonLook.h"
+#include "skin/button/GlyphButtonLook.h"
+#include "skin/button/PushButtonLook.h"
 
 TEST(GlyphButtonLook, BitButtonGlyph_FollowsThePressedAndDisabledFrames) {
     EXPECT_EQ(BitButtonGlyphState(PushButtonFrame::Normal), TButtonState::Up);

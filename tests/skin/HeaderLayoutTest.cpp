@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/HeaderLayout.h"
-#include "skin/StateTextColour.h"
+#include "skin/control/StateTextColour.h"
+#include "skin/list/HeaderLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

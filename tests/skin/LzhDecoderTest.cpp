@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "skin/LzhDecoder.h"
+#include "skin/stream/LzhDecoder.h"
 #include "tests/skin/ReferenceLzhDecoder.h"
 #include "tools/skin/LzhEncoder.h"
 

@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "skin/MenuBarKeys.h"
-#include "skin/MenuBarLayout.h"
+#include "skin/menu/MenuBarKeys.h"
+#include "skin/menu/MenuBarLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

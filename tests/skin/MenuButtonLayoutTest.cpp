@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/MenuButtonLayout.h"
+#include "skin/button/MenuButtonLayout.h"
 
 namespace {
 int Right(const Rect& r) { return r.Left + r.Width; }

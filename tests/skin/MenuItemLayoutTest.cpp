@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "skin/MenuItemLayout.h"
+#include "skin/menu/MenuItemLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

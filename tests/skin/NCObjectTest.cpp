@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "skin/NCObject.h"
+#include "skin/frame/NCObject.h"
 
 namespace {
 

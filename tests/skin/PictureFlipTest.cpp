@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/PictureFlip.h"
+#include "skin/draw/PictureFlip.h"
 
 namespace {
 

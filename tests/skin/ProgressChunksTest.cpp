@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/ProgressChunks.h"
+#include "skin/progress/ProgressChunks.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

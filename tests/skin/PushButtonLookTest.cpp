@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/PushButtonLook.h"
+#include "skin/button/PushButtonLook.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/RegionRuns.h"
+#include "skin/frame/RegionRuns.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

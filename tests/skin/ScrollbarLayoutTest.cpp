@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/ScrollbarLayout.h"
+#include "skin/scrollbar/ScrollbarLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/ScrollbarPicture.h"
+#include "skin/scrollbar/ScrollbarPicture.h"
 
 namespace {
 const TColor kFace = 0x102030;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/SkinArchive.h"
+#include "skin/stream/SkinArchive.h"
 #include "tests/skin/HeldMemory.h"
 #include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"

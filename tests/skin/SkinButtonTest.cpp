@@ -9,8 +9,8 @@
 
 #include "gui/Button.h"
 #include "gui/Edit.h"
-#include "skin/PushButtonLook.h"
-#include "skin/SkinMessages.h"
+#include "skin/button/PushButtonLook.h"
+#include "skin/manager/SkinMessages.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/SkinnedControls.h"

@@ -9,7 +9,7 @@
 
 #include "gui/Button.h"
 #include "gui/Edit.h"
-#include "skin/SkinMessages.h"
+#include "skin/manager/SkinMessages.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/SkinnedControls.h"

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <map>
 
-#include "skin/SkinArchive.h"
-#include "skin/SkinData.h"
-#include "skin/SkinLoading.h"
-#include "skin/TextCase.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinLoading.h"
+#include "skin/data/TextCase.h"
+#include "skin/stream/SkinArchive.h"
 #include "tools/skin/BitmapWriter.h"
 #include "tools/skin/LzhEncoder.h"
 #include "tools/skin/SkinArchiveWriter.h"

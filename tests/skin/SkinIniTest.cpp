@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/SkinIni.h"
+#include "skin/stream/SkinIni.h"
 
 using namespace std::literals;
 

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "gui/Handles.h"
+#include "base/win32/Handles.h"
 #include "gui/WinControl.h"
-#include "skin/PixelBuffer.h"
-#include "skin/win32/Offscreen.h"
+#include "skin/draw/Offscreen.h"
+#include "skin/draw/PixelBuffer.h"
 #include "tests/gui/MessagePump.h"
 
 // The control's client area as it shows now.

@@ -6,11 +6,11 @@
 #include <chrono>
 
 #include "gui/Form.h"
-#include "skin/SkinData.h"
-#include "skin/win32/ProgramResource.h"
-#include "skin/win32/SkinFrame.h"
-#include "skin/win32/SkinManager.h"
-#include "skin/win32/Win32SkinHost.h"
+#include "skin/data/ProgramResource.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/Win32SkinHost.h"
+#include "skin/frame/SkinFrame.h"
+#include "skin/manager/SkinManager.h"
 #include "tests/gui/MessagePump.h"
 
 // The program's skin, loaded once for a suite as the main window's form

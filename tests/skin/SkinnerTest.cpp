@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
+#include "base/win32/Handles.h"
 #include "gui/Edit.h"
 #include "gui/GroupBox.h"
-#include "gui/Handles.h"
-#include "skin/ElementDrawing.h"
-#include "skin/SkinMessages.h"
-#include "skin/win32/SkinComBox.h"
-#include "skin/win32/SkinGdi.h"
+#include "skin/combobox/SkinComBox.h"
+#include "skin/data/SkinGdi.h"
+#include "skin/draw/ElementDrawing.h"
+#include "skin/manager/SkinMessages.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/BareDialog.h"
 #include "tests/skin/SkinnedWindows.h"

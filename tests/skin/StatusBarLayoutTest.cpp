@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/StatusBarLayout.h"
+#include "skin/statusbar/StatusBarLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

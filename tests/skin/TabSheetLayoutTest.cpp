@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/TabSheetLayout.h"
+#include "skin/tab/TabSheetLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

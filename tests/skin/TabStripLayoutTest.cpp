@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/TabStripLayout.h"
+#include "skin/tab/TabStripLayout.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

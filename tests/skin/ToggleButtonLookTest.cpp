@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/ToggleButtonLook.h"
+#include "skin/checkbox/ToggleButtonLook.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/TrackThumb.h"
+#include "skin/trackbar/TrackThumb.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/UpDownHalves.h"
+#include "skin/updown/UpDownHalves.h"
 #include "tests/skin/ExpectRect.h"
 
 namespace {

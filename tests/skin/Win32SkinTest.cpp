@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "gui/Win32Text.h"
+#include "base/win32/Win32Text.h"
 
-#include "skin/BitmapReader.h"
-#include "skin/SkinData.h"
-#include "skin/win32/DibOutput.h"
-#include "skin/win32/ProgramResource.h"
-#include "skin/win32/Win32SkinHost.h"
+#include "skin/data/ProgramResource.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/Win32SkinHost.h"
+#include "skin/draw/DibOutput.h"
+#include "skin/stream/BitmapReader.h"
 
 namespace {
 

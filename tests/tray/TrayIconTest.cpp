@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/win32/Win32Text.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
-#include "gui/Win32Text.h"
 #include "tests/gui/MessagePump.h"
 
 using namespace std::chrono_literals;

@@ -2,7 +2,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/PixelBuffer.h"
+#include "skin/draw/PixelBuffer.h"
 
 // A glyph mask: '#' is the colour, anything else is left alone; one string per row.
 using GlyphMask = std::vector<std::string_view>;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/LzhModel.h"
+#include "skin/stream/LzhModel.h"
 
 namespace {
 

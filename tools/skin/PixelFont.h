@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "skin/PixelBuffer.h"
+#include "skin/draw/PixelBuffer.h"
 
 // A 3x5 pixel font (letters, digits, a few signs) for labelling previews;
 // scale multiplies every font pixel. Returns the width drawn.

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/PixelBuffer.h"
+#include "skin/draw/PixelBuffer.h"
 
 // An RGB PNG file of the image, compressed with deflate's stored blocks
 // only: a contact sheet needs to be viewable, not small.

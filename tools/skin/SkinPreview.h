@@ -1,6 +1,6 @@
 #pragma once
-#include "skin/PixelBuffer.h"
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
+#include "skin/draw/PixelBuffer.h"
 
 // A contact sheet of a loaded skin: an active and an inactive window with
 // a menu and controls, a popup menu, then every element in every state,

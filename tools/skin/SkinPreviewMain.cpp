@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "skin/SkinData.h"
+#include "skin/data/SkinData.h"
 #include "tools/skin/FileIo.h"
 #include "tools/skin/PngWriter.h"
 #include "tools/skin/SkinPreview.h"

@@ -1,0 +1,44 @@
+#include "skin/button/SkinSpeedButton.h"
+
+#include "gui/SpeedButton.h"
+#include "skin/button/GlyphButtonLook.h"
+#include "skin/button/PushButtonLook.h"
+#include "skin/data/SkinGdi.h"
+#include "skin/draw/ElementDrawing.h"
+#include "skin/draw/Offscreen.h"
+
+bool TSkinSpeedButton::Serves(TWinControl* control) { return dynamic_cast<TSpeedButton*>(control) != nullptr; }
+
+const TSpeedButton& TSkinSpeedButton::Button() const { return dynamic_cast<const TSpeedButton&>(*Control()); }
+
+void TSkinSpeedButton::Draw(HDC dc, const RECT& area) {
+    const TSkinButtonElement& buttons = Skin().Buttons;
+    if (buttons.Image.Empty() || !Serves(Control())) return;
+    int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    const TSpeedButton& button = Button();
+    SpeedButtonState state = {.Enabled = button.Enabled(),
+                              .Pressed = button.Pressed(),
+                              .Down = button.Down(),
+                              .Hot = button.Hot(),
+                              .Flat = button.Flat()};
+    int frame = SpeedButtonFrameOf(state);
+    TOffscreen& canvas = Offscreen(width, height);
+    PaintBackground(canvas, {0, 0});
+    if (frame != kNoButtonFrame)
+        canvas.Draw(ComposeElement(buttons.Picture(), frame, width, height), 0, 0, buttons.Trans);
+
+    // A flat button at rest writes in the colours of the image it would show.
+    int colourFrame = frame != kNoButtonFrame ? frame
+                      : state.Enabled        ? PushButtonFrame::Normal
+                                             : PushButtonFrame::Disabled;
+    TColor colour = PushButtonTextColour(buttons, colourFrame, TColor(ControlTextColour()),
+                                         TColor(GetSysColor(COLOR_BTNSHADOW)));
+    RECT face = {0, 0, width, height};
+    int shift = PressedFaceShift(frame);
+    OffsetRect(&face, shift, shift);
+    DrawGlyphAndCaption(canvas.DC(), face,
+                        {button.Glyph(), button.GlyphLayout(), SpeedButtonGlyphState(state), button.Text(),
+                         ControlFont(), ToColorRef(colour)});
+    canvas.CopyTo(dc, area.left, area.top);
+}

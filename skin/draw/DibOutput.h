@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+#include "skin/draw/PixelBuffer.h"
+
+// Copies a composed picture to a device context in one piece, with its top
+// left corner at (x, y).
+void DrawPixelBuffer(HDC dc, int x, int y, const PixelBuffer& picture);
+
+// The same, leaving out the picture's magenta pixels: what lies under them
+// on the device stays.
+void DrawPixelBufferTransparent(HDC dc, int x, int y, const PixelBuffer& picture);

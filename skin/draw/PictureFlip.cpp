@@ -1,0 +1,10 @@
+#include "skin/draw/PictureFlip.h"
+
+#include <algorithm>
+
+PixelBuffer UpsideDown(const PixelBuffer& picture) {
+    PixelBuffer turned(picture.Width(), picture.Height());
+    for (int y = 0; y < picture.Height(); ++y)
+        std::copy_n(picture.Row(picture.Height() - 1 - y), picture.Width(), turned.Row(y));
+    return turned;
+}

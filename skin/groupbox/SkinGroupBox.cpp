@@ -1,0 +1,68 @@
+#include "skin/groupbox/SkinGroupBox.h"
+
+#include "base/win32/Handles.h"
+#include "skin/data/SkinGdi.h"
+#include "skin/draw/Offscreen.h"
+#include "skin/groupbox/GroupBoxLayout.h"
+
+namespace {
+const int kCornerSize = 5;
+
+SIZE TextExtent(HDC dc, const std::wstring& text, UINT format) {
+    RECT bounds = {};
+    DrawTextW(dc, text.c_str(), int(text.size()), &bounds, format | DT_CALCRECT);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+}  // namespace
+
+HFONT TSkinGroupBox::CaptionFont() const {
+    if (Control()) return Control()->Font().Handle();
+    return reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+}
+
+COLORREF TSkinGroupBox::CaptionColor() const {
+    COLORREF color = Control() ? Control()->Font().Color : CLR_DEFAULT;
+    return color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : color;
+}
+
+void TSkinGroupBox::Draw(HDC dc, const RECT& area) {
+    int width = area.right - area.left, height = area.bottom - area.top;
+    TOffscreen picture(width, height);
+    TSkinGdi& gdi = SkinGdiOf(Skin());
+    picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
+    HDC canvas = picture.DC();
+    HFONT font = CaptionFont();
+    TSelection fontSelection(canvas, font ? HGDIOBJ(font) : GetStockObject(SYSTEM_FONT));
+    // A framework caption is plain text, as the control draws it; a
+    // dialog's marks its access key with "&".
+    UINT format = DT_SINGLELINE | (Control() ? DT_NOPREFIX : 0);
+    std::wstring caption = Caption();
+    SIZE zero = TextExtent(canvas, L"0", format);
+    SIZE extent = caption.empty() ? SIZE{} : TextExtent(canvas, caption, format);
+    bool rightAligned = GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RIGHT;
+    GroupBoxLayout layout = LayoutGroupBox({width, height}, {int(extent.cx), int(extent.cy)}, zero.cy, rightAligned);
+
+    TGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(Skin().Colours.ButtonShadow)));
+    {
+        TSelection penSelection(canvas, pen.Get());
+        TSelection brushSelection(canvas, GetStockObject(NULL_BRUSH));
+        RECT frame = ToRECT(layout.Frame);
+        RoundRect(canvas, frame.left, frame.top, frame.right, frame.bottom, kCornerSize, kCornerSize);
+    }
+    if (!layout.Caption.Empty()) {
+        RECT text = ToRECT(layout.Caption);
+        FillRect(canvas, &text, gdi.ButtonFaceBrush());
+        SetBkMode(canvas, TRANSPARENT);
+        SetTextColor(canvas, CaptionColor());
+        DrawTextW(canvas, caption.c_str(), int(caption.size()), &text, format);
+    }
+
+    TSavedDC saved(dc);
+    if (!Control()) {
+        RECT inside = ToRECT(layout.Interior);
+        OffsetRect(&inside, area.left, area.top);
+        ExcludeClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+    }
+    picture.CopyTo(dc, area.left, area.top);
+}

@@ -1,0 +1,74 @@
+#include "skin/menu/SystemMenu.h"
+
+#include "base/win32/Win32Text.h"
+#include "gui/Menus.h"
+#include "skin/data/SkinGdi.h"
+#include "skin/frame/SkinFrame.h"
+#include "skin/menu/SkinMenuItems.h"
+
+namespace {
+// Glyphs of the program's menu image list.
+enum Glyph { RestoreGlyph = 0, MaximiseGlyph = 1, MinimiseGlyph = 2, CloseGlyph = 3 };
+
+std::string ItemCaption(HMENU menu, UINT position) {
+    wchar_t text[256] = {};
+    GetMenuStringW(menu, position, text, 255, MF_BYPOSITION);
+    return Narrow(text);
+}
+
+// What the window's state allows of the standard commands.
+void ApplyWindowState(TMenuItem& item, UINT command, const TSkinFrame& frame) {
+    WindowState state = frame.CurrentWindowState();
+    const FrameFlags& flags = frame.Flags();
+    switch (command) {
+    case SC_SIZE:
+    case SC_MOVE:
+        if (state == WindowState::Maximised) item.SetEnabled(false);
+        break;
+    case SC_MINIMIZE:
+        item.ImageIndex = MinimiseGlyph;
+        item.SetEnabled(state != WindowState::Minimised && flags.MinimiseBox);
+        break;
+    case SC_MAXIMIZE:
+        item.ImageIndex = MaximiseGlyph;
+        item.SetEnabled(state != WindowState::Maximised && flags.MaximiseBox);
+        break;
+    case SC_CLOSE:
+        item.ImageIndex = CloseGlyph;
+        break;
+    case SC_RESTORE:
+        item.ImageIndex = RestoreGlyph;
+        item.SetEnabled(state != WindowState::Normal);
+        break;
+    }
+}
+
+std::unique_ptr<TMenuItem> ItemFrom(HMENU systemMenu, UINT position, const TSkinFrame& frame) {
+    MENUITEMINFOW info = {sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_STATE};
+    GetMenuItemInfoW(systemMenu, position, TRUE, &info);
+    bool separator = info.fType & MFT_SEPARATOR;
+    auto item = std::make_unique<TMenuItem>(separator ? "-" : ItemCaption(systemMenu, position));
+    if (separator) return item;
+    UINT command = info.wID & 0xFFF0;
+    item->Tag = int(info.wID);
+    item->SetEnabled(!(info.fState & MFS_GRAYED));
+    item->SetChecked(info.fState & MFS_CHECKED);
+    ApplyWindowState(*item, command, frame);
+    HWND window = frame.Window();
+    item->OnClick = [window](TObject* sender) {
+        PostMessageW(window, WM_SYSCOMMAND, WPARAM(static_cast<TMenuItem*>(sender)->Tag), 0);
+    };
+    return item;
+}
+}  // namespace
+
+std::unique_ptr<TPopupMenu> BuildSkinnedSystemMenu(TSkinFrame& frame) {
+    auto menu = std::make_unique<TPopupMenu>();
+    menu->Tag = kSystemMenuTag;
+    HMENU systemMenu = GetSystemMenu(frame.Window(), FALSE);
+    int count = systemMenu ? GetMenuItemCount(systemMenu) : 0;
+    for (int position = 0; position < count; ++position) menu->Add(ItemFrom(systemMenu, UINT(position), frame));
+    menu->Handle();
+    AttachSkinHandlers(*menu, frame.Skin(), MenuKind::PopupMenu, &SkinGdiOf(frame.Skin()).MenuGlyphs());
+    return menu;
+}

@@ -1,0 +1,66 @@
+#include "skin/scrollbar/ComboxScrollBar.h"
+
+#include "base/win32/Handles.h"
+#include "skin/draw/DibOutput.h"
+#include "skin/scrollbar/ScrollbarPicture.h"
+#include "skin/scrollbar/ScrollbarReading.h"
+#include "skin/scrollbar/SkinScrollbar.h"
+
+namespace {
+// The list's message that starts its tracking of the mouse for the combo
+// box as it drops down.
+constexpr UINT kStartTrack = 430;
+
+// Messages after which the system may have drawn the bar of the list.
+bool MayDrawTheBar(UINT message) {
+    switch (message) {
+    case WM_NCPAINT:
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case kStartTrack:
+    case WM_PAINT:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_SHOWWINDOW:
+    case WM_WINDOWPOSCHANGED:
+    case LB_SETTOPINDEX:
+    case LB_SETCURSEL:
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
+bool TComboxScrollBar::CanSkin(const TSkinData& skin) {
+    return TSkinScrollbar::CanSkin(skin) && ScrollbarElementsOf(skin, ScrollbarKind::Vertical).Complete();
+}
+
+void TComboxScrollBar::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    TSkinControl::AfterMessage(message, wParam, lParam, result);
+    if (PaintingEnabled() && MayDrawTheBar(message)) PaintBar();
+}
+
+void TComboxScrollBar::PaintBar() {
+    ScrollbarFacts facts;
+    RECT screen, window;
+    if (!IsWindowVisible(Handle()) || !ReadScrollbar(Handle(), ScrollbarKind::Vertical, facts, screen)) return;
+    FFacts = facts;
+    GetWindowRect(Handle(), &window);
+    TWindowDC dc(Handle(), TWindowDC::Whole);
+    DrawPixelBuffer(dc.Get(), screen.left - window.left, screen.top - window.top,
+                    ComposeScrollbar(facts, {}, ScrollbarElementsOf(Skin(), ScrollbarKind::Vertical)));
+}
+
+void TComboxScrollBar::PaintingSwitched() {
+    if (PaintingEnabled())
+        PaintBar();
+    else
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}

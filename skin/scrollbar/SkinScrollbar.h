@@ -1,0 +1,56 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/control/SkinControl.h"
+#include "skin/scrollbar/ScrollbarPanel.h"
+
+// The scroll bars of a memo (or any control with native scroll bars) drawn
+// from the skin: a TScrollbarPanel over each bar that the skin can draw,
+// following the control as it scrolls, sizes, shows and enables. The
+// bars are cut out of the control's window region, so that the system's
+// own drawing of them never shows over the panels. The control's client
+// area stays its own; the box where the two bars meet takes the skin's
+// button face.
+class TSkinScrollbar : public TSkinControl {
+public:
+    explicit TSkinScrollbar(TSkinFrame& frame);
+    ~TSkinScrollbar() override;
+
+    // Whether the skin can draw either kind of bar, and the system tells
+    // where the bars are.
+    static bool CanSkin(const TSkinData& skin);
+
+    void Attach(TWinControl& control, bool recolour) override;
+    void AttachWindow(HWND window) override;
+    void Detach() override;
+    void Refresh() override;
+    // Lays the panels over the bars of the attached control.
+    void AttachScrollbars();
+
+    // The panel over the bar of the kind; null when the skin cannot draw it.
+    TScrollbarPanel* Panel(ScrollbarKind kind) const;
+
+protected:
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool TakesClientPainting() const override { return false; }
+    void PaintingSwitched() override;
+    // Takes the bars' places and states from the system again.
+    void FollowBars();
+    // A panel over each bar of the control that the skin can draw.
+    virtual void MakePanels();
+    void AddPanel(std::unique_ptr<TScrollbarPanel> panel);
+
+private:
+    void CutBarsOut();
+    void GiveBarsBack();
+    void PaintCorner();
+    void DropPanels();
+
+    std::unique_ptr<TScrollbarPanel> FPanels[2];
+    // The control's size and the bars cut out of it, in its window's
+    // coordinates, as the region of the control last had them.
+    std::vector<RECT> FCutOut;
+};

@@ -1,0 +1,47 @@
+#pragma once
+#include "skin/control/SkinControl.h"
+#include "skin/draw/Offscreen.h"
+#include "skin/tab/TabStripLayout.h"
+
+// Where a tab control's pane lies, in its client coordinates; empty for
+// tabs in the button style.
+Rect TabControlPane(HWND tabs);
+
+// Tab controls: each tab from the skin's five-state Tabs element where the
+// control places it (chosen, under the mouse, disabled), with its caption,
+// over the skin's pane border; tabs in the button style stand as they are,
+// without a pane. The pages of a page control show the pane through their
+// own skinner. Clicks and keys stay the control's own.
+class TSkinTab : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+
+    // Both the tabs and the pane border are needed to draw the control.
+    static bool CanSkin(const TSkinData& skin);
+
+    void Attach(TWinControl& control, bool recolour) override;
+    void AttachWindow(HWND window) override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(HDC dc, const RECT& area) override;
+
+protected:
+    // The framework class of the pages of a page control of this kind.
+    virtual std::string PageClassName() const { return "TTabSheet"; }
+    // Where the tabs and the pane go, and the picture of one tab there.
+    virtual TabStripLayout LayOut(int width, int height, const TabStrip& strip) const;
+    virtual PixelBuffer TabPicture(const TabPlace& tab) const;
+
+private:
+    TabStrip ReadStrip(int width) const;
+    std::wstring TabCaption(int index) const;
+    void FollowMouse(int hot);
+    void DrawCaption(TOffscreen& picture, const TabPlace& tab);
+    // The scroll buttons and any other child keep their own painting.
+    void LeaveOutChildren(HDC dc) const;
+    // The control makes its scroll buttons when its tabs outgrow it; they
+    // get the skin's up-down look once, and each page its own skinner.
+    void SkinChildren();
+    SkinnerKind ChildSkinnerKind(HWND child) const;
+
+    int FHot = -1;
+};

@@ -1,6 +1,0 @@
-#include "skin/win32/SkinRadioButton.h"
-
-ElementPicture TSkinRadioButton::BoxPicture() const {
-    const TSkinButtonElement& buttons = Skin().Buttons;
-    return {.Image = &buttons.RadioImage, .FrameCount = buttons.RadioFrameCount, .Transparent = true};
-}
