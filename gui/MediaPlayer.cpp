@@ -1,7 +1,5 @@
 #include "gui/MediaPlayer.h"
 
-#include <windowsx.h>
-
 #include "base/win32/Handles.h"
 
 void TMediaPlayer::Create(TWinControl& parent, const Args& args) {
@@ -27,37 +25,14 @@ void TMediaPlayer::Click(TMPBtnType button) {
 }
 
 LRESULT TMediaPlayer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
-            int button = MediaPlayerButtonAt(Cells(), GET_X_LPARAM(lParam));
-            if (button < 0 || !CanPress(TMPBtnType(button))) return 0;
-            SetCapture(Handle());
-            SetPressed(button);
-            return 0;
-        }
-        case WM_LBUTTONUP: {
-            int pressed = FPressed;
-            if (GetCapture() == Handle()) ReleaseCapture();
-            SetPressed(-1);
-            if (pressed >= 0 && MediaPlayerButtonAt(Cells(), GET_X_LPARAM(lParam)) == pressed)
-                Click(TMPBtnType(pressed));
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            SetPressed(-1);
-            break;
-        case WM_ENABLE:
-            Invalidate();
-            break;
-    }
+    if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
+    if (message == WM_ENABLE) Invalidate();
     return TWinControl::WndProc(message, wParam, lParam);
 }
 
-void TMediaPlayer::SetPressed(int button) {
-    if (FPressed == button) return;
-    FPressed = button;
-    Invalidate();
+int TMediaPlayer::PressableButtonAt(POINT point) const {
+    int button = MediaPlayerButtonAt(Cells(), point.x);
+    return button >= 0 && CanPress(TMPBtnType(button)) ? button : -1;
 }
 
 void TMediaPlayer::Paint(HDC dc) {
@@ -66,7 +41,7 @@ void TMediaPlayer::Paint(HDC dc) {
     GetClientRect(Handle(), &client);
     for (const TMPButtonCell& cell : Cells()) {
         RECT face = {cell.Left, 0, cell.Left + cell.Width, client.bottom};
-        bool pressed = FPressed == int(cell.Button);
+        bool pressed = FTracker.Look().Pressed == int(cell.Button);
         DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
         if (pressed) OffsetRect(&face, 1, 1);
         COLORREF colour = !CanPress(cell.Button)      ? GetSysColor(COLOR_BTNSHADOW)

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "gui/MediaPlayerButtons.h"
+#include "gui/PressTracker.h"
 #include "gui/WinControl.h"
 
 class TMediaPlayer;
@@ -38,10 +39,12 @@ protected:
     void Paint(HDC dc) override;
 
 private:
-    void SetPressed(int button);
+    int PressableButtonAt(POINT point) const;
 
     TButtonSet FVisible, FEnabledButtons, FColored;
-    int FPressed = -1;  // the button held down, or -1
+    TPressTracker FTracker{{.PartAt = [this](POINT at) { return PressableButtonAt(at); },
+                            .OnChange = [this] { Invalidate(); },
+                            .OnClick = [this](int button) { Click(TMPBtnType(button)); }}};
 };
 
 // The glyph of a player's button in colour, centred in cell and cut to it.

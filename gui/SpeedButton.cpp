@@ -43,25 +43,8 @@ void TSpeedButton::Click() {
 }
 
 LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
     switch (message) {
-    case WM_MOUSEMOVE:
-        MouseMoved(point);
-        break;
-    case WM_MOUSELEAVE:
-        SetHot(false);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetCapture(Handle());
-        SetPressed(true);
-        return 0;
-    case WM_LBUTTONUP:
-        ButtonReleased(point);
-        return 0;
-    case WM_CAPTURECHANGED:
-        SetPressed(false);
-        break;
     case WM_ENABLE:
     case WM_SETTEXT: {
         LRESULT result = TWinControl::WndProc(message, wParam, lParam);
@@ -72,46 +55,9 @@ LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return TWinControl::WndProc(message, wParam, lParam);
 }
 
-// While the left button is held, the button looks pressed only with the
-// pointer over it.
-void TSpeedButton::MouseMoved(POINT point) {
-    bool inside = Inside(point);
-    if (GetCapture() == Handle()) SetPressed(inside);
-    if (inside && !FHot) {
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&leave);
-    }
-    SetHot(inside);
-}
-
-void TSpeedButton::ButtonReleased(POINT point) {
-    bool click = FPressed && Inside(point);
-    if (GetCapture() == Handle()) ReleaseCapture();
-    SetPressed(false);
-    if (click) Click();
-}
-
-bool TSpeedButton::Inside(POINT point) const {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    return PtInRect(&client, point);
-}
-
-void TSpeedButton::SetHot(bool hot) {
-    if (FHot == hot) return;
-    FHot = hot;
-    Invalidate();
-}
-
-void TSpeedButton::SetPressed(bool pressed) {
-    if (FPressed == pressed) return;
-    FPressed = pressed;
-    Invalidate();
-}
-
 TButtonState TSpeedButton::GlyphState() const {
     if (!Enabled()) return TButtonState::Disabled;
-    if (FPressed) return TButtonState::Down;
+    if (Pressed()) return TButtonState::Down;
     return FDown ? TButtonState::Exclusive : TButtonState::Up;
 }
 
@@ -121,10 +67,10 @@ void TSpeedButton::Paint(HDC dc) {
     TWinControl::Paint(dc);
     RECT face;
     GetClientRect(Handle(), &face);
-    bool in = FPressed || FDown;
+    bool in = Pressed() || FDown;
     if (!FFlat) {
         DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (in ? DFCS_PUSHED : 0));
-    } else if (in || (FHot && Enabled())) {
+    } else if (in || (Hot() && Enabled())) {
         DrawEdge(dc, &face, in ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
     }
     if (in) OffsetRect(&face, 1, 1);

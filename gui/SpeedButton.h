@@ -2,6 +2,7 @@
 #include <string>
 
 #include "gui/Glyph.h"
+#include "gui/PressTracker.h"
 #include "gui/WinControl.h"
 
 // A button that takes no focus, flat until the pointer is over it. In a
@@ -33,8 +34,8 @@ public:
     const TGlyphLayout& GlyphLayout() const { return FGlyphLayout; }
     // The pointer is over the button; the left button went down on it and
     // is still over it.
-    bool Hot() const { return FHot; }
-    bool Pressed() const { return FPressed; }
+    bool Hot() const { return FTracker.Look().Hot == 0; }
+    bool Pressed() const { return FTracker.Look().Pressed == 0; }
     void Click();
 
     TNotifyEvent OnClick;
@@ -44,11 +45,6 @@ protected:
     void Paint(HDC dc) override;
 
 private:
-    void MouseMoved(POINT point);
-    void ButtonReleased(POINT point);
-    bool Inside(POINT point) const;
-    void SetHot(bool hot);
-    void SetPressed(bool pressed);
     void RaiseGroupmates();
     TButtonState GlyphState() const;
 
@@ -58,6 +54,5 @@ private:
     int FGroupIndex = 0;
     bool FAllowAllUp = false;
     bool FDown = false;
-    bool FHot = false;
-    bool FPressed = false;
+    TPressTracker FTracker{{.OnChange = [this] { Invalidate(); }, .OnClick = [this](int) { Click(); }}};
 };
