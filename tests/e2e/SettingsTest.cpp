@@ -199,6 +199,39 @@ TEST_F(SettingsTest, TrayMenuShowCommandBringsTheWindowBack) {
     ExpectReadyForTyping(main.window, main.resultBox);
 }
 
+// What Windows reads from quorvik.exe before it runs it: no elevation and no
+// redirected writes, the Windows versions it knows, no stretching of its own
+// (it is not DPI-aware) and the classic controls the skin draws over.
+TEST(ProgramManifest, AsksToRunAsInvokerUnawareOfDpiOnVistaTo11) {
+    std::wstring exe = FromBuild("QUORVIK_EXE");
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(found, nullptr) << "quorvik.exe has no manifest";
+    std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                         SizeofResource(module, found));
+    FreeLibrary(module);
+    for (const char* element : {
+             R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+             R"(<supportedOS Id="{e2011457-1546-43c5-a5fe-008deee3d3f0}"/>)",  // Vista
+             R"(<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>)",  // 7
+             R"(<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>)",  // 8
+             R"(<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>)",  // 8.1
+             R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)",  // 10 and 11
+             R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">false</dpiAware>)"})
+        EXPECT_NE(manifest.find(element), std::string::npos) << element;
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+
+    // The system's own reader takes it: a manifest it refuses stops the program on Windows.
+    ACTCTXW context = {sizeof context};
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = exe.c_str();
+    context.lpResourceName = MAKEINTRESOURCEW(1);
+    HANDLE parsed = CreateActCtxW(&context);
+    EXPECT_NE(parsed, INVALID_HANDLE_VALUE);
+    ReleaseActCtx(parsed);
+}
+
 // Installed in a folder that code page 936 cannot spell, the program still
 // finds its database and help file and writes its true path to the Run key.
 class FolderOutsideCodePage936 : public testing::Test {
