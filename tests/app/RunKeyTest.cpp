@@ -7,8 +7,8 @@
 
 namespace {
 
-// The user's and the machine's root keys are pointed at two keys of this
-// one, so that the tests neither need nor touch the real ones.
+// RegOverridePredefKey points the user's and the machine's root keys at two
+// keys of this one, so that the tests neither need nor touch the real ones.
 const std::wstring kTestKey = L"Software\\Quorvik RunKey test";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kQuoted[] = L"\"C:\\Program Files\\Quorvik\\quorvik.exe\"";
