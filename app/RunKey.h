@@ -1,9 +1,13 @@
 #pragma once
+#include <optional>
 #include <string>
 
-// The start-with-Windows setting: the value "ip" under the machine's Run
-// key, holding the quoted program path. It exists exactly when the setting
-// is on. Writing needs administrator rights; each call says if it worked.
+// The start-with-Windows setting: the value "ip", holding the quoted program
+// path, under a Run key. It is written under the user's key, which Windows
+// runs at that user's logon and which needs no rights; a value under the
+// machine's key, where older versions wrote it, counts too and goes when
+// switched off.
 bool RunValueExists();
-bool WriteRunValue(const std::wstring& data);
-bool DeleteRunValue();
+// Each gives back what to tell the user when the registry refused.
+std::optional<std::string> WriteRunValue(const std::wstring& quotedPath);
+std::optional<std::string> DeleteRunValues();

@@ -15,6 +15,7 @@
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "gui/Application.h"
+#include "gui/Dialogs.h"
 #include "gui/EventBinding.h"
 #include "locdb/LocationLookup.h"
 #include "skin/data/ProgramResource.h"
@@ -23,6 +24,7 @@ TForm1* Form1 = nullptr;
 bool ReturnToMainWindow = true;
 
 namespace {
+const char kCaption[] = "Quorvik";
 const char kAddressExample[] = "请按照如下格式输入：\r192.168.1.1";
 const char kWebAddressExample[] = "请按照如下格式输入：\rhttp://www.example.com/";
 const char kFirstWebAddressHint[] = "请按照以下格式输入：\rhttp://www.example.com/";
@@ -281,13 +283,15 @@ void TForm1::N3Click() {
     StayOnTop(N3.Checked());
 }
 
-// The mark shows what was asked for; when the registry refused, it shows
-// what the registry holds instead.
+// The mark shows what was asked for; when the registry refused, the user is
+// told and the mark shows what the registry holds instead.
 void TForm1::N5Click() {
     bool switchOn = !N5.Checked();
     N5.SetChecked(switchOn);
-    bool done = switchOn ? WriteRunValue(QuotedProgramPath()) : DeleteRunValue();
-    if (!done) N5.SetChecked(RunValueExists());
+    std::optional<std::string> refusal = switchOn ? WriteRunValue(QuotedProgramPath()) : DeleteRunValues();
+    if (!refusal) return;
+    N5.SetChecked(RunValueExists());
+    ShowMessageBox(*refusal, kCaption, MB_OK | MB_ICONERROR, Handle());
 }
 
 void TForm1::N14Click() { N5.SetChecked(RunValueExists()); }
