@@ -3,8 +3,8 @@
 #include <map>
 
 #include "base/win32/Win32Text.h"
-#include "gui/Form.h"
 #include "gui/HintWindow.h"
+#include "gui/WinControl.h"
 
 TApplication Application;
 
@@ -34,7 +34,7 @@ protected:
             if (!wParam) CallEvent(FApplication.OnDeactivate, &FApplication);
             break;
         case WM_CLOSE:
-            if (TForm* main = FApplication.MainForm()) main->Close();
+            if (!FApplication.FForms.empty()) FApplication.FForms.front()->Close();
             return 0;
         }
         return TWinControl::WndProc(message, wParam, lParam);
@@ -55,7 +55,7 @@ HWND TApplication::Handle() const { return FWindow ? FWindow->Handle() : nullptr
 void TApplication::SetTitle(const std::string& title) { FWindow->SetText(title); }
 
 void TApplication::Run() {
-    if (FMainForm && ShowMainForm) FMainForm->Show();
+    if (!FForms.empty() && ShowMainForm) FForms.front()->Show();
     while (!FTerminated && HandleMessage()) {
     }
     DestroyForms();
@@ -66,7 +66,6 @@ void TApplication::DestroyForms() {
         FForms.back()->DoDestroy();
         FForms.pop_back();
     }
-    FMainForm = nullptr;
 }
 
 void TApplication::Terminate() {

@@ -25,17 +25,17 @@ public:
     HWND Handle() const;
     void SetTitle(const std::string& title);
 
-    // Creates a form; the first one becomes the main form.
+    // Creates a form that the application keeps until it ends; the first
+    // one becomes the main form.
     template <class Form, class... Args>
     Form* CreateForm(Args&&... args) {
-        auto form = std::make_unique<Form>(std::forward<Args>(args)...);
-        Form* created = form.get();
-        FForms.push_back(std::move(form));
-        if (!FMainForm) FMainForm = created;
+        auto kept = std::make_unique<KeptFormOf<Form>>(std::forward<Args>(args)...);
+        Form* created = &kept->Get();
+        FForms.push_back(std::move(kept));
         return created;
     }
-    TForm* MainForm() const { return FMainForm; }
-    // Every live form, in creation order.
+    TForm* MainForm() const { return FForms.empty() ? nullptr : FForms.front()->Form(); }
+    // Every live form, in creation order. Forms register themselves.
     const std::vector<TForm*>& Forms() const { return FScreenForms; }
     void AddForm(TForm* form) { FScreenForms.push_back(form); }
     void RemoveForm(TForm* form) { std::erase(FScreenForms, form); }
@@ -60,13 +60,38 @@ public:
 
 private:
     class Window;
+    // What the application does with a form it keeps: shows the main one
+    // when it runs, closes it when asked to, and tells each form before it
+    // ends it. Written where the form's class is known, so that the
+    // application knows no form class.
+    class KeptForm {
+    public:
+        virtual ~KeptForm() = default;
+        virtual TForm* Form() = 0;
+        virtual void Show() = 0;
+        virtual void Close() = 0;
+        virtual void DoDestroy() = 0;
+    };
+    template <class Concrete>
+    class KeptFormOf final : public KeptForm {
+    public:
+        template <class... Args>
+        explicit KeptFormOf(Args&&... args) : FForm(std::forward<Args>(args)...) {}
+        Concrete& Get() { return FForm; }
+        TForm* Form() override { return &FForm; }
+        void Show() override { FForm.Show(); }
+        void Close() override { FForm.Close(); }
+        void DoDestroy() override { FForm.DoDestroy(); }
+
+    private:
+        Concrete FForm;
+    };
     void Dispatch(MSG& message);
     void DestroyForms();
 
     std::unique_ptr<Window> FWindow;
-    std::vector<std::unique_ptr<TForm>> FForms;
+    std::vector<std::unique_ptr<KeptForm>> FForms;  // the main form first
     std::vector<TForm*> FScreenForms;
-    TForm* FMainForm = nullptr;
     bool FTerminated = false;
 };
 

@@ -48,9 +48,7 @@ public:
     void SetMainMenu(TMainMenu& menu);
     TMainMenu* Menu() const { return FMenu; }
     // Popup menus that name this form as their owner, in creation order.
-    const std::vector<TPopupMenu*>& PopupMenus() const { return FPopupMenus; }
-    // Every control of the form, at any depth, in creation order.
-    const std::vector<TWinControl*>& OwnedControls() const { return FOwnedControls; }
+    std::vector<TPopupMenu*> PopupMenus() const { return TPopupMenu::OwnedBy(this); }
     bool Minimized() const { return IsIconic(Handle()); }
     void SetMinimized(bool minimized);
     void DoDestroy() { CallEvent(OnDestroy, this); }
@@ -65,10 +63,6 @@ protected:
     void Created() { CallEvent(OnCreate, this); }
 
 private:
-    friend class TWinControl;
-    friend class TPopupMenu;
-    void Own(TWinControl* control) { FOwnedControls.push_back(control); }
-    void Disown(TWinControl* control) { std::erase(FOwnedControls, control); }
     void PlaceOnScreen();
     bool HandleMenuCommand(WPARAM wParam, LPARAM lParam);
 
@@ -76,6 +70,4 @@ private:
     bool FPlaced = false;
     HWND FFocused = nullptr;
     TMainMenu* FMenu = nullptr;
-    std::vector<TPopupMenu*> FPopupMenus;
-    std::vector<TWinControl*> FOwnedControls;
 };

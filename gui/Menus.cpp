@@ -4,7 +4,6 @@
 #include <map>
 
 #include "base/win32/Win32Text.h"
-#include "gui/Form.h"
 
 namespace {
 // Command ids start above the ids that dialog navigation sends (IDOK...).
@@ -21,6 +20,11 @@ TMenuItem* LiveItem(ULONG_PTR itemData) {
     for (auto& [command, live] : ItemsByCommand())
         if (live == item) return item;
     return nullptr;
+}
+
+std::vector<TPopupMenu*>& LivePopupMenus() {
+    static std::vector<TPopupMenu*> menus;
+    return menus;
 }
 
 std::wstring PlainCaption(const std::string& caption) {
@@ -190,12 +194,15 @@ HMENU TMainMenu::Handle() {
     return FHandle;
 }
 
-TPopupMenu::TPopupMenu(TForm* owner) : FOwner(owner) {
-    if (FOwner) FOwner->FPopupMenus.push_back(this);
-}
+TPopupMenu::TPopupMenu(const TObject* owner) : FOwner(owner) { LivePopupMenus().push_back(this); }
 
-TPopupMenu::~TPopupMenu() {
-    if (FOwner) std::erase(FOwner->FPopupMenus, this);
+TPopupMenu::~TPopupMenu() { std::erase(LivePopupMenus(), this); }
+
+std::vector<TPopupMenu*> TPopupMenu::OwnedBy(const TObject* owner) {
+    std::vector<TPopupMenu*> owned;
+    for (TPopupMenu* menu : LivePopupMenus())
+        if (owner && menu->FOwner == owner) owned.push_back(menu);
+    return owned;
 }
 
 HMENU TPopupMenu::Handle() {

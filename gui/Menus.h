@@ -10,7 +10,6 @@
 #include "base/Events.h"
 #include "base/win32/Handles.h"
 
-class TForm;
 class TMenuItem;
 
 // The items below a menu or a menu item, in order. Items a form declares
@@ -123,21 +122,22 @@ private:
 // A context menu that opens at a screen point. A form that owns one lists it.
 class TPopupMenu : public TMenu {
 public:
-    explicit TPopupMenu(TForm* owner = nullptr);
+    explicit TPopupMenu(const TObject* owner = nullptr);
     ~TPopupMenu() override;
 
     bool AutoPopup = true;
     TObject* PopupComponent = nullptr;
     TNotifyEvent OnPopup;
-    TForm* Owner() const { return FOwner; }
     HMENU Handle();
+    // The live popup menus that name owner, in creation order.
+    static std::vector<TPopupMenu*> OwnedBy(const TObject* owner);
 
     // Tracks the menu until it closes and then runs the chosen command.
     // owner is the window that gets the menu's messages.
     void Popup(int x, int y, HWND owner);
 
 private:
-    TForm* FOwner;
+    const TObject* FOwner;
     TMenuHandle FHandle;
 };
 

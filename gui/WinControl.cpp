@@ -9,7 +9,6 @@
 #include "base/win32/Handles.h"
 #include "base/win32/Win32Text.h"
 #include "gui/ControlMessages.h"
-#include "gui/Form.h"
 #include "gui/HintWindow.h"
 #include "gui/Menus.h"
 #include "gui/Subclass.h"
@@ -103,8 +102,9 @@ HBRUSH SolidBrush(COLORREF color) {
 
 TWinControl::~TWinControl() {
     for (TWinControl* child : FControls) child->FParent = nullptr;
+    for (TWinControl* owned : FOwnedControls) owned->FOwner = nullptr;
     if (FParent) std::erase(FParent->FControls, this);
-    if (FOwnerForm) FOwnerForm->Disown(this);
+    if (FOwner) std::erase(FOwner->FOwnedControls, this);
     if (FHandle) DestroyWindow(FHandle);
 }
 
@@ -161,8 +161,8 @@ void TWinControl::CreateChild(TWinControl& parent, const CreateArgs& args, bool 
     static UINT nextControlId = kFirstControlId;
     FParent = &parent;
     parent.FControls.push_back(this);
-    FOwnerForm = parent.FOwnerForm ? parent.FOwnerForm : dynamic_cast<TForm*>(&parent);
-    if (FOwnerForm) FOwnerForm->Own(this);
+    FOwner = parent.FOwner ? parent.FOwner : &parent;
+    FOwner->FOwnedControls.push_back(this);
     Create(parent.Handle(),
            {args.className, args.baseClass, args.style | WS_CHILD | WS_VISIBLE, args.exStyle, args.bounds,
             args.classStyle},

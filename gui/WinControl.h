@@ -11,8 +11,6 @@
 #include "gui/Font.h"
 #include "gui/MessageDispatch.h"
 
-class TForm;
-
 // Position and size inside the parent's client area, in pixels.
 struct TBounds {
     int Left = 0, Top = 0, Width = 0, Height = 0;
@@ -38,8 +36,12 @@ public:
 
     HWND Handle() const { return FHandle; }
     TWinControl* Parent() const { return FParent; }
-    // The form whose control this is (null for a form itself).
-    TForm* OwnerForm() const { return FOwnerForm; }
+    // The top-level control (a form) whose control this is; null for a
+    // top-level control itself.
+    TWinControl* Owner() const { return FOwner; }
+    // Of a top-level control: every control it holds, at any depth, in
+    // creation order.
+    const std::vector<TWinControl*>& OwnedControls() const { return FOwnedControls; }
     static TWinControl* FromHandle(HWND window);
     // The global atom's name of the property that links window and control.
     static const std::wstring& ControlPropertyName();
@@ -127,7 +129,8 @@ private:
 
     HWND FHandle = nullptr;
     TWinControl* FParent = nullptr;
-    TForm* FOwnerForm = nullptr;
+    TWinControl* FOwner = nullptr;
+    std::vector<TWinControl*> FOwnedControls;
     std::vector<TWinControl*> FControls;
     UINT FControlId = 0;
     WNDPROC FBaseProc = DefWindowProcW;

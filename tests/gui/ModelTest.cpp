@@ -50,7 +50,7 @@ TEST_F(FormWithControls, ControlsAreListedInCreationAndTabOrder) {
     EXPECT_EQ(form.OwnedControls(), (std::vector<TWinControl*>{&box, &first, &second, &button}));
     EXPECT_EQ(box.Controls(), (std::vector<TWinControl*>{&first, &second}));
     EXPECT_EQ(form.TabOrderList(), (std::vector<TWinControl*>{&box, &first, &second, &button}));
-    EXPECT_EQ(first.OwnerForm(), &form);
+    EXPECT_EQ(first.Owner(), &form);
     EXPECT_EQ(first.Parent(), &box);
 }
 
