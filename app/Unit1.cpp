@@ -331,13 +331,13 @@ void TForm1::N7Click() {
 void TForm1::IP3Click() {
     ReturnToMainWindow = true;
     TrayIcon1.HideMainWindow();
-    Form3->ShowLocalInformation();
+    Form3->Show();
 }
 
 void TForm1::IP2Click() {
     ReturnToMainWindow = Showing();
     Hide();
-    Form3->ShowLocalInformation();
+    Form3->Show();
 }
 
 void TForm1::N21Click() {

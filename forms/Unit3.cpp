@@ -33,19 +33,19 @@ void TForm3::CreateControls() {
 }
 
 void TForm3::BindEvents() {
+    OnShow = Handler(this, &TForm3::FormShow);
     OnClose = Handler(this, &TForm3::FormClose);
     OnHide = Handler(this, &TForm3::FormHide);
     Button1.OnClick = Handler(this, &TForm3::Button1Click);
 }
 
 // Lines are added as they are found, so a failure keeps what came before.
-void TForm3::ShowLocalInformation() {
+void TForm3::FormShow() {
     Memo1.Clear();
     AddAddressLines();
     Memo1.Add("主机名：" + UdpSocket1.LocalHostName());
     Memo1.Add("本机MAC:" + QueryMacAddress());
     FMainWindow.LowerMainWindow();
-    Show();
 }
 
 // A host without an address record still gets its report, with a line

@@ -18,8 +18,8 @@ public:
     TButton Button1;
     TUdpSocket UdpSocket1;
 
-    // Writes the report anew and shows the window.
-    void ShowLocalInformation();
+    // Each opening writes the report anew.
+    void FormShow();
     void Button1Click();
     void FormClose();
     void FormHide();

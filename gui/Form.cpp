@@ -80,12 +80,11 @@ void TForm::PlaceOnScreen() {
 void TForm::Show() {
     if (!FPlaced || FPosition == TPosition::MainFormCenter) PlaceOnScreen();
     FPlaced = true;
-    bool wasVisible = Visible();
+    if (!Visible()) CallEvent(OnShow, this);
     // The main form brings the taskbar button with it.
     if (IsMainForm() && !IsWindowVisible(Application.Handle())) ShowWindow(Application.Handle(), SW_SHOWNOACTIVATE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-    if (!wasVisible) CallEvent(OnShow, this);
 }
 
 void TForm::Hide() {

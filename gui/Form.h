@@ -53,6 +53,7 @@ public:
     void SetMinimized(bool minimized);
     void DoDestroy() { CallEvent(OnDestroy, this); }
 
+    // OnShow comes just before a hidden form appears, OnHide once it is gone.
     TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide;
     TCloseQueryEvent OnCloseQuery;
     TCloseEvent OnClose;

@@ -136,6 +136,16 @@ TEST(Forms, ShowModalDisablesTheOtherWindowsUntilItHides) {
     EXPECT_FALSE(dialog.Visible());
 }
 
+TEST(Forms, ShowIsToldBeforeTheFormAppearsAndHideOnceItHasGone) {
+    TTestForm form;
+    std::vector<bool> visibleWhenTold;
+    form.OnShow = form.OnHide = [&](TObject*) { visibleWhenTold.push_back(form.Visible()); };
+    form.Show();
+    form.Show();  // shown already: nothing to tell
+    form.Hide();
+    EXPECT_EQ(visibleWhenTold, (std::vector<bool>{false, false}));
+}
+
 TEST(Menus, EachItemHasItsOwnCommandThatClicksIt) {
     TTestForm form;
     TMainMenu menu;
