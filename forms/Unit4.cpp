@@ -1,6 +1,6 @@
 #include "forms/Unit4.h"
 
-#include "app/Version.h"
+#include "base/Version.h"
 #include "gui/EventBinding.h"
 
 TForm4* Form4 = nullptr;

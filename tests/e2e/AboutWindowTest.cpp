@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/Version.h"
+#include "base/Version.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"

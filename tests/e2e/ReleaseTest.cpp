@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/Version.h"
+#include "base/Version.h"
 #include "tests/e2e/DefaultRanges.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/ZipArchive.h"
