@@ -18,9 +18,6 @@ const char kMemoHint[] =
 const char kCaption[] = "提示";
 const char kWindowCaption[] = "批量查询";
 
-// The batch's timer on this window; it ticks as soon as the window has
-// painted and taken its input, so each part follows the last at once.
-constexpr UINT_PTR kBatchTimer = 1;
 // Each part (lookups, then appending them to the memo) should take about
 // this long, well below the quarter second after which a window that does
 // not answer seems hung. Appending costs more as the memo grows, so the
@@ -93,7 +90,26 @@ void TForm2::StartBatch(std::string text) {
     FMemoCleared = false;
     FPartBytes = kFirstPartBytes;
     HoldInput(true);
-    SetTimer(Handle(), kBatchTimer, USER_TIMER_MINIMUM, nullptr);
+    FBatchTimer.SetEnabled(true);
+}
+
+void TForm2::BatchTimerTimer() {
+    FBatchTimer.SetEnabled(false);
+    if (!FBatch) return;
+    bool stepped = false;
+    RunGuarded([&] {
+        BatchStep();
+        stepped = true;
+    });
+    // A part that failed otherwise (memory) ends the batch, giving the memo
+    // back the lines it had not reached.
+    if (FBatch && !stepped) {
+        RunGuarded([&] {
+            FBatch->Stop();
+            if (FMemoCleared) memo1.Append(FBatch->TakeAnnotated());
+        });
+        EndBatch();
+    }
 }
 
 // One part: a reader of its own for its lines (so the main window's
@@ -120,7 +136,7 @@ void TForm2::BatchStep() {
 
     SetText(std::string(kWindowCaption) + " " + std::to_string(FBatch->PercentDone()) + "%");
     FPartBytes = NextPartBytes(FPartBytes, std::chrono::steady_clock::now() - started);
-    SetTimer(Handle(), kBatchTimer, USER_TIMER_MINIMUM, nullptr);
+    FBatchTimer.SetEnabled(true);
 }
 
 void TForm2::EndBatch() {
@@ -133,28 +149,6 @@ void TForm2::EndBatch() {
 void TForm2::HoldInput(bool hold) {
     memo1.SetReadOnly(hold);
     for (TButton* button : {&Button1, &Button3, &Button4}) button->SetEnabled(!hold);
-}
-
-LRESULT TForm2::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == kBatchTimer) {
-        KillTimer(Handle(), kBatchTimer);
-        bool stepped = false;
-        if (FBatch) RunGuarded([&] {
-            BatchStep();
-            stepped = true;
-        });
-        // A part that failed otherwise (memory) ends the batch, giving the
-        // memo back the lines it had not reached.
-        if (FBatch && !stepped) {
-            RunGuarded([&] {
-                FBatch->Stop();
-                if (FMemoCleared) memo1.Append(FBatch->TakeAnnotated());
-            });
-            EndBatch();
-        }
-        return 0;
-    }
-    return TForm::WndProc(message, wParam, lParam);
 }
 
 void TForm2::Button2Click() { Hide(); }

@@ -9,6 +9,7 @@
 #include "forms/MainWindowLink.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
+#include "gui/Timer.h"
 
 // The batch window: a list of addresses, one per line, each annotated in
 // place with its location, and saved to a text file.
@@ -32,9 +33,6 @@ public:
     void Button4Click();
     void FormHide();
 
-protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     TMainWindowLink& FMainWindow;
     void CreateControls();
@@ -43,11 +41,15 @@ private:
 
     // A long batch runs in parts between the window's messages.
     void StartBatch(std::string text);
+    void BatchTimerTimer();
     void BatchStep();
     void EndBatch();
     void HoldInput(bool hold);
 
     std::unique_ptr<TBatchAnnotation> FBatch;
+    // It ticks as soon as the window has painted and taken its input, so
+    // each part follows the last at once.
+    TWindowTimer FBatchTimer{USER_TIMER_MINIMUM, [this](TObject*) { BatchTimerTimer(); }};
     bool FMemoCleared = false;
     size_t FPartBytes = 0;
 };
