@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 
-#include <winsock2.h>
 #include <shellapi.h>
 
 #include "app/BrowserWindow.h"
@@ -135,14 +134,14 @@ void TForm1::BindEvents() {
 void TForm1::FormCreate() {
     Application.SetHintPause(0);
     Application.OnDeactivate = [this](TObject*) { AppDeactivate(); };
-    WSADATA winsock;
-    if (WSAStartup(MAKEWORD(2, 0), &winsock) != 0) throw Exception("Winsock Version Error");
+    FWinsock.emplace(MAKEWORD(2, 0));
+    if (!FWinsock->Started()) throw Exception("Winsock Version Error");
     Edit3.Hint = kFirstWebAddressHint;
 }
 
 void TForm1::FormDestroy() {
     HostLookups.CancelAll();
-    WSACleanup();
+    FWinsock.reset();
 }
 
 // Only an exit command closes the main window; anything else puts it in the tray.

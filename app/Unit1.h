@@ -1,6 +1,9 @@
 #pragma once
+#include <optional>
+
 #include "app/HostLookups.h"
 #include "forms/MainWindowLink.h"
+#include "forms/Sockets.h"
 #include "gui/Button.h"
 #include "gui/Edit.h"
 #include "gui/Form.h"
@@ -115,6 +118,9 @@ private:
     void RestoreFromTray();
 
     THostLookups HostLookups;
+    // The main window's own use of Winsock, for its host look-ups, from its
+    // creation to its end.
+    std::optional<TWinsockUse> FWinsock;
 };
 
 extern TForm1* Form1;
