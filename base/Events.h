@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <functional>
 
 // Root of the framework's components, so an event can name its Sender.
@@ -18,14 +19,24 @@ constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
+// Where a failure that the catch-all swallowed leaves its trace: its
+// message, or kUnknownFailure for one that is no std::exception. The
+// application points it at the debugger's output; unset, nothing is traced.
+using TFailureTrace = void (*)(const char* message) noexcept;
+inline TFailureTrace FailureTrace = nullptr;
+inline constexpr char kUnknownFailure[] = "a handler failed with an exception of no standard type";
+
 // Every event handler runs inside this catch-all: a failing step ends the
-// handler silently, keeping what it changed before. No failure may travel
-// on into a Win32 callback frame.
+// handler, keeping what it changed before, and leaves only a trace. No
+// failure may travel on into a Win32 callback frame.
 template <class Body>
 void RunGuarded(Body&& body) {
     try {
         body();
+    } catch (const std::exception& failure) {
+        if (FailureTrace) FailureTrace(failure.what());
     } catch (...) {
+        if (FailureTrace) FailureTrace(kUnknownFailure);
     }
 }
 

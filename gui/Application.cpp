@@ -8,6 +8,17 @@
 
 TApplication Application;
 
+namespace {
+// A failure that a handler swallowed shows in the debugger's output.
+void TraceToDebugger(const char* message) noexcept {
+    try {
+        OutputDebugStringW((L"Quorvik: " + Widen(message) + L"\n").c_str());
+    } catch (...) {
+        OutputDebugStringW(L"Quorvik: a handler failed; no memory to say how\n");
+    }
+}
+}  // namespace
+
 // The application window: never seen itself (it has no size), but it
 // carries the taskbar button and is the owner of every form.
 class TApplication::Window : public TWinControl {
@@ -44,7 +55,7 @@ private:
     TApplication& FApplication;
 };
 
-TApplication::TApplication() = default;
+TApplication::TApplication() { FailureTrace = TraceToDebugger; }
 
 TApplication::~TApplication() { DestroyForms(); }
 
