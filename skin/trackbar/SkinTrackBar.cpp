@@ -39,8 +39,8 @@ bool TSkinTrackBar::Serves(const TSkinData& skin, HWND window) {
 void TSkinTrackBar::Draw(HDC dc, const RECT&) {
     WNDCLASSEXW native = {sizeof native};
     if (!GetClassInfoExW(nullptr, TRACKBAR_CLASSW, &native)) return;
-    CallWindowProcW(native.lpfnWndProc, Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                    PRF_CLIENT | PRF_ERASEBKGND);
+    CallSuperclassProcedure(native.lpfnWndProc, Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                            PRF_CLIENT | PRF_ERASEBKGND);
 }
 
 bool TSkinTrackBar::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
