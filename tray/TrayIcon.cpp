@@ -272,30 +272,22 @@ void TTrayIcon::HandleButtonEvent(UINT event, TShiftState shift, POINT at) {
         LastMovePoint = at;
         break;
     case WM_LBUTTONDOWN:
-        if (OnDblClick) {
+        if (FClicks.Press(bool(OnDblClick))) {
             ClickTimer->SetInterval(GetDoubleClickTime());
             ClickTimer->SetEnabled(true);
         }
         DoMouseDown(mbLeft, shift | ssLeft, at.x, at.y);
-        ClickStarted = true;
         if (LeftPopup && autoPopup) {
             SetForegroundWindow(FHandler->Handle());
             PopupMenuAtPointer();
         }
         break;
     case WM_LBUTTONUP:
-        if (ClickStarted) ClickReady = true;
-        // Without a running timer nothing waits for a double click.
-        if (ClickStarted && !ClickTimer->Enabled()) {
-            ClickStarted = ClickReady = false;
-            DoClick();
-        }
-        ClickStarted = false;
+        if (FClicks.Release()) DoClick();
         DoMouseUp(mbLeft, shift | ssLeft, at.x, at.y);
         break;
     case WM_LBUTTONDBLCLK:
-        ClickReady = false;
-        DoubleClicked = true;
+        FClicks.DoubleClick();
         DoDblClick();
         if (autoPopup && !LeftPopup)
             for (TMenuItem* item : PopupMenu->Items())
@@ -328,15 +320,10 @@ void TTrayIcon::HandleButtonEvent(UINT event, TShiftState shift, POINT at) {
     }
 }
 
-// One double-click time after the press: a single click, unless a double
-// click came in between.
+// One double-click time after the press.
 void TTrayIcon::ClickTimerStep() {
     ClickTimer->SetEnabled(false);
-    if (!DoubleClicked && ClickReady) {
-        ClickReady = false;
-        DoClick();
-    }
-    DoubleClicked = false;
+    if (FClicks.WaitEnded()) DoClick();
 }
 
 // The shell reports moves only over the icon, so a pointer that stands

@@ -13,6 +13,7 @@
 #include "gui/Subclass.h"
 #include "gui/Timer.h"
 #include "gui/UtilityWindow.h"
+#include "tray/ClickTracker.h"
 
 class TPopupMenu;
 class TWinControl;
@@ -157,7 +158,7 @@ private:
     bool FWantEnterExitEvents = false;
     int FNotifyVersion = 0;
 
-    bool ClickStarted = false, ClickReady = false, DoubleClicked = false;
+    TClickTracker FClicks;
     std::unique_ptr<TWindowTimer> CycleTimer, ClickTimer, ExitTimer;
     POINT LastMovePoint = {};
     bool PointerOutside = true;
