@@ -3,12 +3,35 @@
 #include <map>
 
 #include "base/win32/Win32Text.h"
+#include "gui/ControlMessages.h"
 #include "gui/HintWindow.h"
 #include "gui/WinControl.h"
 
 TApplication Application;
 
 namespace {
+// A key that the active form handles for its focused control (moving the
+// focus, pressing the default or the cancel button) unless the control
+// wants that key itself, as a memo wants Enter and the arrows.
+bool IsDialogKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    UINT wanted = UINT(SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)));
+    if (wanted & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+    switch (message.wParam) {
+    case VK_TAB:
+        return !(wanted & DLGC_WANTTAB);
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return !(wanted & DLGC_WANTARROWS);
+    case VK_RETURN:
+    case VK_ESCAPE:
+        return true;
+    }
+    return false;
+}
+
 // A failure that a handler swallowed shows in the debugger's output.
 void TraceToDebugger(const char* message) noexcept {
     try {
@@ -85,9 +108,13 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Dispatch(MSG& message) {
-    // Tab, arrow and Enter keys move between the controls of the active form.
+    // Tab, arrow and Enter keys move between the controls of the active form;
+    // the form hears of them first.
     HWND active = GetActiveWindow();
-    if (active && TWinControl::FromHandle(active) && IsDialogMessageW(active, &message)) return;
+    if (active && TWinControl::FromHandle(active)) {
+        if (IsDialogKey(message)) SendMessageW(active, CM_DIALOGKEY, message.wParam, message.lParam);
+        if (IsDialogMessageW(active, &message)) return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -19,3 +19,17 @@ constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 inline bool IsControlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
+
+// What the framework tells its controls, in the numbers that skinners of
+// framework controls listen for. Each is sent to a control's own window.
+constexpr UINT CM_BASE = 0xB000;
+// A dialog key (Tab, an arrow, Enter, Esc) that the active form handles for
+// its focused control; every control of the form hears it, wParam the key.
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// The form's focused control changed; every control of the form hears it,
+// lParam the window that has the focus now.
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
+// The framework showed or hid the control (wParam: whether it shows now).
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
+// The framework enabled or disabled the control.
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "gui/Application.h"
+#include "gui/ControlMessages.h"
 
 namespace {
 DWORD StyleOf(const TForm::Args& args) {
@@ -83,13 +84,13 @@ void TForm::Show() {
     if (!Visible()) CallEvent(OnShow, this);
     // The main form brings the taskbar button with it.
     if (IsMainForm() && !IsWindowVisible(Application.Handle())) ShowWindow(Application.Handle(), SW_SHOWNOACTIVATE);
-    ShowWindow(Handle(), SW_SHOW);
+    SetVisible(true);
     SetForegroundWindow(Handle());
 }
 
 void TForm::Hide() {
     if (!Visible()) return;
-    ShowWindow(Handle(), SW_HIDE);
+    SetVisible(false);
     CallEvent(OnHide, this);
 }
 
@@ -150,6 +151,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_QUERYENDSESSION:
         return CloseQuery();
+    case CM_DIALOGKEY:
+        Broadcast(message, wParam, lParam);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();

@@ -33,7 +33,6 @@ public:
     // The form of a window handle; null for windows that are not forms of ours.
     static TForm* FromHandle(HWND window);
 
-    bool Visible() const { return Showing(); }
     void Show();
     void Hide();
     // Shows the form with every other window of the program disabled, and

@@ -32,5 +32,5 @@ LRESULT TPageControl::Notify(NMHDR& header) {
 
 void TPageControl::ShowChosenSheet() {
     int chosen = TabIndex();
-    for (int i = 0; i < SheetCount(); ++i) ShowWindow(FSheets[size_t(i)]->Handle(), i == chosen ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < SheetCount(); ++i) FSheets[size_t(i)]->SetVisible(i == chosen);
 }

@@ -115,6 +115,13 @@ TWinControl* TWinControl::FromHandle(HWND window) {
     return static_cast<TWinControl*>(GetPropW(window, TheControlAtom().Key()));
 }
 
+void TWinControl::Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const {
+    // By handle: a control that hears it may end another.
+    std::vector<HWND> windows;
+    for (TWinControl* control : FOwnedControls) windows.push_back(control->FHandle);
+    for (HWND window : windows) SendMessageW(window, message, wParam, lParam);
+}
+
 std::vector<TWinControl*> TWinControl::TabOrderList() const {
     std::vector<TWinControl*> list;
     for (TWinControl* child : FControls) {
@@ -249,6 +256,11 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!OwnClass()) break;
         SetBkColor(reinterpret_cast<HDC>(wParam), BackgroundColor());
         return reinterpret_cast<LRESULT>(SolidBrush(BackgroundColor()));
+    case WM_SETFOCUS: {
+        LRESULT result = CallDefault(message, wParam, lParam);
+        if (FOwner) FOwner->Broadcast(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(FHandle));
+        return result;
+    }
     case WM_MOUSEMOVE:
         CallEvent(OnMouseMove, this, ShiftFromMouseKeys(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;
@@ -357,7 +369,19 @@ void TWinControl::SetText(std::string_view text) { SetWindowTextW(FHandle, Widen
 
 bool TWinControl::Enabled() const { return IsWindowEnabled(FHandle); }
 
-void TWinControl::SetEnabled(bool enabled) { EnableWindow(FHandle, enabled); }
+void TWinControl::SetEnabled(bool enabled) {
+    if (enabled == Enabled()) return;
+    EnableWindow(FHandle, enabled);
+    SendMessageW(FHandle, CM_ENABLEDCHANGED, 0, 0);
+}
+
+bool TWinControl::Visible() const { return GetWindowLongW(FHandle, GWL_STYLE) & WS_VISIBLE; }
+
+void TWinControl::SetVisible(bool visible) {
+    if (visible == Visible()) return;
+    ShowWindow(FHandle, visible ? SW_SHOW : SW_HIDE);
+    SendMessageW(FHandle, CM_VISIBLECHANGED, visible, 0);
+}
 
 bool TWinControl::Showing() const { return IsWindowVisible(FHandle); }
 

@@ -42,6 +42,8 @@ public:
     // Of a top-level control: every control it holds, at any depth, in
     // creation order.
     const std::vector<TWinControl*>& OwnedControls() const { return FOwnedControls; }
+    // Of a top-level control: sends message to every control it holds.
+    void Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const;
     static TWinControl* FromHandle(HWND window);
     // The global atom's name of the property that links window and control.
     static const std::wstring& ControlPropertyName();
@@ -55,8 +57,13 @@ public:
 
     std::string Text() const;
     void SetText(std::string_view text);
+    // Enabling and showing through these tell the control when they change
+    // anything (CM_ENABLEDCHANGED, CM_VISIBLECHANGED).
     bool Enabled() const;
     void SetEnabled(bool enabled);
+    // Whether the control itself is shown; Showing also asks its parents.
+    bool Visible() const;
+    void SetVisible(bool visible);
     bool Showing() const;
     TBounds Bounds() const;
     const TFont& Font() const { return FFont; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Events.h"
+#include "gui/ControlMessages.h"
 #include "gui/Subclass.h"
 #include "gui/WinControl.h"
 #include "skin/data/SkinData.h"
@@ -16,8 +17,8 @@ class TSkinFrame;
 // Framework notifications that skinners follow, as the parent or the
 // framework hands them to a control.
 namespace SkinNotification {
-inline constexpr UINT VisibleChanged = 45067;
-inline constexpr UINT EnabledChanged = 45068;
+inline constexpr UINT VisibleChanged = CM_VISIBLECHANGED;
+inline constexpr UINT EnabledChanged = CM_ENABLEDCHANGED;
 }
 
 // A control skinner: takes over the painting (and for buttons the mouse) of
