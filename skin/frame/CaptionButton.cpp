@@ -15,9 +15,12 @@ void TCaptionButton::Draw(TOffscreen& caption, int captionLeft) const {
     int x = Bounds.Left - captionLeft, y = Bounds.Top;
     if (DrawsWindowIcon(FElement)) {
         const PixelBuffer& icon = FFrame.SmallIcon();
-        caption.Draw(icon, x + (Bounds.Width - icon.Width()) / 2, y + (Bounds.Height - icon.Height()) / 2, true);
+        DrawElement(caption,
+                    {x + (Bounds.Width - icon.Width()) / 2, y + (Bounds.Height - icon.Height()) / 2, icon.Width(),
+                     icon.Height()},
+                    KeyedPicture(icon), 1);
         return;
     }
     int frame = CaptionButtonFrame(FElement, CurrentState, Enabled);
-    caption.Draw(ComposeElement(FElement.Picture(), frame, Bounds.Width, Bounds.Height), x, y, true);
+    DrawElement(caption, {x, y, Bounds.Width, Bounds.Height}, FElement.Picture(), frame);
 }

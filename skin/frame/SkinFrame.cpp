@@ -207,6 +207,8 @@ void TSkinFrame::Restore() {
         for (TPopupMenu* menu : FForm->PopupMenus()) DetachSkinHandlers(*menu);
         FForm->SetColor(FFormColor);
     }
+    // Each gives back what it changed while it is whole.
+    for (auto& skinner : FSkinners) skinner->Detach();
     FSkinners.clear();
     FCaptionButtons.clear();
     FMenuBar.reset();
@@ -326,7 +328,7 @@ void TSkinFrame::PaintCaptionInto(HDC windowDC, const FrameParts& parts) {
         caption.Fill(ToColorRef(FSkin.Colours.ButtonFace));
     } else {
         int state = BorderState(FActive, FSkin.Top.FrameCount);
-        caption.Draw(ComposeElement(FSkin.Top.Picture(), state, area.Width, area.Height), 0, 0);
+        DrawElement(caption, {0, 0, area.Width, area.Height}, FSkin.Top.Picture(), state);
     }
     CaptionLayout layout = CurrentCaptionLayout(caption.DC());
     DrawCaptionText(caption, layout, area.Left);
@@ -347,7 +349,7 @@ void TSkinFrame::DrawCaptionText(TOffscreen& caption, const CaptionLayout& layou
         ElementPicture picture = title.Picture();
         picture.LeftWidth = title.TextBackLeft;
         picture.RightWidth = title.TextBackRight;
-        caption.Draw(ComposeElement(picture, FActive ? 1 : 2, back.Width, back.Height), back.Left - left, back.Top, true);
+        DrawElement(caption, {back.Left - left, back.Top, back.Width, back.Height}, picture, FActive ? 1 : 2);
     }
     TColor colour = FActive ? title.ActiveTextColour : title.InactiveTextColour;
     if (colour == kNoColor) colour = FActive ? FSkin.Colours.TitleTextActive : FSkin.Colours.TitleTextNoActive;

@@ -20,7 +20,7 @@
 #include "skin/manager/ChildWindowDispatch.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 
 namespace {
 // Derived classes before their bases (a bitmap button is a button too).
@@ -143,7 +143,7 @@ void TControlWalk::WalkChildren(TWinControl& control, const ControlDecision& dec
 
 void TControlWalk::Skin(SkinnerKind kind, TWinControl* control, HWND window) {
     if (!window || FFrame.HoldsSkinnerFor(window)) return;
-    if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, FFrame, control, window))
+    if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, FFrame, {window, control}))
         FFrame.AddSkinner(std::move(skinner));
 }
 
