@@ -37,8 +37,6 @@ private:
     TMessageRecord* FMessage = nullptr;
 };
 
-// Calls the procedure of the Win32 class that a framework class was made
-// from (a superclass of "BUTTON", say): for messages the framework leaves to
-// it, and for a painter that replaced a standard control's painting and
-// wants the control's own picture under its own, past every subclass.
+// The procedure of the Win32 class that a framework class was made from
+// (a superclass of "BUTTON", say), for messages the framework leaves to it.
 LRESULT CallSuperclassProcedure(WNDPROC base, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
