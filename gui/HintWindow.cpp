@@ -26,14 +26,18 @@ THintWindow::THintWindow() {
     SendMessageW(FHandle, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHidePause);
 }
 
-void THintWindow::AddTool(HWND control) {
+void THintWindow::AddTool(HWND control) { SendAboutTool(TTM_ADDTOOLW, control); }
+
+void THintWindow::Refresh(HWND control) { SendAboutTool(TTM_UPDATETIPTEXTW, control); }
+
+void THintWindow::SendAboutTool(UINT message, HWND control) {
     TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(control);
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(FHandle, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(FHandle, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void THintWindow::SetPause(int milliseconds) {

@@ -262,9 +262,13 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (FOwner) FOwner->Broadcast(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(FHandle));
         return result;
     }
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+        std::string hint = Hint;
         CallEvent(OnMouseMove, this, ShiftFromMouseKeys(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        // The tooltip sees the move first and may already show the old hint.
+        if (Hint != hint) THintWindow::Instance().Refresh(FHandle);
         break;
+    }
     case WM_CONTEXTMENU:
         if (OnContextPopup) {
             bool handled = false;
