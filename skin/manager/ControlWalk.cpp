@@ -1,5 +1,6 @@
 #include "skin/manager/ControlWalk.h"
 
+#include "base/win32/WindowClassName.h"
 #include "gui/BitBtn.h"
 #include "gui/Button.h"
 #include "gui/ComboBox.h"
@@ -18,7 +19,6 @@
 #include "skin/data/TextCase.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/ChildWindowDispatch.h"
-#include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/SkinnerFactory.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/win32/User32Extras.h"
-#include "base/win32/Win32Text.h"
+#include "base/win32/WindowClassName.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "skin/data/TextCase.h"
@@ -27,12 +27,6 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 bool AnswersSkinQuery(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
 }  // namespace
-
-std::string WindowClassName(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 255);
-    return Narrow(name);
-}
 
 TForm* OwnerFormOf(const TSkinData& skin) { return dynamic_cast<TForm*>(skin.Owner()); }
 

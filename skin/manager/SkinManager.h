@@ -88,8 +88,5 @@ private:
     TSkinData* FPendingSkinData = nullptr;
     HWND FPendingWindow = nullptr;
 };
-
-// The text of a window's class, as the skin engine compares it.
-std::string WindowClassName(HWND window);
 // The framework form that carries a skin data component, if any.
 TForm* OwnerFormOf(const TSkinData& skin);
