@@ -15,6 +15,7 @@
 #include "skin/manager/ControlWalk.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/manager/SkinnerFactory.h"
 #include "skin/menu/SkinMenuBar.h"
 #include "skin/menu/SkinMenuItems.h"
 #include "skin/menu/SystemMenu.h"
@@ -176,7 +177,12 @@ void TSkinFrame::TakeSmallIcon() {
 // The controls of the window get their skinners; a form's popup menus take
 // the skin's item drawing.
 void TSkinFrame::WalkControls() {
-    TControlWalk walk(*this);
+    TControlWalk walk({.Skin = FSkin,
+                       .Form = FForm,
+                       .Skinners = FSkinners,
+                       .MakeSkinner = [this](SkinnerKind kind, TWinControl* control, HWND window) {
+                           return CreateSkinner(kind, *this, control, window);
+                       }});
     if (!FForm) {
         walk.WalkWindow(FWindow);
         return;
@@ -187,13 +193,7 @@ void TSkinFrame::WalkControls() {
         if (menu->Tag != FSkin.DisableTag) AttachSkinHandlers(*menu, FSkin, MenuKind::PopupMenu);
 }
 
-void TSkinFrame::AddSkinner(std::unique_ptr<TSkinControl> skinner) { FSkinners.push_back(std::move(skinner)); }
-
-bool TSkinFrame::HoldsSkinnerFor(HWND control) const {
-    for (const auto& skinner : FSkinners)
-        if (skinner->Handle() == control) return true;
-    return false;
-}
+void TSkinFrame::AddSkinner(std::unique_ptr<TSkinControl> skinner) { FSkinners.Add(std::move(skinner)); }
 
 void TSkinFrame::Restore() {
     // The client area the native frame is to hold, taken while the skin's frame is on.
@@ -207,7 +207,7 @@ void TSkinFrame::Restore() {
         for (TPopupMenu* menu : FForm->PopupMenus()) DetachSkinHandlers(*menu);
         FForm->SetColor(FFormColor);
     }
-    FSkinners.clear();
+    FSkinners.Clear();
     FCaptionButtons.clear();
     FMenuBar.reset();
     if (!alive) return;

@@ -14,6 +14,7 @@
 #include "skin/frame/FrameMetrics.h"
 #include "skin/frame/FrameStyle.h"
 #include "skin/frame/NCObject.h"
+#include "skin/frame/SkinnerSet.h"
 
 class TForm;
 class TPopupMenu;
@@ -65,7 +66,7 @@ public:
     void OpenSystemMenu(POINT screen);
     // The skinners of the window's controls, freed with the frame.
     void AddSkinner(std::unique_ptr<TSkinControl> skinner);
-    bool HoldsSkinnerFor(HWND control) const;
+    bool HoldsSkinnerFor(HWND control) const { return FSkinners.HasOneFor(control); }
 
     // The window's small icon (or the program's), as the system-icon button shows it.
     const PixelBuffer& SmallIcon() const { return FSmallIcon; }
@@ -125,6 +126,6 @@ private:
     SIZE FRegionSize = {-1, -1};
     PixelBuffer FSmallIcon;
     std::unique_ptr<TPopupMenu> FSystemMenu;
-    std::vector<std::unique_ptr<TSkinControl>> FSkinners;
+    TSkinnerSet FSkinners;
     DWORD FLastSystemMenuOpening = 0;
 };

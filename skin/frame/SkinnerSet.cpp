@@ -1,0 +1,17 @@
+#include "skin/frame/SkinnerSet.h"
+
+#include "skin/control/SkinControl.h"
+
+TSkinnerSet::TSkinnerSet() = default;
+
+TSkinnerSet::~TSkinnerSet() = default;
+
+void TSkinnerSet::Add(std::unique_ptr<TSkinControl> skinner) { FSkinners.push_back(std::move(skinner)); }
+
+bool TSkinnerSet::HasOneFor(HWND control) const {
+    for (const auto& skinner : FSkinners)
+        if (skinner->Handle() == control) return true;
+    return false;
+}
+
+void TSkinnerSet::Clear() { FSkinners.clear(); }

@@ -1,0 +1,23 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+class TSkinControl;
+
+// The skinners of one window's controls, freed together.
+class TSkinnerSet {
+public:
+    TSkinnerSet();
+    ~TSkinnerSet();
+    TSkinnerSet(const TSkinnerSet&) = delete;
+    TSkinnerSet& operator=(const TSkinnerSet&) = delete;
+
+    void Add(std::unique_ptr<TSkinControl> skinner);
+    bool HasOneFor(HWND control) const;
+    void Clear();
+
+private:
+    std::vector<std::unique_ptr<TSkinControl>> FSkinners;
+};
