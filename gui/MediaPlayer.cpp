@@ -26,8 +26,10 @@ void TMediaPlayer::Click(TMPBtnType button) {
 
 LRESULT TMediaPlayer::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    FTracker.Handled(Handle(), message);
     if (message == WM_ENABLE) Invalidate();
-    return TWinControl::WndProc(message, wParam, lParam);
+    return result;
 }
 
 int TMediaPlayer::PressableButtonAt(POINT point) const {

@@ -42,7 +42,6 @@ bool TPressTracker::TrackClient(HWND window, UINT message, LPARAM lParam) {
     POINT at = PointOf(window, message, lParam);
     switch (message) {
     case WM_MOUSEMOVE:
-        FollowLeave(window);
         MovedTo(window, FCaptured || PointerOver(window) ? at : kNowhere);
         return false;
     case WM_MOUSELEAVE:
@@ -63,7 +62,6 @@ bool TPressTracker::TrackNonClient(HWND window, UINT message, LPARAM lParam) {
     POINT at = PointOf(window, message, lParam);
     switch (message) {
     case WM_NCMOUSEMOVE:
-        FollowLeave(window);
         MovedTo(window, at);
         return false;
     case WM_MOUSEMOVE:
@@ -85,9 +83,15 @@ bool TPressTracker::TrackNonClient(HWND window, UINT message, LPARAM lParam) {
     return false;
 }
 
+void TPressTracker::Handled(HWND window, UINT message) {
+    UINT move = FArgs.Area == TArea::NonClient ? WM_NCMOUSEMOVE : WM_MOUSEMOVE;
+    if (message == move && IsWindow(window)) FollowLeave(window);
+}
+
 bool TPressTracker::Press(HWND window, POINT at) {
     TPressLook before = FState.Look();
     int part = PartAt(window, at);
+    if (part >= 0 && FArgs.OnPress) FArgs.OnPress(part);
     FState.Press(part);
     Changed(before);
     if (part < 0 || FArgs.Mode == TMode::Follows) return false;

@@ -7,9 +7,10 @@
 
 // The one follower of the mouse over the pressable parts of a window: our
 // buttons, the skin's buttons, up-downs, tabs, headers, caption buttons and
-// scroll bar panels. The window feeds it every message before handling it.
-// It asks for the leave notice, and in the clicking mode captures the mouse
-// on a press, as native buttons do (TPressState says how the look follows).
+// scroll bar panels. The window feeds it every message before handling it,
+// and tells it when it has. It asks for the leave notice, and in the
+// clicking mode captures the mouse on a press, as native buttons do
+// (TPressState says how the look follows).
 // Losing the capture, the keyboard focus of a held button or the window's
 // enabling, or a cancel-mode request, ends a press without a click.
 class TPressTracker {
@@ -32,6 +33,8 @@ public:
         std::function<int(POINT)> PartAt;
         // The look changed: repaint.
         std::function<void()> OnChange;
+        // A press began over the part, before the look changes.
+        std::function<void(int part)> OnPress;
         // A release over the held part; the window may be gone afterwards.
         std::function<void(int part)> OnClick;
         TMode Mode = TMode::Clicks;
@@ -43,6 +46,10 @@ public:
     // Follows one message to window; true when the tracker took it and
     // the window must not see it.
     bool Track(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window has handled the message. The leave notice is asked for
+    // only now: a native control that asks for its own while it handles a
+    // move would replace the tracker's.
+    void Handled(HWND window, UINT message);
     // Ends a press that the window's own loop has finished (a scroll bar's
     // drag), taking the part under the pointer as it is now.
     void EndPress(HWND window);

@@ -44,15 +44,10 @@ void TSpeedButton::Click() {
 
 LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
-    switch (message) {
-    case WM_ENABLE:
-    case WM_SETTEXT: {
-        LRESULT result = TWinControl::WndProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
-    }
-    return TWinControl::WndProc(message, wParam, lParam);
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    FTracker.Handled(Handle(), message);
+    if (message == WM_ENABLE || message == WM_SETTEXT) Invalidate();
+    return result;
 }
 
 TButtonState TSpeedButton::GlyphState() const {

@@ -11,6 +11,7 @@
 #include "gui/ControlMessages.h"
 #include "gui/Form.h"
 #include "gui/HintWindow.h"
+#include "gui/ParentBackground.h"
 #include "gui/Menus.h"
 #include "gui/Subclass.h"
 
@@ -224,21 +225,21 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
     switch (message) {
     case WM_ERASEBKGND:
-        // Painting, our own or a replacement, covers the whole client area.
-        if (FPainter || OwnClass()) return 1;
+        // Our own painting covers the whole client area.
+        if (OwnClass()) return 1;
         break;
     case WM_PAINT:
-        if (!FPainter && !OwnClass()) break;
+        if (!OwnClass()) break;
         if (wParam) {
-            PaintTo(reinterpret_cast<HDC>(wParam));
+            Paint(reinterpret_cast<HDC>(wParam));
         } else {
             TPaintScope paint(FHandle);
-            PaintTo(paint.Get());
+            Paint(paint.Get());
         }
         return 0;
     case WM_PRINTCLIENT:
-        if (!FPainter && !OwnClass()) break;
-        PaintTo(reinterpret_cast<HDC>(wParam));
+        if (!OwnClass()) break;
+        Paint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_NOTIFY:
         if (ShowTooltipText(*reinterpret_cast<NMHDR*>(lParam))) return 1;
@@ -324,27 +325,7 @@ void TWinControl::Paint(HDC dc) {
     }
 }
 
-TPaintHandler TWinControl::ReplacePaint(TPaintHandler painter) {
-    TPaintHandler previous = std::exchange(FPainter, std::move(painter));
-    Invalidate();
-    return previous;
-}
-
-void TWinControl::PaintTo(HDC dc) {
-    if (FPainter)
-        FPainter(dc);
-    else
-        Paint(dc);
-}
-
-void TWinControl::PaintParentBackground(HDC dc) {
-    if (!FParent) return;
-    TSavedDC saved(dc);
-    POINT origin = {0, 0};
-    MapWindowPoints(FHandle, FParent->FHandle, &origin, 1);
-    OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
-    FParent->PaintTo(dc);
-}
+void TWinControl::PaintParentBackground(HDC dc) { ::PaintParentBackground(FHandle, dc); }
 
 std::string TWinControl::Text() const {
     int length = GetWindowTextLengthW(FHandle);

@@ -19,8 +19,6 @@ struct TBounds {
 };
 
 using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
-// Paints a control into a device context, in its client coordinates.
-using TPaintHandler = std::function<void(HDC dc)>;
 
 // A control with a window. The framework's window classes are registered
 // here (each under the control's class name, standard ones as superclasses
@@ -66,13 +64,6 @@ public:
     void SetFocus();
     void Invalidate();
 
-    // Painting can be taken over: the handler given paints the control in
-    // place of its own painting, for WM_PAINT and WM_PRINTCLIENT alike, and
-    // also covers erasing. The previous handler (empty: the control's own
-    // painting) is returned, to be given back later.
-    TPaintHandler ReplacePaint(TPaintHandler painter);
-    // Paints the control into dc the way it paints now.
-    void PaintTo(HDC dc);
     // Paints what the parent shows under this control into dc, in this
     // control's client coordinates: the background of a control that lets
     // its parent show through.
@@ -133,7 +124,6 @@ private:
     WNDPROC FBaseProc = DefWindowProcW;
     TFont FFont;
     COLORREF FColor = CLR_DEFAULT;
-    TPaintHandler FPainter;
     std::wstring FShownHint;
     TMessageRecord* FMessage = nullptr;
 };

@@ -1,11 +1,9 @@
 #include "skin/button/SkinButton.h"
 
-#include "base/win32/User32Extras.h"
 #include "base/win32/WindowClassName.h"
 #include "skin/control/ButtonText.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/data/TextCase.h"
-#include "skin/draw/ElementDrawing.h"
 #include "skin/draw/Offscreen.h"
 
 namespace {
@@ -15,84 +13,36 @@ constexpr UINT kFocusChanged = 45063;
 
 const int kFaceInset = 2;
 const int kFocusMargin = 2;
-
-bool IsSpace(WPARAM key) { return key == VK_SPACE; }
 }  // namespace
 
+// The native button never sees a press: it would draw itself pressed, and
+// click a second time on release.
+TSkinButton::TSkinButton(TSkinFrame& frame) : TSkinControl(frame) {
+    TrackPresses({.PartAt = [this](POINT) { return IsWindowEnabled(Handle()) ? 0 : -1; },
+                  .OnChange = [this] { Repaint(); },
+                  .OnPress = [this](int) {
+                      if (GetFocus() != Handle()) SetFocus(Handle());
+                  },
+                  .OnClick = [this](int) { Click(); }});
+}
+
+// The native button's own press, by the space bar, is followed; a press of
+// the mouse never reaches it, even on a disabled button the tracker leaves.
 bool TSkinButton::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_PAINT:
-        PaintForMessage(wParam);
-        result = 0;
-        return false;
-    case WM_PRINTCLIENT:
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        result = 1;
-        return false;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        // The native button never sees the press: it would draw itself
-        // pressed, and click a second time on release.
-        if (IsWindowEnabled(Handle())) Press();
-        result = 0;
-        return false;
-    }
+    if (message == BM_SETSTATE) FKeyPressed = wParam != 0;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) return false;
     return TSkinControl::BeforeMessage(message, wParam, lParam, result);
 }
 
-void TSkinButton::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool TSkinButton::ChangesLook(UINT message) const {
     switch (message) {
-    case WM_KEYDOWN:
-        if (!IsSpace(wParam)) break;
-        FPressed = true;
-        Repaint();
-        break;
-    case WM_KEYUP:
-        if (!IsSpace(wParam)) break;
-        FPressed = false;
-        Repaint();
-        break;
     case BM_SETSTATE:
-        // The native button's own press, by the space bar: it has drawn
-        // itself already, and clicks after letting go.
-        FPressed = wParam != 0;
-        Repaint();
-        break;
-    case BM_SETSTYLE:      // a dialog moving its default button
-    case WM_UPDATEUISTATE:  // keyboard cues shown or hidden
+    case BM_SETSTYLE:  // a dialog moving its default button
     case kDialogKey:
     case kFocusChanged:
-        Repaint();
-        break;
-    case WM_MOUSEMOVE:
-        if (IsWindowEnabled(Handle()) && !FHot && PointerOver()) BecomeHot();
-        break;
-    case WM_LBUTTONUP:
-        if (FPressed) Release();
-        break;
-    case WM_MOUSELEAVE:
-        FHot = false;
-        FPressed = false;
-        Repaint();
-        break;
-    default:
-        TSkinControl::AfterMessage(message, wParam, lParam, result);
+        return true;
     }
-}
-
-void TSkinButton::Press() {
-    if (GetFocus() != Handle()) SetFocus(Handle());
-    FPressed = true;
-    PaintWindow(nullptr);
-}
-
-void TSkinButton::Release() {
-    FPressed = false;
-    Repaint();
-    Click();
+    return TSkinControl::ChangesLook(message);
 }
 
 // As the native button tells its parent of a click. A bare window's parent
@@ -108,42 +58,21 @@ void TSkinButton::Click() {
     PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
 }
 
-// A move queued before the pointer went elsewhere would leave the button hot
-// with no leave notice ever to follow.
-bool TSkinButton::PointerOver() const {
-    POINT pointer;
-    return GetCursorPos(&pointer) && WindowFromPoint(pointer) == Handle();
-}
-
-void TSkinButton::BecomeHot() {
-    FHot = true;
-    Repaint();
-    if (!User32Extras().TrackMouseEvent) return;
-    TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-    User32Extras().TrackMouseEvent(&leave);
-}
-
 PushButtonState TSkinButton::CurrentState() const {
     LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    TPressLook look = PressLook();
     return {.Enabled = !(style & WS_DISABLED),
-            .Pressed = FPressed,
-            .Hot = FHot,
+            .Pressed = FKeyPressed || look.Pressed == 0,
+            .Hot = look.Hot == 0,
             .Focused = GetFocus() == Handle(),
             .Default = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON};
 }
 
-void TSkinButton::Draw(HDC dc, const RECT& area) {
-    const TSkinButtonElement& buttons = Skin().Buttons;
-    if (buttons.Image.Empty()) return;
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return;
+void TSkinButton::Draw(TOffscreen& canvas) {
     PushButtonState state = CurrentState();
     int frame = PushButtonFrameOf(state);
-    TOffscreen& canvas = Offscreen(width, height);
-    PaintBackground(canvas, {0, 0});
-    canvas.Draw(ComposeElement(buttons.Picture(), frame, width, height), 0, 0, buttons.Trans);
+    DrawElement(canvas, {0, 0, canvas.Width(), canvas.Height()}, Skin().Buttons.Picture(), frame);
     DrawFace(canvas, frame, state.Focused);
-    canvas.CopyTo(dc, area.left, area.top);
 }
 
 RECT TSkinButton::FaceBounds(const TOffscreen& canvas) {

@@ -7,21 +7,21 @@
 // Push buttons (our TButton and bare "button" windows of dialogs) drawn from
 // the skin's five-state Buttons image. The skinner takes the mouse press
 // from the native button, so the native look never shows and the click is
-// the skinner's: the framework button's click event, or a command posted to
-// a bare button's parent. The space bar stays the native button's; the
-// skinner follows its pressed state.
+// the skinner's: a command to the button's parent, as the native button
+// sends it. The space bar stays the native button's; the skinner follows
+// its pressed state.
 class TSkinButton : public TSkinControl {
 public:
-    using TSkinControl::TSkinControl;
-
-    bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
+    explicit TSkinButton(TSkinFrame& frame);
 
     // What the button shows now.
     PushButtonState CurrentState() const;
 
 protected:
+    bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool ChangesLook(UINT message) const override;
+    void Draw(TOffscreen& canvas) override;
+
     // Where what lies on the button's image goes: inside its edge.
     static RECT FaceBounds(const TOffscreen& canvas);
     // Draws what lies on the button's image in frame: the caption, and the
@@ -36,11 +36,6 @@ protected:
     void DrawFocus(TOffscreen& canvas, RECT around, const RECT& bounds) const;
 
 private:
-    void Press();
-    void Release();
     void Click();
-    bool PointerOver() const;
-    void BecomeHot();
-    bool FPressed = false;
-    bool FHot = false;
+    bool FKeyPressed = false;  // held down by the space bar
 };

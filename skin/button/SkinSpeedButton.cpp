@@ -11,11 +11,9 @@ bool TSkinSpeedButton::Serves(TWinControl* control) { return dynamic_cast<TSpeed
 
 const TSpeedButton& TSkinSpeedButton::Button() const { return dynamic_cast<const TSpeedButton&>(*Control()); }
 
-void TSkinSpeedButton::Draw(HDC dc, const RECT& area) {
+void TSkinSpeedButton::Draw(TOffscreen& canvas) {
     const TSkinButtonElement& buttons = Skin().Buttons;
-    if (buttons.Image.Empty() || !Serves(Control())) return;
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return;
+    int width = canvas.Width(), height = canvas.Height();
     const TSpeedButton& button = Button();
     SpeedButtonState state = {.Enabled = button.Enabled(),
                               .Pressed = button.Pressed(),
@@ -23,10 +21,8 @@ void TSkinSpeedButton::Draw(HDC dc, const RECT& area) {
                               .Hot = button.Hot(),
                               .Flat = button.Flat()};
     int frame = SpeedButtonFrameOf(state);
-    TOffscreen& canvas = Offscreen(width, height);
-    PaintBackground(canvas, {0, 0});
     if (frame != kNoButtonFrame)
-        canvas.Draw(ComposeElement(buttons.Picture(), frame, width, height), 0, 0, buttons.Trans);
+        DrawElement(canvas, {0, 0, width, height}, buttons.Picture(), frame);
 
     // A flat button at rest writes in the colours of the image it would show.
     int colourFrame = frame != kNoButtonFrame ? frame
@@ -40,5 +36,4 @@ void TSkinSpeedButton::Draw(HDC dc, const RECT& area) {
     DrawGlyphAndCaption(canvas.DC(), face,
                         {button.Glyph(), button.GlyphLayout(), SpeedButtonGlyphState(state), button.Text(),
                          ControlFont(), ToColorRef(colour)});
-    canvas.CopyTo(dc, area.left, area.top);
 }

@@ -15,7 +15,8 @@ public:
     // Only the window layer's speed buttons tell their state.
     static bool Serves(TWinControl* control);
 
-    void Draw(HDC dc, const RECT& area) override;
+protected:
+    void Draw(TOffscreen& canvas) override;
 
 private:
     const TSpeedButton& Button() const;

@@ -4,7 +4,6 @@
 
 #include "skin/control/ButtonText.h"
 #include "skin/data/SkinGdi.h"
-#include "skin/draw/ElementDrawing.h"
 #include "skin/draw/Offscreen.h"
 
 namespace {
@@ -20,50 +19,25 @@ ElementPicture TSkinCheckBox::BoxPicture() const {
     return {.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount, .Transparent = true};
 }
 
-bool TSkinCheckBox::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+// The native control draws itself at once on these, not only when painting;
+// the press and the check come to it through them as well.
+bool TSkinCheckBox::ChangesLook(UINT message) const {
     switch (message) {
-    case WM_PAINT:
-        if (!Control()) break;  // the native painting first, the box after
-        PaintForMessage(wParam);
-        result = 0;
-        return false;
-    case WM_PRINTCLIENT:
-        if (!Control()) break;
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        result = 0;
-        return false;
-    case WM_ERASEBKGND:
-        if (ShowsParentBackground()) {
-            PaintParentBackground(reinterpret_cast<HDC>(wParam));
-        } else if (!Control()) {
-            break;
-        }
-        result = 1;
-        return false;
-    }
-    return TSkinControl::BeforeMessage(message, wParam, lParam, result);
-}
-
-void TSkinCheckBox::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_PRINTCLIENT:
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        break;
-    // The native control draws itself at once on these, not only when painting.
     case BM_SETCHECK:
     case BM_SETSTATE:
     case BM_SETSTYLE:
-    case WM_UPDATEUISTATE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
     case kButtonPressed:
     case kCheckChanged:
-        Repaint();
-        break;
-    default:
-        TSkinControl::AfterMessage(message, wParam, lParam, result);
+        return true;
     }
+    return TSkinControl::ChangesLook(message);
+}
+
+// A click tells the parent from inside the button messages, so they are
+// never held; whatever they changed shows after them.
+void TSkinCheckBox::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message >= WM_LBUTTONDOWN && message <= WM_LBUTTONDBLCLK) Repaint();
+    TSkinControl::AfterMessage(message, wParam, lParam, result);
 }
 
 CheckMark TSkinCheckBox::Mark() const {
@@ -80,32 +54,30 @@ int TSkinCheckBox::CurrentFrame() const {
     return ToggleFrame(Mark(), IsWindowEnabled(Handle()), BoxPicture().FrameCount);
 }
 
-void TSkinCheckBox::Draw(HDC dc, const RECT& area) {
+void TSkinCheckBox::Draw(TOffscreen& canvas) {
     ElementPicture picture = BoxPicture();
     if (picture.Image->Empty() || picture.FrameCount < 1) return;
     int boxWidth = std::max(picture.Image->Width() / picture.FrameCount, 1), boxHeight = picture.Image->Height();
     bool textOnLeft = GetWindowLongW(Handle(), GWL_STYLE) & BS_LEFTTEXT;
-    ToggleLayout layout =
-        LayOutToggle(area.right - area.left, area.bottom - area.top, boxWidth, boxHeight, textOnLeft);
-    PixelBuffer box = ComposeElement(picture, CurrentFrame(), boxWidth, boxHeight);
-    if (Control())
-        DrawWhole(dc, area, layout, box);
-    else
-        DrawBoxOnly(dc, area, layout, box);
+    ToggleLayout layout = LayOutToggle(canvas.Width(), canvas.Height(), boxWidth, boxHeight, textOnLeft);
+    if (!Control()) {
+        DrawBoxOverNative(canvas, layout);
+        return;
+    }
+    PaintBackground(canvas);
+    DrawElement(canvas, layout.Box, picture, CurrentFrame());
+    DrawCaption(canvas, layout);
 }
 
-// Over the native box, in the same place.
-void TSkinCheckBox::DrawBoxOnly(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box) {
-    TOffscreen& canvas = Offscreen(box.Width(), box.Height());
-    PaintBackground(canvas, {layout.Box.Left, layout.Box.Top});
-    canvas.Draw(box, 0, 0, true);
-    canvas.CopyTo(dc, area.left + layout.Box.Left, area.top + layout.Box.Top);
+// Only the box, in the native one's place, on what lies under the control.
+void TSkinCheckBox::DrawBoxOverNative(TOffscreen& canvas, const ToggleLayout& layout) {
+    TOffscreen box(layout.Box.Width, layout.Box.Height);
+    PaintBackground(box, {layout.Box.Left, layout.Box.Top});
+    DrawElement(box, {0, 0, layout.Box.Width, layout.Box.Height}, BoxPicture(), CurrentFrame());
+    canvas.Draw(box.Pixels(), layout.Box.Left, layout.Box.Top);
 }
 
-void TSkinCheckBox::DrawWhole(HDC dc, const RECT& area, const ToggleLayout& layout, const PixelBuffer& box) {
-    TOffscreen& canvas = Offscreen(area.right - area.left, area.bottom - area.top);
-    PaintBackground(canvas, {0, 0});
-    canvas.Draw(box, layout.Box.Left, layout.Box.Top, true);
+void TSkinCheckBox::DrawCaption(TOffscreen& canvas, const ToggleLayout& layout) {
     std::wstring caption = Caption();
     bool enabled = IsWindowEnabled(Handle());
     TButtonTextStyle style = {.Font = ControlFont(),
@@ -116,5 +88,4 @@ void TSkinCheckBox::DrawWhole(HDC dc, const RECT& area, const ToggleLayout& layo
         InflateRect(&text, kFocusMargin, kFocusMargin);
         DrawFocusRect(canvas.DC(), &text);
     }
-    canvas.CopyTo(dc, area.left, area.top);
 }

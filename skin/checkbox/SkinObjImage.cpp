@@ -16,24 +16,15 @@ TBitmap BitmapOf(const PixelBuffer& picture) {
 }
 }  // namespace
 
-TSkinObjImage::~TSkinObjImage() {
-    if (State() == Attached) Detach();
-}
+bool TSkinObjImage::Serves(TWinControl* control) { return dynamic_cast<TGlyphCheckBox*>(control) != nullptr; }
 
-void TSkinObjImage::Attach(TWinControl& control, bool recolour) {
-    auto* box = dynamic_cast<TGlyphCheckBox*>(&control);
-    if (!box) return;
-    TSkinControl::Attach(control, recolour);
-    if (State() != Attached) return;
-    FBox = box;
-    FGlyphsBefore = TBitmap(CopyOf(box->CustomGlyphs()));
-    FUsedBefore = box->UseCustomGlyphs();
-    FTransparentBefore = box->TransparentColor();
+void TSkinObjImage::AfterAttach() {
+    FBox = dynamic_cast<TGlyphCheckBox*>(Control());
+    FGlyphsBefore = TBitmap(CopyOf(FBox->CustomGlyphs()));
+    FUsedBefore = FBox->UseCustomGlyphs();
+    FTransparentBefore = FBox->TransparentColor();
     GiveGlyphs();
 }
-
-// A bare window carries no glyphs to swap.
-void TSkinObjImage::AttachWindow(HWND) {}
 
 void TSkinObjImage::GiveGlyphs() {
     const TSkinButtonElement& buttons = Skin().Buttons;
@@ -47,14 +38,11 @@ void TSkinObjImage::GiveGlyphs() {
     FBox->SetUseCustomGlyphs(true);
 }
 
-void TSkinObjImage::Detach() {
-    if (FBox && State() == Attached) {
-        FBox->SetCustomGlyphs(FGlyphsBefore.Get());
-        FBox->SetTransparentColor(FTransparentBefore);
-        FBox->SetUseCustomGlyphs(FUsedBefore);
-    }
+void TSkinObjImage::BeforeDetach() {
+    FBox->SetCustomGlyphs(FGlyphsBefore.Get());
+    FBox->SetTransparentColor(FTransparentBefore);
+    FBox->SetUseCustomGlyphs(FUsedBefore);
     FBox = nullptr;
-    TSkinControl::Detach();
 }
 
 void TSkinObjImage::Refresh() {

@@ -10,15 +10,13 @@
 class TSkinObjImage : public TSkinControl {
 public:
     TSkinObjImage(TSkinFrame& frame, bool radio) : TSkinControl(frame), FRadio(radio) {}
-    ~TSkinObjImage() override;
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void Detach() override;
+    static bool Serves(TWinControl* control);
     void Refresh() override;
 
 protected:
-    bool TakesClientPainting() const override { return false; }
+    void AfterAttach() override;
+    void BeforeDetach() override;
 
 private:
     void GiveGlyphs();
@@ -28,14 +26,4 @@ private:
     TBitmap FGlyphsBefore;
     bool FUsedBefore = false;
     COLORREF FTransparentBefore = 0;
-};
-
-class TSkinObjImageCheckBox : public TSkinObjImage {
-public:
-    explicit TSkinObjImageCheckBox(TSkinFrame& frame) : TSkinObjImage(frame, false) {}
-};
-
-class TSkinObjImageRadioButton : public TSkinObjImage {
-public:
-    explicit TSkinObjImageRadioButton(TSkinFrame& frame) : TSkinObjImage(frame, true) {}
 };

@@ -13,31 +13,23 @@
 class TSkinComBox : public TSkinControl {
 public:
     explicit TSkinComBox(TSkinFrame& frame);
-    ~TSkinComBox() override;
 
     // The skin has the prepared picture and the arrow cut from it.
     static bool SkinHasPicture(const TSkinData& skin);
-
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void Detach() override;
-    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
-
     // The skinner of the box's drop-down list; null when there is none.
     TComboxScrollBar* ListBar() const { return FListBar.get(); }
 
 protected:
-    bool TakesClientPainting() const override { return false; }
+    void AfterAttach() override;
+    void BeforeDetach() override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(TOffscreen& canvas) override;
 
 private:
+    enum TPart { DropButton = 0, Box = 1 };
     ComboParts Parts() const;
     ComboCondition Condition() const;
-    void MouseMoved(POINT at);
-    void MouseLeft();
-    void AttachListBar();
+    int PartAt(POINT at) const;
 
-    bool FHot = false;
-    bool FHotButton = false;
     std::unique_ptr<TComboxScrollBar> FListBar;
 };

@@ -8,28 +8,19 @@
 // TArrowButton that lies over it; the picker paints its date itself.
 class TSkinDateTime : public TSkinControl {
 public:
-    explicit TSkinDateTime(TSkinFrame& frame);
-    ~TSkinDateTime() override;
+    using TSkinControl::TSkinControl;
 
     // The skin has the arrow the button shows.
     static bool CanSkin(const TSkinData& skin);
-
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void Detach() override;
     void Refresh() override;
-
     TArrowButton* Button() const { return FButton.get(); }
 
 protected:
+    void AfterAttach() override;
+    void BeforeDetach() override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool TakesClientPainting() const override { return false; }
     void PaintingSwitched() override;
 
 private:
-    void AttachButton();
-
     std::unique_ptr<TArrowButton> FButton;
-    // The picker did not keep its painting off its children before.
-    bool FClipsChildrenAdded = false;
 };

@@ -1,6 +1,8 @@
 #include "skin/control/SkinControl.h"
 
 #include "base/win32/Handles.h"
+#include "gui/ControlMessages.h"
+#include "gui/ParentBackground.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/Offscreen.h"
 #include "skin/frame/SkinFrame.h"
@@ -8,6 +10,36 @@
 
 namespace {
 const int kParentBackgroundTag = 5555;
+// Overlay windows lie beside the control (its parent's children) or on it
+// (its own): its drawing is kept out of both.
+const LONG kOverlayClipping = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+bool IsCustomDraw(UINT message, LPARAM lParam) {
+    return message == CN_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW;
+}
+
+// The visible child windows paint themselves; a copy over the control
+// leaves them out.
+void LeaveOutChildren(HWND window, HDC dc) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT bounds;
+        GetWindowRect(child, &bounds);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&bounds), 2);
+        ExcludeClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    }
+}
+
+// The frame's depth is asked for again (a Border skinner may widen it).
+void FrameChanged(HWND window) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+SIZE WindowSize(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
 }  // namespace
 
 TSkinControl::TSkinControl(TSkinFrame& frame) : FFrame(frame) {}
@@ -18,190 +50,276 @@ TSkinControl::~TSkinControl() {
 
 TSkinData& TSkinControl::Skin() const { return FFrame.Skin(); }
 
-void TSkinControl::Attach(TWinControl& control, bool recolour) {
-    FControl = &control;
-    FRecolour = recolour;
-    if (!TSubclass::Attach(control.Handle())) return;
+bool TSkinControl::Attach(const TSkinTarget& target, TPainting painting, bool recolour) {
+    FTarget = target;
+    FPainting = painting;
+    FRecolour = recolour && target.Control;
+    if (!TSubclass::Attach(target.Window)) return false;
     FParentBackground = WantsParentBackground();
     if (FRecolour) {
-        FColorBefore = control.Color();
+        FColorBefore = Control()->Color();
         Recolour();
     }
+    if (FPainting == TPainting::Overlay) KeepDrawingFromUnderOverlays(true);
     FState = Attached;
-    TakePainting();
-    SendMessageW(FFrame.Window(), SkinMessage::ControlAttention, reinterpret_cast<WPARAM>(Handle()), 0);
-}
-
-void TSkinControl::AttachWindow(HWND window) {
-    if (!TSubclass::Attach(window)) return;
-    ReadWindowText();
-    FParentBackground = WantsParentBackground();
-    FState = Attached;
-    InvalidateRect(window, nullptr, TRUE);
-}
-
-void TSkinControl::ReadWindowText() {
-    int length = GetWindowTextLengthW(Handle());
-    FText.assign(size_t(length) + 1, L'\0');
-    FText.resize(GetWindowTextW(Handle(), FText.data(), length + 1));
-}
-
-void TSkinControl::Recolour() {
-    if (FControl) FControl->SetColor(ToColorRef(Skin().Colours.ButtonFace));
-}
-
-// A framework control's painting comes to Draw while the skinner paints.
-void TSkinControl::TakePainting() {
-    if (!FControl || FPaintingTaken || !TakesClientPainting()) return;
-    FPaintingTaken = true;
-    FOwnPainting = FControl->ReplacePaint([this](HDC dc) {
-        RECT client;
-        GetClientRect(Handle(), &client);
-        RunGuarded([&] { Draw(dc, client); });
-    });
-}
-
-void TSkinControl::GiveBackPainting() {
-    if (!FControl || !FPaintingTaken) return;
-    FPaintingTaken = false;
-    FControl->ReplacePaint(std::move(FOwnPainting));
+    if (FPainting == TPainting::Border) FrameChanged(Handle());
+    AfterAttach();
+    if (FState != Attached) return false;
+    if (Control()) SendMessageW(FFrame.Window(), SkinMessage::ControlAttention, reinterpret_cast<WPARAM>(Handle()), 0);
+    Repaint();
+    return FState == Attached;
 }
 
 void TSkinControl::Detach() {
-    if (FControl && FState == Attached) {
-        GiveBackPainting();
-        if (FRecolour) FControl->SetColor(FColorBefore);
+    bool wasAttached = FState == Attached;
+    HWND window = Handle();
+    if (wasAttached) {
+        if (FTracker) FTracker->Cancel();
+        BeforeDetach();
+        if (FRecolour) Control()->SetColor(FColorBefore);
+        KeepDrawingFromUnderOverlays(false);
     }
     if (FState != Dead) FState = Created;
     TSubclass::Detach();
+    // The native look comes back at once.
+    if (!wasAttached || !IsWindow(window)) return;
+    if (FPainting == TPainting::Border) FrameChanged(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
-
-bool TSkinControl::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == SkinMessage::Query) {
-        result = 1;
-        return false;
-    }
-    if (message == WM_NCDESTROY) {
-        result = CallDefault(message, wParam, lParam);
-        FPaintingEnabled = false;
-        FState = Dead;
-        Detach();
-        return false;
-    }
-    return true;
-}
-
-void TSkinControl::AfterMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
-    switch (message) {
-    case WM_SETTEXT:
-        if (!FControl) ReadWindowText();
-        Repaint();
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case SkinNotification::EnabledChanged:
-        Repaint();
-        break;
-    case WM_PAINT:
-        // A bare window painted itself; the skin goes over it.
-        if (!FControl) PaintWindow(nullptr);
-        break;
-    }
-}
-
-// Painting off: everything goes straight to the control. The switch itself
-// (message 13574) repaints when painting comes back on.
-LRESULT TSkinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == SkinMessage::PaintingSwitch) {
-        FPaintingEnabled = wParam > 0;
-        if (FPaintingEnabled) {
-            TakePainting();
-            Repaint();
-        } else {
-            GiveBackPainting();
-        }
-        PaintingSwitched();
-        return 0;
-    }
-    if (!FPaintingEnabled && message != WM_NCDESTROY) return CallDefault(message, wParam, lParam);
-    LRESULT result = 0;
-    if (!BeforeMessage(message, wParam, lParam, result)) return result;
-    result = CallDefault(message, wParam, lParam);
-    AfterMessage(message, wParam, lParam, result);
-    return result;
-}
-
-void TSkinControl::WindowDestroyed() { FState = Dead; }
-
-void TSkinControl::PaintWindow(HDC dc) {
-    RECT area;
-    GetWindowRect(Handle(), &area);
-    OffsetRect(&area, -area.left, -area.top);
-    if (dc) {
-        Draw(dc, area);
-        return;
-    }
-    TWindowDC own(Handle());
-    Draw(own.Get(), area);
-}
-
-void TSkinControl::PaintForMessage(WPARAM given) {
-    if (given) {
-        PaintWindow(reinterpret_cast<HDC>(given));
-        return;
-    }
-    TPaintScope paint(Handle());
-    PaintWindow(paint.Get());
-}
-
-void TSkinControl::Draw(HDC, const RECT&) {}
 
 void TSkinControl::Refresh() {
     if (FRecolour) Recolour();
     Repaint();
 }
 
+void TSkinControl::Recolour() { Control()->SetColor(ToColorRef(Skin().Colours.ButtonFace)); }
+
+void TSkinControl::KeepDrawingFromUnderOverlays(bool keep) {
+    LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+    if (keep) {
+        FClippingAdded = kOverlayClipping & ~style;
+        SetWindowLongW(Handle(), GWL_STYLE, style | FClippingAdded);
+    } else if (FClippingAdded) {
+        SetWindowLongW(Handle(), GWL_STYLE, style & ~FClippingAdded);
+        FClippingAdded = 0;
+    }
+}
+
+void TSkinControl::TrackPresses(TPressTracker::Args args) { FTracker = std::make_unique<TPressTracker>(std::move(args)); }
+
+TPressLook TSkinControl::PressLook() const { return FTracker ? FTracker->Look() : TPressLook{}; }
+
+// Painting off: everything goes straight to the control. The switch itself
+// (message 13574) repaints when painting comes back on.
+LRESULT TSkinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == SkinMessage::PaintingSwitch) {
+        SwitchPainting(wParam > 0);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        LRESULT result = CallDefault(message, wParam, lParam);
+        FPaintingEnabled = false;
+        FState = Dead;
+        Detach();
+        return result;
+    }
+    if (!FPaintingEnabled) return CallDefault(message, wParam, lParam);
+    if (message == SkinMessage::Query) return 1;
+    if (FTracker && FTracker->Track(Handle(), message, wParam, lParam)) return 0;
+    LRESULT result = 0;
+    if (!BeforeMessage(message, wParam, lParam, result)) return result;
+    if (TakePaintMessage(message, wParam, lParam, result)) return result;
+    bool changes = ChangesLook(message);
+    result = changes && HoldsDrawing() ? CallHeld(message, wParam, lParam) : CallDefault(message, wParam, lParam);
+    // The message may have ended the skinning or the window.
+    if (FState != Attached) return result;
+    if (FTracker) FTracker->Handled(Handle(), message);
+    AfterMessage(message, wParam, lParam, result);
+    if (changes) Repaint();
+    return result;
+}
+
+void TSkinControl::SwitchPainting(bool enabled) {
+    FPaintingEnabled = enabled;
+    if (!enabled && FTracker) FTracker->Cancel();
+    PaintingSwitched();
+    if (FPainting == TPainting::Border) FrameChanged(Handle());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+bool TSkinControl::TakePaintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (FPainting) {
+    case TPainting::Replaced:
+    case TPainting::OverNative:
+    case TPainting::CustomDraw:
+        switch (message) {
+        case WM_ERASEBKGND:  // the canvas covers the whole client area
+            result = 1;
+            return true;
+        case WM_PRINTCLIENT:
+            PaintClient(reinterpret_cast<HDC>(wParam));
+            return true;
+        case WM_PAINT:
+            if (wParam) {
+                PaintClient(reinterpret_cast<HDC>(wParam));
+            } else {
+                TPaintScope paint(Handle());
+                PaintClient(paint.Get());
+            }
+            return true;
+        }
+        if (FPainting == TPainting::CustomDraw && IsCustomDraw(message, lParam)) {
+            result = CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+            return true;
+        }
+        return false;
+    case TPainting::Border:
+        if (message == WM_NCPAINT) {
+            PaintBorder(reinterpret_cast<HRGN>(wParam));
+            return true;
+        }
+        if (message == WM_PRINT && (lParam & PRF_NONCLIENT)) {
+            result = CallDefault(message, wParam, lParam);
+            DrawBorder(reinterpret_cast<HDC>(wParam));
+            return true;
+        }
+        return false;
+    case TPainting::UnderNative:
+        if (message != WM_ERASEBKGND) return false;
+        PaintUnder(reinterpret_cast<HDC>(wParam));
+        result = 1;
+        return true;
+    case TPainting::Overlay:
+        return false;
+    }
+    return false;
+}
+
+void TSkinControl::PaintInto(HDC dc) {
+    if (FPainting == TPainting::Border)
+        DrawBorder(dc);
+    else if (FPainting == TPainting::UnderNative)
+        PaintUnder(dc);
+    else
+        PaintClient(dc);
+}
+
+void TSkinControl::PaintClient(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    TOffscreen& canvas = Canvas(client.right, client.bottom);
+    PaintBackground(canvas);
+    if (FPainting != TPainting::Replaced) {
+        WPARAM canvasDC = reinterpret_cast<WPARAM>(canvas.DC());
+        CallDefault(WM_ERASEBKGND, canvasDC, 0);
+        CallDefault(WM_PRINTCLIENT, canvasDC, PRF_CLIENT);
+    }
+    RunGuarded([&] { Draw(canvas); });
+    TSavedDC saved(dc);
+    LeaveOutChildren(Handle(), dc);
+    canvas.CopyTo(dc, 0, 0);
+}
+
+TRegion TSkinControl::SkinnedFramePart() const {
+    SIZE size = WindowSize(Handle());
+    int depth = BorderDepth();
+    TRegion ring(CreateRectRgn(0, 0, size.cx, size.cy));
+    TRegion inside(CreateRectRgn(depth, depth, size.cx - depth, size.cy - depth));
+    CombineRgn(ring.Get(), ring.Get(), inside.Get(), RGN_DIFF);
+    return ring;
+}
+
+// The control paints the frame but for the skin's part (the system keeps
+// it off the client area), then the skin paints its part alone.
+void TSkinControl::PaintBorder(HRGN update) {
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    TRegion rest(CreateRectRgnIndirect(&window));
+    TRegion skinned = SkinnedFramePart();
+    OffsetRgn(skinned.Get(), window.left, window.top);
+    CombineRgn(rest.Get(), rest.Get(), skinned.Get(), RGN_DIFF);
+    if (update && update != HRGN(1)) CombineRgn(rest.Get(), rest.Get(), update, RGN_AND);
+    CallDefault(WM_NCPAINT, reinterpret_cast<WPARAM>(rest.Get()), 0);
+    TWindowDC dc(Handle(), TWindowDC::Whole);
+    DrawBorder(dc.Get());
+}
+
+void TSkinControl::DrawBorder(HDC windowDC) {
+    SIZE size = WindowSize(Handle());
+    if (size.cx <= 0 || size.cy <= 0) return;
+    TOffscreen& canvas = Canvas(size.cx, size.cy);
+    RunGuarded([&] { Draw(canvas); });
+    TSavedDC saved(windowDC);
+    ExtSelectClipRgn(windowDC, SkinnedFramePart().Get(), RGN_AND);
+    canvas.CopyTo(windowDC, 0, 0);
+}
+
+void TSkinControl::PaintUnder(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    TOffscreen& canvas = Canvas(client.right, client.bottom);
+    PaintBackground(canvas);
+    RunGuarded([&] { Draw(canvas); });
+    canvas.CopyTo(dc, 0, 0);
+}
+
+// A control that draws into its own device context while a message runs
+// draws into an invisible window instead; the skin's picture follows.
+bool TSkinControl::HoldsDrawing() const {
+    bool coversClient = FPainting == TPainting::Replaced || FPainting == TPainting::OverNative ||
+                        FPainting == TPainting::CustomDraw;
+    return coversClient && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
+}
+
+LRESULT TSkinControl::CallHeld(UINT message, WPARAM wParam, LPARAM lParam) {
+    CallDefault(WM_SETREDRAW, FALSE, 0);
+    LRESULT result = CallDefault(message, wParam, lParam);
+    if (FState == Attached) CallDefault(WM_SETREDRAW, TRUE, 0);
+    return result;
+}
+
+bool TSkinControl::BeforeMessage(UINT, WPARAM, LPARAM, LRESULT&) { return true; }
+
+void TSkinControl::AfterMessage(UINT, WPARAM, LPARAM, LRESULT&) {}
+
+void TSkinControl::Draw(TOffscreen&) {}
+
+LRESULT TSkinControl::CustomDraw(NMCUSTOMDRAW&) { return CDRF_DODEFAULT; }
+
+bool TSkinControl::ChangesLook(UINT message) const {
+    if (FPainting == TPainting::Border) return false;
+    switch (message) {
+    case WM_SETTEXT:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_UPDATEUISTATE:
+    case SkinNotification::EnabledChanged:
+        return true;
+    }
+    return false;
+}
+
+void TSkinControl::WindowDestroyed() { FState = Dead; }
+
+// Held drawing validated the children too; they paint afresh with it. A
+// border is the skin's alone: it is drawn again as it is.
 void TSkinControl::Repaint() {
     if (!Handle()) return;
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
-}
-
-void TSkinControl::PaintParentBackground(HDC dc) {
-    if (FControl) {
-        FControl->PaintParentBackground(dc);
+    if (FPainting == TPainting::Border) {
+        TWindowDC dc(Handle(), TWindowDC::Whole);
+        DrawBorder(dc.Get());
         return;
     }
-    HWND parent = GetParent(Handle());
-    POINT origin = {0, 0};
-    MapWindowPoints(Handle(), parent, &origin, 1);
-    TSavedDC saved(dc);
-    OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
-    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+    if (FPainting == TPainting::UnderNative) flags |= RDW_ERASE;
+    RedrawWindow(Handle(), nullptr, nullptr, flags);
 }
 
-HFONT TSkinControl::ControlFont() const {
-    if (FControl) return FControl->Font().Handle();
-    auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    // A window that was never given a font writes in the system font.
-    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-}
-
-COLORREF TSkinControl::ControlTextColour() const {
-    if (FControl && FControl->Font().Color != CLR_DEFAULT) return FControl->Font().Color;
-    return ToColorRef(Skin().Colours.ButtonText);
-}
-
-bool TSkinControl::WantsParentBackground() const {
-    return (FControl && FControl->Tag == kParentBackgroundTag) || Skin().Options.test(soTransparent);
-}
-
-TOffscreen& TSkinControl::Offscreen(int width, int height) {
-    if (!FOffscreen || FOffscreen->Width() != width || FOffscreen->Height() != height)
-        FOffscreen = std::make_unique<TOffscreen>(width, height);
-    return *FOffscreen;
-}
+void TSkinControl::PaintParentBackground(HDC dc) { ::PaintParentBackground(Handle(), dc); }
 
 void TSkinControl::PaintBackground(TOffscreen& canvas, POINT from) {
     if (!FParentBackground) {
@@ -213,8 +331,29 @@ void TSkinControl::PaintBackground(TOffscreen& canvas, POINT from) {
     PaintParentBackground(canvas.DC());
 }
 
+HFONT TSkinControl::ControlFont() const {
+    if (Control()) return Control()->Font().Handle();
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    // A window that was never given a font writes in the system font.
+    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+COLORREF TSkinControl::ControlTextColour() const {
+    if (Control() && Control()->Font().Color != CLR_DEFAULT) return Control()->Font().Color;
+    return ToColorRef(Skin().Colours.ButtonText);
+}
+
+bool TSkinControl::WantsParentBackground() const {
+    return (Control() && Control()->Tag == kParentBackgroundTag) || Skin().Options.test(soTransparent);
+}
+
+TOffscreen& TSkinControl::Canvas(int width, int height) {
+    if (!FCanvas || FCanvas->Width() != width || FCanvas->Height() != height)
+        FCanvas = std::make_unique<TOffscreen>(width, height);
+    return *FCanvas;
+}
+
 std::wstring TSkinControl::Caption() const {
-    if (!FControl) return FText;
     int length = GetWindowTextLengthW(Handle());
     std::wstring text(size_t(length) + 1, L'\0');
     text.resize(GetWindowTextW(Handle(), text.data(), length + 1));

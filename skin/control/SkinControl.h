@@ -1,14 +1,18 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 
 #include "base/Events.h"
+#include "base/win32/Handles.h"
+#include "gui/PressTracker.h"
 #include "gui/Subclass.h"
 #include "gui/WinControl.h"
+#include "skin/control/Painting.h"
 #include "skin/data/SkinData.h"
-#include "skin/manager/SkinnerKind.h"
 
 class TOffscreen;
 class TSkinFrame;
@@ -18,14 +22,22 @@ class TSkinFrame;
 namespace SkinNotification {
 inline constexpr UINT VisibleChanged = 45067;
 inline constexpr UINT EnabledChanged = 45068;
-}
+}  // namespace SkinNotification
 
-// A control skinner: takes over the painting (and for buttons the mouse) of
-// one control of a skinned window. It lies over the control's window as a
-// subclass; a framework control also gives it its painting (ReplacePaint),
-// so the control's WM_PAINT, WM_PRINTCLIENT and erasing all reach Draw.
-// The frame that owns it frees it when the window is unskinned; its window
-// going away makes it dead first.
+// What a skinner serves: a framework control, or a bare child window of a
+// dialog box (no control).
+struct TSkinTarget {
+    HWND Window = nullptr;
+    TWinControl* Control = nullptr;
+};
+
+// A control skinner: takes over the painting, and for controls with
+// pressable parts the mouse, of one control of a skinned window. It lies
+// over the control's window as a subclass and paints the way its row of the
+// skinner table says; the base carries out every way, so a skinner only
+// draws on the canvas it is given. The frame that owns it detaches and
+// frees it when the window is unskinned; its window going away makes it
+// dead first.
 class TSkinControl : public TSubclass, public TObject {
 public:
     enum TState { Created = 0, Attached = 1, Dead = 6 };
@@ -33,38 +45,67 @@ public:
     explicit TSkinControl(TSkinFrame& frame);
     ~TSkinControl() override;
 
-    // For a framework control. recolour: the control takes the skin's button
-    // face colour (and stops showing its parent's background) while skinned.
-    virtual void Attach(TWinControl& control, bool recolour);
-    // For a bare child window (of a dialog box).
-    virtual void AttachWindow(HWND window);
-    // Gives back what Attach changed; the frame calls it before freeing.
-    virtual void Detach();
+    // Lays the skinner over its target, painting the given way. recolour: a
+    // framework control takes the skin's button face colour while skinned
+    // (and stops showing its parent's background). False when the window
+    // could not be taken.
+    bool Attach(const TSkinTarget& target, TPainting painting, bool recolour = false);
+    // Gives back all that Attach changed, and the native look.
+    void Detach();
+    // After the skin changed: recolours again, then repaints.
+    virtual void Refresh();
+    // Paints what the skin shows of the control into dc: its client area,
+    // or the whole window for a border.
+    void PaintInto(HDC dc);
+
+    TSkinFrame& Frame() const { return FFrame; }
+    TSkinData& Skin() const;
+    TWinControl* Control() const { return FTarget.Control; }
+    TState State() const { return FState; }
+    TPainting Painting() const { return FPainting; }
+    bool PaintingEnabled() const { return FPaintingEnabled; }
+
+protected:
     // Before the control sees a message: false when handled here, with result.
     virtual bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // After the control has seen it; result is what it answered.
     virtual void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Paints into dc, or into the window's own device context when null.
-    virtual void PaintWindow(HDC dc);
-    // Draws the control into dc over area (its client area at the origin).
-    virtual void Draw(HDC dc, const RECT& area);
-    // After the skin changed: recolours again, then repaints.
-    virtual void Refresh();
+    // Draws the skin on canvas, which already holds what lies under it: the
+    // background (Replaced, UnderNative), the control's own picture
+    // (OverNative, CustomDraw), or nothing (Border: the canvas covers the
+    // whole window, and only the border reaches it).
+    virtual void Draw(TOffscreen& canvas);
+    // A part of a CustomDraw control, drawn on the canvas it paints on.
+    virtual LRESULT CustomDraw(NMCUSTOMDRAW& draw);
+    // Messages after which the control looks different. A native control
+    // may draw on them at once through its own device context, past any
+    // canvas: they run with its drawing held back, and the skin's picture
+    // follows at once.
+    virtual bool ChangesLook(UINT message) const;
+    // The part of the window a Border skinner draws, in the window's own
+    // coordinates: by default a ring BorderDepth deep.
+    virtual TRegion SkinnedFramePart() const;
+    virtual int BorderDepth() const { return 0; }
+    // What a skinner lays over its control once attached, and gives back
+    // before it is detached.
+    virtual void AfterAttach() {}
+    virtual void BeforeDetach() {}
+    // Message 13574 has just turned painting off or on.
+    virtual void PaintingSwitched() {}
 
-    TSkinFrame& Frame() const { return FFrame; }
-    TSkinData& Skin() const;
-    TWinControl* Control() const { return FControl; }
-    TState State() const { return FState; }
-    bool PaintingEnabled() const { return FPaintingEnabled; }
+    // Follows the mouse over the control's pressable parts through the one
+    // tracker, which sees every message before the skinner.
+    void TrackPresses(TPressTracker::Args args);
+    TPressLook PressLook() const;
 
-protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) final;
-    void WindowDestroyed() override;
-    // Invalidates and updates the control's window.
+    // Paints the control afresh now, the way it paints.
     void Repaint();
     // What lies under the control on its parent, painted into dc.
     void PaintParentBackground(HDC dc);
-    // The window text (a bare window's) or the framework control's text.
+    // The canvas filled with what lies under the control from the point
+    // `from` of its client area on: its parent's picture when it shows it,
+    // else the skin's button face.
+    void PaintBackground(TOffscreen& canvas, POINT from = {0, 0});
     std::wstring Caption() const;
     // The font the control's text is drawn in, and its colour: the framework
     // control's, or the window's font in the skin's button text colour.
@@ -74,40 +115,32 @@ protected:
     // options say soTransparent, shows its parent's background around its
     // picture.
     bool ShowsParentBackground() const { return FParentBackground; }
-    // Paints for WM_PAINT: into the device context the message gives, or
-    // between beginning and ending the paint.
-    void PaintForMessage(WPARAM given);
-    // An off-screen picture of the size, kept from one paint to the next.
-    TOffscreen& Offscreen(int width, int height);
-    // Fills canvas with what lies under the control from the point `from`
-    // of its client area on: its parent's background when it shows it, else
-    // the skin's button face colour.
-    void PaintBackground(TOffscreen& canvas, POINT from);
-    // False for skinners that leave a framework control's client area to
-    // the control and skin only what lies around it.
-    virtual bool TakesClientPainting() const { return true; }
-    // Message 13574 has just turned painting off or on; skinners that
-    // paint windows of their own follow.
-    virtual void PaintingSwitched() {}
-
-    std::wstring FText;
 
 private:
-    void ReadWindowText();
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) final;
+    void WindowDestroyed() override;
+    bool TakePaintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HoldsDrawing() const;
+    LRESULT CallHeld(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintClient(HDC dc);
+    void PaintBorder(HRGN update);
+    void DrawBorder(HDC windowDC);
+    void PaintUnder(HDC dc);
+    void SwitchPainting(bool enabled);
+    void KeepDrawingFromUnderOverlays(bool keep);
     bool WantsParentBackground() const;
     void Recolour();
-    void TakePainting();
-    void GiveBackPainting();
+    TOffscreen& Canvas(int width, int height);
 
     TSkinFrame& FFrame;
-    TWinControl* FControl = nullptr;
-    TPaintHandler FOwnPainting;
+    TSkinTarget FTarget;
+    TPainting FPainting = TPainting::Replaced;
+    TState FState = Created;
     bool FPaintingEnabled = true;
-    bool FPaintingTaken = false;
     bool FRecolour = false;
     bool FParentBackground = false;
     COLORREF FColorBefore = CLR_DEFAULT;
-    TState FState = Created;
-    std::unique_ptr<TOffscreen> FOffscreen;
+    LONG FClippingAdded = 0;
+    std::unique_ptr<TPressTracker> FTracker;
+    std::unique_ptr<TOffscreen> FCanvas;
 };
-

@@ -158,6 +158,7 @@ private:
             button.CombineOp = Integer(section, "CombineOp", -1);
             button.Image = Image(section, "ButtonImage");
             button.FrameCount = CaptionButtonFrames(Integer(section, "frame", 0), action, button.Image);
+            button.Trans = true;  // the caption shows where a button leaves out
             FSkin.CaptionButtons.push_back(std::move(button));
         }
     }
@@ -183,6 +184,7 @@ private:
             button.XCoord = (cell + 4) * (3 - i);
             button.Image = strip.Crop({4 * cell * i, 0, 4 * cell, strip.Height()});
             button.FrameCount = 4;
+            button.Trans = true;
             FSkin.CaptionButtons.push_back(std::move(button));
         }
     }
@@ -311,6 +313,7 @@ private:
         title.Name = "Title";
         title.Image = Image(section, "TextBack");
         title.FrameCount = 2;  // active, inactive
+        title.Trans = true;    // the text's background lies on the caption
         title.TextShift = Integer(section, "TextShift", 0);
         title.TextShiftVert = Integer(section, "TextShiftVert", 0);
         title.TextRightClip = Integer(section, "TextRightClip", 0);

@@ -28,6 +28,8 @@ void FixFrameCounts(TSkinData& skin) {
         TSkinElement& element = *found->second;
         element.FrameCount = fixed.Frames > 0 ? fixed.Frames : std::max(element.FrameCount, 1);
     }
+    // A menu item's highlight lies on the menu's background picture.
+    if (auto item = skin.Elements.find("MenuItem"); item != skin.Elements.end()) item->second->Trans = true;
     auto header = skin.Elements.find("Headerbar");
     if (header != skin.Elements.end() && header->second->FrameCount < 1) header->second->FrameCount = 5;
     auto pane = skin.Elements.find("Tab.Pane");

@@ -7,6 +7,3 @@
 // left corner at (x, y).
 void DrawPixelBuffer(HDC dc, int x, int y, const PixelBuffer& picture);
 
-// The same, leaving out the picture's magenta pixels: what lies under them
-// on the device stays.
-void DrawPixelBufferTransparent(HDC dc, int x, int y, const PixelBuffer& picture);

@@ -80,5 +80,5 @@ PixelBuffer ComposeElement(const ElementPicture& element, int frame, int width, 
 void DrawElement(PixelBuffer& target, Rect area, const ElementPicture& element, int frame) {
     if (area.Empty()) return;
     PixelBuffer piece = ComposeElement(element, frame, area.Width, area.Height);
-    target.Paste(piece, area.Left, area.Top, element.Transparent ? &kMagenta : nullptr);
+    target.Paste(piece, area.Left, area.Top, element.Transparent);
 }

@@ -27,3 +27,7 @@ PixelBuffer ComposeElement(const ElementPicture& element, int frame, int width, 
 // Composes the element for the area and copies it onto the target, leaving
 // out magenta pixels when the element is transparent.
 void DrawElement(PixelBuffer& target, Rect area, const ElementPicture& element, int frame);
+
+// A picture of the program's own (an icon, a menu glyph), drawn whole as an
+// element of one frame whose magenta is what it leaves out.
+inline ElementPicture KeyedPicture(const PixelBuffer& picture) { return {.Image = &picture, .Transparent = true}; }

@@ -30,18 +30,8 @@ Pixel* TOffscreen::Bits() const {
     return static_cast<Pixel*>(FBits);
 }
 
-void TOffscreen::Draw(const PixelBuffer& picture, int x, int y, bool transparent) {
-    Pixel* bits = Bits();
-    if (!bits) return;
-    int left = std::max(x, 0), top = std::max(y, 0);
-    int right = std::min<int64_t>(int64_t(x) + picture.Width(), FWidth);
-    int bottom = std::min<int64_t>(int64_t(y) + picture.Height(), FHeight);
-    for (int row = top; row < bottom; ++row) {
-        const Pixel* from = picture.Row(row - y) + (left - x);
-        Pixel* to = bits + size_t(row) * FWidth + left;
-        for (int i = 0; i < right - left; ++i)
-            if (!transparent || from[i] != kMagenta) to[i] = from[i];
-    }
+void TOffscreen::Draw(const PixelBuffer& picture, int x, int y) {
+    if (Pixel* bits = Bits()) LayOver(bits, FWidth, FHeight, picture, x, y, false);
 }
 
 void TOffscreen::Fill(COLORREF color) {
@@ -59,3 +49,10 @@ PixelBuffer TOffscreen::Pixels() const {
 void TOffscreen::CopyTo(HDC dc, int x, int y) const { BitBlt(dc, x, y, FWidth, FHeight, FDC.Get(), 0, 0, SRCCOPY); }
 
 void TOffscreen::CopyFrom(HDC dc, int x, int y) { BitBlt(FDC.Get(), 0, 0, FWidth, FHeight, dc, x, y, SRCCOPY); }
+
+void DrawElement(TOffscreen& canvas, Rect area, const ElementPicture& element, int frame) {
+    Pixel* bits = canvas.Bits();
+    if (!bits || area.Empty()) return;
+    LayOver(bits, canvas.FWidth, canvas.FHeight, ComposeElement(element, frame, area.Width, area.Height), area.Left,
+            area.Top, element.Transparent);
+}

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "base/win32/Handles.h"
+#include "skin/draw/ElementDrawing.h"
 #include "skin/draw/PixelBuffer.h"
 
 // A 32-bit picture in memory that both the skin's composing (pixels) and
@@ -17,9 +18,8 @@ public:
     int Height() const { return FHeight; }
     HDC DC() const { return FDC.Get(); }
 
-    // Lays a composed picture on, at (x, y), leaving out magenta pixels when
-    // transparent is set.
-    void Draw(const PixelBuffer& picture, int x, int y, bool transparent = false);
+    // Lays a picture on, at (x, y), every pixel of it.
+    void Draw(const PixelBuffer& picture, int x, int y);
     void Fill(COLORREF color);
     // What is on the picture now.
     PixelBuffer Pixels() const;
@@ -28,6 +28,7 @@ public:
     void CopyFrom(HDC dc, int x, int y);
 
 private:
+    friend void DrawElement(TOffscreen& canvas, Rect area, const ElementPicture& element, int frame);
     Pixel* Bits() const;
 
     int FWidth, FHeight;
@@ -36,3 +37,8 @@ private:
     void* FBits = nullptr;
     HGDIOBJ FPrevious = nullptr;
 };
+
+// The one way a skin element reaches a canvas: in the frame, at the area,
+// by the nine-part rule, leaving out magenta when the element is
+// transparent.
+void DrawElement(TOffscreen& canvas, Rect area, const ElementPicture& element, int frame);

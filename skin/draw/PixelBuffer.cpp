@@ -1,6 +1,7 @@
 #include "skin/draw/PixelBuffer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 namespace {
@@ -42,14 +43,25 @@ PixelBuffer PixelBuffer::Crop(Rect area) const {
     return part;
 }
 
-void PixelBuffer::Paste(const PixelBuffer& source, int x, int y, const Pixel* skip) {
-    Rect target = Clip({x, y, source.FWidth, source.FHeight});
-    for (int row = target.Top; row < target.Top + target.Height; ++row) {
-        const Pixel* from = source.Row(row - y) + (target.Left - x);
-        Pixel* to = Row(row) + target.Left;
-        for (int i = 0; i < target.Width; ++i)
-            if (!skip || from[i] != *skip) to[i] = from[i];
+void PixelBuffer::Paste(const PixelBuffer& source, int x, int y, bool keyed) {
+    LayOver(FPixels.data(), FWidth, FHeight, source, x, y, keyed);
+}
+
+void LayOver(Pixel* target, int width, int height, const PixelBuffer& picture, int x, int y, bool keyed) {
+    int left = std::max(x, 0), top = std::max(y, 0);
+    int right = int(std::min<int64_t>(int64_t(x) + picture.Width(), width));
+    int bottom = int(std::min<int64_t>(int64_t(y) + picture.Height(), height));
+    for (int row = top; row < bottom; ++row) {
+        const Pixel* from = picture.Row(row - y) + (left - x);
+        Pixel* to = target + size_t(row) * width + left;
+        for (int i = 0; i < right - left; ++i)
+            if (!keyed || !IsKeyedOut(from[i])) to[i] = from[i];
     }
+}
+
+bool IsOutsideRegion(Pixel pixel) {
+    auto near = [](int channel, int target) { return std::abs(channel - target) <= 1; };
+    return near(pixel >> 16 & 0xFF, 0xFF) && near(pixel >> 8 & 0xFF, 0) && near(pixel & 0xFF, 0xFF);
 }
 
 Pixel Blend(Pixel from, Pixel to, int weight) {

@@ -7,7 +7,12 @@
 // A pixel as a 32-bit device-independent bitmap stores it: 0x00RRGGBB.
 using Pixel = uint32_t;
 
+// Magenta is what a skin's picture leaves out. Painting keys on it exactly.
+// A window's region, cut from its painted borders, also leaves out magenta
+// within 1 in each channel, which a bitmap editor's rounding may leave.
 inline constexpr Pixel kMagenta = 0xFF00FF;
+inline bool IsKeyedOut(Pixel pixel) { return pixel == kMagenta; }
+bool IsOutsideRegion(Pixel pixel);
 
 inline Pixel PixelFromColor(TColor color) {
     return Pixel((color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF));
@@ -42,9 +47,9 @@ public:
     // Both clip to the buffer.
     void Fill(Rect area, Pixel pixel);
     PixelBuffer Crop(Rect area) const;
-    // Copies source onto this buffer at (x, y), skipping pixels equal to
-    // `skip` when given (the transparent colour).
-    void Paste(const PixelBuffer& source, int x, int y, const Pixel* skip = nullptr);
+    // Copies source onto this buffer at (x, y); keyed leaves out its
+    // magenta pixels.
+    void Paste(const PixelBuffer& source, int x, int y, bool keyed = false);
 
 private:
     Rect Clip(Rect area) const;
@@ -53,3 +58,8 @@ private:
     int FHeight = 0;
     std::vector<Pixel> FPixels;
 };
+
+// Lays picture over the pixels of a width x height image whose rows lie top
+// down from target, at (x, y) and clipped to it; keyed leaves out the
+// picture's magenta pixels. Every picture reaches every canvas this way.
+void LayOver(Pixel* target, int width, int height, const PixelBuffer& picture, int x, int y, bool keyed);

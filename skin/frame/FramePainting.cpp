@@ -59,7 +59,7 @@ void TFramePainting::PaintCaptionInto(HDC windowDC, const FrameParts& parts) {
         caption.Fill(ToColorRef(FWindow.Skin.Colours.ButtonFace));
     } else {
         int state = BorderState(FWindow.Active, FWindow.Skin.Top.FrameCount);
-        caption.Draw(ComposeElement(FWindow.Skin.Top.Picture(), state, area.Width, area.Height), 0, 0);
+        DrawElement(caption, {0, 0, area.Width, area.Height}, FWindow.Skin.Top.Picture(), state);
     }
     CaptionLayout layout = CurrentCaptionLayout(caption.DC());
     DrawCaptionText(caption, layout, area.Left);
@@ -94,7 +94,7 @@ void TFramePainting::DrawCaptionText(TOffscreen& caption, const CaptionLayout& l
         ElementPicture picture = title.Picture();
         picture.LeftWidth = title.TextBackLeft;
         picture.RightWidth = title.TextBackRight;
-        caption.Draw(ComposeElement(picture, active ? 1 : 2, back.Width, back.Height), back.Left - left, back.Top, true);
+        DrawElement(caption, {back.Left - left, back.Top, back.Width, back.Height}, picture, active ? 1 : 2);
     }
     TColor colour = active ? title.ActiveTextColour : title.InactiveTextColour;
     if (colour == kNoColor) colour = active ? skin.Colours.TitleTextActive : skin.Colours.TitleTextNoActive;
@@ -121,12 +121,13 @@ void TFramePainting::DrawCaptionButtons(TOffscreen& caption, const CaptionLayout
         if (!button.Visible || bounds.Empty()) continue;
         int x = bounds.Left - left, y = bounds.Top;
         if (DrawsWindowIcon(elements[i])) {
-            caption.Draw(FSmallIcon, x + (bounds.Width - FSmallIcon.Width()) / 2,
-                         y + (bounds.Height - FSmallIcon.Height()) / 2, true);
+            Rect icon = {x + (bounds.Width - FSmallIcon.Width()) / 2, y + (bounds.Height - FSmallIcon.Height()) / 2,
+                         FSmallIcon.Width(), FSmallIcon.Height()};
+            DrawElement(caption, icon, KeyedPicture(FSmallIcon), 1);
             continue;
         }
         int frame = CaptionButtonFrame(elements[i], FButtons.StateOf(int(i)), button.Enabled);
-        caption.Draw(ComposeElement(elements[i].Picture(), frame, bounds.Width, bounds.Height), x, y, true);
+        DrawElement(caption, {x, y, bounds.Width, bounds.Height}, elements[i].Picture(), frame);
     }
 }
 

@@ -1,10 +1,6 @@
 #include "skin/frame/RegionRuns.h"
 
-#include <cstdlib>
-
 namespace {
-
-bool Near(int channel, int target) { return std::abs(channel - target) <= 1; }
 
 void AddRun(std::vector<std::vector<Rect>>& blocks, Rect run, size_t blockSize) {
     if (blocks.empty() || blocks.back().size() >= blockSize) blocks.emplace_back();
@@ -13,10 +9,6 @@ void AddRun(std::vector<std::vector<Rect>>& blocks, Rect run, size_t blockSize) 
 
 }  // namespace
 
-bool IsTransparentPixel(Pixel pixel) {
-    return Near(pixel >> 16 & 0xFF, 0xFF) && Near(pixel >> 8 & 0xFF, 0) && Near(pixel & 0xFF, 0xFF);
-}
-
 std::vector<std::vector<Rect>> OpaqueRunBlocks(const PixelBuffer& image, Point offset, size_t blockSize) {
     std::vector<std::vector<Rect>> blocks;
     blockSize = std::max<size_t>(blockSize, 1);
@@ -24,9 +16,9 @@ std::vector<std::vector<Rect>> OpaqueRunBlocks(const PixelBuffer& image, Point o
         const Pixel* row = image.Row(y);
         int x = 0;
         while (x < image.Width()) {
-            while (x < image.Width() && IsTransparentPixel(row[x])) ++x;
+            while (x < image.Width() && IsOutsideRegion(row[x])) ++x;
             int start = x;
-            while (x < image.Width() && !IsTransparentPixel(row[x])) ++x;
+            while (x < image.Width() && !IsOutsideRegion(row[x])) ++x;
             if (x > start)
                 AddRun(blocks, {ClampCoordinate(int64_t(offset.X) + start), ClampCoordinate(int64_t(offset.Y) + y),
                                 x - start, 1},

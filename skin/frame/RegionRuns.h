@@ -9,9 +9,6 @@
 // ExtCreateRegion is given at most this many rectangles at a time.
 inline constexpr size_t kRegionBlockRects = 2000;
 
-// Magenta within 1 in each channel is transparent.
-bool IsTransparentPixel(Pixel pixel);
-
 // The opaque pixels of a painted border image as rectangles: one per run of
 // opaque pixels in a row, moved by `offset` (where the image lies in the
 // window), in blocks of at most blockSize rectangles. Each block becomes one

@@ -8,7 +8,7 @@
 #include "skin/data/SkinGdi.h"
 #include "skin/manager/ControlWalk.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 #include "skin/menu/SkinMenuBar.h"
 #include "skin/menu/SkinMenuItems.h"
 
@@ -135,7 +135,7 @@ void TSkinFrame::WalkControls() {
                        .Form = FForm,
                        .Skinners = FSkinners,
                        .MakeSkinner = [this](SkinnerKind kind, TWinControl* control, HWND window) {
-                           return CreateSkinner(kind, *this, control, window);
+                           return CreateSkinner(kind, *this, {window, control});
                        }});
     if (!FForm) {
         walk.WalkWindow(FWindow.Handle);

@@ -14,4 +14,8 @@ bool TSkinnerSet::HasOneFor(HWND control) const {
     return false;
 }
 
-void TSkinnerSet::Clear() { FSkinners.clear(); }
+// Each gives back what it changed while all are whole.
+void TSkinnerSet::Clear() {
+    for (auto& skinner : FSkinners) skinner->Detach();
+    FSkinners.clear();
+}

@@ -16,6 +16,7 @@ public:
 
     void Add(std::unique_ptr<TSkinControl> skinner);
     bool HasOneFor(HWND control) const;
+    // Detaches every skinner, then frees them.
     void Clear();
 
 private:

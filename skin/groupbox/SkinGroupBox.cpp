@@ -26,10 +26,12 @@ COLORREF TSkinGroupBox::CaptionColor() const {
     return color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : color;
 }
 
-void TSkinGroupBox::Draw(HDC dc, const RECT& area) {
-    int width = area.right - area.left, height = area.bottom - area.top;
-    TOffscreen picture(width, height);
+// A framework group box is drawn whole. A bare one keeps its interior as it
+// painted it, where the dialog's controls inside it lie as its siblings.
+void TSkinGroupBox::Draw(TOffscreen& picture) {
+    int width = picture.Width(), height = picture.Height();
     TSkinGdi& gdi = SkinGdiOf(Skin());
+    PixelBuffer interior = picture.Pixels();
     picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
     HDC canvas = picture.DC();
     HFONT font = CaptionFont();
@@ -58,11 +60,7 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& area) {
         DrawTextW(canvas, caption.c_str(), int(caption.size()), &text, format);
     }
 
-    TSavedDC saved(dc);
-    if (!Control()) {
-        RECT inside = ToRECT(layout.Interior);
-        OffsetRect(&inside, area.left, area.top);
-        ExcludeClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
-    }
-    picture.CopyTo(dc, area.left, area.top);
+    if (Control()) return;
+    Rect inside = layout.Interior;
+    picture.Draw(interior.Crop(inside), inside.Left, inside.Top);
 }

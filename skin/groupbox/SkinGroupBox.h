@@ -10,7 +10,8 @@ class TSkinGroupBox : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Draw(HDC dc, const RECT& area) override;
+protected:
+    void Draw(TOffscreen& canvas) override;
 
 private:
     HFONT CaptionFont() const;

@@ -1,7 +1,6 @@
 #include "skin/list/SkinHeader.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <iterator>
 
@@ -25,44 +24,19 @@ UINT CaptionAlignment(int format) {
 }
 }  // namespace
 
-int TSkinHeader::SectionAt(LPARAM point) const {
+// The header takes the press and sizes or clicks itself; parts are its
+// sections.
+TSkinHeader::TSkinHeader(TSkinFrame& frame) : TSkinControl(frame) {
+    TrackPresses({.PartAt = [this](POINT at) { return SectionAt(at); },
+                  .OnChange = [this] { Repaint(); },
+                  .Mode = TPressTracker::TMode::Follows});
+}
+
+int TSkinHeader::SectionAt(POINT point) const {
     HDHITTESTINFO hit = {};
-    hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    hit.pt = point;
     int index = int(SendMessageW(Handle(), HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     return hit.flags & HHT_ONHEADER ? index : -1;
-}
-
-void TSkinHeader::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (message) {
-    case WM_MOUSEMOVE: {
-        int hot = SectionAt(lParam);
-        if (hot == FHot) break;
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&leave);
-        Show(FPressed, hot);
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        // Only a header whose sections act as buttons shows them pressed.
-        if (GetWindowLongW(Handle(), GWL_STYLE) & HDS_BUTTONS) Show(SectionAt(lParam), SectionAt(lParam));
-        break;
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        Show(-1, FHot);
-        break;
-    case WM_MOUSELEAVE:
-        Show(FPressed, -1);
-        break;
-    }
-    TSkinControl::AfterMessage(message, wParam, lParam, result);
-}
-
-void TSkinHeader::Show(int pressed, int hot) {
-    if (pressed == FPressed && hot == FHot) return;
-    FPressed = pressed;
-    FHot = hot;
-    Repaint();
 }
 
 HeaderStrip TSkinHeader::ReadStrip() const {
@@ -74,25 +48,21 @@ HeaderStrip TSkinHeader::ReadStrip() const {
         SendMessageW(Handle(), HDM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&format));
         if (strip.Sorted < 0 && format.fmt & (HDF_SORTUP | HDF_SORTDOWN)) strip.Sorted = index;
     }
-    strip.Pressed = FPressed;
-    strip.Hot = FHot;
+    // Only a header whose sections act as buttons shows them pressed.
+    TPressLook look = PressLook();
+    strip.Pressed = GetWindowLongW(Handle(), GWL_STYLE) & HDS_BUTTONS ? look.Pressed : -1;
+    strip.Hot = look.Hot;
     strip.Enabled = IsWindowEnabled(Handle()) != FALSE;
     return strip;
 }
 
-void TSkinHeader::Draw(HDC dc, const RECT& area) {
+void TSkinHeader::Draw(TOffscreen& picture) {
     const TSkinElement* element = Skin().Element("Headerbar");
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (!element || width <= 0 || height <= 0) return;
-    TOffscreen& picture = Offscreen(width, height);
-    picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
-    for (const HeaderSection& section : LayOutHeader(width, height, ReadStrip())) {
+    for (const HeaderSection& section : LayOutHeader(picture.Width(), picture.Height(), ReadStrip())) {
         const Rect& place = section.Area;
-        picture.Draw(ComposeElement(element->Picture(), section.Frame, place.Width, place.Height), place.Left,
-                     place.Top, element->Trans);
+        DrawElement(picture, place, element->Picture(), section.Frame);
         if (section.Index != kHeaderFiller) DrawCaption(picture, section, *element);
     }
-    picture.CopyTo(dc, area.left, area.top);
 }
 
 void TSkinHeader::DrawCaption(TOffscreen& picture, const HeaderSection& section, const TSkinElement& element) {

@@ -9,19 +9,15 @@
 // header's own.
 class TSkinHeader : public TSkinControl {
 public:
-    using TSkinControl::TSkinControl;
+    explicit TSkinHeader(TSkinFrame& frame);
 
-    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
+protected:
+    void Draw(TOffscreen& canvas) override;
 
 private:
     HeaderStrip ReadStrip() const;
     // The column whose section (not its divider) lies under the point, -1
     // for none.
-    int SectionAt(LPARAM point) const;
-    void Show(int pressed, int hot);
+    int SectionAt(POINT point) const;
     void DrawCaption(TOffscreen& picture, const HeaderSection& section, const TSkinElement& element);
-
-    int FPressed = -1;
-    int FHot = -1;
 };

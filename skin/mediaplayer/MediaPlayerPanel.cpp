@@ -37,7 +37,7 @@ void TMediaPlayerPanel::DrawTo(HDC dc) {
         bool enabled = FPlayer.CanPress(cell.Button);
         int frame = PushButtonFrameOf(
             {.Enabled = enabled, .Pressed = FPressed == int(cell.Button), .Hot = FHot == int(cell.Button)});
-        canvas.Draw(ComposeElement(buttons.Picture(), frame, cell.Width, client.bottom), cell.Left, 0, buttons.Trans);
+        DrawElement(canvas, {cell.Left, 0, cell.Width, int(client.bottom)}, buttons.Picture(), frame);
         RECT face = {cell.Left, 0, cell.Left + cell.Width, client.bottom};
         DrawMediaPlayerGlyph(canvas.DC(), face, cell.Button, GlyphColour(cell.Button, frame));
     }

@@ -1,40 +1,23 @@
 #include "skin/mediaplayer/SkinMP.h"
 
-TSkinMP::~TSkinMP() {
-    if (State() == Attached) Detach();
-}
+bool TSkinMP::Serves(TWinControl* control) { return dynamic_cast<TMediaPlayer*>(control) != nullptr; }
 
-void TSkinMP::Attach(TWinControl& control, bool recolour) {
-    auto* player = dynamic_cast<TMediaPlayer*>(&control);
-    if (!player) return;
-    TSkinControl::Attach(control, recolour);
-    if (State() != Attached) return;
-    FPanel = std::make_unique<TMediaPlayerPanel>(Skin(), *player);
+void TSkinMP::AfterAttach() {
+    FPanel = std::make_unique<TMediaPlayerPanel>(Skin(), dynamic_cast<TMediaPlayer&>(*Control()));
     FPanel->Follow();
 }
 
-// A bare window of the class carries no button sets to read.
-void TSkinMP::AttachWindow(HWND) {}
-
-void TSkinMP::Detach() {
-    FPanel.reset();
-    TSkinControl::Detach();
-}
+void TSkinMP::BeforeDetach() { FPanel.reset(); }
 
 void TSkinMP::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-        case WM_SIZE:
-        case WM_ENABLE:
-        case SkinNotification::EnabledChanged:
-            if (FPanel && PaintingEnabled()) FPanel->Follow();
-            break;
+    case WM_SIZE:
+    case WM_ENABLE:
+    case SkinNotification::EnabledChanged:
+        if (FPanel) FPanel->Follow();
+        break;
     }
     TSkinControl::AfterMessage(message, wParam, lParam, result);
-}
-
-// The panel covers the player; this is what a print of the player shows.
-void TSkinMP::Draw(HDC dc, const RECT&) {
-    if (FPanel) FPanel->DrawTo(dc);
 }
 
 void TSkinMP::Refresh() {

@@ -10,18 +10,15 @@
 class TSkinMP : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
-    ~TSkinMP() override;
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void Detach() override;
-    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
+    static bool Serves(TWinControl* control);
     void Refresh() override;
-
     TMediaPlayerPanel* Panel() const { return FPanel.get(); }
 
 protected:
+    void AfterAttach() override;
+    void BeforeDetach() override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintingSwitched() override;
 
 private:

@@ -52,9 +52,8 @@ void DrawSeparator(TOffscreen& item, const TSkinElement& element) {
     ElementPicture picture = element.Picture();
     Rect cell = FrameCell(picture, kSeparatorState);
     PixelBuffer lower = element.Image.Crop({cell.Left, cell.Top + cell.Height / 2, cell.Width, cell.Height - cell.Height / 2});
-    ElementPicture half{&lower, element.LeftWidth, 0, element.RightWidth, 0, false, 1};
-    PixelBuffer line = ComposeElement(half, 1, item.Width(), lower.Height());
-    item.Draw(line, 0, (item.Height() - line.Height()) / 2, true);
+    ElementPicture half{&lower, element.LeftWidth, 0, element.RightWidth, 0, false, 1, StateLayout::SideBySide, true};
+    DrawElement(item, {0, (item.Height() - lower.Height()) / 2, item.Width(), lower.Height()}, half, 1);
 }
 
 PixelBuffer Glyph(const PixelBuffer& images, int index, bool enabled, Pixel grayed) {
@@ -95,8 +94,10 @@ void DrawContent(TOffscreen& item, TSkinData& skin, const ItemLook& look, const 
     if (hasImage) {
         if (look.Checked) DrawCheckerSquare(item, geometry.Glyph, skin);
         PixelBuffer glyph = Glyph(*images, look.ImageIndex, look.Enabled, PixelFromColor(skin.Colours.ButtonShadow));
-        item.Draw(glyph, geometry.Glyph.Left + (geometry.Glyph.Width - kGlyph) / 2,
-                  geometry.Glyph.Top + (geometry.Glyph.Height - kGlyph) / 2, true);
+        DrawElement(item,
+                    {geometry.Glyph.Left + (geometry.Glyph.Width - kGlyph) / 2,
+                     geometry.Glyph.Top + (geometry.Glyph.Height - kGlyph) / 2, kGlyph, kGlyph},
+                    KeyedPicture(glyph), 1);
     } else if (look.Checked) {
         DrawCheckMark(item.DC(), geometry.Glyph, text);
     }
@@ -124,7 +125,7 @@ void DrawSkinnedItem(TSkinData& skin, HDC dc, const RECT& rect, UINT state, cons
         DrawSeparator(item, *element);
     } else {
         int frame = state & ODS_SELECTED ? kHighlightedState : kNormalState;
-        item.Draw(ComposeElement(element->Picture(), frame, item.Width(), item.Height()), 0, 0, true);
+        DrawElement(item, {0, 0, item.Width(), item.Height()}, element->Picture(), frame);
         DrawContent(item, skin, look, images);
     }
     item.CopyTo(dc, rect.left, rect.top);

@@ -1,5 +1,6 @@
 #include "skin/panel/SkinBox.h"
 
 #include "skin/data/SkinGdi.h"
+#include "skin/draw/Offscreen.h"
 
-void TSkinBox::Draw(HDC dc, const RECT& area) { FillRect(dc, &area, SkinGdiOf(Skin()).ButtonFaceBrush()); }
+void TSkinBox::Draw(TOffscreen& canvas) { canvas.Fill(ToColorRef(Skin().Colours.ButtonFace)); }

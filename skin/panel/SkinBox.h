@@ -9,5 +9,6 @@ class TSkinBox : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Draw(HDC dc, const RECT& area) override;
+protected:
+    void Draw(TOffscreen& canvas) override;
 };

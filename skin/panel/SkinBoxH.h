@@ -10,6 +10,6 @@ class TSkinBoxH : public TSkinBox {
 public:
     using TSkinBox::TSkinBox;
 
-    bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+protected:
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

@@ -9,14 +9,11 @@ namespace {
 const int kSizeGripFrame = 23;
 }
 
-void TSkinSizer::Draw(HDC dc, const RECT& area) {
-    int width = area.right - area.left, height = area.bottom - area.top;
-    TOffscreen picture(width, height);
-    picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
+void TSkinSizer::Draw(TOffscreen& picture) {
+    int width = picture.Width(), height = picture.Height();
     if (const TSkinElement* parts = Skin().Element("Scrollbar"); parts && parts->FrameCount >= kSizeGripFrame) {
         Rect cell = FrameCell(parts->Picture(), kSizeGripFrame);
-        picture.Draw(ComposeElement(parts->Picture(), kSizeGripFrame, cell.Width, cell.Height), width - cell.Width,
-                     height - cell.Height, parts->Trans);
+        DrawElement(picture, {width - cell.Width, height - cell.Height, cell.Width, cell.Height}, parts->Picture(),
+                    kSizeGripFrame);
     }
-    picture.CopyTo(dc, area.left, area.top);
 }

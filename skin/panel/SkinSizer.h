@@ -8,5 +8,6 @@ class TSkinSizer : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Draw(HDC dc, const RECT& area) override;
+protected:
+    void Draw(TOffscreen& canvas) override;
 };

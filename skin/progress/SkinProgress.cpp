@@ -13,19 +13,14 @@ ProgressState TSkinProgress::ReadState() const {
     return {range.iLow, range.iHigh, position, vertical};
 }
 
-void TSkinProgress::Draw(HDC dc, const RECT& area) {
+void TSkinProgress::Draw(TOffscreen& picture) {
     const TSkinElement* trough = Skin().Progress.get();
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (!trough || width <= 0 || height <= 0) return;
+    int width = picture.Width(), height = picture.Height();
     ProgressState state = ReadState();
-    TOffscreen picture(width, height);
-    picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
-    picture.Draw(ComposeElement(trough->Picture(), state.Vertical ? 2 : 1, width, height), 0, 0, trough->Trans);
+    DrawElement(picture, {0, 0, width, height}, trough->Picture(), state.Vertical ? 2 : 1);
     if (const TSkinElement* chunk = Skin().Element("Progress.Chunk")) {
         int chunkLength = FrameCell(chunk->Picture(), 1).Width;
         for (Rect piece : ProgressChunks(width, height, state, chunkLength))
-            picture.Draw(ComposeElement(chunk->Picture(), 1, piece.Width, piece.Height), piece.Left, piece.Top,
-                         chunk->Trans);
+            DrawElement(picture, piece, chunk->Picture(), 1);
     }
-    picture.CopyTo(dc, area.left, area.top);
 }

@@ -8,7 +8,9 @@ class TSkinProgress : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Draw(HDC dc, const RECT& area) override;
+
+protected:
+    void Draw(TOffscreen& canvas) override;
 
 private:
     // Range, position and direction as the control's window holds them.

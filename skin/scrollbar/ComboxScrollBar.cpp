@@ -1,7 +1,7 @@
 #include "skin/scrollbar/ComboxScrollBar.h"
 
 #include "base/win32/Handles.h"
-#include "skin/draw/DibOutput.h"
+#include "skin/draw/Offscreen.h"
 #include "skin/scrollbar/ScrollbarPicture.h"
 #include "skin/scrollbar/ScrollbarReading.h"
 #include "skin/scrollbar/SkinScrollbar.h"
@@ -44,23 +44,27 @@ bool TComboxScrollBar::CanSkin(const TSkinData& skin) {
 
 void TComboxScrollBar::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     TSkinControl::AfterMessage(message, wParam, lParam, result);
-    if (PaintingEnabled() && MayDrawTheBar(message)) PaintBar();
+    if (MayDrawTheBar(message)) Repaint();
 }
 
-void TComboxScrollBar::PaintBar() {
-    ScrollbarFacts facts;
-    RECT screen, window;
-    if (!IsWindowVisible(Handle()) || !ReadScrollbar(Handle(), ScrollbarKind::Vertical, facts, screen)) return;
-    FFacts = facts;
+bool TComboxScrollBar::ReadBar(ScrollbarFacts& facts, RECT& place) const {
+    RECT window;
+    if (!IsWindowVisible(Handle()) || !ReadScrollbar(Handle(), ScrollbarKind::Vertical, facts, place)) return false;
     GetWindowRect(Handle(), &window);
-    TWindowDC dc(Handle(), TWindowDC::Whole);
-    DrawPixelBuffer(dc.Get(), screen.left - window.left, screen.top - window.top,
-                    ComposeScrollbar(facts, {}, ScrollbarElementsOf(Skin(), ScrollbarKind::Vertical)));
+    OffsetRect(&place, -window.left, -window.top);
+    return true;
 }
 
-void TComboxScrollBar::PaintingSwitched() {
-    if (PaintingEnabled())
-        PaintBar();
-    else
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+TRegion TComboxScrollBar::SkinnedFramePart() const {
+    ScrollbarFacts facts;
+    RECT place = {};
+    if (!ReadBar(facts, place)) SetRectEmpty(&place);
+    return TRegion(CreateRectRgnIndirect(&place));
+}
+
+void TComboxScrollBar::Draw(TOffscreen& canvas) {
+    RECT place;
+    if (!ReadBar(FFacts, place)) return;
+    canvas.Draw(ComposeScrollbar(FFacts, {}, ScrollbarElementsOf(Skin(), ScrollbarKind::Vertical)), place.left,
+                place.top);
 }

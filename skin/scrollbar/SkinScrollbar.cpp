@@ -19,13 +19,6 @@ bool MovesTheBars(WORD notifyCode) {
 }
 }  // namespace
 
-TSkinScrollbar::TSkinScrollbar(TSkinFrame& frame) : TSkinControl(frame) {}
-
-TSkinScrollbar::~TSkinScrollbar() {
-    if (State() == Attached) Detach();
-    DropPanels();
-}
-
 bool TSkinScrollbar::CanSkin(const TSkinData& skin) {
     if (!User32Extras().GetScrollBarInfo) return false;
     for (ScrollbarKind kind : kKinds)
@@ -33,18 +26,8 @@ bool TSkinScrollbar::CanSkin(const TSkinData& skin) {
     return false;
 }
 
-void TSkinScrollbar::Attach(TWinControl& control, bool recolour) {
-    TSkinControl::Attach(control, recolour);
-    AttachScrollbars();
-}
-
-void TSkinScrollbar::AttachWindow(HWND window) {
-    TSkinControl::AttachWindow(window);
-    AttachScrollbars();
-}
-
-void TSkinScrollbar::AttachScrollbars() {
-    if (State() != Attached) return;
+// Lays the panels over the bars of the control.
+void TSkinScrollbar::AfterAttach() {
     MakePanels();
     FollowBars();
     PaintCorner();
@@ -61,14 +44,10 @@ void TSkinScrollbar::AddPanel(std::unique_ptr<TScrollbarPanel> panel) {
     FPanels[int(kind)] = std::move(panel);
 }
 
-void TSkinScrollbar::Detach() {
-    HWND control = Handle();
-    bool alive = control && State() != Dead;
+// The native bars and their corner come back as the base detaches.
+void TSkinScrollbar::BeforeDetach() {
     DropPanels();
-    if (alive) GiveBarsBack();
-    TSkinControl::Detach();
-    // The native bars and their corner come back.
-    if (alive) RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    if (State() != Dead) GiveBarsBack();
 }
 
 void TSkinScrollbar::DropPanels() {
@@ -149,6 +128,7 @@ void TSkinScrollbar::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         FollowBars();
         PaintCorner();
         break;
+    case WM_SETTEXT:
     case WM_SIZE:
     case WM_WINDOWPOSCHANGED:
     case WM_HSCROLL:

@@ -16,26 +16,20 @@
 // button face.
 class TSkinScrollbar : public TSkinControl {
 public:
-    explicit TSkinScrollbar(TSkinFrame& frame);
-    ~TSkinScrollbar() override;
+    using TSkinControl::TSkinControl;
 
     // Whether the skin can draw either kind of bar, and the system tells
     // where the bars are.
     static bool CanSkin(const TSkinData& skin);
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void Detach() override;
     void Refresh() override;
-    // Lays the panels over the bars of the attached control.
-    void AttachScrollbars();
-
     // The panel over the bar of the kind; null when the skin cannot draw it.
     TScrollbarPanel* Panel(ScrollbarKind kind) const;
 
 protected:
+    void AfterAttach() override;
+    void BeforeDetach() override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool TakesClientPainting() const override { return false; }
     void PaintingSwitched() override;
     // Takes the bars' places and states from the system again.
     void FollowBars();

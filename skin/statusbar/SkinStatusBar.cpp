@@ -31,24 +31,14 @@ std::wstring TSkinStatusBar::PartText(int part) const {
     return text;
 }
 
-void TSkinStatusBar::Draw(HDC dc, const RECT& area) {
+void TSkinStatusBar::Draw(TOffscreen& picture) {
     const TSkinElement* edges = Skin().Element("StatusBarEdges");
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (!edges || width <= 0 || height <= 0) return;
+    int width = picture.Width(), height = picture.Height();
     StatusBarLayout layout = LayOutStatusBar(width, height, ReadParts(*edges));
-    TOffscreen picture(width, height);
-    picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
-    picture.Draw(ComposeElement(edges->Picture(), 1, width, height), 0, 0, edges->Trans);
-    for (const StatusPanelPlace& panel : layout.Panels) {
-        const Rect& place = panel.Area;
-        picture.Draw(ComposeElement(edges->Picture(), 2, place.Width, place.Height), place.Left, place.Top,
-                     edges->Trans);
-    }
-    if (!layout.Grip.Empty())
-        picture.Draw(ComposeElement(edges->Picture(), 3, layout.Grip.Width, layout.Grip.Height), layout.Grip.Left,
-                     layout.Grip.Top, edges->Trans);
+    DrawElement(picture, {0, 0, width, height}, edges->Picture(), 1);
+    for (const StatusPanelPlace& panel : layout.Panels) DrawElement(picture, panel.Area, edges->Picture(), 2);
+    if (!layout.Grip.Empty()) DrawElement(picture, layout.Grip, edges->Picture(), 3);
     DrawTexts(picture, layout);
-    picture.CopyTo(dc, area.left, area.top);
 }
 
 void TSkinStatusBar::DrawTexts(TOffscreen& picture, const StatusBarLayout& layout) {

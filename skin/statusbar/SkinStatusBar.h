@@ -10,7 +10,9 @@ class TSkinStatusBar : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
 
-    void Draw(HDC dc, const RECT& area) override;
+
+protected:
+    void Draw(TOffscreen& canvas) override;
 
 private:
     // The parts as the bar's window holds them; the grip as wide as the

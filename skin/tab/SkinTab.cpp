@@ -1,7 +1,6 @@
 #include "skin/tab/SkinTab.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <iterator>
@@ -12,7 +11,7 @@
 #include "skin/control/StateTextColour.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/frame/SkinFrame.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 
 namespace {
 bool IsScrollButtons(HWND child) { return WindowClassName(child) == "msctls_updown32"; }
@@ -47,14 +46,18 @@ bool TSkinTab::CanSkin(const TSkinData& skin) {
     return skin.Tabs && !skin.Tabs->Image.Empty() && skin.Element("Tab.Pane");
 }
 
-void TSkinTab::Attach(TWinControl& control, bool recolour) {
-    TSkinControl::Attach(control, recolour);
-    SkinChildren();
+// The control chooses a tab on the press itself; parts are its tabs.
+TSkinTab::TSkinTab(TSkinFrame& frame) : TSkinControl(frame) {
+    TrackPresses({.PartAt = [this](POINT at) { return TabAt(at); },
+                  .OnChange = [this] { Repaint(); },
+                  .Mode = TPressTracker::TMode::Follows});
 }
 
-void TSkinTab::AttachWindow(HWND window) {
-    TSkinControl::AttachWindow(window);
-    SkinChildren();
+void TSkinTab::AfterAttach() { SkinChildren(); }
+
+int TSkinTab::TabAt(POINT at) const {
+    TCHITTESTINFO hit = {at, 0};
+    return int(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
 void TSkinTab::SkinChildren() {
@@ -64,7 +67,7 @@ void TSkinTab::SkinChildren() {
         SkinnerKind kind = ChildSkinnerKind(child);
         if (kind == SkinnerKind::None || Frame().HoldsSkinnerFor(child)) continue;
         TWinControl* control = TWinControl::FromHandle(child);
-        if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, Frame(), control, child))
+        if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, Frame(), {child, control}))
             Frame().AddSkinner(std::move(skinner));
     }
 }
@@ -79,33 +82,15 @@ void TSkinTab::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_CREATE) SkinChildren();
         break;
-    case WM_MOUSEMOVE: {
-        TCHITTESTINFO hit = {{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, 0};
-        int hot = int(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-        if (hot == FHot) break;
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&leave);
-        FollowMouse(hot);
-        break;
-    }
-    case WM_MOUSELEAVE:
-        FollowMouse(-1);
-        break;
     }
     TSkinControl::AfterMessage(message, wParam, lParam, result);
-}
-
-void TSkinTab::FollowMouse(int hot) {
-    if (hot == FHot) return;
-    FHot = hot;
-    Repaint();
 }
 
 TabStrip TSkinTab::ReadStrip(int width) const {
     TabStrip strip;
     strip.Items = ItemRects(Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT);
     strip.Selected = int(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
-    strip.Hot = FHot;
+    strip.Hot = PressLook().Hot;
     strip.Enabled = IsWindowEnabled(Handle()) != FALSE;
     strip.Focused = GetFocus() == Handle();
     strip.VisibleRight = width;
@@ -125,24 +110,15 @@ std::wstring TSkinTab::TabCaption(int index) const {
     return item.pszText ? std::wstring(item.pszText) : std::wstring();
 }
 
-void TSkinTab::Draw(HDC dc, const RECT& area) {
-    const TSkinBorderElement* tabs = Skin().Tabs.get();
+void TSkinTab::Draw(TOffscreen& picture) {
     const TSkinElement* pane = Skin().Element("Tab.Pane");
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (!tabs || !pane || width <= 0 || height <= 0) return;
-    TabStripLayout layout = LayOut(width, height, ReadStrip(width));
-    TOffscreen& picture = Offscreen(width, height);
-    PaintBackground(picture, {0, 0});
+    TabStripLayout layout = LayOut(picture.Width(), picture.Height(), ReadStrip(picture.Width()));
     if (!layout.Pane.Empty())
-        picture.Draw(ComposeElement(pane->Picture(), 1, layout.Pane.Width, layout.Pane.Height), layout.Pane.Left,
-                     layout.Pane.Top, pane->Trans);
+        DrawElement(picture, layout.Pane, pane->Picture(), 1);
     for (const TabPlace& tab : layout.Tabs) {
-        picture.Draw(TabPicture(tab), tab.Area.Left, tab.Area.Top, tabs->Trans);
+        DrawTab(picture, tab);
         DrawCaption(picture, tab);
     }
-    TSavedDC saved(dc);
-    LeaveOutChildren(dc);
-    picture.CopyTo(dc, area.left, area.top);
 }
 
 SkinnerKind TSkinTab::ChildSkinnerKind(HWND child) const {
@@ -155,8 +131,8 @@ TabStripLayout TSkinTab::LayOut(int width, int height, const TabStrip& strip) co
     return LayOutTabStrip(width, height, strip);
 }
 
-PixelBuffer TSkinTab::TabPicture(const TabPlace& tab) const {
-    return ComposeElement(Skin().Tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height);
+void TSkinTab::DrawTab(TOffscreen& picture, const TabPlace& tab) const {
+    DrawElement(picture, tab.Area, Skin().Tabs->Picture(), tab.Frame);
 }
 
 void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
@@ -167,9 +143,4 @@ void TSkinTab::DrawCaption(TOffscreen& picture, const TabPlace& tab) {
     std::wstring caption = TabCaption(tab.Index);
     DrawTextW(picture.DC(), caption.c_str(), int(caption.size()), &box,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
-
-void TSkinTab::LeaveOutChildren(HDC dc) const {
-    for (const RECT& place : ChildPlaces(Handle(), false))
-        ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "skin/control/SkinControl.h"
 #include "skin/draw/Offscreen.h"
+#include "skin/manager/SkinnerKind.h"
 #include "skin/tab/TabStripLayout.h"
 
 // Where a tab control's pane lies, in its client coordinates; empty for
@@ -14,34 +15,29 @@ Rect TabControlPane(HWND tabs);
 // own skinner. Clicks and keys stay the control's own.
 class TSkinTab : public TSkinControl {
 public:
-    using TSkinControl::TSkinControl;
+    explicit TSkinTab(TSkinFrame& frame);
 
     // Both the tabs and the pane border are needed to draw the control.
     static bool CanSkin(const TSkinData& skin);
 
-    void Attach(TWinControl& control, bool recolour) override;
-    void AttachWindow(HWND window) override;
-    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
-
 protected:
+    void AfterAttach() override;
+    void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Draw(TOffscreen& canvas) override;
+
     // The framework class of the pages of a page control of this kind.
     virtual std::string PageClassName() const { return "TTabSheet"; }
     // Where the tabs and the pane go, and the picture of one tab there.
     virtual TabStripLayout LayOut(int width, int height, const TabStrip& strip) const;
-    virtual PixelBuffer TabPicture(const TabPlace& tab) const;
+    virtual void DrawTab(TOffscreen& picture, const TabPlace& tab) const;
 
 private:
     TabStrip ReadStrip(int width) const;
     std::wstring TabCaption(int index) const;
-    void FollowMouse(int hot);
+    int TabAt(POINT at) const;
     void DrawCaption(TOffscreen& picture, const TabPlace& tab);
-    // The scroll buttons and any other child keep their own painting.
-    void LeaveOutChildren(HDC dc) const;
     // The control makes its scroll buttons when its tabs outgrow it; they
     // get the skin's up-down look once, and each page its own skinner.
     void SkinChildren();
     SkinnerKind ChildSkinnerKind(HWND child) const;
-
-    int FHot = -1;
 };

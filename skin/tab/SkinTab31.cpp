@@ -6,4 +6,9 @@ TabStripLayout TSkinTab31::LayOut(int width, int height, const TabStrip& strip) 
     return LayOutHangingTabs(width, height, strip);
 }
 
-PixelBuffer TSkinTab31::TabPicture(const TabPlace& tab) const { return UpsideDown(TSkinTab::TabPicture(tab)); }
+// The tab as the tab control draws it, turned over whole.
+void TSkinTab31::DrawTab(TOffscreen& picture, const TabPlace& tab) const {
+    const TSkinBorderElement& tabs = *Skin().Tabs;
+    PixelBuffer hanging = UpsideDown(ComposeElement(tabs.Picture(), tab.Frame, tab.Area.Width, tab.Area.Height));
+    DrawElement(picture, tab.Area, {.Image = &hanging, .Transparent = tabs.Trans}, 1);
+}

@@ -9,5 +9,5 @@ public:
 
 protected:
     TabStripLayout LayOut(int width, int height, const TabStrip& strip) const override;
-    PixelBuffer TabPicture(const TabPlace& tab) const override;
+    void DrawTab(TOffscreen& picture, const TabPlace& tab) const override;
 };

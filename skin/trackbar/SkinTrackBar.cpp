@@ -24,7 +24,7 @@ void DrawOver(HDC dc, Rect area, const TSkinElement& element, int frame) {
     if (area.Empty()) return;
     TOffscreen piece(area.Width, area.Height);
     piece.CopyFrom(dc, area.Left, area.Top);
-    piece.Draw(ComposeElement(element.Picture(), frame, area.Width, area.Height), 0, 0, element.Trans);
+    DrawElement(piece, {0, 0, area.Width, area.Height}, element.Picture(), frame);
     piece.CopyTo(dc, area.Left, area.Top);
 }
 }  // namespace
@@ -34,15 +34,6 @@ bool TSkinTrackBar::Serves(const TSkinData& skin, HWND window) {
     return ChannelElement(skin, state.Vertical) && skin.Element(TrackThumbElement(state));
 }
 
-// The bar paints itself by its class's own procedure, past the framework's
-// painting that leads here; its custom draw brings the skin in.
-void TSkinTrackBar::Draw(HDC dc, const RECT&) {
-    WNDCLASSEXW native = {sizeof native};
-    if (!GetClassInfoExW(nullptr, TRACKBAR_CLASSW, &native)) return;
-    CallWindowProcW(native.lpfnWndProc, Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
-                    PRF_CLIENT | PRF_ERASEBKGND);
-}
-
 bool TSkinTrackBar::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     // The bar asks its parent for the brush of its background.
     if (message == CN_CTLCOLORSTATIC) {
@@ -50,17 +41,10 @@ bool TSkinTrackBar::BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         result = reinterpret_cast<LRESULT>(SkinGdiOf(Skin()).ButtonFaceBrush());
         return false;
     }
-    if (message == WM_NOTIFY || message == CN_NOTIFY) {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.hwndFrom == Handle() && header.code == UINT(NM_CUSTOMDRAW)) {
-            result = CustomDraw(reinterpret_cast<const NMCUSTOMDRAW&>(header));
-            return false;
-        }
-    }
     return TSkinControl::BeforeMessage(message, wParam, lParam, result);
 }
 
-LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
+LRESULT TSkinTrackBar::CustomDraw(NMCUSTOMDRAW& draw) {
     if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     switch (draw.dwItemSpec) {

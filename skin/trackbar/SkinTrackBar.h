@@ -13,11 +13,11 @@ public:
     // The skin has the channel and the thumb that the bar's window points.
     static bool Serves(const TSkinData& skin, HWND window);
 
+protected:
     bool BeforeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void Draw(HDC dc, const RECT& area) override;
+    LRESULT CustomDraw(NMCUSTOMDRAW& draw) override;
 
 private:
-    LRESULT CustomDraw(const NMCUSTOMDRAW& draw);
     void DrawChannel(HDC dc, const RECT& channel);
     void DrawThumb(HDC dc, const RECT& nativeThumb, UINT itemState);
 };

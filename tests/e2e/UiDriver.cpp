@@ -326,6 +326,12 @@ void PointAt(HWND window) {
     SendMouse(MOUSEEVENTF_MOVE, centre);
 }
 
+void PointAt(HWND window, POINT at) {
+    ClientToScreen(window, &at);
+    SendMouse(MOUSEEVENTF_MOVE, {at.x - 2, at.y});
+    SendMouse(MOUSEEVENTF_MOVE, at);
+}
+
 void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 void Press(WORD virtualKey, WORD modifier) {

@@ -59,6 +59,8 @@ void Tap(HWND window);
 void RightClick(HWND window);
 // Moves the pointer onto the window's centre, as a person points at it.
 void PointAt(HWND window);
+// Moves the pointer onto a point given in the window's client coordinates.
+void PointAt(HWND window, POINT at);
 // Right-clicks at a point given in the window's own coordinates.
 void RightClickAt(HWND window, POINT at);
 bool HasFocus(HWND window);

@@ -14,7 +14,7 @@
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -154,7 +154,7 @@ TEST_F(ListSkinners, ASkinWithoutTheComboArrowLeavesADatePickerNative) {
     ASSERT_EQ(&frame->Skin(), MainSkin);
     std::unique_ptr<TSkinElement> arrow = std::move(MainSkin->ComboxArrow);
     std::unique_ptr<TSkinControl> skinner =
-        CreateSkinner(SkinnerKind::TSkinDateTime, *frame, &form.Picker, form.Picker.Handle());
+        CreateSkinner(SkinnerKind::TSkinDateTime, *frame, {form.Picker.Handle(), &form.Picker});
     MainSkin->ComboxArrow = std::move(arrow);
     EXPECT_EQ(skinner, nullptr);
 }

@@ -16,13 +16,13 @@ PixelBuffer FromRows(const std::vector<std::vector<Pixel>>& rows) {
 }
 
 TEST(RegionRuns, MagentaWithinOneInEachChannel_IsTransparent) {
-    EXPECT_TRUE(IsTransparentPixel(0xFF00FF));
-    EXPECT_TRUE(IsTransparentPixel(0xFE01FE));
-    EXPECT_TRUE(IsTransparentPixel(0xFF01FF));
-    EXPECT_FALSE(IsTransparentPixel(0xFD00FF));
-    EXPECT_FALSE(IsTransparentPixel(0xFF02FF));
-    EXPECT_FALSE(IsTransparentPixel(0xFF00FD));
-    EXPECT_FALSE(IsTransparentPixel(0x000000));
+    EXPECT_TRUE(IsOutsideRegion(0xFF00FF));
+    EXPECT_TRUE(IsOutsideRegion(0xFE01FE));
+    EXPECT_TRUE(IsOutsideRegion(0xFF01FF));
+    EXPECT_FALSE(IsOutsideRegion(0xFD00FF));
+    EXPECT_FALSE(IsOutsideRegion(0xFF02FF));
+    EXPECT_FALSE(IsOutsideRegion(0xFF00FD));
+    EXPECT_FALSE(IsOutsideRegion(0x000000));
 }
 
 TEST(RegionRuns, OpaquePixels_BecomeOneRectanglePerRunMovedByTheOffset) {

@@ -15,7 +15,7 @@
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
 #include "skin/scrollbar/ScrollbarPicture.h"
 #include "tests/gui/TestForm.h"
@@ -156,7 +156,7 @@ TEST_F(ScrollBarSkinner, ASkinWithoutTheScrollbarElementLeavesTheBarNative) {
     TScrollBar other;
     other.Create(form, {.Bounds = {10, 40, 160, 17}});
     std::unique_ptr<TSkinControl> skinner =
-        CreateSkinner(SkinnerKind::TSkinScrollbarSingle, *frame, &other, other.Handle());
+        CreateSkinner(SkinnerKind::TSkinScrollbarSingle, *frame, {other.Handle(), &other});
     MainSkin->Elements["HorzScrollThumb"] = std::move(thumb);
     EXPECT_EQ(skinner, nullptr);
 }

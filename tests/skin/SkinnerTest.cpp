@@ -11,6 +11,7 @@
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/BareDialog.h"
 #include "tests/skin/SkinnedWindows.h"
@@ -160,9 +161,11 @@ TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
     InvalidateRect(dialog.Combo(), nullptr, TRUE);
     PumpFor(50ms);
     EXPECT_TRUE(showsArrow(1));
-    SendMessageW(dialog.Combo(), WM_MOUSEMOVE, 0, MAKELPARAM(button.left + width / 2, button.top + height / 2));
+    ui::PointAt(dialog.Combo(), {button.left + width / 2, button.top + height / 2});
+    PumpFor(50ms);
     EXPECT_TRUE(showsArrow(2));
-    SendMessageW(dialog.Combo(), WM_MOUSELEAVE, 0, 0);
+    ui::PointAt(dialog.Handle(), {2, 2});
+    PumpFor(600ms);  // the leave notice comes on a timer
     EXPECT_TRUE(showsArrow(1));
     SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, TRUE, 0);
     PumpFor(50ms);

@@ -136,7 +136,7 @@ PixelBuffer UpDownButtonPicture(const TSkinBorderElement& element, Rect button, 
     glyph.FrameCount = element.FrameCount;
     Rect cell = FrameCell(glyph, frame);
     Rect place = CentreGlyph({0, 0, button.Width, button.Height}, cell.Width, cell.Height);
-    picture.Paste(ComposeElement(glyph, frame, cell.Width, cell.Height), place.Left, place.Top, &kMagenta);
+    picture.Paste(ComposeElement(glyph, frame, cell.Width, cell.Height), place.Left, place.Top, true);
     return picture;
 }
 
@@ -196,7 +196,7 @@ TEST_F(StandardSkinners, AStatusBarShowsTheSkinsBarAndASunkenPanelForEachPart) {
     PixelBuffer expected = ComposeElement(edges.Picture(), 1, size.cx, size.cy);
     for (const StatusPanelPlace& panel : layout.Panels)
         expected.Paste(ComposeElement(edges.Picture(), 2, panel.Area.Width, panel.Area.Height), panel.Area.Left,
-                       panel.Area.Top, edges.Trans ? &kMagenta : nullptr);
+                       panel.Area.Top, edges.Trans);
     // Between the panels, and in the second panel, which has no text.
     const Rect& second = layout.Panels[1].Area;
     for (POINT at : {POINT{second.Left - 1, size.cy / 2}, POINT{second.Left + second.Width / 2, size.cy / 2},

@@ -21,8 +21,9 @@
 #include "skin/list/HeaderLayout.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerFactory.h"
+#include "skin/manager/SkinnerRows.h"
 #include "skin/tab/TabStripLayout.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
 #include "tests/skin/ForeignTabSet.h"
@@ -88,7 +89,7 @@ protected:
         TSkinFrame* frame = FrameOf(form);
         ASSERT_NE(frame, nullptr);
         std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
-        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, *frame, &control, control.Handle());
+        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, *frame, {control.Handle(), &control});
         MainSkin->Tabs = std::move(tabs);
         EXPECT_EQ(skinner, nullptr);
     }
@@ -136,10 +137,12 @@ TEST_F(TabSkinner, IsAttachedAndShowsTheSkinsTabsAndPane) {
 TEST_F(TabSkinner, TheTabUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
     TabStripLayout layout = Expected(2);
     const Rect& third = TabAt(layout, 2).Area;
-    SendMessageW(tabs.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(third.Left + third.Width / 2, third.Top + 3));
+    ui::PointAt(tabs.Handle(), {third.Left + third.Width / 2, third.Top + 3});
+    PumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(TabMismatches(layout, 2, 4), 0);
     EXPECT_GT(TabMismatches(layout, 2, 1), 0);
-    SendMessageW(tabs.Handle(), WM_MOUSELEAVE, 0, 0);
+    ui::PointAt(form.Handle(), {2, 2});
+    PumpFor(std::chrono::milliseconds(600));  // the leave notice comes on a timer
     EXPECT_EQ(TabMismatches(layout, 2, 1), 0);
 }
 
@@ -383,10 +386,12 @@ TEST_F(HeaderSkinner, IsAttachedAndShowsTheSkinsSectionsAndFiller) {
 TEST_F(HeaderSkinner, TheSectionUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
     std::vector<HeaderSection> sections = Expected(1);
     const Rect& second = sections[1].Area;
-    SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(second.Left + second.Width / 2, second.Height / 2));
+    ui::PointAt(header, {second.Left + second.Width / 2, second.Height / 2});
+    PumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(SectionMismatches(sections[1], 4), 0);
     EXPECT_EQ(SectionMismatches(sections[0], 1), 0);
-    SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+    ui::PointAt(GetAncestor(header, GA_ROOT), {2, 2});
+    PumpFor(std::chrono::milliseconds(600));  // the leave notice comes on a timer
     EXPECT_EQ(SectionMismatches(sections[1], 1), 0);
 }
 

@@ -11,6 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/Win32SkinHost.h"
 #include "skin/draw/DibOutput.h"
+#include "skin/draw/Offscreen.h"
 #include "skin/stream/BitmapReader.h"
 
 namespace {
@@ -59,10 +60,20 @@ TEST_F(MemoryDevice, DrawPixelBuffer_CopiesEveryPixelTopDown) {
     EXPECT_EQ(Row(1), (std::vector<Pixel>{0x808080, 0x0000FF, 0x112233, 0x808080}));
 }
 
-TEST_F(MemoryDevice, TransparentVariant_KeepsTheDeviceUnderMagenta) {
-    DrawPixelBufferTransparent(dc, 2, 0, Picture());
-    EXPECT_EQ(Row(0), (std::vector<Pixel>{0x808080, 0x808080, 0x112233, 0x808080}));
-    EXPECT_EQ(Row(1), (std::vector<Pixel>{0x808080, 0x808080, 0x0000FF, 0x112233}));
+// The element's own flag decides: a transparent one keeps the canvas under
+// its magenta, an opaque one paints magenta like any colour.
+TEST(DrawElement, LeavesOutMagentaExactlyWhenTheElementIsTransparent) {
+    PixelBuffer image = Picture();
+    for (bool transparent : {true, false}) {
+        TOffscreen canvas(3, 2);
+        canvas.Fill(RGB(0x80, 0x80, 0x80));
+        DrawElement(canvas, {1, 0, 2, 2}, {.Image = &image, .Transparent = transparent}, 1);
+        PixelBuffer shown = canvas.Pixels();
+        EXPECT_EQ(shown.At(2, 0), transparent ? Pixel(0x808080) : kMagenta);
+        EXPECT_EQ(shown.At(1, 0), Pixel(0x112233));
+        EXPECT_EQ(shown.At(0, 0), Pixel(0x808080));
+        EXPECT_EQ(shown.At(1, 1), Pixel(0x0000FF));
+    }
 }
 
 TEST(Win32SkinHost, AnswersWithTheSystemsColoursAndMetrics) {
