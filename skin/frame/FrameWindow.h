@@ -34,6 +34,7 @@ struct TFrameWindow {
     // The skin draws this window's non-client area: frames are drawn, and
     // the window has a caption; otherwise it keeps its native frame.
     bool DrawsFrame() const { return Drawn && Flags.Border != BorderKind::NoCaption; }
+    // It draws it, and skinning is complete.
     bool Paints() const { return Skinned && DrawsFrame(); }
     Size WindowSize() const;
     // The window text with the two spaces the caption leaves after it.
