@@ -2,8 +2,6 @@
 
 #include "skin/control/SkinControl.h"
 
-TSkinnerSet::TSkinnerSet() = default;
-
 TSkinnerSet::~TSkinnerSet() = default;
 
 void TSkinnerSet::Add(std::unique_ptr<TSkinControl> skinner) { FSkinners.push_back(std::move(skinner)); }

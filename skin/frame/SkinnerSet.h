@@ -9,10 +9,7 @@ class TSkinControl;
 // The skinners of one window's controls, freed together.
 class TSkinnerSet {
 public:
-    TSkinnerSet();
     ~TSkinnerSet();
-    TSkinnerSet(const TSkinnerSet&) = delete;
-    TSkinnerSet& operator=(const TSkinnerSet&) = delete;
 
     void Add(std::unique_ptr<TSkinControl> skinner);
     bool HasOneFor(HWND control) const;
