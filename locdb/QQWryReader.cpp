@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/GbkText.h"
+#include "locdb/AddressText.h"
 
 namespace {
 const char kNoFile[] = "文件 %s 不存在！";
@@ -40,10 +41,7 @@ public:
         while (FLength < column) Put(" ");
     }
 
-    void PutAddress(uint32_t address) {
-        Put(std::to_string(address >> 24) + '.' + std::to_string(address >> 16 & 0xFF) + '.' +
-            std::to_string(address >> 8 & 0xFF) + '.' + std::to_string(address & 0xFF));
-    }
+    void PutAddress(uint32_t address) { Put(FormatDottedIpv4(address)); }
 
     // CR LF behind the place text, written over its last blank if it has one.
     void EndLine() {
