@@ -83,8 +83,19 @@ uint64_t TIpdb::Follow(uint64_t redirection, int& hops) const {
     return Number(redirection + 1, FOffsetLength);
 }
 
-std::vector<std::string> TIpdb::ReadFields(int64_t recordNumber) const {
+void TIpdb::CheckRecordNumber(int64_t recordNumber) const {
     if (recordNumber < 1 || recordNumber > FRecordCount) throw Exception(kBadRecordNumber);
+}
+
+uint64_t TIpdb::StartNetwork(int64_t recordNumber) {
+    return FDatabase.ReleasingOnFailure([&] {
+        CheckRecordNumber(recordNumber);
+        return StartOf(recordNumber);
+    });
+}
+
+std::vector<std::string> TIpdb::ReadFields(int64_t recordNumber) const {
+    CheckRecordNumber(recordNumber);
     uint64_t field = Number(EntryOffset(recordNumber) + ipdb::kAddressLength, FOffsetLength);
     std::vector<std::string> fields;
     size_t textBytes = 0;

@@ -35,6 +35,8 @@ public:
     std::vector<std::string>& FillLocation(std::vector<std::string>& list, int64_t recordNumber);
 
     int64_t RecordCount() const { return FRecordCount; }
+    // The first network of the record's range, as its index entry gives it.
+    uint64_t StartNetwork(int64_t recordNumber);
 
     static constexpr int kMaxRedirections = 8;
     // UTF-8 bytes of one record's texts together: more is damage, and no
@@ -46,6 +48,7 @@ private:
     uint64_t Number(uint64_t offset, int length) const;
     uint64_t EntryOffset(int64_t recordNumber) const;
     uint64_t StartOf(int64_t recordNumber) const;
+    void CheckRecordNumber(int64_t recordNumber) const;
     std::vector<std::string> ReadFields(int64_t recordNumber) const;
     uint64_t Follow(uint64_t redirection, int& hops) const;
 
