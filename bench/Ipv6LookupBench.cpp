@@ -5,31 +5,24 @@
 // The two take turns in rounds and each gives its median round, so a
 // machine busy with other work weighs on both alike.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/LookupTiming.h"
 #include "locdb/IpdbReader.h"
 #include "locdb/QQWryReader.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 15;
 
 // One round: the lookups of every address, in nanoseconds per lookup.
 template <class Lookup>
 double NanosecondsPerLookup(const std::vector<std::string>& addresses, Lookup lookup) {
-    size_t checksum = 0;
-    auto start = Clock::now();
-    for (const std::string& address : addresses) checksum += lookup(address).size();
-    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (checksum == 0) std::printf("(no results)\n");
-    return seconds * 1e9 / addresses.size();
+    return SecondsFor(addresses, lookup) * 1e9 / addresses.size();
 }
 
 double Median(std::vector<double> values) {
