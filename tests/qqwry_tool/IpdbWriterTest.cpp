@@ -16,15 +16,16 @@ std::string Bytes(std::initializer_list<uint8_t> bytes) { return std::string(byt
 }  // namespace
 
 TEST(WriteIpdb, HeaderRecordsAndIndexByteForByte) {
-    std::string written = WriteIpdb({{0, kLowHalf, "中国", "Net"}, {kNetwork, ~Ipv6Number(0), "B", "Net"}});
+    std::string written = WriteIpdb({{0, kLowHalf, "中国", "ab"}, {kNetwork, ~Ipv6Number(0), "ab", "中国"}});
     std::string expected =
-        "IPDB" + Bytes({2, 0, 2, 8}) +                           // version 2, 2-byte offsets, 8-byte keys
+        "IPDB" + Bytes({2, 0, 2, 8}) +                              // version 2, 2-byte offsets, 8-byte keys
         Bytes({2, 0, 0, 0, 0, 0, 0, 0, 48, 0, 0, 0, 0, 0, 0, 0}) +  // two entries, the index at 48
-        Bytes({2, 0, 0, 0, 0, 0, 0, 0}) +                          // two fields, reserved
-        Utf8(u8"中国") + '\0' + "Net" + '\0' +                     // record at 32, texts in UTF-8
-        "B" + '\0' + Bytes({2, 39, 0}) +                           // record at 43: the known area redirected
-        Bytes({0, 0, 0, 0, 0, 0, 0, 0, 32, 0}) +                   // index: ::/64
-        Bytes({1, 0, 0, 0, 0, 0, 0, 0, 43, 0});                    // 0:0:0:1::/64 on
+        Bytes({2, 0, 0, 0, 0, 0, 0, 0}) +                           // two fields, reserved
+        Utf8(u8"中国") + '\0' + "ab" + '\0' +                      // record at 32, texts in UTF-8
+        "ab" + '\0' + Bytes({2, 32, 0}) +                           // record at 42: the short text cheaper
+                                                                    // repeated, the long one redirected
+        Bytes({0, 0, 0, 0, 0, 0, 0, 0, 32, 0}) +                    // index: ::/64
+        Bytes({1, 0, 0, 0, 0, 0, 0, 0, 42, 0});                     // 0:0:0:1::/64 on
     EXPECT_EQ(written, expected);
 }
 
