@@ -39,8 +39,8 @@ public:
     uint64_t StartNetwork(int64_t recordNumber);
 
     static constexpr int kMaxRedirections = 8;
-    // UTF-8 bytes of one record's texts together: more is damage, and no
-    // file can make a lookup hold much memory.
+    // UTF-8 bytes of one record's texts together; a longer record is
+    // refused, so no file can make a lookup hold much memory.
     static constexpr size_t kMaxRecordBytes = 4096;
 
 private:
