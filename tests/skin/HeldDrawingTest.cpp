@@ -16,8 +16,9 @@
 #include "gui/ComboBox.h"
 #include "gui/Edit.h"
 #include "skin/manager/SkinMessages.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
-#include "tests/skin/FlatElements.h"
+#include "tests/skin/FlatButtons.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
@@ -26,13 +27,13 @@ using namespace std::chrono_literals;
 namespace {
 
 // Colours no native control paints with.
-const std::vector<Pixel> kButtonColours = {0x10C020, 0x20B030, 0x30A040, 0x409050, 0x508060};
-const std::vector<Pixel> kBoxColours = {0xC01020, 0xB02030, 0xA03040, 0x904050};
+const std::vector<Pixel> kButtonColours(std::begin(FlatButtons::kFrames), std::end(FlatButtons::kFrames));
+const std::vector<Pixel> kBoxColours(std::begin(FlatButtons::kChecks), std::end(FlatButtons::kChecks));
 const std::vector<Pixel> kComboColours = {0x1020C0, 0x2030B0, 0x3040A0, 0x405090,
                                           0x6010C0, 0x7020B0, 0x8030A0, 0x904090};
 const Pixel kEditShadow = 0x2060A0;
 const std::vector<Pixel> kEditColours = {kEditShadow, 0xFFFFFF};
-const int kBoxSize = 9;
+const int kBoxSize = FlatButtons::kBoxSize;
 
 // The control's window as the screen shows it, read through its top-level
 // window: the control's own device context shows nothing while its
@@ -114,12 +115,14 @@ using PartTest = bool (*)(HWND control, int x, int y, int width, int height);
 bool InRing(int depth, int x, int y, int width, int height) {
     return x < depth || y < depth || x >= width - depth || y >= height - depth;
 }
-bool Anywhere(HWND, int, int, int, int) { return true; }
+bool AllButCorners(HWND, int x, int y, int width, int height) {
+    return !FlatButtons::IsCorner(x, y, {0, 0, width, height});
+}
 bool InEditFrame(HWND, int x, int y, int width, int height) { return InRing(3, x, y, width, height); }
-// At the left edge, centred down.
+// At the left edge, centred down, but for the corners that show what lies under.
 bool InBox(HWND, int x, int y, int, int height) {
-    int top = (height - kBoxSize) / 2;
-    return x < kBoxSize && y >= top && y < top + kBoxSize;
+    Rect box = {0, (height - kBoxSize) / 2, kBoxSize, kBoxSize};
+    return x < kBoxSize && y >= box.Top && y < box.Top + kBoxSize && !FlatButtons::IsCorner(x, y, box);
 }
 // All but the item area, which the box paints itself.
 bool OutsideComboItem(HWND combo, int x, int y, int, int) {
@@ -153,6 +156,12 @@ void CheckAndPush(HWND control) {
     Check(control);
     Push(control);
 }
+// The press and the check come to the control through the messages above,
+// sent to it from inside the mouse messages.
+void Click(HWND control) {
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 8));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(4, 8));
+}
 void TakeAndGiveFocus(HWND control) {
     SetFocus(control);
     SetFocus(GetWindow(control, GW_HWNDFIRST));
@@ -164,35 +173,26 @@ void RedrawFrame(HWND control) {
 const HeldRow kRows[] = {
     {"CheckBoxChecked", CheckBoxOf, {BM_SETCHECK}, Check, InBox, &kBoxColours},
     {"CheckBoxPushed", CheckBoxOf, {BM_SETSTATE}, Push, InBox, &kBoxColours},
-    {"PushButtonFocus", ButtonOf, {WM_SETFOCUS, WM_KILLFOCUS}, TakeAndGiveFocus, Anywhere, &kButtonColours},
-    {"PushButtonPushed", ButtonOf, {BM_SETSTATE}, Push, Anywhere, &kButtonColours},
+    {"CheckBoxClicked", CheckBoxOf, {BM_SETSTATE, BM_SETCHECK}, Click, InBox, &kBoxColours},
+    {"PushButtonFocus", ButtonOf, {WM_SETFOCUS, WM_KILLFOCUS}, TakeAndGiveFocus, AllButCorners, &kButtonColours},
+    {"PushButtonPushed", ButtonOf, {BM_SETSTATE}, Push, AllButCorners, &kButtonColours},
     {"ComboBoxFocus", ComboOf, {WM_SETFOCUS}, TakeFocus, OutsideComboItem, &kComboColours},
     {"EditBorder", EditOf, {WM_NCPAINT}, RedrawFrame, InEditFrame, &kEditColours},
     {"BareDialogCheckBox", BareCheckOf, {BM_SETCHECK, BM_SETSTATE}, CheckAndPush, InBox, &kBoxColours},
 };
 
 // The skin's pictures of the controls above, flat-coloured; a button
-// without a caption or focus rectangle is one colour all over.
+// without a caption or focus rectangle is one colour but for its corners.
 class FlatPictures {
 public:
     FlatPictures(TSkinData& skin)
-        : FButtons(skin.Buttons, Buttons()),
+        : FButtons(skin.Buttons, FlatButtons::Element()),
           FComboButton(skin.ComboButton, ComboButton()),
           FComboArrow(skin.ComboxArrow, ComboArrow()),
           FShadow(skin.Colours.ButtonShadow, ColorFromPixel(kEditShadow)),
           FOptions(skin.Options, TSkinOptionSet(skin.Options).set(soNoFocusRect)) {}
 
 private:
-    static TSkinButtonElement Buttons() {
-        TSkinButtonElement buttons;
-        const auto& c = kButtonColours;
-        buttons.Image = FlatFrames({c[0], c[1], c[2], c[3], c[4]}, 4, 4);
-        buttons.FrameCount = 5;
-        const auto& b = kBoxColours;
-        buttons.CheckImage = buttons.RadioImage = FlatFrames({b[0], b[1], b[2], b[3]}, kBoxSize, kBoxSize);
-        buttons.CheckFrameCount = buttons.RadioFrameCount = 4;
-        return buttons;
-    }
     static std::unique_ptr<TSkinBorderElement> ComboButton() {
         auto combo = std::make_unique<TSkinBorderElement>();
         const auto& c = kComboColours;
@@ -232,7 +232,7 @@ int ForeignPixels(const HeldRow& row, HWND control, const PixelBuffer& shown) {
 TEST_P(HeldDrawing, TheScreenShowsOnlyTheSkinAsTheNativeControlReturns) {
     const HeldRow& row = GetParam();
     FlatPictures pictures(*MainSkin);
-    SetCursorPos(0, 0);
+    ui::PointAt(GetDesktopWindow(), {2, 2});  // nothing is hot
     TScreenSpy spy(row.Watched);
     HeldWindows windows;
     HWND control = row.Control(windows);
