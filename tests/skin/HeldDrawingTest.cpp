@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "gui/Button.h"
@@ -140,6 +141,8 @@ struct HeldRow {
     PartTest InPart;
     const std::vector<Pixel>* Colours;
 };
+
+void PrintTo(const HeldRow& row, std::ostream* out) { *out << row.Name; }
 
 HWND CheckBoxOf(const HeldWindows& windows) { return windows.Form.Check.Handle(); }
 HWND ButtonOf(const HeldWindows& windows) { return windows.Form.Button.Handle(); }
