@@ -31,6 +31,8 @@ public:
     std::vector<TMPButtonCell> Cells() const;
     // As a click on the button does, when it can be pressed.
     void Click(TMPBtnType button);
+    // The button at a point of the client area that can be pressed, or -1.
+    int PressableButtonAt(POINT point) const;
 
     TMPNotifyEvent OnClick;
 
@@ -39,8 +41,6 @@ protected:
     void Paint(HDC dc) override;
 
 private:
-    int PressableButtonAt(POINT point) const;
-
     TButtonSet FVisible, FEnabledButtons, FColored;
     TPressTracker FTracker{{.PartAt = [this](POINT at) { return PressableButtonAt(at); },
                             .OnChange = [this] { Invalidate(); },

@@ -14,10 +14,7 @@ constexpr UINT kCheckChanged = 45264;
 const int kFocusMargin = 1;
 }  // namespace
 
-ElementPicture TSkinCheckBox::BoxPicture() const {
-    const TSkinButtonElement& buttons = Skin().Buttons;
-    return {.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount, .Transparent = true};
-}
+ElementPicture TSkinCheckBox::BoxPicture() const { return Skin().Buttons.CheckPicture(); }
 
 // The native control draws itself at once on these, not only when painting;
 // the press and the check come to it through them as well.

@@ -1,6 +1,7 @@
 #include "skin/checkbox/SkinObjImage.h"
 
 #include "skin/checkbox/ToggleButtonLook.h"
+#include "skin/data/SkinGdi.h"
 #include "skin/draw/DibOutput.h"
 
 namespace {
@@ -28,13 +29,11 @@ void TSkinObjImage::AfterAttach() {
 
 void TSkinObjImage::GiveGlyphs() {
     const TSkinButtonElement& buttons = Skin().Buttons;
-    ElementPicture box = FRadio
-                             ? ElementPicture{.Image = &buttons.RadioImage, .FrameCount = buttons.RadioFrameCount}
-                             : ElementPicture{.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount};
-    PixelBuffer strip = ToggleGlyphStrip(box);
+    PixelBuffer strip = ToggleGlyphStrip(FRadio ? buttons.RadioPicture() : buttons.CheckPicture());
     if (strip.Empty()) return;
     FBox->SetCustomGlyphs(BitmapOf(strip).Get());
-    FBox->SetTransparentColor(RGB(255, 0, 255));  // the skin's transparent colour
+    // The strip keeps the box's magenta: the control leaves it out.
+    FBox->SetTransparentColor(ToColorRef(ColorFromPixel(kMagenta)));
     FBox->SetUseCustomGlyphs(true);
 }
 

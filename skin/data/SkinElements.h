@@ -39,6 +39,10 @@ public:
 // The push button, with the images of check boxes and radio buttons.
 class TSkinButtonElement : public TSkinElement {
 public:
+    // A box in each frame, drawn whole; its magenta is always left out.
+    ElementPicture CheckPicture() const;
+    ElementPicture RadioPicture() const;
+
     PixelBuffer CheckImage, RadioImage;
     int CheckFrameCount = 0, RadioFrameCount = 0;
     bool NormalTextGiven = false, MouseOverTextGiven = false, PressedTextGiven = false;

@@ -1,14 +1,16 @@
 #include "skin/mediaplayer/MediaPlayerPanel.h"
 
-#include <windowsx.h>
-
-#include "base/win32/User32Extras.h"
 #include "skin/button/PushButtonLook.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/draw/Offscreen.h"
 
-TMediaPlayerPanel::TMediaPlayerPanel(TSkinData& skin, TMediaPlayer& player) : FSkin(skin), FPlayer(player) {}
+TMediaPlayerPanel::TMediaPlayerPanel(TSkinData& skin, TMediaPlayer& player)
+    : FSkin(skin),
+      FPlayer(player),
+      FTracker({.PartAt = [this](POINT at) { return FPlayer.PressableButtonAt(at); },
+                .OnChange = [this] { Invalidate(); },
+                .OnClick = [this](int button) { FPlayer.Click(TMPBtnType(button)); }}) {}
 
 void TMediaPlayerPanel::Follow() {
     RECT client;
@@ -20,23 +22,23 @@ void TMediaPlayerPanel::Follow() {
 }
 
 void TMediaPlayerPanel::Hide() {
+    FTracker.Cancel();
     if (Handle()) ShowWindow(Handle(), SW_HIDE);
 }
 
-void TMediaPlayerPanel::Paint(HDC dc) { DrawTo(dc); }
-
-void TMediaPlayerPanel::DrawTo(HDC dc) {
+void TMediaPlayerPanel::Paint(HDC dc) {
     RECT client;
     GetClientRect(FPlayer.Handle(), &client);
     const TSkinButtonElement& buttons = FSkin.Buttons;
     if (client.right <= 0 || client.bottom <= 0 || buttons.Image.Empty()) return;
     TOffscreen canvas(client.right, client.bottom);
     canvas.Fill(ToColorRef(FSkin.Colours.ButtonFace));
+    TPressLook look = FTracker.Look();
     for (const TMPButtonCell& cell : FPlayer.Cells()) {
         if (cell.Width <= 0) continue;
-        bool enabled = FPlayer.CanPress(cell.Button);
-        int frame = PushButtonFrameOf(
-            {.Enabled = enabled, .Pressed = FPressed == int(cell.Button), .Hot = FHot == int(cell.Button)});
+        int frame = PushButtonFrameOf({.Enabled = FPlayer.CanPress(cell.Button),
+                                       .Pressed = look.Pressed == int(cell.Button),
+                                       .Hot = look.Hot == int(cell.Button)});
         DrawElement(canvas, {cell.Left, 0, cell.Width, int(client.bottom)}, buttons.Picture(), frame);
         RECT face = {cell.Left, 0, cell.Left + cell.Width, client.bottom};
         DrawMediaPlayerGlyph(canvas.DC(), face, cell.Button, GlyphColour(cell.Button, frame));
@@ -54,63 +56,9 @@ COLORREF TMediaPlayerPanel::GlyphColour(TMPBtnType button, int frame) const {
 }
 
 LRESULT TMediaPlayerPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            Press(GET_X_LPARAM(lParam));
-            return 0;
-        case WM_LBUTTONUP:
-            Release(GET_X_LPARAM(lParam));
-            return 0;
-        case WM_MOUSEMOVE:
-            MoveOver(GET_X_LPARAM(lParam));
-            return 0;
-        case WM_MOUSELEAVE:
-            SetHot(-1);
-            return 0;
-        case WM_CAPTURECHANGED:
-            SetPressed(-1);
-            return 0;
-    }
-    return TWinControl::WndProc(message, wParam, lParam);
-}
-
-void TMediaPlayerPanel::Press(int x) {
-    int button = MediaPlayerButtonAt(FPlayer.Cells(), x);
-    if (button < 0 || !FPlayer.CanPress(TMPBtnType(button))) return;
-    SetCapture(Handle());
-    SetPressed(button);
-}
-
-// The click is the player's only when the button is let go over the one
-// pressed.
-void TMediaPlayerPanel::Release(int x) {
-    int pressed = FPressed;
-    if (GetCapture() == Handle()) ReleaseCapture();
-    SetPressed(-1);
-    if (pressed >= 0 && MediaPlayerButtonAt(FPlayer.Cells(), x) == pressed) FPlayer.Click(TMPBtnType(pressed));
-}
-
-void TMediaPlayerPanel::MoveOver(int x) {
-    int button = MediaPlayerButtonAt(FPlayer.Cells(), x);
-    if (button >= 0 && !FPlayer.CanPress(TMPBtnType(button))) button = -1;
-    if (button >= 0 && FHot < 0 && User32Extras().TrackMouseEvent) {
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        User32Extras().TrackMouseEvent(&leave);
-    }
-    SetHot(button);
-}
-
-void TMediaPlayerPanel::SetHot(int button) {
-    if (FHot == button) return;
-    FHot = button;
-    Invalidate();
-}
-
-void TMediaPlayerPanel::SetPressed(int button) {
-    if (FPressed == button) return;
-    FPressed = button;
-    Invalidate();
+    if (message == WM_ERASEBKGND) return 1;
+    if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    FTracker.Handled(Handle(), message);
+    return result;
 }

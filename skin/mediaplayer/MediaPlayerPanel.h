@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "gui/MediaPlayer.h"
+#include "gui/PressTracker.h"
 #include "gui/WinControl.h"
 #include "skin/data/SkinData.h"
 
@@ -17,25 +18,15 @@ public:
     // time.
     void Follow();
     void Hide();
-    // The buttons as the skin draws them, over the player's client area.
-    void DrawTo(HDC dc);
-    // The button under the pointer, and the one held pressed (-1: none).
-    int HotButton() const { return FHot; }
-    int PressedButton() const { return FPressed; }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc) override;
 
 private:
-    void Press(int x);
-    void Release(int x);
-    void MoveOver(int x);
-    void SetHot(int button);
-    void SetPressed(int button);
     COLORREF GlyphColour(TMPBtnType button, int frame) const;
 
     TSkinData& FSkin;
     TMediaPlayer& FPlayer;
-    int FHot = -1, FPressed = -1;
+    TPressTracker FTracker;
 };

@@ -3,7 +3,6 @@
 // Win32-free, so the end-to-end tests use it on screen pixels too.
 #include <functional>
 
-#include "skin/data/SkinData.h"
 #include "skin/draw/ElementDrawing.h"
 
 // The button's ring: its outer 2 pixels all round, which neither its caption
@@ -28,19 +27,4 @@ inline int Mismatches(const PixelBuffer& shown, int left, int top, const PixelBu
             if (!inside || shown.At(sx, sy) != want) ++mismatches;
         }
     return mismatches;
-}
-
-// Pixels of the ring of a button shown at (left, top), size width x height,
-// that differ from the skin's Buttons element in the frame.
-inline int ButtonRingMismatches(const PixelBuffer& shown, int left, int top, int width, int height,
-                                const TSkinData& skin, int frame, Pixel background) {
-    PixelBuffer button = ComposeElement(skin.Buttons.Picture(), frame, width, height);
-    return Mismatches(shown, left, top, button, background,
-                      [&](int x, int y) { return InButtonRing(x, y, width, height); });
-}
-
-// A check or radio box in a frame, as the skin draws it: one cell of the image.
-inline PixelBuffer ToggleBox(const PixelBuffer& image, int frameCount, int frame) {
-    ElementPicture picture{.Image = &image, .FrameCount = frameCount, .Transparent = true};
-    return ComposeElement(picture, frame, image.Width() / frameCount, image.Height());
 }

@@ -22,14 +22,6 @@ TEST(PushButtonFrame, DisabledIsThirdWhateverTheMouseAndFocus) {
                 EXPECT_EQ(PushButtonFrameOf({.Enabled = false, .Pressed = pressed, .Hot = hot, .Focused = focused}), 3);
 }
 
-TEST(PushButtonFrame, NumbersAreThoseOfTheFiveStateImage) {
-    EXPECT_EQ(PushButtonFrame::Normal, 1);
-    EXPECT_EQ(PushButtonFrame::Pressed, 2);
-    EXPECT_EQ(PushButtonFrame::Disabled, 3);
-    EXPECT_EQ(PushButtonFrame::Hot, 4);
-    EXPECT_EQ(PushButtonFrame::Focused, 5);
-}
-
 class PushButtonTextColourTest : public ::testing::Test {
 protected:
     static constexpr TColor kFont = 0x102030, kShadow = 0x808080;

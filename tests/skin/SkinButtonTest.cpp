@@ -1,5 +1,6 @@
-// The push button skinner on real buttons of this process, with the
-// program's skin: each state against the skin's own element pixels.
+// The push button skinner on real buttons of this process, the skin's
+// Buttons element swapped for a flat-coloured one: each state shows its
+// frame's colour and caption colour.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,7 +13,7 @@
 #include "skin/button/PushButtonLook.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/gui/TestForm.h"
-#include "tests/skin/ElementPixels.h"
+#include "tests/skin/FlatButtons.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
@@ -56,113 +57,133 @@ protected:
     }
 
     static Pixel ButtonFace() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
-
-    // Ring pixels of what the button shows that differ from the frame.
-    static int RingMismatches(HWND button, int frame, Pixel background = ButtonFace()) {
-        PixelBuffer shown = ClientPixels(button);
-        return ButtonRingMismatches(shown, 0, 0, shown.Width(), shown.Height(), *MainSkin, frame, background);
+    static int EdgeMismatches(HWND button, int frame) { return FlatButtons::EdgeMismatches(ClientPixels(button), frame); }
+    // Once the frame shows, or after a while: for states that wait on the
+    // system (the pointer's leaving).
+    static int SettledEdgeMismatches(HWND button, int frame) {
+        for (int i = 0; i < 40 && EdgeMismatches(button, frame) != 0; ++i) PumpFor(50ms);
+        return EdgeMismatches(button, frame);
     }
-
-    // Ring mismatches once the frame shows, or after a while: for states
-    // that wait on the system (the pointer's leaving).
-    static int SettledRingMismatches(HWND button, int frame) {
-        for (int i = 0; i < 40 && RingMismatches(button, frame) != 0; ++i) PumpFor(50ms);
-        return RingMismatches(button, frame);
+    static std::map<Pixel, int> Ink(HWND button, int frame) {
+        return FlatButtons::InkColours(ClientPixels(button), frame);
     }
-
-    // The button in the frame without its caption.
-    static PixelBuffer Uncaptioned(HWND button, int frame) {
-        PixelBuffer shown = ClientPixels(button);
-        PixelBuffer picture = ComposeElement(MainSkin->Buttons.Picture(), frame, shown.Width(), shown.Height());
-        for (int y = 0; y < picture.Height(); ++y)
-            for (int x = 0; x < picture.Width(); ++x)
-                if (picture.At(x, y) == kMagenta) picture.Set(x, y, ButtonFace());
-        return picture;
-    }
-
-    // The colours of the caption's ink: the pixels that differ from the
-    // button without its caption, by count.
-    static std::map<Pixel, int> InkColours(HWND button, int frame) {
-        PixelBuffer shown = ClientPixels(button), bare = Uncaptioned(button, frame);
-        std::map<Pixel, int> colours;
-        for (int y = 0; y < shown.Height(); ++y)
-            for (int x = 0; x < shown.Width(); ++x)
-                if (shown.At(x, y) != bare.At(x, y)) ++colours[shown.At(x, y)];
-        return colours;
-    }
+    static int InkOf(HWND button, int frame, TColor colour) { return Ink(button, frame)[PixelFromColor(colour)]; }
 
     // How many separate bands of rows the caption's ink lies in.
     static int InkBands(HWND button, int frame) {
-        PixelBuffer shown = ClientPixels(button), bare = Uncaptioned(button, frame);
+        PixelBuffer shown = ClientPixels(button);
         int bands = 0;
         bool previous = false;
-        for (int y = 0; y < shown.Height(); ++y) {
+        for (int y = 2; y < shown.Height() - 2; ++y) {
             bool ink = false;
-            for (int x = 0; x < shown.Width(); ++x) ink = ink || shown.At(x, y) != bare.At(x, y);
+            for (int x = 2; x < shown.Width() - 2; ++x) ink = ink || shown.At(x, y) != FlatButtons::FrameColour(frame);
             if (ink && !previous) ++bands;
             previous = ink;
         }
         return bands;
     }
+
+    TSwappedIn<TSkinButtonElement> flat{MainSkin->Buttons, FlatButtons::Element()};
 };
 
-TEST_F(SkinnedButtons, TheFiveFramesDifferInTheRingTheTestsCompare) {
-    const int width = 35, height = 21;
-    for (int a = 1; a <= 5; ++a) {
-        PixelBuffer picture = ComposeElement(MainSkin->Buttons.Picture(), a, width, height);
-        for (int b = 1; b <= 5; ++b) {
-            if (a == b) continue;
-            EXPECT_GT(ButtonRingMismatches(picture, 0, 0, width, height, *MainSkin, b, kMagenta), 0) << a << " " << b;
-        }
-    }
-}
-
-TEST_F(SkinnedButtons, NormalHotPressedAndFocused_ShowTheirFramesOfTheButtonsImage) {
+TEST_F(SkinnedButtons, NormalHotPressedAndFocused_ShowTheirFramesAndCaptionColours) {
     ButtonForm form;
     Show(form);
     HWND button = form.Button.Handle();
     ASSERT_EQ(SendMessageW(button, SkinMessage::Query, 0, 0), 1);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_GT(InkOf(button, PushButtonFrame::Normal, FlatButtons::kNormalText), 0);
 
     PointAt(button);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Hot), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Hot), 0);
+    EXPECT_GT(InkOf(button, PushButtonFrame::Hot, FlatButtons::kHotText), 0);
 
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
     EXPECT_EQ(GetFocus(), button);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_GT(InkOf(button, PushButtonFrame::Pressed, FlatButtons::kPressedText), 0);
     EXPECT_EQ(form.Clicks, 0);
 
     SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
     EXPECT_EQ(form.Clicks, 1);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Hot), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Hot), 0);
 
     // Once the pointer has gone, the system says so and the focus shows.
     PointAway();
-    EXPECT_EQ(SettledRingMismatches(button, PushButtonFrame::Focused), 0);
+    EXPECT_EQ(SettledEdgeMismatches(button, PushButtonFrame::Focused), 0);
 
     form.Box.SetFocus();
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
     EXPECT_EQ(form.Clicks, 1);
 }
+
+// As native buttons do: the press follows the pointer out and back, and
+// only a release over the button clicks it.
+TEST_F(SkinnedButtons, APressLooksPressedOnlyWhileThePointerIsOverAndClicksOnceOnReleaseOver) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    const LPARAM outside = MAKELPARAM(-20, -20);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    EXPECT_EQ(GetCapture(), button);
+    SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, outside);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Focused), 0);
+    SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, Centre(button));
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    EXPECT_EQ(form.Clicks, 1);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, outside);
+    SendMessageW(button, WM_LBUTTONUP, 0, outside);
+    EXPECT_EQ(form.Clicks, 1);
+}
+
+struct PressEnd {
+    const char* Name;
+    void (*End)(ButtonForm& form);
+};
+
+class EndedPresses : public SkinnedButtons, public ::testing::WithParamInterface<PressEnd> {};
+
+TEST_P(EndedPresses, ReturnTheButtonToRestWithoutAClick) {
+    ButtonForm form;
+    Show(form);
+    HWND button = form.Button.Handle();
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    ASSERT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
+    GetParam().End(form);
+    EXPECT_NE(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
+    SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
+    EXPECT_EQ(form.Clicks, 0);
+}
+
+const PressEnd kPressEnds[] = {
+    {"CaptureLost", [](ButtonForm&) { ReleaseCapture(); }},
+    {"FocusLost", [](ButtonForm& form) { form.Box.SetFocus(); }},
+    {"CancelMode", [](ButtonForm& form) { SendMessageW(form.Button.Handle(), WM_CANCELMODE, 0, 0); }},
+};
+INSTANTIATE_TEST_SUITE_P(Ways, EndedPresses, ::testing::ValuesIn(kPressEnds),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(SkinnedButtons, ADisabledButtonShowsTheThirdFrameAndShadowTextWhateverTheMouseDoes) {
     ButtonForm form;
     form.Button.SetEnabled(false);
     Show(form);
     HWND button = form.Button.Handle();
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Disabled), 0);
     PointAt(button);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Disabled), 0);
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Disabled), 0);
 
-    std::map<Pixel, int> ink = InkColours(button, PushButtonFrame::Disabled);
-    EXPECT_GT(ink[PixelOf(GetSysColor(COLOR_BTNSHADOW))], 0);
-    EXPECT_EQ(ink.count(PixelFromColor(MainSkin->Buttons.NormalTextColour)), 0u);
+    EXPECT_GT(InkOf(button, PushButtonFrame::Disabled, TColor(GetSysColor(COLOR_BTNSHADOW))), 0);
+    EXPECT_EQ(InkOf(button, PushButtonFrame::Disabled, FlatButtons::kNormalText), 0);
 
     SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
     EXPECT_EQ(form.Clicks, 0);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Disabled), 0);
 }
 
 TEST_F(SkinnedButtons, AButtonDisabledUnderThePressingPointerShowsTheThirdFrame) {
@@ -171,11 +192,11 @@ TEST_F(SkinnedButtons, AButtonDisabledUnderThePressingPointerShowsTheThirdFrame)
     HWND button = form.Button.Handle();
     PointAt(button);
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
-    ASSERT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    ASSERT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
 
     form.Button.SetEnabled(false);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Disabled), 0);
-    EXPECT_GT(InkColours(button, PushButtonFrame::Disabled)[PixelOf(GetSysColor(COLOR_BTNSHADOW))], 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Disabled), 0);
+    EXPECT_GT(InkOf(button, PushButtonFrame::Disabled, TColor(GetSysColor(COLOR_BTNSHADOW))), 0);
 }
 
 // As a dialog or other code presses a button without the mouse or the keyboard.
@@ -184,9 +205,9 @@ TEST_F(SkinnedButtons, PressedStateSetByMessage_ShowsThePressedFrameUntilCleared
     Show(form);
     HWND button = form.Button.Handle();
     SendMessageW(button, BM_SETSTATE, TRUE, 0);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
     SendMessageW(button, BM_SETSTATE, FALSE, 0);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
     EXPECT_EQ(form.Clicks, 0);
 }
 
@@ -195,25 +216,17 @@ TEST_F(SkinnedButtons, TheSpaceBarOnTheFocusedButtonShowsThePressedFrameUntilRel
     Show(form);
     HWND button = form.Button.Handle();
     form.Button.SetFocus();
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Focused), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Focused), 0);
 
     SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
     PumpFor(100ms);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Pressed), 0);
     EXPECT_EQ(form.Clicks, 0);
 
     SendMessageW(button, WM_KEYUP, VK_SPACE, 0xC0390001);
     EXPECT_EQ(form.Clicks, 1);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Focused), 0);
-}
-
-TEST_F(SkinnedButtons, TheNormalFrameWritesTheCaptionInTheSkinsNormalColour) {
-    ButtonForm form;
-    Show(form);
-    ASSERT_TRUE(MainSkin->Buttons.NormalTextGiven);
-    std::map<Pixel, int> ink = InkColours(form.Button.Handle(), PushButtonFrame::Normal);
-    EXPECT_GT(ink[PixelFromColor(MainSkin->Buttons.NormalTextColour)], 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Focused), 0);
 }
 
 TEST_F(SkinnedButtons, ADoubleBarInTheCaptionGivesTwoLines) {
@@ -228,7 +241,6 @@ TEST_F(SkinnedButtons, ADoubleBarInTheCaptionGivesTwoLines) {
 }
 
 TEST_F(SkinnedButtons, TagFiveThousandFiveHundredFiftyFive_ShowsTheParentsBackgroundAroundTheButton) {
-    ASSERT_EQ(MainSkin->Buttons.Image.At(0, 0), kMagenta);  // the image's rounded corner
     ButtonForm form;
     form.Button.Tag = 5555;
     TButton plain;
@@ -239,7 +251,7 @@ TEST_F(SkinnedButtons, TagFiveThousandFiveHundredFiftyFive_ShowsTheParentsBackgr
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
     EXPECT_EQ(ClientPixels(form.Button.Handle()).At(0, 0), PixelOf(green));
-    EXPECT_EQ(RingMismatches(form.Button.Handle(), PushButtonFrame::Normal, PixelOf(green)), 0);
+    EXPECT_EQ(EdgeMismatches(form.Button.Handle(), PushButtonFrame::Normal), 0);
     EXPECT_EQ(ClientPixels(plain.Handle()).At(0, 0), ButtonFace());
 }
 
@@ -247,18 +259,18 @@ TEST_F(SkinnedButtons, Message13574_StopsThePaintingWithZeroAndResumesItWithOne)
     ButtonForm form;
     Show(form);
     HWND button = form.Button.Handle();
-    ASSERT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    ASSERT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
 
     SendMessageW(button, SkinMessage::PaintingSwitch, 0, 0);
     RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_GT(RingMismatches(button, PushButtonFrame::Normal), 0);  // the native look
+    EXPECT_GT(EdgeMismatches(button, PushButtonFrame::Normal), 0);  // the native look
     SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
     SendMessageW(button, WM_LBUTTONUP, 0, Centre(button));
     EXPECT_EQ(form.Clicks, 1);  // the native button's own click, once
     form.Box.SetFocus();
 
     SendMessageW(button, SkinMessage::PaintingSwitch, 1, 0);
-    EXPECT_EQ(RingMismatches(button, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
 }
 
 TEST_F(SkinnedButtons, WithoutAButtonImageInTheSkin_AButtonKeepsItsNativeLook) {
@@ -277,11 +289,11 @@ TEST_F(SkinnedButtons, BareButtonsOfADialog_ShowTheSkinAndPostTheirCommandWhenCl
     HWND ok = dialog.AddChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON, {100, 10, 75, 23}, IDOK);
     dialog.Show();
     ASSERT_EQ(SendMessageW(push, SkinMessage::Query, 0, 0), 1);
-    EXPECT_EQ(RingMismatches(push, PushButtonFrame::Normal), 0);
-    EXPECT_EQ(RingMismatches(ok, PushButtonFrame::Focused), 0);  // the default button
+    EXPECT_EQ(EdgeMismatches(push, PushButtonFrame::Normal), 0);
+    EXPECT_EQ(EdgeMismatches(ok, PushButtonFrame::Focused), 0);  // the default button
 
     SendMessageW(push, WM_LBUTTONDOWN, MK_LBUTTON, Centre(push));
-    EXPECT_EQ(RingMismatches(push, PushButtonFrame::Pressed), 0);
+    EXPECT_EQ(EdgeMismatches(push, PushButtonFrame::Pressed), 0);
     SendMessageW(push, WM_LBUTTONUP, 0, Centre(push));
     EXPECT_TRUE(dialog.Commands.empty());  // posted: it comes later
     PumpFor(50ms);

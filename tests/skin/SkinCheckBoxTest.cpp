@@ -1,5 +1,6 @@
 // The check box and radio button skinners on real controls of this
-// process, with the program's skin: the box against the skin's own pixels.
+// process, the skin's boxes swapped for flat-coloured ones: the box shows
+// the colour of its frame.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,9 +10,10 @@
 
 #include "gui/Button.h"
 #include "gui/Edit.h"
+#include "gui/GlyphCheckBox.h"
 #include "skin/manager/SkinMessages.h"
 #include "tests/gui/TestForm.h"
-#include "tests/skin/ElementPixels.h"
+#include "tests/skin/FlatButtons.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
@@ -19,8 +21,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Frames of the built skin's twelve-frame images.
-const int kUnchecked = 1, kUncheckedDisabled = 4, kChecked = 5, kCheckedDisabled = 8;
+// Frames of four-frame images.
+const int kUnchecked = 1, kChecked = 2, kUncheckedDisabled = 3, kCheckedDisabled = 4;
 
 class CheckForm : public TTestForm {
 public:
@@ -40,45 +42,37 @@ class SkinnedCheckBoxes : public SkinnedWindows {
 protected:
     static Pixel ButtonFace() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
 
-    // Pixels of the box the control shows that differ from the frame of the
-    // image: the box at the one edge, centred vertically.
-    static int BoxMismatches(HWND control, const PixelBuffer& image, int frameCount, int frame,
-                             BoxSide side = BoxSide::Left) {
+    // Pixels of the box the control shows that are not the colour, or at its
+    // corners what lies under: the box at the one edge, centred vertically.
+    static int BoxMismatches(HWND control, Pixel colour, BoxSide side = BoxSide::Left, Pixel under = ButtonFace()) {
         PixelBuffer shown = ClientPixels(control);
-        PixelBuffer box = ToggleBox(image, frameCount, frame);
-        int left = side == BoxSide::Left ? 0 : shown.Width() - box.Width();
-        return Mismatches(shown, left, (shown.Height() - box.Height()) / 2, box, ButtonFace());
+        const int size = FlatButtons::kBoxSize;
+        Rect box = {side == BoxSide::Left ? 0 : shown.Width() - size, (shown.Height() - size) / 2, size, size};
+        int mismatches = 0;
+        for (int y = box.Top; y < box.Top + size; ++y)
+            for (int x = box.Left; x < box.Left + size; ++x)
+                mismatches += shown.At(x, y) != (FlatButtons::IsCorner(x, y, box) ? under : colour);
+        return mismatches;
     }
     static int CheckMismatches(HWND control, int frame, BoxSide side = BoxSide::Left) {
-        return BoxMismatches(control, MainSkin->Buttons.CheckImage, MainSkin->Buttons.CheckFrameCount, frame, side);
+        return BoxMismatches(control, FlatButtons::kChecks[frame - 1], side);
     }
     static int RadioMismatches(HWND control, int frame) {
-        return BoxMismatches(control, MainSkin->Buttons.RadioImage, MainSkin->Buttons.RadioFrameCount, frame);
+        return BoxMismatches(control, FlatButtons::kRadios[frame - 1]);
     }
 
     // Colours of the caption, right of the box: whatever is not background.
     static std::map<Pixel, int> CaptionColours(HWND control) {
         PixelBuffer shown = ClientPixels(control);
-        int captionLeft = MainSkin->Buttons.CheckImage.Width() / MainSkin->Buttons.CheckFrameCount + 2;
         std::map<Pixel, int> colours;
         for (int y = 0; y < shown.Height(); ++y)
-            for (int x = captionLeft; x < shown.Width(); ++x)
+            for (int x = FlatButtons::kBoxSize + 2; x < shown.Width(); ++x)
                 if (shown.At(x, y) != ButtonFace()) ++colours[shown.At(x, y)];
         return colours;
     }
-};
 
-TEST_F(SkinnedCheckBoxes, TheBuiltSkinsBoxesHaveTwelveFramesThatDiffer) {
-    ASSERT_EQ(MainSkin->Buttons.CheckFrameCount, 12);
-    ASSERT_EQ(MainSkin->Buttons.RadioFrameCount, 12);
-    const PixelBuffer& image = MainSkin->Buttons.CheckImage;
-    for (int a : {kUnchecked, kUncheckedDisabled, kChecked, kCheckedDisabled}) {
-        for (int b : {kUnchecked, kUncheckedDisabled, kChecked, kCheckedDisabled}) {
-            if (a == b) continue;
-            EXPECT_GT(Mismatches(ToggleBox(image, 12, a), 0, 0, ToggleBox(image, 12, b), ButtonFace()), 0);
-        }
-    }
-}
+    TSwappedIn<TSkinButtonElement> flat{MainSkin->Buttons, FlatButtons::Element()};
+};
 
 TEST_F(SkinnedCheckBoxes, OurCheckBoxShowsTheCheckedAndUncheckedBoxOfTheImage) {
     CheckForm form;
@@ -170,6 +164,23 @@ TEST_F(SkinnedCheckBoxes, BareCheckBoxesAndRadioButtons_ShowTheSkinsBoxOverTheNa
 
     EnableWindow(second, FALSE);
     EXPECT_EQ(RadioMismatches(second, kCheckedDisabled), 0);
+}
+
+// They draw the cell of their glyph strip at their left edge, centred
+// down: the skin's box in the state.
+TEST_F(SkinnedCheckBoxes, ForeignCheckBoxesAndRadioButtonsShowTheSkinsBoxesAsTheirGlyphs) {
+    TTestForm form;
+    TGlyphCheckBox check, radio;
+    check.Create(form, {.Bounds = {10, 10, 120, 20}, .Caption = "Rz", .Checked = true});
+    radio.Create(form, {.ClassName = L"TRzRadioButton", .Bounds = {10, 40, 120, 20}, .Caption = "Rz", .Radio = true,
+                        .Enabled = false});
+    Show(form);
+    for (const TGlyphCheckBox* box : {&check, &radio}) ASSERT_EQ(SendMessageW(box->Handle(), SkinMessage::Query, 0, 0), 1);
+    // Under the corners, the control's own background, as between its box
+    // and its caption.
+    auto under = [](const TGlyphCheckBox& box) { return ClientPixels(box.Handle()).At(TGlyphCheckBox::kBoxSize + 2, 0); };
+    EXPECT_EQ(BoxMismatches(check.Handle(), FlatButtons::kChecks[kChecked - 1], BoxSide::Left, under(check)), 0);
+    EXPECT_EQ(BoxMismatches(radio.Handle(), FlatButtons::kRadios[kUncheckedDisabled - 1], BoxSide::Left, under(radio)), 0);
 }
 
 TEST_F(SkinnedCheckBoxes, WithoutACheckImageInTheSkin_ACheckBoxKeepsItsNativeLook) {

@@ -6,14 +6,10 @@
 
 #include <commctrl.h>
 
-#include "gui/GlyphCheckBox.h"
-#include "gui/MediaPlayer.h"
 #include "gui/ProgressBar.h"
 #include "gui/StatusBar.h"
 #include "gui/TrackBar.h"
 #include "gui/UpDown.h"
-#include "skin/button/PushButtonLook.h"
-#include "skin/checkbox/ToggleButtonLook.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
@@ -203,111 +199,6 @@ TEST_F(StandardSkinners, AStatusBarShowsTheSkinsBarAndASunkenPanelForEachPart) {
                      POINT{second.Left + 1, second.Top + 1}})
         EXPECT_EQ(ClientPixel(bar, at.x, at.y), ElementPixel(expected, at.x, at.y, edges.Trans))
             << at.x << "," << at.y;
-}
-
-class MediaPlayerSkinner : public StandardSkinners {
-protected:
-    void SetUp() override {
-        StandardSkinners::SetUp();
-        player.Create(form, {.Bounds = {10, 10, 180, 24}, .ColoredButtons = {}});
-        player.OnClick = [this](TMediaPlayer*, TMPBtnType button) { clicked.push_back(button); };
-        partPlayer.Create(form, {.Bounds = {10, 50, 90, 24},
-                                 .VisibleButtons = {TMPBtnType::btPlay, TMPBtnType::btStop},
-                                 .EnabledButtons = {TMPBtnType::btPlay}});
-        partPlayer.OnClick = [this](TMediaPlayer*, TMPBtnType button) { clicked.push_back(button); };
-        Show(form);
-    }
-    // How many pixels of the button's cell differ from the skin's button in
-    // the frame, above and below its glyph.
-    int DifferingPixels(const TMediaPlayer& on, const TMPButtonCell& cell, int frame) const {
-        const TSkinButtonElement& buttons = MainSkin->Buttons;
-        int height = ClientSize(on).cy;
-        PixelBuffer expected = ComposeElement(buttons.Picture(), frame, cell.Width, height);
-        int differing = 0, glyphTop = (height - kGlyphHeight) / 2;
-        for (int y = 0; y < height; ++y) {
-            if (y >= glyphTop && y < glyphTop + kGlyphHeight) continue;
-            for (int x = 0; x < cell.Width; ++x)
-                differing += ClientPixel(on, cell.Left + x, y) != ElementPixel(expected, x, y, buttons.Trans);
-        }
-        return differing;
-    }
-    static HWND PanelOf(const TMediaPlayer& on) { return GetWindow(on.Handle(), GW_CHILD); }
-    static void ClickAt(const TMediaPlayer& on, const TMPButtonCell& cell) {
-        LPARAM point = MAKELPARAM(cell.Left + cell.Width / 2, 3);
-        SendMessageW(PanelOf(on), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(PanelOf(on), WM_LBUTTONUP, 0, point);
-    }
-
-    TTestForm form;
-    TMediaPlayer player, partPlayer;
-    std::vector<TMPBtnType> clicked;
-};
-
-TEST_F(MediaPlayerSkinner, ShowsEachVisibleButtonAsTheSkinsButton) {
-    ASSERT_TRUE(Skinned(player));
-    std::vector<TMPButtonCell> cells = player.Cells();
-    ASSERT_EQ(cells.size(), 9u);
-    EXPECT_EQ(DifferingPixels(player, cells.front(), PushButtonFrame::Normal), 0);
-    EXPECT_EQ(DifferingPixels(player, cells.back(), PushButtonFrame::Normal), 0);
-}
-
-TEST_F(MediaPlayerSkinner, AButtonLeftOutOfEnabledButtonsShowsTheDisabledButton) {
-    std::vector<TMPButtonCell> cells = partPlayer.Cells();
-    ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(DifferingPixels(partPlayer, cells[0], PushButtonFrame::Normal), 0);
-    EXPECT_EQ(DifferingPixels(partPlayer, cells[1], PushButtonFrame::Disabled), 0);
-}
-
-TEST_F(MediaPlayerSkinner, APressedButtonShowsThePressedButtonUntilReleased) {
-    const TMPButtonCell cell = player.Cells()[2];
-    LPARAM point = MAKELPARAM(cell.Left + 2, 3);
-    SendMessageW(PanelOf(player), WM_LBUTTONDOWN, MK_LBUTTON, point);
-    UpdateWindow(PanelOf(player));
-    EXPECT_EQ(DifferingPixels(player, cell, PushButtonFrame::Pressed), 0);
-    SendMessageW(PanelOf(player), WM_LBUTTONUP, 0, point);
-    UpdateWindow(PanelOf(player));
-    EXPECT_NE(DifferingPixels(player, cell, PushButtonFrame::Pressed), 0);
-}
-
-TEST_F(MediaPlayerSkinner, AClickReachesThePlayerOnlyOnAnEnabledButton) {
-    ClickAt(player, player.Cells()[4]);
-    ClickAt(partPlayer, partPlayer.Cells()[1]);
-    ClickAt(partPlayer, partPlayer.Cells()[0]);
-    EXPECT_EQ(clicked, (std::vector<TMPBtnType>{TMPBtnType::btPrev, TMPBtnType::btPlay}));
-}
-
-// How many pixels of the box a foreign check box shows differ from the
-// skin's box in the frame; its transparent pixels are left out.
-int DifferingBoxPixels(const TGlyphCheckBox& box, const ElementPicture& picture, int frame) {
-    Rect cell = FrameCell(picture, 1);
-    PixelBuffer expected = ComposeElement(picture, frame, cell.Width, cell.Height);
-    RECT client;
-    GetClientRect(box.Handle(), &client);
-    int boxTop = (client.bottom - TGlyphCheckBox::kBoxSize) / 2;
-    int top = (2 * boxTop + TGlyphCheckBox::kBoxSize - cell.Height) / 2, differing = 0;
-    HDC dc = GetDC(box.Handle());
-    for (int y = 0; y < cell.Height; ++y)
-        for (int x = 0; x < cell.Width; ++x)
-            if (expected.At(x, y) != kMagenta)
-                differing += GetPixel(dc, x, top + y) != COLORREF(ColorFromPixel(expected.At(x, y)));
-    ReleaseDC(box.Handle(), dc);
-    return differing;
-}
-
-TEST_F(StandardSkinners, ForeignCheckBoxesAndRadioButtonsShowTheSkinsBoxesAsTheirGlyphs) {
-    TTestForm form;
-    TGlyphCheckBox check, radio;
-    check.Create(form, {.Bounds = {10, 10, 120, 20}, .Caption = "Rz", .Checked = true});
-    radio.Create(form, {.ClassName = L"TRzRadioButton", .Bounds = {10, 40, 120, 20}, .Caption = "Rz", .Radio = true,
-                        .Enabled = false});
-    Show(form);
-    ASSERT_TRUE(Skinned(check));
-    ASSERT_TRUE(Skinned(radio));
-    const TSkinButtonElement& buttons = MainSkin->Buttons;
-    ElementPicture checkBox = {.Image = &buttons.CheckImage, .FrameCount = buttons.CheckFrameCount};
-    ElementPicture radioBox = {.Image = &buttons.RadioImage, .FrameCount = buttons.RadioFrameCount};
-    EXPECT_EQ(DifferingBoxPixels(check, checkBox, ToggleFrame(CheckMark::Checked, true, checkBox.FrameCount)), 0);
-    EXPECT_EQ(DifferingBoxPixels(radio, radioBox, ToggleFrame(CheckMark::Unchecked, false, radioBox.FrameCount)), 0);
 }
 
 }  // namespace

@@ -1,65 +1,55 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "skin/checkbox/ToggleButtonLook.h"
 
 namespace {
 
-// The built skin's images: unchecked, checked, mixed; each normal, hot,
-// pressed, disabled.
-TEST(ToggleFrame, TwelveFrames_NormalAndDisabledOfEachMark) {
-    EXPECT_EQ(ToggleFrame(CheckMark::Unchecked, true, 12), 1);
-    EXPECT_EQ(ToggleFrame(CheckMark::Unchecked, false, 12), 4);
-    EXPECT_EQ(ToggleFrame(CheckMark::Checked, true, 12), 5);
-    EXPECT_EQ(ToggleFrame(CheckMark::Checked, false, 12), 8);
-    EXPECT_EQ(ToggleFrame(CheckMark::Mixed, true, 12), 9);
-    EXPECT_EQ(ToggleFrame(CheckMark::Mixed, false, 12), 12);
+struct FrameCase {
+    CheckMark Mark;
+    bool Enabled;
+    int FrameCount, Frame;
+};
+
+// Twelve frames: unchecked, checked, mixed, each normal, hot, pressed,
+// disabled. Any other count: unchecked, checked, and both disabled, a mixed
+// box showing the fourth.
+TEST(ToggleFrame, PicksTheFrameOfTheMarkAndEnablingForTheImagesLayout) {
+    const FrameCase cases[] = {
+        {CheckMark::Unchecked, true, 12, 1}, {CheckMark::Unchecked, false, 12, 4}, {CheckMark::Checked, true, 12, 5},
+        {CheckMark::Checked, false, 12, 8},  {CheckMark::Mixed, true, 12, 9},      {CheckMark::Mixed, false, 12, 12},
+        {CheckMark::Unchecked, true, 4, 1},  {CheckMark::Checked, true, 4, 2},     {CheckMark::Unchecked, false, 4, 3},
+        {CheckMark::Checked, false, 4, 4},   {CheckMark::Mixed, true, 4, 4},       {CheckMark::Mixed, false, 4, 4},
+        {CheckMark::Mixed, true, 8, 4},      {CheckMark::Unchecked, true, 5, 1},   {CheckMark::Unchecked, true, 13, 1},
+    };
+    for (const FrameCase& c : cases)
+        EXPECT_EQ(ToggleFrame(c.Mark, c.Enabled, c.FrameCount), c.Frame)
+            << int(c.Mark) << " " << c.Enabled << " of " << c.FrameCount;
 }
 
-TEST(ToggleFrame, FourFrames_DisabledAddsTwo) {
-    EXPECT_EQ(ToggleFrame(CheckMark::Unchecked, true, 4), 1);
-    EXPECT_EQ(ToggleFrame(CheckMark::Checked, true, 4), 2);
-    EXPECT_EQ(ToggleFrame(CheckMark::Unchecked, false, 4), 3);
-    EXPECT_EQ(ToggleFrame(CheckMark::Checked, false, 4), 4);
-}
+struct LayoutCase {
+    int Width, Height;
+    bool TextOnLeft;
+    Rect Box, Text;
+};
 
-TEST(ToggleFrame, MixedShowsTheFourthFrameOfImagesNotOfTwelve) {
-    EXPECT_EQ(ToggleFrame(CheckMark::Mixed, true, 4), 4);
-    EXPECT_EQ(ToggleFrame(CheckMark::Mixed, false, 4), 4);
-    EXPECT_EQ(ToggleFrame(CheckMark::Mixed, true, 8), 4);
-}
-
-// An enabled box never looks disabled, whatever the image holds.
-TEST(ToggleFrame, AnEnabledUncheckedBoxIsTheFirstFrame) {
-    for (int frames : {4, 5, 8, 12, 13}) EXPECT_EQ(ToggleFrame(CheckMark::Unchecked, true, frames), 1) << frames;
-}
-
-TEST(LayOutToggle, BoxAtTheLeftCentredDownTextBesideItTwoPixelsAway) {
-    ToggleLayout layout = LayOutToggle(77, 17, 13, 13, false);
-    EXPECT_EQ(layout.Box.Left, 0);
-    EXPECT_EQ(layout.Box.Top, 2);
-    EXPECT_EQ(layout.Box.Width, 13);
-    EXPECT_EQ(layout.Box.Height, 13);
-    EXPECT_EQ(layout.Text.Left, 15);
-    EXPECT_EQ(layout.Text.Width, 62);
-    EXPECT_EQ(layout.Text.Top, 0);
-    EXPECT_EQ(layout.Text.Height, 17);
-}
-
-TEST(LayOutToggle, TextOnTheLeft_PutsTheBoxAtTheRightEdge) {
-    ToggleLayout layout = LayOutToggle(77, 17, 13, 13, true);
-    EXPECT_EQ(layout.Box.Left, 64);
-    EXPECT_EQ(layout.Text.Left, 0);
-    EXPECT_EQ(layout.Text.Width, 62);
-}
-
-TEST(LayOutToggle, ControlNarrowerThanTheBox_LeavesNoRoomForText) {
-    ToggleLayout layout = LayOutToggle(10, 17, 13, 13, false);
-    EXPECT_EQ(layout.Box.Left, 0);
-    EXPECT_EQ(layout.Text.Width, 0);
-}
-
-TEST(LayOutToggle, ControlLowerThanTheBox_CentresItAboveTheTop) {
-    EXPECT_EQ(LayOutToggle(50, 9, 13, 13, false).Box.Top, -2);
+// A 13 x 13 box: at the one edge, centred down; the caption beside it, 2
+// pixels away, over the full height.
+TEST(LayOutToggle, PutsTheBoxAtOneEdgeAndTheCaptionBesideIt) {
+    const LayoutCase cases[] = {
+        {77, 17, false, {0, 2, 13, 13}, {15, 0, 62, 17}},
+        {77, 17, true, {64, 2, 13, 13}, {0, 0, 62, 17}},
+        {10, 17, false, {0, 2, 13, 13}, {10, 0, 0, 17}},  // no room for text
+        {50, 9, false, {0, -2, 13, 13}, {15, 0, 35, 9}},  // centred above the top
+    };
+    auto edges = [](Rect r) { return std::tuple{r.Left, r.Top, r.Width, r.Height}; };
+    for (const LayoutCase& c : cases) {
+        ToggleLayout layout = LayOutToggle(c.Width, c.Height, 13, 13, c.TextOnLeft);
+        EXPECT_EQ(edges(layout.Box), edges(c.Box)) << c.Width << "x" << c.Height << " " << c.TextOnLeft;
+        EXPECT_EQ(edges(layout.Text), edges(c.Text)) << c.Width << "x" << c.Height << " " << c.TextOnLeft;
+    }
 }
 
 // An image of frameCount frames of 2x2 pixels, each filled with its frame
