@@ -1,0 +1,66 @@
+#pragma once
+// Skin elements made by a test: every frame of one flat colour, so that what
+// a skinned control shows can be told pixel by pixel without the skin's own
+// pictures, and the system's own picture shows as a colour none of them has.
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "skin/data/SkinData.h"
+
+// The colour of a frame of a flat element.
+inline Pixel FlatColour(Pixel base, int frame) { return base + Pixel(frame); }
+
+// Puts flat elements into a skin in the place of its own for as long as it
+// lives, then gives the skin its own back.
+class TFlatElements {
+public:
+    explicit TFlatElements(TSkinData& skin) : FSkin(skin) {}
+    ~TFlatElements() {
+        for (auto& [name, own] : FOwn) {
+            if (own)
+                FSkin.Elements[name] = std::move(own);
+            else
+                FSkin.Elements.erase(name);
+        }
+        if (FArrowSwapped) FSkin.ComboxArrow = std::move(FOwnArrow);
+    }
+    TFlatElements(const TFlatElements&) = delete;
+    TFlatElements& operator=(const TFlatElements&) = delete;
+
+    // The named element: frames side by side, cells of 4 x 4 pixels.
+    void Put(const std::string& name, Pixel base, int frames) {
+        std::unique_ptr<TSkinElement>& slot = FSkin.Elements[name];
+        FOwn.emplace_back(name, std::exchange(slot, Make(base, frames)));
+        slot->Name = name;
+    }
+    void PutComboxArrow(Pixel base, int frames) {
+        FOwnArrow = std::exchange(FSkin.ComboxArrow, Make(base, frames));
+        FArrowSwapped = true;
+    }
+
+private:
+    static std::unique_ptr<TSkinElement> Make(Pixel base, int frames) {
+        auto element = std::make_unique<TSkinElement>();
+        element->Image = PixelBuffer(4 * frames, 4);
+        for (int frame = 1; frame <= frames; ++frame)
+            element->Image.Fill({4 * (frame - 1), 0, 4, 4}, FlatColour(base, frame));
+        element->FrameCount = frames;
+        return element;
+    }
+
+    TSkinData& FSkin;
+    std::vector<std::pair<std::string, std::unique_ptr<TSkinElement>>> FOwn;
+    std::unique_ptr<TSkinElement> FOwnArrow;
+    bool FArrowSwapped = false;
+};
+
+// How many pixels shown are none of the colours (whatever the byte above
+// the colour holds).
+inline int ForeignPixels(const PixelBuffer& shown, const std::set<Pixel>& colours) {
+    int foreign = 0;
+    for (Pixel pixel : shown.Pixels()) foreign += !colours.count(pixel & 0xFFFFFF);
+    return foreign;
+}
