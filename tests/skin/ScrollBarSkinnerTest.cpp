@@ -32,7 +32,11 @@ protected:
         SkinnedWindows::SetUp();
         PutFlatScrollbars(flat);
         bar.Create(form, {.Bounds = {10, 10, 160, 17}, .Min = 0, .Max = 100, .Position = 0, .PageSize = 10});
-        watch = std::make_unique<TDrawingWatch>(bar.Handle(), [this] { return ForeignOnPanel(); });
+        auto shown = [this] {
+            TScrollbarPanel* panel = PanelOverBar();
+            return panel ? std::vector{ClientPixels(panel->Handle())} : std::vector<PixelBuffer>{};
+        };
+        watch = std::make_unique<TDrawingWatch>(bar.Handle(), shown, colours);
         Show(form);
     }
 
