@@ -3,9 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "base/win32/User32Extras.h"
-#include "skin/draw/DibOutput.h"
-#include "skin/draw/ElementDrawing.h"
+#include "skin/data/SkinGdi.h"
+#include "skin/draw/Offscreen.h"
 #include "skin/manager/SkinMessages.h"
 
 TArrowButton::TArrowButton(const TSkinData& skin, HWND picker) : FSkin(skin), FPicker(picker) {}
@@ -44,53 +43,45 @@ ComboCondition TArrowButton::Condition() const {
     return {.Enabled = IsWindowEnabled(FPicker) != FALSE,
             .Focused = focus == FPicker,
             .DroppedDown = calendar && IsWindowVisible(calendar),
-            .Hot = FHot,
-            .HotButton = FHot};
+            .Hot = FTracker.Look().Hot >= 0,
+            .HotButton = FTracker.Look().Hot >= 0};
 }
 
 void TArrowButton::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
-    DrawPixelBuffer(
-        dc, 0, 0,
-        ComposeElement(FSkin.ComboxArrow->Picture(), ComboBoxFrames(Condition()).Arrow, client.right, client.bottom));
+    if (client.right <= 0 || client.bottom <= 0) return;
+    TOffscreen canvas(client.right, client.bottom);
+    canvas.Fill(ToColorRef(FSkin.Colours.ButtonFace));
+    DrawElement(canvas, {0, 0, canvas.Width(), canvas.Height()}, FSkin.ComboxArrow->Picture(),
+                ComboBoxFrames(Condition()).Arrow);
+    canvas.CopyTo(dc, 0, 0);
 }
 
 LRESULT TArrowButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == SkinMessage::Query) return 1;
+    if (message == WM_ERASEBKGND) return 1;
+    if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
     switch (message) {
-    case SkinMessage::Query:
-        return 1;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
         PassToPicker(message, wParam, lParam);
-        Repaint();
-        return 0;
-    case WM_MOUSEMOVE:
-        SetHot(true);
-        break;
-    case WM_MOUSELEAVE:
-        SetHot(false);
         return 0;
     }
-    return TWinControl::WndProc(message, wParam, lParam);
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    FTracker.Handled(Handle(), message);
+    return result;
 }
 
-// The picker opens its calendar for a press on its own button.
+// The picker opens its calendar for a press on its own button; the press
+// ends there, and the button shows the calendar open.
 void TArrowButton::PassToPicker(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND own = Handle();
     POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    MapWindowPoints(Handle(), FPicker, &at, 1);
+    MapWindowPoints(own, FPicker, &at, 1);
     SendMessageW(FPicker, message, wParam, MAKELPARAM(at.x, at.y));
-}
-
-void TArrowButton::SetHot(bool hot) {
-    if (hot == FHot) return;
-    if (hot && User32Extras().TrackMouseEvent) {
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        User32Extras().TrackMouseEvent(&leave);
-    }
-    FHot = hot;
+    if (!IsWindow(own)) return;
+    FTracker.EndPress(own);
     Repaint();
 }

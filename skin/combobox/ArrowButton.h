@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "gui/PressTracker.h"
 #include "gui/WinControl.h"
 #include "skin/combobox/ComboBoxLayout.h"
 #include "skin/data/SkinData.h"
@@ -27,9 +28,9 @@ protected:
 
 private:
     void PassToPicker(UINT message, WPARAM wParam, LPARAM lParam);
-    void SetHot(bool hot);
 
     const TSkinData& FSkin;
     HWND FPicker;
-    bool FHot = false;
+    // The press is the picker's.
+    TPressTracker FTracker{{.OnChange = [this] { Repaint(); }, .Mode = TPressTracker::TMode::Follows}};
 };

@@ -267,11 +267,11 @@ void TSkinControl::PaintUnder(HDC dc) {
 }
 
 // A control that draws into its own device context while a message runs
-// draws into an invisible window instead; the skin's picture follows.
+// draws into an invisible window instead; the skin's picture follows. The
+// ways that leave the control's own picture where it is hold nothing.
 bool TSkinControl::HoldsDrawing() const {
-    bool coversClient = FPainting == TPainting::Replaced || FPainting == TPainting::OverNative ||
-                        FPainting == TPainting::CustomDraw;
-    return coversClient && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
+    bool skinPaints = FPainting != TPainting::UnderNative && FPainting != TPainting::Overlay;
+    return skinPaints && (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
 }
 
 LRESULT TSkinControl::CallHeld(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,26 +11,15 @@ namespace {
 // box as it drops down.
 constexpr UINT kStartTrack = 430;
 
-// Messages after which the system may have drawn the bar of the list.
-bool MayDrawTheBar(UINT message) {
+// The system's scrolling loop, which a press on the bar runs, and the
+// keyboard, whose selection the list tells its combo box of, draw the
+// system's bar with no way to hold it back: the skin's follows them.
+bool RunsTheSystemsBar(UINT message) {
     switch (message) {
-    case WM_NCPAINT:
-    case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
+    case WM_LBUTTONDOWN:
     case kStartTrack:
-    case WM_PAINT:
-    case WM_VSCROLL:
-    case WM_MOUSEWHEEL:
     case WM_KEYDOWN:
-    case WM_SHOWWINDOW:
-    case WM_WINDOWPOSCHANGED:
-    case LB_SETTOPINDEX:
-    case LB_SETCURSEL:
-    case LB_ADDSTRING:
-    case LB_INSERTSTRING:
-    case LB_DELETESTRING:
-    case LB_RESETCONTENT:
         return true;
     default:
         return false;
@@ -42,9 +31,28 @@ bool TComboxScrollBar::CanSkin(const TSkinData& skin) {
     return TSkinScrollbar::CanSkin(skin) && ScrollbarElementsOf(skin, ScrollbarKind::Vertical).Complete();
 }
 
+// The list scrolls, sizes or changes its range, and draws the system's bar
+// at once.
+bool TComboxScrollBar::ChangesLook(UINT message) const {
+    switch (message) {
+    case WM_SIZE:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case LB_SETTOPINDEX:
+    case LB_SETCURSEL:
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TComboxScrollBar::AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     TSkinControl::AfterMessage(message, wParam, lParam, result);
-    if (MayDrawTheBar(message)) Repaint();
+    if (RunsTheSystemsBar(message)) Repaint();
 }
 
 bool TComboxScrollBar::ReadBar(ScrollbarFacts& facts, RECT& place) const {

@@ -4,8 +4,8 @@
 
 // The scroll bar of a combo box's drop-down list drawn from the skin. The
 // list is a window of the system's own that floats above everything, so
-// the skin goes straight into its frame, in the place of the system's bar,
-// and again after each time the system may have drawn its own there.
+// the skin is the bar's part of its frame, in the place of the system's
+// bar; the system paints the rest of the frame.
 class TComboxScrollBar : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
@@ -16,6 +16,7 @@ public:
     const ScrollbarFacts& Facts() const { return FFacts; }
 
 protected:
+    bool ChangesLook(UINT message) const override;
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     TRegion SkinnedFramePart() const override;
     void Draw(TOffscreen& canvas) override;

@@ -2,15 +2,10 @@
 
 #include <windowsx.h>
 
-#include "base/win32/User32Extras.h"
 #include "skin/draw/DibOutput.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/scrollbar/ScrollbarPicture.h"
 #include "skin/scrollbar/ScrollbarReading.h"
-
-namespace {
-POINT PointOf(LPARAM point) { return {GET_X_LPARAM(point), GET_Y_LPARAM(point)}; }
-}  // namespace
 
 TScrollbarPanel::TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind kind)
     : FSkin(skin), FControl(control), FKind(kind) {
@@ -45,8 +40,7 @@ void TScrollbarPanel::Follow() {
     UINT order = IsWindowVisible(Handle()) ? SWP_NOZORDER : 0;
     SetWindowPos(Handle(), HWND_TOP, origin.x, origin.y, facts.Width, facts.Height,
                  order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    // The system may have drawn its own bar over the panel just now.
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Repaint();
 }
 
 void TScrollbarPanel::Hide() {
@@ -55,87 +49,52 @@ void TScrollbarPanel::Hide() {
 
 bool TScrollbarPanel::Shows() const { return Handle() && IsWindowVisible(Handle()); }
 
+void TScrollbarPanel::Repaint() {
+    if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+ScrollbarLook TScrollbarPanel::Look() const {
+    TPressLook look = FTracker.Look();
+    if (look.Pressed >= 0) return {ScrollbarPart(look.Pressed), true};
+    return {look.Hot >= 0 ? ScrollbarPart(look.Hot) : ScrollbarPart::None, false};
+}
+
 void TScrollbarPanel::Paint(HDC dc) {
-    DrawPixelBuffer(dc, 0, 0, ComposeScrollbar(FFacts, FLook, ScrollbarElementsOf(FSkin, FKind)));
+    DrawPixelBuffer(dc, 0, 0, ComposeScrollbar(FFacts, Look(), ScrollbarElementsOf(FSkin, FKind)));
 }
 
 LRESULT TScrollbarPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case SkinMessage::Query:
-        return 1;
-    case WM_LBUTTONDOWN:
-        Press(lParam);
-        return 0;
-    case WM_LBUTTONUP:
-        if (FLook.Pressed) EndPress(ScreenPoint(lParam));
-        return 0;
-    case WM_MOUSEMOVE:
-        MoveOver(lParam);
-        break;
-    case WM_MOUSELEAVE:
-        FLeaveTracked = false;
-        SetLook({});
+    if (message == SkinMessage::Query) return 1;
+    if (FTracker.Track(Handle(), message, wParam, lParam)) return 0;
+    if (message == WM_LBUTTONDOWN) {
+        PassPress(lParam);
         return 0;
     }
-    return TWinControl::WndProc(message, wParam, lParam);
+    LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    FTracker.Handled(Handle(), message);
+    return result;
 }
 
 // The control gets the press on its own bar at the same point; the
 // system's scrolling loop runs inside and returns once the button is up.
-void TScrollbarPanel::Press(LPARAM point) {
-    SetLook({PartAt(PointOf(point)), true});
-    HWND own = Handle();
-    LPARAM screenPoint = ScreenPoint(point);
-    SendButton(true, screenPoint);
-    if (!IsWindow(own)) return;
-    // Without a loop (a disabled bar, say) the release comes here later.
-    if (GetKeyState(VK_LBUTTON) >= 0) EndPress(screenPoint);
-}
-
-void TScrollbarPanel::EndPress(LPARAM screenPoint) {
-    SendButton(false, screenPoint);
-    SetLook({PartUnderCursor(), false});
-}
-
 // A scroll bar control takes the press in its client area, at its own point.
-void TScrollbarPanel::SendButton(bool down, LPARAM screenPoint) const {
-    if (!FWholeControl) {
-        SendMessageW(FControl, down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP, HitCode(), screenPoint);
-        return;
-    }
-    POINT at = PointOf(screenPoint);
-    ScreenToClient(FControl, &at);
-    SendMessageW(FControl, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? MK_LBUTTON : 0, MAKELPARAM(at.x, at.y));
+void TScrollbarPanel::PassPress(LPARAM point) {
+    HWND own = Handle();
+    POINT at = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    MapWindowPoints(own, FWholeControl ? FControl : HWND_DESKTOP, &at, 1);
+    if (FWholeControl)
+        SendMessageW(FControl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    else
+        SendMessageW(FControl, WM_NCLBUTTONDOWN, HitCode(), MAKELPARAM(at.x, at.y));
+    if (IsWindow(own)) FTracker.EndPress(own);
 }
 
-void TScrollbarPanel::MoveOver(LPARAM point) {
-    auto trackMouse = User32Extras().TrackMouseEvent;
-    if (!FLeaveTracked && trackMouse) {
-        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, Handle(), 0};
-        FLeaveTracked = trackMouse(&leave);
-    }
-    SetLook({PartAt(PointOf(point)), FLook.Pressed});
-}
-
-void TScrollbarPanel::SetLook(ScrollbarLook look) {
-    if (look.Hot == FLook.Hot && look.Pressed == FLook.Pressed) return;
-    FLook = look;
-    if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}
-
-ScrollbarPart TScrollbarPanel::PartAt(POINT point) const {
-    return ScrollbarPartAt(LayOutScrollbar(FFacts), point.x, point.y);
-}
-
-ScrollbarPart TScrollbarPanel::PartUnderCursor() const {
-    POINT cursor;
-    if (!Handle() || !GetCursorPos(&cursor) || WindowFromPoint(cursor) != Handle()) return ScrollbarPart::None;
-    ScreenToClient(Handle(), &cursor);
-    return PartAt(cursor);
-}
-
-LPARAM TScrollbarPanel::ScreenPoint(LPARAM point) const {
-    POINT at = PointOf(point);
-    ClientToScreen(Handle(), &at);
-    return MAKELPARAM(at.x, at.y);
+// Only the parts that the system would scroll by count; a disabled bar or
+// arrow has none.
+int TScrollbarPanel::PartAt(POINT point) const {
+    ScrollbarPart part = ScrollbarPartAt(LayOutScrollbar(FFacts), point.x, point.y);
+    bool arrowDisabled = (part == ScrollbarPart::FirstArrow && !FFacts.FirstArrowEnabled) ||
+                         (part == ScrollbarPart::SecondArrow && !FFacts.SecondArrowEnabled);
+    if (part == ScrollbarPart::None || !FFacts.Enabled || arrowDisabled) return -1;
+    return int(part);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "gui/PressTracker.h"
 #include "gui/WinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/scrollbar/ScrollbarLayout.h"
@@ -25,29 +26,26 @@ public:
     bool Shows() const;
     ScrollbarKind Kind() const { return FKind; }
     const ScrollbarFacts& Facts() const { return FFacts; }
-    const ScrollbarLook& Look() const { return FLook; }
+    ScrollbarLook Look() const;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc) override;
 
 private:
-    void Press(LPARAM point);
-    void EndPress(LPARAM screenPoint);
-    void MoveOver(LPARAM point);
-    void SetLook(ScrollbarLook look);
-    ScrollbarPart PartAt(POINT point) const;
-    ScrollbarPart PartUnderCursor() const;
-    LPARAM ScreenPoint(LPARAM point) const;
+    void PassPress(LPARAM point);
+    int PartAt(POINT point) const;
     bool Read(ScrollbarFacts& facts, RECT& screen) const;
-    void SendButton(bool down, LPARAM screenPoint) const;
     WPARAM HitCode() const { return FKind == ScrollbarKind::Horizontal ? HTHSCROLL : HTVSCROLL; }
+    void Repaint();
 
     TSkinData& FSkin;
     HWND FControl;
     ScrollbarKind FKind;
     bool FWholeControl = false;
     ScrollbarFacts FFacts;
-    ScrollbarLook FLook;
-    bool FLeaveTracked = false;
+    // Parts are ScrollbarPart values; the press is the control's.
+    TPressTracker FTracker{{.PartAt = [this](POINT at) { return PartAt(at); },
+                            .OnChange = [this] { Repaint(); },
+                            .Mode = TPressTracker::TMode::Follows}};
 };

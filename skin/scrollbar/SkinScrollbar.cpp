@@ -46,11 +46,6 @@ void TSkinScrollbar::AddPanel(std::unique_ptr<TScrollbarPanel> panel) {
 
 // The native bars and their corner come back as the base detaches.
 void TSkinScrollbar::BeforeDetach() {
-    DropPanels();
-    if (State() != Dead) GiveBarsBack();
-}
-
-void TSkinScrollbar::DropPanels() {
     for (auto& panel : FPanels) panel.reset();
 }
 
@@ -64,45 +59,6 @@ TScrollbarPanel* TSkinScrollbar::Panel(ScrollbarKind kind) const { return FPanel
 void TSkinScrollbar::FollowBars() {
     for (auto& panel : FPanels)
         if (panel) panel->Follow();
-    CutBarsOut();
-}
-
-// The system draws its bars whenever it likes (while it tracks the mouse,
-// when the range changes), with no message after; outside the control's
-// region its drawing cannot reach them.
-void TSkinScrollbar::CutBarsOut() {
-    RECT window;
-    GetWindowRect(Handle(), &window);
-    std::vector<RECT> cutOut = {{0, 0, window.right - window.left, window.bottom - window.top}};
-    for (auto& panel : FPanels) {
-        if (!panel || !panel->Shows()) continue;
-        RECT bar;
-        GetWindowRect(panel->Handle(), &bar);
-        OffsetRect(&bar, -window.left, -window.top);
-        cutOut.push_back(bar);
-    }
-    if (cutOut.size() == 1) {
-        GiveBarsBack();
-        return;
-    }
-    auto same = [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); };
-    if (std::equal(cutOut.begin(), cutOut.end(), FCutOut.begin(), FCutOut.end(), same)) return;
-    // Noted first: setting the region moves the window, which comes back here.
-    FCutOut = cutOut;
-    TRegion region(CreateRectRgnIndirect(&cutOut[0]));
-    for (size_t i = 1; i < cutOut.size(); ++i) {
-        TRegion bar(CreateRectRgnIndirect(&cutOut[i]));
-        CombineRgn(region.Get(), region.Get(), bar.Get(), RGN_DIFF);
-    }
-    // The system owns the region from here on.
-    if (!SetWindowRgn(Handle(), region.Get(), FALSE)) return;
-    region.Release();
-}
-
-void TSkinScrollbar::GiveBarsBack() {
-    if (FCutOut.empty()) return;
-    FCutOut.clear();
-    SetWindowRgn(Handle(), nullptr, TRUE);
 }
 
 // Where the two bars meet the system paints a box of its own colour.
@@ -153,6 +109,5 @@ void TSkinScrollbar::PaintingSwitched() {
     }
     for (auto& panel : FPanels)
         if (panel) panel->Hide();
-    GiveBarsBack();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }

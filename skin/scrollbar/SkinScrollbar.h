@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "skin/control/SkinControl.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
@@ -10,10 +9,11 @@
 // The scroll bars of a memo (or any control with native scroll bars) drawn
 // from the skin: a TScrollbarPanel over each bar that the skin can draw,
 // following the control as it scrolls, sizes, shows and enables. The
-// bars are cut out of the control's window region, so that the system's
-// own drawing of them never shows over the panels. The control's client
-// area stays its own; the box where the two bars meet takes the skin's
-// button face.
+// system draws its bars whenever it likes (while it tracks the mouse, when
+// the range changes), with no message after; the panels lie over them as
+// overlays, so that drawing never reaches them. The control's client area
+// stays its own; the box where the two bars meet takes the skin's button
+// face.
 class TSkinScrollbar : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
@@ -38,13 +38,7 @@ protected:
     void AddPanel(std::unique_ptr<TScrollbarPanel> panel);
 
 private:
-    void CutBarsOut();
-    void GiveBarsBack();
     void PaintCorner();
-    void DropPanels();
 
     std::unique_ptr<TScrollbarPanel> FPanels[2];
-    // The control's size and the bars cut out of it, in its window's
-    // coordinates, as the region of the control last had them.
-    std::vector<RECT> FCutOut;
 };

@@ -2,8 +2,7 @@
 #include "skin/scrollbar/SkinScrollbar.h"
 
 // A control that is itself one scroll bar (class "ScrollBar"), drawn from
-// the skin: one panel lies over the whole control, which is cut out of
-// sight so that the system's drawing of it never shows.
+// the skin: one panel lies over the whole control.
 class TSkinScrollbarH : public TSkinScrollbar {
 public:
     explicit TSkinScrollbarH(TSkinFrame& frame);

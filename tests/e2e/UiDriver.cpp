@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -333,6 +334,18 @@ void PointAt(HWND window, POINT at) {
 }
 
 void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void DragAt(HWND window, POINT at, POINT by) {
+    BringForward(window);
+    RECT rect = ScreenRect(window);
+    at = {rect.left + at.x, rect.top + at.y};
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN, at);
+    int steps = std::max(std::abs(by.x), std::abs(by.y)) / 4;
+    for (int step = 1; step <= steps; ++step)
+        SendMouse(MOUSEEVENTF_MOVE, {at.x + by.x * step / steps, at.y + by.y * step / steps});
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, {at.x + by.x, at.y + by.y});
+}
 
 void Press(WORD virtualKey, WORD modifier) {
     if (modifier)

@@ -63,6 +63,10 @@ void PointAt(HWND window);
 void PointAt(HWND window, POINT at);
 // Right-clicks at a point given in the window's own coordinates.
 void RightClickAt(HWND window, POINT at);
+// Presses the left button at a point of the window's own coordinates, moves
+// the pointer by `by` a few pixels at a time and lets go there; by {0, 0}
+// clicks at the point.
+void DragAt(HWND window, POINT at, POINT by);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.

@@ -1,8 +1,12 @@
 // The skinners of lists and pickers on real windows of this process: each
-// is attached where the skin has its elements, and shows them.
+// is attached where the skin has its elements, and shows them (flat
+// elements made here, so that the system's own picture shows as colours
+// none of them has).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,49 +15,56 @@
 #include "gui/ListView.h"
 #include "skin/combobox/ArrowButton.h"
 #include "skin/control/SkinControl.h"
-#include "skin/data/SkinGdi.h"
-#include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/SkinnerRows.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
+#include "tests/skin/DrawingWatch.h"
+#include "tests/skin/FlatScrollbars.h"
+#include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
 
 namespace {
+// The combo arrow's frames: normal, hot, pressed (the calendar open), disabled.
+const Pixel kFlatArrow = 0x80D000;
 
 class ListSkinners : public SkinnedWindows {
 protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        PutFlatScrollbars(flat);
+        flat.PutComboxArrow(kFlatArrow, 4);
+    }
     static bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
-    // Pixels of the window (of its whole window with whole) in the area
-    // that differ from the skin's element drawn over the area in the frame,
-    // its magenta over the button face.
-    static int Mismatches(HWND window, Rect area, const TSkinElement& element, int frame, bool whole = false) {
-        PixelBuffer drawn = ComposeElement(element.Picture(), frame, area.Width, area.Height);
-        HDC dc = whole ? GetWindowDC(window) : GetDC(window);
-        int mismatches = 0;
-        for (int y = 0; y < area.Height; ++y)
-            for (int x = 0; x < area.Width; ++x) {
-                Pixel pixel = drawn.At(x, y);
-                COLORREF expected =
-                    pixel == kMagenta ? ToColorRef(MainSkin->Colours.ButtonFace) : COLORREF(ColorFromPixel(pixel));
-                if (GetPixel(dc, area.Left + x, area.Top + y) != expected) ++mismatches;
-            }
-        ReleaseDC(window, dc);
-        return mismatches;
-    }
-    static TScrollbarPanel* PanelIn(HWND parent, ScrollbarKind kind) {
-        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (auto* panel = dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(child)))
-                if (panel->Kind() == kind) return panel;
-        return nullptr;
-    }
     static SCROLLBARINFO BarInfo(HWND control, LONG bar) {
         SCROLLBARINFO info = {sizeof info};
         GetScrollBarInfo(control, bar, &info);
         return info;
     }
+    // The system's upright bar of the control as the screen shows it, read
+    // from the control's whole window.
+    static PixelBuffer UprightBar(HWND control) {
+        SCROLLBARINFO info = BarInfo(control, OBJID_VSCROLL);
+        RECT window;
+        GetWindowRect(control, &window);
+        const RECT& bar = info.rcScrollBar;
+        return ClientPixels(control, TWindowDC::Whole)
+            .Crop({int(bar.left - window.left), int(bar.top - window.top), int(bar.right - bar.left),
+                   int(bar.bottom - bar.top)});
+    }
+    // What the upright bar should show, with the system's thumb where it is.
+    static std::string UprightExpected(HWND control) {
+        SCROLLBARINFO info = BarInfo(control, OBJID_VSCROLL);
+        const RECT& bar = info.rcScrollBar;
+        return ExpectedAlong(bar.bottom - bar.top, bar.right - bar.left, info.xyThumbTop, info.xyThumbBottom,
+                             kUpright);
+    }
+
+    TFlatElements flat{*MainSkin};
+    std::set<Pixel> colours = FlatScrollbarColours(PixelFromColor(MainSkin->Colours.ButtonFace));
 };
 
 // A report list with more rows than it shows.
@@ -72,25 +83,16 @@ TEST_F(ListSkinners, AListViewsBarIsTheSkinsAndFollowsTheKeyboard) {
     Show(form);
     HWND list = form.List.Handle();
     ASSERT_TRUE(Skinned(list));
-    TScrollbarPanel* vertical = PanelIn(form.Handle(), ScrollbarKind::Vertical);
-    ASSERT_NE(vertical, nullptr);
-    ASSERT_TRUE(vertical->Shows());
-
     form.List.SetFocus();
     SendMessageW(list, WM_KEYDOWN, VK_END, 0);
     PumpFor(100ms);
     SCROLLBARINFO info = BarInfo(list, OBJID_VSCROLL);
-    ASSERT_GT(info.xyThumbTop,
-              vertical->Facts().Width);  // scrolled away from the top
-    EXPECT_EQ(vertical->Facts().ThumbStart, info.xyThumbTop);
-    EXPECT_EQ(vertical->Facts().ThumbEnd, info.xyThumbBottom);
-
-    int width = vertical->Facts().Width;
-    int height = vertical->Facts().Height;
-    // The square arrows: up (frame 9) at the top, down (frame 13) at the end.
-    EXPECT_EQ(Mismatches(vertical->Handle(), {0, 0, width, width}, *MainSkin->Element("Scrollbar"), 9), 0);
-    EXPECT_EQ(Mismatches(vertical->Handle(), {0, height - width, width, width}, *MainSkin->Element("Scrollbar"), 13),
-              0);
+    const RECT& bar = info.rcScrollBar;
+    ASSERT_GT(info.xyThumbTop, bar.right - bar.left);  // scrolled away from the top
+    POINT middle = {(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+    auto* panel = dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(ShownAlong(ClientPixels(panel->Handle()), true), UprightExpected(list));
 }
 
 class PickerForm : public TTestForm {
@@ -105,7 +107,13 @@ TArrowButton* ArrowButtonIn(HWND picker) {
     return nullptr;
 }
 
-TEST_F(ListSkinners, ADatePickersButtonShowsTheSkinsArrowAndOpensTheCalendar) {
+// Whether every pixel of the button is the arrow's flat colour in the frame.
+bool ShowsArrow(const TArrowButton& button, int frame) {
+    PixelBuffer shown = ClientPixels(button.Handle());
+    return !shown.Empty() && ForeignPixels(shown, {FlatColour(kFlatArrow, frame)}) == 0;
+}
+
+TEST_F(ListSkinners, ADatePickersButtonLiesOverThePickersOwnAndFollowsThePointerAndTheCalendar) {
     SetCursorPos(0, 0);
     PickerForm form;
     Show(form);
@@ -121,19 +129,23 @@ TEST_F(ListSkinners, ADatePickersButtonShowsTheSkinsArrowAndOpensTheCalendar) {
     EXPECT_EQ(placed.right, client.right);
     EXPECT_EQ(placed.top, 0);
     EXPECT_EQ(placed.bottom, client.bottom);
-    Rect area = {0, 0, int(placed.right - placed.left), int(placed.bottom - placed.top)};
-    EXPECT_EQ(Mismatches(button->Handle(), area, *MainSkin->ComboxArrow, 1), 0);
+    EXPECT_TRUE(ShowsArrow(*button, 1));
 
-    // A press on the skin's button reaches the picker, which opens its
-    // calendar; the arrow shows it pressed while it is open.
-    SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.Width / 2, area.Height / 2));
-    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(area.Width / 2, area.Height / 2));
+    ui::PointAt(button->Handle());
     PumpFor(100ms);
+    EXPECT_TRUE(ShowsArrow(*button, 2));
+    // A click on the skin's button reaches the picker, which opens its
+    // calendar; the arrow shows it pressed while it is open.
+    ui::Tap(button->Handle());
+    PumpFor(150ms);
     HWND calendar = HWND(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
     ASSERT_TRUE(calendar && IsWindowVisible(calendar));
-    EXPECT_EQ(Mismatches(button->Handle(), area, *MainSkin->ComboxArrow, 3), 0);
-    SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
-    PumpFor(100ms);
+    EXPECT_TRUE(ShowsArrow(*button, 3));
+    // A click elsewhere closes it.
+    ui::DragAt(form.Handle(), {20, 100}, {0, 0});
+    PumpFor(600ms);  // the leave notice comes on a timer
+    EXPECT_FALSE(IsWindowVisible(calendar));
+    EXPECT_TRUE(ShowsArrow(*button, 1));
 }
 
 TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
@@ -142,8 +154,7 @@ TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
     Show(form);
     TArrowButton* button = ArrowButtonIn(form.Picker.Handle());
     ASSERT_NE(button, nullptr);
-    Rect bounds = button->Bounds();
-    EXPECT_EQ(Mismatches(button->Handle(), {0, 0, bounds.Width, bounds.Height}, *MainSkin->ComboxArrow, 4), 0);
+    EXPECT_TRUE(ShowsArrow(*button, 4));
 }
 
 TEST_F(ListSkinners, ASkinWithoutTheComboArrowLeavesADatePickerNative) {
@@ -169,26 +180,62 @@ public:
     TComboBox Combo;
 };
 
-TEST_F(ListSkinners, AComboBoxsDroppedListShowsTheSkinsBar) {
+// The dropped list scrolls by the wheel, the program, the keyboard and a
+// press on its bar. The system draws its bar at once each time; where the
+// skinner can hold that drawing back, the watch under it sees none of it.
+// The system's scrolling loop, which a press runs, draws as it likes: the
+// skin's bar only follows it.
+TEST_F(ListSkinners, AComboBoxsDroppedListScrollsAndShowsTheSkinsBar) {
     ComboForm form;
-    Show(form);
     COMBOBOXINFO info = {sizeof info};
     ASSERT_TRUE(GetComboBoxInfo(form.Combo.Handle(), &info));
-    ASSERT_TRUE(Skinned(info.hwndList));
+    HWND list = info.hwndList;
+    auto shown = [&] { return IsWindowVisible(list) ? std::vector{UprightBar(list)} : std::vector<PixelBuffer>{}; };
+    TDrawingWatch watch(list, shown, colours);
+    Show(form);
+    ASSERT_TRUE(Skinned(list));
+    SetForegroundWindow(form.Handle());
+    form.Combo.SetFocus();
     SendMessageW(form.Combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     PumpFor(150ms);
-    ASSERT_TRUE(IsWindowVisible(info.hwndList));
-    SCROLLBARINFO bar = BarInfo(info.hwndList, OBJID_VSCROLL);
-    RECT window;
-    GetWindowRect(info.hwndList, &window);
-    int width = bar.rcScrollBar.right - bar.rcScrollBar.left;
-    int height = bar.rcScrollBar.bottom - bar.rcScrollBar.top;
-    ASSERT_GT(height, 2 * width);
-    // The arrows in the list's frame, read from its whole window.
-    const TSkinElement& arrows = *MainSkin->Element("Scrollbar");
-    int left = bar.rcScrollBar.left - window.left, top = bar.rcScrollBar.top - window.top;
-    EXPECT_EQ(Mismatches(info.hwndList, {left, top, width, width}, arrows, 9, true), 0);
-    EXPECT_EQ(Mismatches(info.hwndList, {left, top + height - width, width, width}, arrows, 13, true), 0);
+    ASSERT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(watch.Worst(), 0) << "after message " << watch.WorstMessage();
+    EXPECT_EQ(ShownAlong(UprightBar(list), true), UprightExpected(list));
+
+    auto topIndex = [&] { return int(SendMessageW(list, LB_GETTOPINDEX, 0, 0)); };
+    struct Use {
+        const char* name;
+        std::function<void()> run;
+        bool heldBack;
+    };
+    const Use uses[] = {
+        {"wheel", [&] { SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0); }, true},
+        {"program", [&] { SendMessageW(list, LB_SETTOPINDEX, topIndex() + 3, 0); }, true},
+        {"keyboard", [&] { ui::PressKeys({VK_NEXT, VK_NEXT}); }, false},
+        {"press on the down arrow",
+         [&] {
+             SCROLLBARINFO bar = BarInfo(list, OBJID_VSCROLL);
+             RECT window;
+             GetWindowRect(list, &window);
+             int width = bar.rcScrollBar.right - bar.rcScrollBar.left;
+             ui::DragAt(list, {bar.rcScrollBar.left - window.left + width / 2, bar.rcScrollBar.bottom - window.top - 3},
+                        {0, 0});
+         },
+         false},
+    };
+    for (const Use& use : uses) {
+        SCOPED_TRACE(use.name);
+        int before = topIndex();
+        watch.Reset();
+        use.run();
+        PumpFor(150ms);
+        ASSERT_TRUE(IsWindowVisible(list));
+        EXPECT_GT(topIndex(), before);
+        if (use.heldBack) {
+            EXPECT_EQ(watch.Worst(), 0) << "after message " << watch.WorstMessage();
+        }
+        EXPECT_EQ(ShownAlong(UprightBar(list), true), UprightExpected(list));
+    }
     SendMessageW(form.Combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     PumpFor(50ms);
 }

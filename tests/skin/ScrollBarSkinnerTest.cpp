@@ -1,62 +1,42 @@
 // A scroll bar control on a skinned form: a panel of the skin's lies over
-// it, shows its arrows and thumb as the skin draws them, and passes the
-// mouse on so that the bar still scrolls.
+// it, shows its arrows and thumb as the skin draws them (from flat elements
+// made here), and passes the mouse on so that the bar still scrolls.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "gui/Edit.h"
 #include "gui/ScrollBar.h"
-#include "gui/Timer.h"
 #include "skin/control/SkinControl.h"
-#include "skin/data/SkinGdi.h"
-#include "skin/draw/ElementDrawing.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/SkinnerRows.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
-#include "skin/scrollbar/ScrollbarPicture.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
+#include "tests/skin/DrawingWatch.h"
+#include "tests/skin/FlatScrollbars.h"
+#include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// The skin's scroll bar elements compared with what windows show.
-class ScrollBarPixels : public SkinnedWindows {
-protected:
-    // Pixels of the window in the area that differ from the element's
-    // frame drawn over it, in its first `count` columns only when count is
-    // given. Where the element is transparent the button face is expected
-    // with overFace, and nothing is compared without it.
-    static int Mismatches(HWND window, Rect area, const TSkinElement& element, int frame, int count = -1,
-                          bool overFace = true) {
-        PixelBuffer drawn = ComposeElement(element.Picture(), frame, area.Width, area.Height);
-        HDC dc = GetDC(window);
-        int mismatches = 0;
-        int columns = count < 0 ? area.Width : count;
-        for (int y = 0; y < area.Height; ++y) {
-            for (int x = 0; x < columns; ++x) {
-                Pixel pixel = drawn.At(x, y);
-                if (pixel == kMagenta && !overFace) continue;
-                COLORREF expected =
-                    pixel == kMagenta ? ToColorRef(MainSkin->Colours.ButtonFace) : COLORREF(ColorFromPixel(pixel));
-                if (GetPixel(dc, area.Left + x, area.Top + y) != expected) ++mismatches;
-            }
-        }
-        ReleaseDC(window, dc);
-        return mismatches;
-    }
-};
-
-class ScrollBarSkinner : public ScrollBarPixels {
+class ScrollBarSkinner : public SkinnedWindows {
 protected:
     void SetUp() override {
-        ScrollBarPixels::SetUp();
+        SkinnedWindows::SetUp();
+        PutFlatScrollbars(flat);
         bar.Create(form, {.Bounds = {10, 10, 160, 17}, .Min = 0, .Max = 100, .Position = 0, .PageSize = 10});
+        auto shown = [this] {
+            TScrollbarPanel* panel = PanelOverBar();
+            return panel ? std::vector{ClientPixels(panel->Handle())} : std::vector<PixelBuffer>{};
+        };
+        watch = std::make_unique<TDrawingWatch>(bar.Handle(), shown, colours);
         Show(form);
     }
 
@@ -67,29 +47,24 @@ protected:
         POINT middle = {(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
         return dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
     }
-
-    static SCROLLBARINFO BarInfo(HWND bar) {
+    int ForeignOnPanel() const {
+        TScrollbarPanel* panel = PanelOverBar();
+        return panel ? ForeignPixels(ClientPixels(panel->Handle()), colours) : 0;
+    }
+    // What the panel shows along the bar, and what it should with the
+    // system's thumb where it is now.
+    std::string Shows() const { return ShownAlong(ClientPixels(PanelOverBar()->Handle()), false); }
+    std::string Expected(TBarFrames frames = kLying) const {
         SCROLLBARINFO info = {sizeof info};
-        GetScrollBarInfo(bar, OBJID_CLIENT, &info);
-        return info;
+        GetScrollBarInfo(bar.Handle(), OBJID_CLIENT, &info);
+        return ExpectedAlong(160, 17, info.xyThumbTop, info.xyThumbBottom, frames);
     }
 
-    // Presses the second arrow through the panel; the system's scrolling
-    // loop runs until a timer lets go inside it.
-    void PressSecondArrow(TScrollbarPanel& panel) {
-        RECT client;
-        GetClientRect(panel.Handle(), &client);
-        TWindowTimer release(30, [&](TObject*) {
-            release.SetEnabled(false);
-            PostMessageW(bar.Handle(), WM_LBUTTONUP, 0, 0);
-        });
-        release.SetEnabled(true);
-        int arrow = client.bottom;
-        SendMessageW(panel.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - arrow / 2, arrow / 2));
-    }
-
+    TFlatElements flat{*MainSkin};
+    std::set<Pixel> colours = FlatScrollbarColours(PixelFromColor(MainSkin->Colours.ButtonFace));
     TTestForm form;
     TScrollBar bar;
+    std::unique_ptr<TDrawingWatch> watch;
 };
 
 TEST_F(ScrollBarSkinner, IsAttachedAndCoveredByAPanelOfItsKind) {
@@ -99,38 +74,47 @@ TEST_F(ScrollBarSkinner, IsAttachedAndCoveredByAPanelOfItsKind) {
     EXPECT_EQ(panel->Kind(), ScrollbarKind::Horizontal);
     EXPECT_EQ(panel->Facts().Width, 160);
     EXPECT_EQ(panel->Facts().Height, 17);
+    EXPECT_EQ(Shows(), Expected());
 }
 
-TEST_F(ScrollBarSkinner, ScrollsWithTheMouseOnItsArrowAndShowsTheSkinsArrowsAndThumbWhereItMoved) {
+// The bar draws itself at once as it moves, and with no message to its
+// parent when moved from outside; the watch under the skinner looks for
+// that drawing over the panel.
+TEST_F(ScrollBarSkinner, ScrollsWithTheMouseAndTheSystemsDrawingOfTheBarNeverShows) {
     TScrollbarPanel* panel = PanelOverBar();
     ASSERT_NE(panel, nullptr);
-    PressSecondArrow(*panel);
-    EXPECT_EQ(bar.Position(), 1);
-    bar.SetPosition(50);
-    PumpFor(50ms);
-
-    SCROLLBARINFO info = BarInfo(bar.Handle());
-    EXPECT_EQ(panel->Facts().ThumbStart, info.xyThumbTop);
-    int height = 17, width = 160;
-    const TSkinElement& parts = *MainSkin->Element("Scrollbar");
-    EXPECT_EQ(Mismatches(panel->Handle(), {0, 0, height, height}, parts, 1), 0);
-    EXPECT_EQ(Mismatches(panel->Handle(), {width - height, 0, height, height}, parts, 5), 0);
-    // The thumb's end, clear of the grip in its middle, over the shaft.
-    Rect thumb = {info.xyThumbTop, 0, info.xyThumbBottom - info.xyThumbTop, height};
-    ASSERT_GT(thumb.Width, 6);
-    EXPECT_EQ(Mismatches(panel->Handle(), thumb, *MainSkin->Element("HorzScrollThumb"), 1, 2, false), 0);
-}
-
-TEST_F(ScrollBarSkinner, TheSystemsOwnDrawingOfTheBarNeverShows) {
-    TScrollbarPanel* panel = PanelOverBar();
-    ASSERT_NE(panel, nullptr);
-    // Drawn by the system at once, with no message to the parent.
-    SetScrollPos(bar.Handle(), SB_CTL, 80, TRUE);
-    EXPECT_EQ(panel->Facts().ThumbStart, BarInfo(bar.Handle()).xyThumbTop);
-    RECT screen;
-    GetWindowRect(bar.Handle(), &screen);
-    POINT middle = {(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
-    EXPECT_EQ(WindowFromPoint(middle), panel->Handle());
+    struct Use {
+        const char* name;
+        std::function<void()> run;
+        std::function<bool(int position)> moved;
+        // With the pointer where the use left it.
+        TBarFrames shows = kLying;
+    };
+    const Use uses[] = {
+        {"moved from outside", [&] { SetScrollPos(bar.Handle(), SB_CTL, 80, TRUE); },
+         [](int position) { return position == 80; }},
+        {"position set", [&] { bar.SetPosition(50); }, [](int position) { return position == 50; }},
+        {"arrow pressed", [&] { ui::DragAt(panel->Handle(), {160 - 8, 8}, {0, 0}); },
+         [](int position) { return position == 51; }, {1, 1, 1, 8}},
+        {"thumb dragged",
+         [&] {
+             SCROLLBARINFO info = {sizeof info};
+             GetScrollBarInfo(bar.Handle(), OBJID_CLIENT, &info);
+             ui::DragAt(panel->Handle(), {(info.xyThumbTop + info.xyThumbBottom) / 2, 8}, {-30, 0});
+         },
+         [](int position) { return position > 1 && position < 50; }, {1, 1, 3, 5}},
+    };
+    for (const Use& use : uses) {
+        SCOPED_TRACE(use.name);
+        watch->Reset();
+        use.run();
+        PumpFor(100ms);
+        EXPECT_TRUE(use.moved(bar.Position())) << bar.Position();
+        EXPECT_EQ(watch->Worst(), 0) << "after message " << watch->WorstMessage();
+        EXPECT_EQ(ForeignOnPanel(), 0);
+        EXPECT_EQ(PanelOverBar(), panel);
+        EXPECT_EQ(Shows(), Expected(use.shows));
+    }
 }
 
 TEST_F(ScrollBarSkinner, PaintingSwitchedOffShowsTheNativeBarAndOnAgainThePanel) {
@@ -172,10 +156,11 @@ public:
     }
 };
 
-class EmbeddedScrollBars : public ScrollBarPixels {
+class EmbeddedScrollBars : public SkinnedWindows {
 protected:
     void SetUp() override {
-        ScrollBarPixels::SetUp();
+        SkinnedWindows::SetUp();
+        PutFlatScrollbars(flat);
         MainSkin->ClassMap.insert(MainSkin->ClassMap.end(), {"TEmbeddingBox=embedscrollbar", "TMemo=nil"});
         box.Create(form, {5, 5, 190, 140});
         withBars.Create(box, {.Bounds = {0, 0, 120, 100}});
@@ -185,6 +170,7 @@ protected:
     }
     void TearDown() override { MainSkin->ClassMap.resize(MainSkin->ClassMap.size() - 2); }
 
+    TFlatElements flat{*MainSkin};
     TTestForm form;
     TEmbeddingBox box;
     TMemo withBars, withoutBars;
@@ -200,8 +186,8 @@ TEST_F(EmbeddedScrollBars, AChildWithScrollBarsShowsTheSkinsBarsAndOneWithoutIsL
     auto* panel = dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(WindowFromPoint(middle)));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Kind(), ScrollbarKind::Vertical);
-    int width = bar.right - bar.left;
-    EXPECT_EQ(Mismatches(panel->Handle(), {0, 0, width, width}, *MainSkin->Element("Scrollbar"), 9), 0);
+    EXPECT_EQ(ShownAlong(ClientPixels(panel->Handle()), true),
+              ExpectedAlong(bar.bottom - bar.top, bar.right - bar.left, info.xyThumbTop, info.xyThumbBottom, kUpright));
 }
 
 }  // namespace

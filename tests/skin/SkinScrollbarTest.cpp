@@ -1,27 +1,31 @@
-// The skinned scroll bars of a memo on a real skinned window, with the
-// skin the program carries: what shows on screen against the skin's own
-// element pixels, and the system's scrolling under the panels.
+// The skinned scroll bars of a memo on a real skinned window: a panel of the
+// skin's over each of the system's bars, following the system's scrolling.
+// The bars are drawn from flat elements made here, so the system's own bar,
+// wherever it shows, shows as colours none of them has; a watch under the
+// skinner looks at the panels as each message returns from the memo, before
+// the skin could paint over what the memo drew, in every test.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "gui/Edit.h"
 #include "gui/GroupBox.h"
 #include "gui/Timer.h"
-#include "skin/data/ProgramResource.h"
-#include "skin/data/SkinData.h"
 #include "skin/data/SkinGdi.h"
-#include "skin/data/Win32SkinHost.h"
-#include "skin/draw/ElementDrawing.h"
-#include "skin/frame/SkinFrame.h"
-#include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/scrollbar/ScrollbarPanel.h"
-#include "tests/gui/MessagePump.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
+#include "tests/skin/DrawingWatch.h"
+#include "tests/skin/FlatScrollbars.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
 
@@ -56,88 +60,6 @@ SCROLLBARINFO BarInfo(HWND control, LONG bar) {
     return info;
 }
 
-COLORREF PixelOf(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
-}
-
-// Every pixel of the window's client area as the screen shows it now.
-std::vector<COLORREF> PixelsOf(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc, x, y));
-    ReleaseDC(window, dc);
-    return pixels;
-}
-
-// A key pressed and released through the input queue, as a user types it.
-void PressKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-class SkinnedMemo : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        Skin = new TSkinData(SystemSkinHost());
-        ReadSkinStreamResource(*Skin);
-        Skin->SetActive(true);
-        Skin->Loaded();
-    }
-    static void TearDownTestSuite() {
-        delete Skin;
-        Skin = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_FALSE(Skin->SkinEmpty());
-        TSkinManager::Instance()->SetEnabled(true);
-        form.Memo.SetText(NumberedLines(100));
-        form.Show();
-        PumpFor(200ms);
-        ASSERT_NE(TSkinManager::Instance()->FindSkinForm(form.Handle()), nullptr);
-        for (TScrollbarPanel* panel : PanelsIn(form.Group.Handle()))
-            (panel->Kind() == ScrollbarKind::Vertical ? vertical : horizontal) = panel;
-        ASSERT_NE(vertical, nullptr);
-        ASSERT_NE(horizontal, nullptr);
-    }
-
-    HWND Memo() const { return form.Memo.Handle(); }
-    int FirstVisibleLine() const { return int(SendMessageW(Memo(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
-
-    // Pixels of the panel in the area (or in `count` of its rows from
-    // `first`) that differ from the element drawn over the area in the
-    // frame. Where the element is transparent the button face is expected
-    // with overFace, and nothing is compared without it.
-    static int Mismatches(TScrollbarPanel& panel, Rect area, const char* section, int frame, bool overFace = true,
-                          int first = 0, int count = -1) {
-        PixelBuffer drawn = ComposeElement(Skin->Element(section)->Picture(), frame, area.Width, area.Height);
-        int mismatches = 0;
-        int end = count < 0 ? area.Height : first + count;
-        for (int y = first; y < end; ++y) {
-            for (int x = 0; x < area.Width; ++x) {
-                Pixel pixel = drawn.At(x, y);
-                if (pixel == kMagenta && !overFace) continue;
-                COLORREF expected = pixel == kMagenta ? ToColorRef(Skin->Colours.ButtonFace) : ColorFromPixel(pixel);
-                if (PixelOf(panel.Handle(), area.Left + x, area.Top + y) != expected) ++mismatches;
-            }
-        }
-        return mismatches;
-    }
-
-    static inline TSkinData* Skin = nullptr;
-    MemoForm form;
-    TScrollbarPanel* vertical = nullptr;
-    TScrollbarPanel* horizontal = nullptr;
-};
-
 RECT ScreenRect(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -150,6 +72,59 @@ void ExpectSameRect(RECT actual, RECT expected) {
     EXPECT_EQ(actual.right, expected.right);
     EXPECT_EQ(actual.bottom, expected.bottom);
 }
+
+class SkinnedMemo : public SkinnedWindows {
+protected:
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        PutFlatScrollbars(flat);
+        form.Memo.SetText(NumberedLines(100));
+        watch = std::make_unique<TDrawingWatch>(Memo(), [this] { return ShownPanels(); }, colours);
+        Show(form);
+        ASSERT_NE(FrameOf(form), nullptr);
+        for (TScrollbarPanel* panel : PanelsIn(form.Group.Handle()))
+            (panel->Kind() == ScrollbarKind::Vertical ? vertical : horizontal) = panel;
+        ASSERT_NE(vertical, nullptr);
+        ASSERT_NE(horizontal, nullptr);
+    }
+    // Whatever a test did, the system's bar never showed over a panel.
+    void TearDown() override {
+        EXPECT_EQ(watch->Worst(), 0) << "after message " << watch->WorstMessage();
+        EXPECT_EQ(ForeignOnPanels(), 0);
+    }
+
+    std::vector<PixelBuffer> ShownPanels() const {
+        std::vector<PixelBuffer> shown;
+        for (TScrollbarPanel* panel : PanelsIn(form.Group.Handle()))
+            if (panel->Shows()) shown.push_back(ClientPixels(panel->Handle()));
+        return shown;
+    }
+    int ForeignOnPanels() const {
+        int foreign = 0;
+        for (const PixelBuffer& panel : ShownPanels()) foreign += ForeignPixels(panel, colours);
+        return foreign;
+    }
+
+    HWND Memo() const { return form.Memo.Handle(); }
+    int FirstVisibleLine() const { return int(SendMessageW(Memo(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+    // What the upright panel shows along its length, and what it should
+    // show with the system's thumb where it is now.
+    std::string UprightShows() const { return ShownAlong(ClientPixels(vertical->Handle()), true); }
+    std::string UprightExpected(TBarFrames frames = kUpright) const {
+        SCROLLBARINFO info = BarInfo(Memo(), OBJID_VSCROLL);
+        int width = info.rcScrollBar.right - info.rcScrollBar.left;
+        int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+        return ExpectedAlong(height, width, info.xyThumbTop, info.xyThumbBottom, frames);
+    }
+
+    TFlatElements flat{*MainSkin};
+    std::set<Pixel> colours = FlatScrollbarColours(PixelFromColor(MainSkin->Colours.ButtonFace));
+    MemoForm form;
+    std::unique_ptr<TDrawingWatch> watch;
+    TScrollbarPanel* vertical = nullptr;
+    TScrollbarPanel* horizontal = nullptr;
+};
 }  // namespace
 
 TEST_F(SkinnedMemo, APanelLiesExactlyOverEachNativeBar) {
@@ -158,6 +133,7 @@ TEST_F(SkinnedMemo, APanelLiesExactlyOverEachNativeBar) {
     ExpectSameRect(ScreenRect(vertical->Handle()), BarInfo(Memo(), OBJID_VSCROLL).rcScrollBar);
     ExpectSameRect(ScreenRect(horizontal->Handle()), BarInfo(Memo(), OBJID_HSCROLL).rcScrollBar);
     EXPECT_EQ(SendMessageW(vertical->Handle(), SkinMessage::Query, 0, 0), 1);
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, ScrolledToTheEndByKeyboardTheThumbSitsOnTheDownArrow) {
@@ -167,19 +143,11 @@ TEST_F(SkinnedMemo, ScrolledToTheEndByKeyboardTheThumbSitsOnTheDownArrow) {
     SCROLLBARINFO info = BarInfo(Memo(), OBJID_VSCROLL);
     int width = info.rcScrollBar.right - info.rcScrollBar.left;
     int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
-    int arrow = width;  // square arrows
     ASSERT_GT(FirstVisibleLine(), 80);
-    ASSERT_EQ(info.xyThumbBottom, height - arrow);  // the system's thumb is at the end
+    ASSERT_EQ(info.xyThumbBottom, height - width);  // the system's thumb is at the end
     EXPECT_EQ(vertical->Facts().ThumbStart, info.xyThumbTop);
     EXPECT_EQ(vertical->Facts().ThumbEnd, info.xyThumbBottom);
-
-    EXPECT_EQ(Mismatches(*vertical, {0, height - arrow, width, arrow}, "Scrollbar", 13), 0);
-    Rect thumb = {0, info.xyThumbTop, width, info.xyThumbBottom - info.xyThumbTop};
-    EXPECT_EQ(Mismatches(*vertical, thumb, "VertScrollThumb", 1, false), 0);
-    // Not at the top any more: the shaft shows below the up arrow.
-    EXPECT_EQ(Mismatches(*vertical, {0, arrow, width, height - 2 * arrow}, "VertScroll", 1, true, 0,
-                         info.xyThumbTop - arrow),
-              0);
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, TheArrowKeysStillScrollTheMemoAndThePanelFollows) {
@@ -189,83 +157,144 @@ TEST_F(SkinnedMemo, TheArrowKeysStillScrollTheMemoAndThePanelFollows) {
     ASSERT_EQ(GetFocus(), Memo());
     int thumbAtTop = vertical->Facts().ThumbStart;
     // Down past the last visible line scrolls one line a press.
-    for (int i = 0; i < 40; ++i) PressKey(VK_DOWN);
+    for (int i = 0; i < 40; ++i) ui::Press(VK_DOWN);
     PumpFor(200ms);
     int scrolled = FirstVisibleLine();
     EXPECT_GT(scrolled, 20);
     EXPECT_GT(vertical->Facts().ThumbStart, thumbAtTop);
     EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
-    for (int i = 0; i < 40; ++i) PressKey(VK_UP);
+    for (int i = 0; i < 40; ++i) ui::Press(VK_UP);
     PumpFor(200ms);
     EXPECT_LT(FirstVisibleLine(), scrolled);
     EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
 }
 
-TEST_F(SkinnedMemo, TheSystemsOwnDrawingOfABarNeverShowsOverThePanel) {
-    PumpFor(50ms);
-    std::vector<COLORREF> skinned = PixelsOf(vertical->Handle());
-    // Moved from outside: the system redraws its bar at once and tells the
-    // memo nothing, so the panel has no cue to paint again.
-    SetScrollPos(Memo(), SB_VERT, 60, TRUE);
-    EXPECT_EQ(PixelsOf(vertical->Handle()), skinned);
+// The system draws its bar at once as the memo scrolls, sizes or takes
+// text, and with no message at all when moved from outside; the watch and
+// the fixture's end look for it over the panels.
+TEST_F(SkinnedMemo, TheSystemsBarNeverShowsOverAPanelAsTheMemoIsUsed) {
+    auto thumbMiddle = [this] {
+        SCROLLBARINFO info = BarInfo(Memo(), OBJID_VSCROLL);
+        int width = info.rcScrollBar.right - info.rcScrollBar.left;
+        return POINT{width / 2, (info.xyThumbTop + info.xyThumbBottom) / 2};
+    };
+    struct Use {
+        const char* name;
+        std::function<void()> run;
+        // The memo scrolled, or took the text; null when nothing tells.
+        std::function<bool(int firstLineBefore)> done;
+        // The bar afterwards (short text disables it), the pointer on it
+        // where the use left it; none for a move from outside, which the
+        // panel learns of later.
+        std::optional<TBarFrames> shows = kUpright;
+    };
+    const Use uses[] = {
+        {"moved from outside", [&] { SetScrollPos(Memo(), SB_VERT, 60, TRUE); }, nullptr, std::nullopt},
+        {"scrolled by the keyboard",
+         [&] {
+             form.Memo.SetFocus();
+             ui::PressKeys({VK_NEXT, VK_NEXT});
+         },
+         [&](int before) { return FirstVisibleLine() > before; }},
+        {"scrolled by the wheel",
+         [&] { SendMessageW(Memo(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0); },
+         [&](int before) { return FirstVisibleLine() > before; }},
+        {"typed into",
+         [&] {
+             SendMessageW(Memo(), EM_SETSEL, 0, -1);
+             for (wchar_t typed : L"a\rb\r") SendMessageW(Memo(), WM_CHAR, typed, 0);
+         },
+         [&](int) { return GetWindowTextLengthW(Memo()) < 10; }, TBarFrames{11, 3, 1, 15}},
+        {"given text", [&] { form.Memo.SetText(NumberedLines(100)); }, nullptr},
+        {"resized", [&] { SetWindowPos(Memo(), nullptr, 0, 0, 150, 100, SWP_NOMOVE | SWP_NOZORDER); }, nullptr},
+        {"thumb dragged", [&] { ui::DragAt(vertical->Handle(), thumbMiddle(), {0, 30}); },
+         [&](int before) { return FirstVisibleLine() > before; }, TBarFrames{9, 1, 3, 13}},
+        {"arrow pressed",
+         [&] {
+             RECT bar;
+             GetClientRect(vertical->Handle(), &bar);
+             ui::DragAt(vertical->Handle(), {bar.right / 2, bar.bottom - bar.right / 2}, {0, 0});
+         },
+         [&](int before) { return FirstVisibleLine() == before + 1; }, TBarFrames{9, 1, 1, 16}},
+    };
+    for (const Use& use : uses) {
+        SCOPED_TRACE(use.name);
+        watch->Reset();
+        int before = FirstVisibleLine();
+        use.run();
+        PumpFor(100ms);
+        if (use.done) {
+            EXPECT_TRUE(use.done(before));
+        }
+        EXPECT_EQ(watch->Worst(), 0) << "after message " << watch->WorstMessage();
+        EXPECT_EQ(ForeignOnPanels(), 0);
+        ExpectSameRect(ScreenRect(vertical->Handle()), BarInfo(Memo(), OBJID_VSCROLL).rcScrollBar);
+        if (use.shows) {
+            EXPECT_EQ(UprightShows(), UprightExpected(*use.shows));
+        }
+    }
 }
 
 TEST_F(SkinnedMemo, APressOnTheDownArrowRunsTheSystemsScrollingWithTheArrowPressed) {
     ASSERT_EQ(FirstVisibleLine(), 0);
-    RECT bar = ScreenRect(vertical->Handle());
-    int width = bar.right - bar.left, height = bar.bottom - bar.top;
-    Rect downArrow = {0, height - width, width, width};
+    RECT bar;
+    GetClientRect(vertical->Handle(), &bar);
+    int width = bar.right, height = bar.bottom;
     bool pressedInLoop = false;
-    int mismatchesInLoop = -1;
+    std::string shownInLoop;
     // Runs inside the system's loop: looks at the panel, then lets go.
     TWindowTimer release(30, [&](TObject*) {
         release.SetEnabled(false);
         pressedInLoop = vertical->Look().Pressed;
-        mismatchesInLoop = Mismatches(*vertical, downArrow, "Scrollbar", 14);
+        shownInLoop = UprightShows();
         PostMessageW(Memo(), WM_LBUTTONUP, 0, 0);
     });
     release.SetEnabled(true);
     SendMessageW(vertical->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(width / 2, height - width / 2));
     EXPECT_EQ(FirstVisibleLine(), 1);
     EXPECT_TRUE(pressedInLoop);
-    EXPECT_EQ(mismatchesInLoop, 0);
+    EXPECT_EQ(shownInLoop, UprightExpected({9, 1, 1, 14}));
     EXPECT_FALSE(vertical->Look().Pressed);
     EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
 }
 
 TEST_F(SkinnedMemo, ThePartUnderThePointerIsHotUntilItLeaves) {
-    RECT bar = ScreenRect(vertical->Handle());
-    int width = bar.right - bar.left, height = bar.bottom - bar.top;
-    Rect up = {0, 0, width, width}, down = {0, height - width, width, width};
-    SendMessageW(vertical->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(width / 2, width / 2));
-    EXPECT_EQ(vertical->Look().Hot, ScrollbarPart::FirstArrow);
-    EXPECT_EQ(Mismatches(*vertical, up, "Scrollbar", 12), 0);
-    SendMessageW(vertical->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(width / 2, height - width / 2));
-    EXPECT_EQ(vertical->Look().Hot, ScrollbarPart::SecondArrow);
-    EXPECT_EQ(Mismatches(*vertical, up, "Scrollbar", 9), 0);
-    EXPECT_EQ(Mismatches(*vertical, down, "Scrollbar", 16), 0);
-    SendMessageW(vertical->Handle(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(vertical->Look().Hot, ScrollbarPart::None);
-    EXPECT_EQ(Mismatches(*vertical, down, "Scrollbar", 13), 0);
+    RECT bar;
+    GetClientRect(vertical->Handle(), &bar);
+    int width = bar.right, height = bar.bottom;
+    SetForegroundWindow(form.Handle());
+    ui::PointAt(vertical->Handle(), {width / 2, width / 2});
+    PumpFor(100ms);
+    EXPECT_EQ(UprightShows(), UprightExpected({12, 1, 1, 13}));
+    ui::PointAt(vertical->Handle(), {width / 2, height - width / 2});
+    PumpFor(100ms);
+    EXPECT_EQ(UprightShows(), UprightExpected({9, 1, 1, 16}));
+    ui::PointAt(form.Handle(), {150, 5});
+    PumpFor(600ms);  // the leave notice comes on a timer
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, AnArrowOfADisabledBarStaysDisabledUnderThePointer) {
-    RECT bar = ScreenRect(horizontal->Handle());
-    int height = bar.bottom - bar.top;
+    RECT bar;
+    GetClientRect(horizontal->Handle(), &bar);
     ASSERT_FALSE(horizontal->Facts().Enabled);  // short lines: nothing to scroll across
-    SendMessageW(horizontal->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(height / 2, height / 2));
-    EXPECT_EQ(Mismatches(*horizontal, {0, 0, height, height}, "Scrollbar", 3), 0);
+    SetForegroundWindow(form.Handle());
+    ui::PointAt(horizontal->Handle(), {bar.bottom / 2, bar.bottom / 2});
+    PumpFor(100ms);
+    // The first arrow and as much of the shaft; the upright bar's panel may
+    // lie over the far end by a line.
+    std::vector<Pixel> start(size_t(bar.bottom), FlatColour(kFlatArrows, 3));
+    start.insert(start.end(), size_t(bar.bottom), FlatColour(kFlatShaft, 3));
+    PixelBuffer shown = ClientPixels(horizontal->Handle()).Crop({0, 0, 2 * bar.bottom, bar.bottom});
+    EXPECT_EQ(ShownAlong(shown, false), Runs(start));
 }
 
 TEST_F(SkinnedMemo, ThePanelsFollowAResize) {
     SetWindowPos(Memo(), nullptr, 0, 0, 150, 100, SWP_NOMOVE | SWP_NOZORDER);
     PumpFor(50ms);
-    SCROLLBARINFO info = BarInfo(Memo(), OBJID_VSCROLL);
-    ExpectSameRect(ScreenRect(vertical->Handle()), info.rcScrollBar);
+    ExpectSameRect(ScreenRect(vertical->Handle()), BarInfo(Memo(), OBJID_VSCROLL).rcScrollBar);
     ExpectSameRect(ScreenRect(horizontal->Handle()), BarInfo(Memo(), OBJID_HSCROLL).rcScrollBar);
-    int width = info.rcScrollBar.right - info.rcScrollBar.left;
-    int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
-    EXPECT_EQ(Mismatches(*vertical, {0, height - width, width, width}, "Scrollbar", 13), 0);
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, MoreTextGivesTheThumbItsNewSizeAtOnce) {
@@ -287,15 +316,14 @@ TEST_F(SkinnedMemo, MoreTextGivesTheThumbItsNewSizeAtOnce) {
 TEST_F(SkinnedMemo, ADisabledMemoShowsTheDisabledShaftAndNoThumb) {
     form.Memo.SetEnabled(false);
     PumpFor(50ms);
-    RECT bar = ScreenRect(vertical->Handle());
-    int width = bar.right - bar.left, height = bar.bottom - bar.top;
     EXPECT_FALSE(vertical->Facts().Enabled);
-    EXPECT_EQ(Mismatches(*vertical, {0, width, width, height - 2 * width}, "VertScroll", 3), 0);
-    EXPECT_EQ(Mismatches(*vertical, {0, 0, width, width}, "Scrollbar", 11), 0);
+    RECT bar;
+    GetClientRect(vertical->Handle(), &bar);
+    EXPECT_EQ(UprightShows(), ExpectedAlong(bar.bottom, bar.right, 0, 0, {11, 3, 1, 15}));
     form.Memo.SetEnabled(true);
     PumpFor(50ms);
     EXPECT_TRUE(vertical->Facts().Enabled);
-    EXPECT_EQ(Mismatches(*vertical, {0, 0, width, width}, "Scrollbar", 9), 0);
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, TheBoxWhereTheBarsMeetTakesTheSkinsButtonFace) {
@@ -303,12 +331,11 @@ TEST_F(SkinnedMemo, TheBoxWhereTheBarsMeetTakesTheSkinsButtonFace) {
     HDC dc = GetWindowDC(Memo());
     COLORREF corner = GetPixel(dc, down.left - memo.left + 2, across.top - memo.top + 2);
     ReleaseDC(Memo(), dc);
-    EXPECT_EQ(corner, ToColorRef(Skin->Colours.ButtonFace));
+    EXPECT_EQ(corner, ToColorRef(MainSkin->Colours.ButtonFace));
 }
 
 TEST_F(SkinnedMemo, PaintingSwitchedOffShowsTheNativeBarsAndOnAgainTheSkin) {
     RECT bar = ScreenRect(vertical->Handle());
-    int width = bar.right - bar.left;
     SendMessageW(Memo(), SkinMessage::PaintingSwitch, 0, 0);
     PumpFor(50ms);
     EXPECT_FALSE(vertical->Shows());
@@ -318,7 +345,7 @@ TEST_F(SkinnedMemo, PaintingSwitchedOffShowsTheNativeBarsAndOnAgainTheSkin) {
     PumpFor(50ms);
     EXPECT_TRUE(vertical->Shows());
     EXPECT_TRUE(horizontal->Shows());
-    EXPECT_EQ(Mismatches(*vertical, {0, 0, width, width}, "Scrollbar", 9), 0);
+    EXPECT_EQ(UprightShows(), UprightExpected());
 }
 
 TEST_F(SkinnedMemo, AHiddenMemoHidesItsPanels) {
@@ -332,25 +359,19 @@ TEST_F(SkinnedMemo, AHiddenMemoHidesItsPanels) {
 
 TEST_F(SkinnedMemo, UnskinningTakesThePanelsAwayAndTheNativeBarsBack) {
     RECT bar = ScreenRect(vertical->Handle());
-    TSkinManager::Instance()->RequestAction(TSkinAction::UnskinAll, 10, Skin);
-    PumpFor(150ms);
+    RunAction(TSkinAction::UnskinAll);
     EXPECT_TRUE(PanelsIn(form.Group.Handle()).empty());
     EXPECT_EQ(WindowFromPoint({bar.left + 2, bar.top + 2}), Memo());
-    TSkinManager::Instance()->RequestAction(TSkinAction::SkinAll, 10, Skin);
-    PumpFor(150ms);
+    RunAction(TSkinAction::SkinAll);
     EXPECT_EQ(PanelsIn(form.Group.Handle()).size(), 2u);
 }
 
-TEST(SkinnedMemoWithoutBars, AMemoWithoutBarsGetsNoPanels) {
-    TSkinData skin(SystemSkinHost());
-    ReadSkinStreamResource(skin);
-    skin.SetActive(true);
-    skin.Loaded();
-    TSkinManager::Instance()->SetEnabled(true);
+class SkinnedMemoWithoutBars : public SkinnedWindows {};
+
+TEST_F(SkinnedMemoWithoutBars, AMemoWithoutBarsGetsNoPanels) {
     MemoForm form(false);
-    form.Show();
-    PumpFor(200ms);
-    ASSERT_NE(TSkinManager::Instance()->FindSkinForm(form.Handle()), nullptr);
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
     EXPECT_EQ(SendMessageW(form.Memo.Handle(), SkinMessage::Query, 0, 0), 1);
     EXPECT_TRUE(PanelsIn(form.Group.Handle()).empty());
 }

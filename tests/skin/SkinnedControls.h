@@ -14,12 +14,17 @@
 #include "skin/draw/PixelBuffer.h"
 #include "tests/gui/MessagePump.h"
 
-// The control's client area as it shows now.
-inline PixelBuffer ClientPixels(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    TOffscreen shot(client.right, client.bottom);
-    TWindowDC dc(window);
+// The control's client area (or its whole window) as it shows now.
+inline PixelBuffer ClientPixels(HWND window, TWindowDC::TArea area = TWindowDC::Client) {
+    RECT shown;
+    if (area == TWindowDC::Whole) {
+        GetWindowRect(window, &shown);
+        OffsetRect(&shown, -shown.left, -shown.top);
+    } else {
+        GetClientRect(window, &shown);
+    }
+    TOffscreen shot(shown.right, shown.bottom);
+    TWindowDC dc(window, area);
     shot.CopyFrom(dc.Get(), 0, 0);
     return shot.Pixels();
 }
