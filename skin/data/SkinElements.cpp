@@ -4,6 +4,10 @@ ElementPicture TSkinElement::Picture() const {
     return {&Image, LeftWidth, TopHeight, RightWidth, BottomHeight, Tile == 1, FrameCount, States, Trans};
 }
 
+ElementPicture TSkinBorderElement::SecondPicture() const {
+    return {.Image = &Image2, .FrameCount = FrameCount, .Transparent = true};
+}
+
 ElementPicture TSkinFrameBorder::Picture() const {
     ElementPicture picture{&Image, 0, 0, 0, 0, Stretch == 0, FrameCount, States, Trans};
     // The fixed ends lie along the border's length.
