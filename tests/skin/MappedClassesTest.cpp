@@ -65,7 +65,8 @@ protected:
     static std::vector<std::string> WithTestLines() {
         std::vector<std::string> lines = MainSkin->ClassMap;
         for (const char* line : {"TMappedProgress=progress", "TMappedTrackBar=trackbar", "TMappedTabs=tab",
-                                 "TTabSet=nil", "TMappedOddKind=frobnicator", "TMappedEmbedding=embedscrollbar"})
+                                 "TTabSet=nil", "TMappedOddKind=frobnicator", "TMappedEmbedding=embedscrollbar",
+                                 "TMemberMemo=nil"})
             lines.push_back(line);
         return lines;
     }
@@ -94,7 +95,7 @@ TEST_F(MappedClasses, EachControlEndsUpWithTheSkinnerOfItsKind) {
 
 // The members of radio and check groups get the group's skinner for them,
 // whatever their style; an embedding container gives one to each child
-// with scroll bars.
+// with scroll bars. Their own classes would give them none.
 TEST_F(MappedClasses, GroupsAndEmbeddingsSkinTheirChildren) {
     struct GroupCase {
         const wchar_t* ClassName;

@@ -54,6 +54,7 @@ class UpDownSkinner : public SkinnedWindows {
 protected:
     void SetUp() override {
         SkinnedWindows::SetUp();
+        SetCursorPos(0, 0);  // off the buttons, which it would make hot
         upDown.Create(form, {.Bounds = {10, 10, 16, 24}});
         Show(form);
     }
@@ -170,6 +171,7 @@ class TrackBarChannelAndThumb : public SkinnedWindows {
 protected:
     void SetUp() override {
         SkinnedWindows::SetUp();
+        SetCursorPos(0, 0);  // off the thumb, which it would make hot
         bar.Create(form, {.Bounds = {10, 10, 160, 34}, .Min = 0, .Max = 10, .Position = 10});
         Show(form);
         SendMessageW(bar.Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));

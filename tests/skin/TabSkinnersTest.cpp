@@ -69,6 +69,11 @@ RECT ItemRect(HWND tabs, int index) {
 // wider on each side than the control places it.
 class TabFixture : public SkinnedWindows {
 protected:
+    // The pointer stays off the tabs, which it would make hot.
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        SetCursorPos(0, 0);
+    }
     static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
     static Pixel At(HWND window, int x, int y) { return ClientPixels(window).At(x, y); }
     static int ChosenFrame(HWND tabs) { return GetFocus() == tabs ? 5 : 2; }
@@ -91,7 +96,7 @@ protected:
 class TabSkinner : public TabFixture {
 protected:
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         tabs.Create(form, {.Bounds = {10, 10, 180, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
         Show(form);
         rowBottom = ItemRect(tabs.Handle(), 0).bottom;
@@ -207,7 +212,7 @@ class PagesFixture : public TabFixture {
 protected:
     explicit PagesFixture(TPageControl::Args args) : FArgs(std::move(args)) {}
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         pages.Create(form, FArgs);
         Show(form);
     }
@@ -266,7 +271,7 @@ TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
 class TabSetSkinner : public TabFixture {
 protected:
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         tabSet.Create(form, {.Bounds = {10, 10, 180, 40}, .Tabs = {"One", "Two", "Three"}, .TabIndex = 1});
         Show(form);
     }
