@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <utility>
 
 #include "gui/ListView.h"
@@ -200,13 +201,6 @@ TEST_F(TabSkinner, ABareButtonStyleTabControlShowsItsTabsAsButtonsWithoutAPane) 
     EXPECT_EQ(At(bare, client.right / 2, client.bottom - 3), Face());  // no pane below the buttons
 }
 
-TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
-    EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
-}
-
 // A page control with two pages, of the classes the arguments name.
 class PagesFixture : public TabFixture {
 protected:
@@ -259,15 +253,6 @@ TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTabSheet, pages.Sheet(0));
 }
 
-TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.PageControl1.Handle()));
-    for (int i = 0; i < gallery.PageControl1.SheetCount(); ++i)
-        EXPECT_TRUE(Skinned(gallery.PageControl1.Sheet(i).Handle())) << i;
-    EXPECT_TRUE(Skinned(gallery.PageCheck.Handle()));
-}
-
 class TabSetSkinner : public TabFixture {
 protected:
     void SetUp() override {
@@ -301,12 +286,6 @@ TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTab31, tabSet);
 }
 
-TEST_F(TabSetSkinner, TheGallerysTabSetIsSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.TabSet1.Handle()));
-}
-
 class AdvPageSkinner : public PagesFixture {
 protected:
     AdvPageSkinner()
@@ -328,11 +307,14 @@ TEST_F(AdvPageSkinner, ASkinWithoutTabsLeavesTheControlNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinAdvPage, pages);
 }
 
-TEST_F(AdvPageSkinner, TheGallerysAdvancedPagesAreSkinned) {
+TEST_F(TabFixture, TheGallerysTabControlsPageControlsAndTabSetAreSkinnedWithTheirPages) {
     TGalleryForm gallery;
     Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.AdvPages.Handle()));
-    EXPECT_TRUE(Skinned(gallery.AdvPages.Sheet(0).Handle()));
+    for (TWinControl* control : std::initializer_list<TWinControl*>{
+             &gallery.TabControl1, &gallery.TabControlOff, &gallery.PageControl1, &gallery.PageControl1.Sheet(0),
+             &gallery.PageControl1.Sheet(1), &gallery.PageCheck, &gallery.AdvPages, &gallery.AdvPages.Sheet(0),
+             &gallery.TabSet1})
+        EXPECT_TRUE(Skinned(control->Handle())) << WindowClassName(control->Handle());
 }
 
 class HeaderSkinner : public SkinnedWindows {
