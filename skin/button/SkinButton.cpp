@@ -1,10 +1,10 @@
 #include "skin/button/SkinButton.h"
 
+#include "base/win32/WindowClassName.h"
 #include "skin/control/ButtonText.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/data/TextCase.h"
 #include "skin/draw/Offscreen.h"
-#include "skin/manager/SkinManager.h"
 
 namespace {
 // Framework notifications after which the button is repainted.

@@ -96,10 +96,10 @@ Rect PlaceCaptionButton(const TSkinSysButtonElement& button, const CaptionButton
     return {ClampCoordinate(x), ClampCoordinate(y), ClampSize(size.Width), ClampSize(size.Height)};
 }
 
-int CaptionButtonFrame(const TSkinSysButtonElement& button, int state, bool enabled) {
+int CaptionButtonFrame(const TSkinSysButtonElement& button, CaptionButtonState state, bool enabled) {
     if (!enabled) return button.FrameCount > 3 ? 4 : 1;
-    if (state == 3 && button.Visibility == 100) return 4;
-    return std::clamp(state, 1, 3);
+    if (state == CaptionButtonState::Hot && button.Visibility == 100) return 4;
+    return int(state);
 }
 
 bool DrawsWindowIcon(const TSkinSysButtonElement& button) { return button.Action == 3 || button.Action == 11; }

@@ -53,9 +53,10 @@ struct CaptionButtonPlace {
 // from the top left.
 Rect PlaceCaptionButton(const TSkinSysButtonElement& button, const CaptionButtonPlace& place);
 
-// Non-client object states: 1 normal, 2 pressed, 3 hot.
-// The 1-based frame of the button image to draw for a state.
-int CaptionButtonFrame(const TSkinSysButtonElement& button, int state, bool enabled);
+// What the mouse makes of a button, numbered as the frames of its image.
+enum class CaptionButtonState { Normal = 1, Pressed = 2, Hot = 3 };
+// The 1-based frame of the button image to draw.
+int CaptionButtonFrame(const TSkinSysButtonElement& button, CaptionButtonState state, bool enabled);
 
 // System-icon buttons show the window's icon instead of their image.
 bool DrawsWindowIcon(const TSkinSysButtonElement& button);

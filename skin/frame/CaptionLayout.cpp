@@ -44,3 +44,9 @@ CaptionLayout LayoutCaption(const TSkinData& skin, const CaptionLayoutInput& inp
             layout.Buttons[i].Bounds = PlaceCaptionButton(skin.CaptionButtons[i], place);
     return layout;
 }
+
+int CaptionButtonAt(const std::vector<CaptionButtonLayout>& buttons, Point point) {
+    for (size_t i = buttons.size(); i-- > 0;)
+        if (buttons[i].Visible && Contains(buttons[i].Bounds, point)) return int(i);
+    return -1;
+}

@@ -28,3 +28,7 @@ struct CaptionLayout {
 // Buttons are placed first, then the text (a popup window's text ends before
 // its leftmost visible right-aligned button), then the buttons beside the text.
 CaptionLayout LayoutCaption(const TSkinData& skin, const CaptionLayoutInput& input, const CaptionButtonWindow& window);
+
+// The visible button under a point (window coordinates), enabled or not, or
+// -1; where buttons overlap the last wins, as it is drawn last.
+int CaptionButtonAt(const std::vector<CaptionButtonLayout>& buttons, Point point);

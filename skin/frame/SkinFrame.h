@@ -1,38 +1,34 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "base/win32/Handles.h"
 #include "gui/Subclass.h"
-#include "gui/Timer.h"
 #include "skin/data/SkinData.h"
-#include "skin/frame/CaptionLayout.h"
-#include "skin/frame/FrameMetrics.h"
-#include "skin/frame/FrameStyle.h"
-#include "skin/frame/NCObject.h"
+#include "skin/frame/CaptionButtonRow.h"
+#include "skin/frame/FrameInput.h"
+#include "skin/frame/FramePainting.h"
+#include "skin/frame/FrameWindow.h"
+#include "skin/frame/SkinnerSet.h"
+#include "skin/menu/MenuAnnouncements.h"
 
 class TForm;
-class TPopupMenu;
-class TSkinManager;
 class TSkinMenuBar;
-class TCaptionButton;
-class TOffscreen;
 class TSkinControl;
 
 // The skin's non-client area on one top-level window (a form of ours, a
 // message box, a standard dialog): borders, caption with its buttons, the
 // menu bar and the system menu drawn from the skin, its own hit testing and
-// a window region cut from the transparent parts of the borders. The manager
-// makes, attaches, restores and frees it.
+// a window region cut from the transparent parts of the borders. This is
+// its life: it lays itself over the window, finishes once the window's own
+// creation is done, holds the skinners of the window's controls, and gives
+// the window its native look back. Painting and input are its parts.
 class TSkinFrame : public TSubclass {
 public:
     enum TState { Attaching = 0, Skinned = 1, Destroying = 4, Resizing = 5, Dead = 6 };
 
-    TSkinFrame(TSkinManager& manager, TSkinData& skin, TForm* form, std::string className);
+    TSkinFrame(TMenuAnnouncements& menus, TSkinData& skin, TForm* form, std::string className);
     ~TSkinFrame() override;
 
     // Lays the frame over the window; message 13571, posted by the manager,
@@ -42,89 +38,48 @@ public:
     void Restore();
     // Reads the skin again (a new skin file) and repaints.
     void Refresh();
-    void MarkDead() { FState = Dead; }
+    void MarkDead() { SetState(Dead); }
 
-    HWND Window() const { return Handle() ? Handle() : FWindow; }
+    HWND Window() const { return Handle() ? Handle() : FWindow.Handle; }
     TForm* Form() const { return FForm; }
-    TSkinData& Skin() const { return FSkin; }
-    TSkinManager& Manager() const { return FManager; }
-    const std::string& ClassName() const { return FClassName; }
+    TSkinData& Skin() const { return FWindow.Skin; }
     TState State() const { return FState; }
-    bool Active() const { return FActive; }
-    bool Drawn() const { return FDrawn; }
-    const FrameFlags& Flags() const { return FFlags; }
-    WindowState CurrentWindowState() const { return FWindowState; }
-    const FrameMetrics& Metrics() const { return FMetrics; }
-    TNCCurrentObject& CurrentObject() { return FCurrent; }
+    bool Active() const { return FWindow.Active; }
+    const FrameMetrics& Metrics() const { return FWindow.Metrics; }
     TSkinMenuBar* MenuBar() const { return FMenuBar.get(); }
 
-    // Repaints the whole frame, or only the caption.
-    void PaintFrame();
-    void PaintCaption();
-    // Opens the skinned system menu at a screen point.
-    void OpenSystemMenu(POINT screen);
     // The skinners of the window's controls, freed with the frame.
     void AddSkinner(std::unique_ptr<TSkinControl> skinner);
-    bool HoldsSkinnerFor(HWND control) const;
-
-    // The window's small icon (or the program's), as the system-icon button shows it.
-    const PixelBuffer& SmallIcon() const { return FSmallIcon; }
+    bool HoldsSkinnerFor(HWND control) const { return FSkinners.HasOneFor(control); }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void WindowDestroyed() override;
 
 private:
+    void SetState(TState state);
     void Finish();
     void ResizeToKeepClientArea();
     void WidenDialogForCaption();
-    void TakeSmallIcon();
     void WalkControls();
-    void BuildCaptionButtons();
     void ReadWindowState();
-    CaptionButtonWindow ButtonWindow() const;
-    CaptionLayout CurrentCaptionLayout(HDC measuring) const;
-    void PaintInto(HDC windowDC);
-    void PaintBorders(HDC windowDC, const FrameParts& parts);
-    void PaintCaptionInto(HDC windowDC, const FrameParts& parts);
-    void PaintMenuBar(HDC windowDC, const FrameParts& parts);
-    void DrawCaptionText(TOffscreen& caption, const CaptionLayout& layout, int left);
-    void UpdateRegion(bool force);
-    void SetActive(bool active);
-    void CaptionTimerTick();
-    std::vector<TNCObject*> NonClientObjects() const;
-    POINT WindowPoint(LPARAM screenPoint) const;
-    bool NonClientMouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void RunCaptionButton(TCaptionButton& button);
-    bool HandleSysCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT WithoutNativeCaption(const std::function<LRESULT()>& change);
-    LRESULT CalcSize(WPARAM wParam, LPARAM lParam);
-    LRESULT HitTest(WPARAM wParam, LPARAM lParam);
+    void HideSystemMenuStyle();
+    bool PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT BareWindowColor(UINT message, WPARAM wParam, LPARAM lParam);
     bool SkinMenuItem(UINT message, LPARAM lParam);
 
-    TSkinManager& FManager;
-    TSkinData& FSkin;
+    TMenuAnnouncements& FMenus;
     TForm* FForm;
     std::string FClassName;
-    HWND FWindow = nullptr;
     TState FState = Attaching;
-    bool FDrawn = false;
-    FrameFlags FFlags;
-    WindowState FWindowState = WindowState::Normal;
-    bool FActive = false;
-    FrameMetrics FMetrics;
+    TFrameWindow FWindow;
+    TCaptionButtonRow FButtons;
+    TFramePainting FPainting;
+    TFrameInput FInput;
     SIZE FNativeExtents = {};
     bool FSystemMenuStyleRemoved = false;
     COLORREF FFormColor = CLR_DEFAULT;
     HMENU FNativeMenu = nullptr;
     std::unique_ptr<TSkinMenuBar> FMenuBar;
-    TNCCurrentObject FCurrent;
-    std::vector<std::unique_ptr<TCaptionButton>> FCaptionButtons;
-    TWindowTimer FCaptionTimer;
-    SIZE FRegionSize = {-1, -1};
-    PixelBuffer FSmallIcon;
-    std::unique_ptr<TPopupMenu> FSystemMenu;
-    std::vector<std::unique_ptr<TSkinControl>> FSkinners;
-    DWORD FLastSystemMenuOpening = 0;
+    TSkinnerSet FSkinners;
 };

@@ -1,5 +1,6 @@
 #include "skin/manager/ControlWalk.h"
 
+#include "base/win32/WindowClassName.h"
 #include "gui/BitBtn.h"
 #include "gui/Button.h"
 #include "gui/ComboBox.h"
@@ -16,11 +17,8 @@
 #include "gui/TrackBar.h"
 #include "skin/control/SkinControl.h"
 #include "skin/data/TextCase.h"
-#include "skin/frame/SkinFrame.h"
 #include "skin/manager/ChildWindowDispatch.h"
-#include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
-#include "skin/manager/SkinnerRows.h"
 
 namespace {
 // Derived classes before their bases (a bitmap button is a button too).
@@ -60,7 +58,7 @@ std::vector<HWND> ChildWindows(HWND parent) {
 }
 }  // namespace
 
-TControlWalk::TControlWalk(TSkinFrame& frame) : FFrame(frame), FSkin(DescribeSkin(frame.Skin())) {}
+TControlWalk::TControlWalk(TWalkedWindow window) : FWindow(std::move(window)), FSkin(DescribeSkin(FWindow.Skin)) {}
 
 // The form's controls in creation order, then any control of its tab order
 // that the first pass left.
@@ -68,7 +66,7 @@ void TControlWalk::WalkForm(TForm& form) {
     std::vector<TWinControl*> owned = form.OwnedControls();
     for (TWinControl* control : owned) SkinControl(*control);
     for (TWinControl* control : form.TabOrderList()) {
-        if (!control->Handle() || control->Tag == FSkin.DisableTag || FFrame.HoldsSkinnerFor(control->Handle()) ||
+        if (!control->Handle() || control->Tag == FSkin.DisableTag || FWindow.Skinners.HasOneFor(control->Handle()) ||
             SendMessageW(control->Handle(), SkinMessage::Query, 0, 0) == 1)
             continue;
         SkinControl(*control);
@@ -92,7 +90,7 @@ ControlDescription DescribeControl(TWinControl& control) {
 ControlDescription TControlWalk::Describe(TWinControl& control) const {
     ControlDescription description = DescribeControl(control);
     HWND window = control.Handle();
-    description.AlreadySkinned = description.AlreadySkinned || (window && FFrame.HoldsSkinnerFor(window));
+    description.AlreadySkinned = description.AlreadySkinned || (window && FWindow.Skinners.HasOneFor(window));
     return description;
 }
 
@@ -103,13 +101,13 @@ void TControlWalk::SkinControl(TWinControl& control) {
         return;
     }
     if (!control.Handle()) return;
-    TSkinData& skin = FFrame.Skin();
+    TSkinData& skin = FWindow.Skin;
     if (skin.OnSkinControl) {
         TObject* skinned = nullptr;
-        CallEvent(skin.OnSkinControl, &FFrame.Skin(), &skin, FFrame.Form(), &control,
-                  UpperCaseGbk(description.ClassName), skinned);
+        CallEvent(skin.OnSkinControl, &skin, &skin, FWindow.Form, &control, UpperCaseGbk(description.ClassName),
+                  skinned);
         if (auto* given = dynamic_cast<TSkinControl*>(skinned)) {
-            FFrame.AddSkinner(std::unique_ptr<TSkinControl>(given));
+            FWindow.Skinners.Add(std::unique_ptr<TSkinControl>(given));
             if (WalkChildrenAfterHookSkinner(description))
                 for (TWinControl* child : control.Controls()) SkinControl(*child);
             return;
@@ -142,9 +140,9 @@ void TControlWalk::WalkChildren(TWinControl& control, const ControlDecision& dec
 }
 
 void TControlWalk::Skin(SkinnerKind kind, TWinControl* control, HWND window) {
-    if (!window || FFrame.HoldsSkinnerFor(window)) return;
-    if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, FFrame, {window, control}))
-        FFrame.AddSkinner(std::move(skinner));
+    if (!window || FWindow.Skinners.HasOneFor(window)) return;
+    if (std::unique_ptr<TSkinControl> skinner = FWindow.MakeSkinner(kind, control, window))
+        FWindow.Skinners.Add(std::move(skinner));
 }
 
 void TControlWalk::WalkWindow(HWND window) {

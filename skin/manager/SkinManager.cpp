@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/win32/User32Extras.h"
-#include "base/win32/Win32Text.h"
+#include "base/win32/WindowClassName.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "skin/data/TextCase.h"
@@ -27,12 +27,6 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 bool AnswersSkinQuery(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
 }  // namespace
-
-std::string WindowClassName(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 255);
-    return Narrow(name);
-}
 
 TForm* OwnerFormOf(const TSkinData& skin) { return dynamic_cast<TForm*>(skin.Owner()); }
 
@@ -128,7 +122,8 @@ bool TSkinManager::SkinWindow(HWND window) {
     TSkinData* skin = ChooseSkinData(window, className);
     if (!skin || skin->SkinEmpty()) return false;
 
-    auto frame = std::make_unique<TSkinFrame>(*this, *skin, form, className);
+    Start();
+    auto frame = std::make_unique<TSkinFrame>(FMenuAnnouncements, *skin, form, className);
     TSkinFrame* attached = frame.get();
     FFrames.push_back(std::move(frame));
     attached->Attach(window);
@@ -181,11 +176,12 @@ void TSkinManager::SkinPopupMenu(HWND menuWindow) {
     TSkinData* skin = ChooseSkinData(menuWindow, "#32768");
     if (!skin || skin->SkinEmpty()) return;
     const TSkinControls& kinds = skin->SkinControls;
-    bool wanted = MenuKind == TMenuKind::Popup     ? kinds.test(scPopupMenu)
-                  : MenuKind == TMenuKind::MenuBar ? kinds.test(scMainMenu) || kinds.test(scMenuItem)
-                                                   : kinds.test(scSystemMenu);
+    TMenuKind kind = FMenuAnnouncements.NextKind();
+    bool wanted = kind == TMenuKind::Popup     ? kinds.test(scPopupMenu)
+                  : kind == TMenuKind::MenuBar ? kinds.test(scMainMenu) || kinds.test(scMenuItem)
+                                               : kinds.test(scSystemMenu);
     if (!wanted) return;
-    auto menu = std::make_unique<TSkinMenuWindow>(*skin, MenuTracking);
+    auto menu = std::make_unique<TSkinMenuWindow>(*skin, FMenuAnnouncements.MenuBarTracking());
     if (menu->Attach(menuWindow)) FMenus.push_back(std::move(menu));
 }
 
@@ -196,10 +192,7 @@ void TSkinManager::RemovePopupMenu(HWND menuWindow) {
     (*found)->Detach();
     FRetiredMenus.push_back(std::move(*found));
     FMenus.erase(found);
-    if (FMenus.empty()) {
-        MenuTracking = false;
-        MenuKind = TMenuKind::Popup;
-    }
+    if (FMenus.empty()) FMenuAnnouncements.AllMenusClosed();
 }
 
 TSkinFrame* TSkinManager::FindSkinForm(HWND window) const {

@@ -7,13 +7,11 @@
 
 #include "gui/Timer.h"
 #include "skin/data/SkinData.h"
+#include "skin/menu/MenuAnnouncements.h"
 
 class TForm;
 class TSkinFrame;
 class TSkinMenuWindow;
-
-// Which menu opens next, as the frame announces it.
-enum class TMenuKind { Popup = 0, MenuBar = 1, System = 2 };
 
 // Deferred actions of the manager.
 enum class TSkinAction { None = 0, SkinAll = 1, UnskinAll = 2, Refresh = 3, Purge = 6, Reskin = 7 };
@@ -59,10 +57,6 @@ public:
     TSkinData* DefaultSkinData() const { return FDefaultSkinData; }
     const std::vector<std::unique_ptr<TSkinFrame>>& Frames() const { return FFrames; }
 
-    // The kind of the next popup menu, and whether a menu bar menu is open.
-    TMenuKind MenuKind = TMenuKind::Popup;
-    bool MenuTracking = false;
-
 private:
     TSkinManager();
     static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
@@ -87,9 +81,8 @@ private:
     TSkinAction FPendingAction = TSkinAction::None;
     TSkinData* FPendingSkinData = nullptr;
     HWND FPendingWindow = nullptr;
+    // What the frames tell of the next popup menu window, for the hook.
+    TMenuAnnouncements FMenuAnnouncements;
 };
-
-// The text of a window's class, as the skin engine compares it.
-std::string WindowClassName(HWND window);
 // The framework form that carries a skin data component, if any.
 TForm* OwnerFormOf(const TSkinData& skin);

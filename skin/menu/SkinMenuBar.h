@@ -1,58 +1,46 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/PressTracker.h"
+#include "skin/data/SkinData.h"
 #include "skin/draw/PixelBuffer.h"
 #include "skin/frame/FrameCoordinates.h"
-#include "skin/frame/NCObject.h"
+#include "skin/menu/MenuAnnouncements.h"
 
-class TMainMenu;
-class TMenuItem;
-class TSkinFrame;
-class TSkinMenuBar;
-
-// One item of the skinned menu bar.
-class TMenuBtn : public TNCObject {
-public:
-    TMenuBtn(TSkinMenuBar& bar, int index);
-
-    int Index;
+// One item of the skinned menu bar, as the window's menu gives it.
+struct TMenuBarItem {
     std::wstring Caption;
     UINT Command = 0;
     HMENU Submenu = nullptr;
-    bool ItemEnabled = true;
-    TMenuItem* Item = nullptr;  // the framework's item, when there is one
-
-    void Paint() override;
-
-private:
-    TSkinMenuBar& FBar;
+    bool Enabled = true;
+    Rect Bounds;  // window coordinates
 };
 
 // The menu bar of a skinned window, drawn by the skin in place of the
 // native one (which is kept to be given back), and opened with the mouse or
 // the keyboard: its menus walk from one item to the next with the arrows.
+// The item under the pointer is framed while the window is active.
 class TSkinMenuBar {
 public:
-    TSkinMenuBar(TSkinFrame& frame, HMENU menu, TMainMenu* frameworkMenu);
+    TSkinMenuBar(HWND window, HMENU menu, TSkinData& skin, TMenuAnnouncements& menus, bool rightToLeft);
     ~TSkinMenuBar();
     TSkinMenuBar(const TSkinMenuBar&) = delete;
     TSkinMenuBar& operator=(const TSkinMenuBar&) = delete;
 
-    HMENU NativeMenu() const { return FMenu; }
-    // Reads the items from the native menu again.
-    void Rebuild();
     void Paint(HDC windowDC, Rect bar, bool active);
-    void PaintItem(const TMenuBtn& item);
-    std::vector<TNCObject*> Objects() const;
-    TNCCurrentObject& CurrentObject();
+
+    // Follows one message of the window for the pointer over the items.
+    void Follow(UINT message, WPARAM wParam, LPARAM lParam);
+    TPressTracker& Tracker() { return FTracker; }
+    // The item under a point in window coordinates, or -1.
+    int ItemAt(Point at) const;
 
     // Opens the item's menu (or runs its command) and follows the keyboard
     // and the mouse from one item to the next until the menus close.
-    void Open(TMenuBtn& item);
+    void Open(int index);
     // The item under a point in window coordinates.
     void OpenAt(POINT window);
     // Alt with a letter: the item whose accelerator it is; Alt alone (0):
@@ -68,12 +56,19 @@ private:
     void SwitchTo(int index);
     void Layout(HDC measuring);
     void ComposeBackground(bool active);
+    void PaintItems();
+    void PaintItem(int index);
+    bool Framed(int index) const;
+    int HoverableAt(Point at) const;
     std::vector<bool> VisibleItems() const;
 
-    TSkinFrame& FFrame;
+    HWND FWindow;
     HMENU FMenu;
-    TMainMenu* FFrameworkMenu;
-    std::vector<std::unique_ptr<TMenuBtn>> FItems;
+    TSkinData& FSkin;
+    TMenuAnnouncements& FMenus;
+    bool FRightToLeft;
+    std::vector<TMenuBarItem> FItems;
+    TPressTracker FTracker;
     Rect FBar;
     bool FActive = false;
     PixelBuffer FBackground;

@@ -3,7 +3,6 @@
 #include "base/win32/Win32Text.h"
 #include "gui/Menus.h"
 #include "skin/data/SkinGdi.h"
-#include "skin/frame/SkinFrame.h"
 #include "skin/menu/SkinMenuItems.h"
 
 namespace {
@@ -17,9 +16,7 @@ std::string ItemCaption(HMENU menu, UINT position) {
 }
 
 // What the window's state allows of the standard commands.
-void ApplyWindowState(TMenuItem& item, UINT command, const TSkinFrame& frame) {
-    WindowState state = frame.CurrentWindowState();
-    const FrameFlags& flags = frame.Flags();
+void ApplyWindowState(TMenuItem& item, UINT command, WindowState state, const FrameFlags& flags) {
     switch (command) {
     case SC_SIZE:
     case SC_MOVE:
@@ -43,7 +40,8 @@ void ApplyWindowState(TMenuItem& item, UINT command, const TSkinFrame& frame) {
     }
 }
 
-std::unique_ptr<TMenuItem> ItemFrom(HMENU systemMenu, UINT position, const TSkinFrame& frame) {
+std::unique_ptr<TMenuItem> ItemFrom(HMENU systemMenu, UINT position, HWND window, WindowState state,
+                                    const FrameFlags& flags) {
     MENUITEMINFOW info = {sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_STATE};
     GetMenuItemInfoW(systemMenu, position, TRUE, &info);
     bool separator = info.fType & MFT_SEPARATOR;
@@ -53,8 +51,7 @@ std::unique_ptr<TMenuItem> ItemFrom(HMENU systemMenu, UINT position, const TSkin
     item->Tag = int(info.wID);
     item->SetEnabled(!(info.fState & MFS_GRAYED));
     item->SetChecked(info.fState & MFS_CHECKED);
-    ApplyWindowState(*item, command, frame);
-    HWND window = frame.Window();
+    ApplyWindowState(*item, command, state, flags);
     item->OnClick = [window](TObject* sender) {
         PostMessageW(window, WM_SYSCOMMAND, WPARAM(static_cast<TMenuItem*>(sender)->Tag), 0);
     };
@@ -62,13 +59,15 @@ std::unique_ptr<TMenuItem> ItemFrom(HMENU systemMenu, UINT position, const TSkin
 }
 }  // namespace
 
-std::unique_ptr<TPopupMenu> BuildSkinnedSystemMenu(TSkinFrame& frame) {
+std::unique_ptr<TPopupMenu> BuildSkinnedSystemMenu(HWND window, TSkinData& skin, WindowState state,
+                                                   const FrameFlags& flags) {
     auto menu = std::make_unique<TPopupMenu>();
     menu->Tag = kSystemMenuTag;
-    HMENU systemMenu = GetSystemMenu(frame.Window(), FALSE);
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
     int count = systemMenu ? GetMenuItemCount(systemMenu) : 0;
-    for (int position = 0; position < count; ++position) menu->Add(ItemFrom(systemMenu, UINT(position), frame));
+    for (int position = 0; position < count; ++position)
+        menu->Add(ItemFrom(systemMenu, UINT(position), window, state, flags));
     menu->Handle();
-    AttachSkinHandlers(*menu, frame.Skin(), MenuKind::PopupMenu, &SkinGdiOf(frame.Skin()).MenuGlyphs());
+    AttachSkinHandlers(*menu, skin, MenuKind::PopupMenu, &SkinGdiOf(skin).MenuGlyphs());
     return menu;
 }

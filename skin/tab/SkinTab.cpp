@@ -6,12 +6,12 @@
 #include <iterator>
 #include <vector>
 
+#include "base/win32/WindowClassName.h"
 #include "skin/control/ItemRects.h"
 #include "skin/control/StateTextColour.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/ChildWindowDispatch.h"
-#include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinnerRows.h"
 
 namespace {

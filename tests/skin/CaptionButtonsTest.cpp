@@ -179,16 +179,24 @@ TEST_F(CaptionButtonsTest, Availability_NeedsBothCodesThenTheActionRules) {
 }
 
 TEST(CaptionButtonFrame, StateDisabledAndVisibility100) {
-    TSkinSysButtonElement button = Button(0);
-    EXPECT_EQ(CaptionButtonFrame(button, 1, true), 1);
-    EXPECT_EQ(CaptionButtonFrame(button, 2, true), 2);
-    EXPECT_EQ(CaptionButtonFrame(button, 3, true), 3);
-    EXPECT_EQ(CaptionButtonFrame(button, 2, false), 1);  // three frames: no disabled one
-    button.FrameCount = 6;
-    EXPECT_EQ(CaptionButtonFrame(button, 2, false), 4);
-    button.Visibility = 100;
-    EXPECT_EQ(CaptionButtonFrame(button, 3, true), 4);
-    EXPECT_EQ(CaptionButtonFrame(button, 2, true), 2);
+    using enum CaptionButtonState;
+    struct Case {
+        int frames, visibility;
+        CaptionButtonState state;
+        bool enabled;
+        int frame;
+    } cases[] = {
+        {3, 0, Normal, true, 1},   {3, 0, Pressed, true, 2}, {3, 0, Hot, true, 3},
+        {3, 0, Pressed, false, 1},  // three frames: no disabled one
+        {6, 0, Pressed, false, 4}, {6, 100, Hot, true, 4},  {6, 100, Pressed, true, 2},
+    };
+    for (const Case& c : cases) {
+        TSkinSysButtonElement button = Button(0);
+        button.FrameCount = c.frames;
+        button.Visibility = c.visibility;
+        EXPECT_EQ(CaptionButtonFrame(button, c.state, c.enabled), c.frame)
+            << c.frames << " frames, visibility " << c.visibility << ", state " << int(c.state);
+    }
 }
 
 TEST(CaptionButtonIcon, OnlyActions3And11DrawTheWindowIcon) {

@@ -95,4 +95,22 @@ TEST_F(CaptionLayoutTest, MenuBarButtons_AreCentredInTheMenuBar) {
     EXPECT_EQ(placed.Top, 24 + 2);
 }
 
+TEST(CaptionButtonAt, FindsTheLastVisibleButtonUnderThePoint) {
+    // Maximise and close side by side; a hidden restore button over maximise;
+    // a disabled help button overlapping close.
+    std::vector<CaptionButtonLayout> buttons = {{{250, 4, 20, 18}, true, true},
+                                                {{270, 4, 20, 18}, true, true},
+                                                {{250, 4, 20, 18}, false, true},
+                                                {{285, 4, 10, 18}, true, false}};
+    struct Case {
+        Point at;
+        int button;
+    } cases[] = {
+        {{250, 4}, 0}, {{269, 21}, 0}, {{270, 10}, 1}, {{284, 10}, 1}, {{285, 10}, 3},
+        {{294, 21}, 3}, {{295, 10}, -1}, {{260, 22}, -1}, {{249, 10}, -1}, {{260, 3}, -1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CaptionButtonAt(buttons, c.at), c.button) << c.at.X << "," << c.at.Y;
+    EXPECT_EQ(CaptionButtonAt({}, {260, 10}), -1);
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "base/win32/WindowClassName.h"
 #include "skin/manager/ChildWindowDispatch.h"
 #include "skin/manager/ControlDispatch.h"
 #include "skin/manager/ControlWalk.h"

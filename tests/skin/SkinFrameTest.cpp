@@ -14,13 +14,10 @@
 #include "skin/data/ProgramResource.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/Win32SkinHost.h"
-#include "skin/draw/ElementDrawing.h"
-#include "skin/frame/FrameMetrics.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/menu/SkinMenuBar.h"
-#include "skin/menu/SystemMenu.h"
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
@@ -163,27 +160,44 @@ TEST_F(SkinnedWindows, RestoringGivesBackTheNativeMenuAndTheSameClientArea) {
     RunAction(TSkinAction::SkinAll);
 }
 
+namespace {
+// A top border of two plain colours, one state above the other, in place of
+// the skin's own for as long as it lives.
+class PlainTwoStateTop {
+public:
+    PlainTwoStateTop(TSkinData& skin, COLORREF active, COLORREF inactive) : FSkin(skin), FSaved(skin.Top) {
+        int height = FSaved.Image.Height() / 2;
+        TSkinFrameBorder& top = skin.Top;
+        top.Image = PixelBuffer(8, 2 * height, PixelFromColor(TColor(active)));
+        top.Image.Fill({0, height, 8, height}, PixelFromColor(TColor(inactive)));
+        top.TopHeight = top.BottomHeight = 0;
+        top.Trans = false;
+    }
+    ~PlainTwoStateTop() { FSkin.Top = FSaved; }
+
+private:
+    TSkinData& FSkin;
+    TSkinFrameBorder FSaved;
+};
+}  // namespace
+
 TEST_F(SkinnedWindows, AnInactiveWindowDrawsTheSecondStateOfATwoStateTop) {
     ASSERT_EQ(MainSkin->Top.FrameCount, 2);
+    ASSERT_EQ(MainSkin->Top.States, StateLayout::Stacked);
+    const COLORREF active = RGB(200, 40, 40), inactive = RGB(40, 160, 40);
+    PlainTwoStateTop top(*MainSkin, active, inactive);
     TTestForm form, other;
     Show(form);
     TSkinFrame* frame = FrameOf(form);
     ASSERT_NE(frame, nullptr);
-    const FrameMetrics& metrics = frame->Metrics();
     RECT bounds;
     GetWindowRect(form.Handle(), &bounds);
-    int captionWidth = bounds.right - bounds.left - metrics.Left - metrics.Right;
     // Right of the caption text, left of the caption buttons.
-    int x = metrics.Left + captionWidth / 2 + 8, y = metrics.Caption / 2;
-    auto expected = [&](int state) {
-        PixelBuffer top = ComposeElement(MainSkin->Top.Picture(), state, captionWidth, metrics.Caption);
-        return COLORREF(ColorFromPixel(top.At(x - metrics.Left, y)));
-    };
-    ASSERT_NE(expected(1), expected(2));
-    EXPECT_EQ(WindowPixel(form.Handle(), x, y), expected(1));
+    int x = (bounds.right - bounds.left) / 2 + 8, y = frame->Metrics().Caption / 2;
+    EXPECT_EQ(WindowPixel(form.Handle(), x, y), active);
     Show(other);
     EXPECT_FALSE(frame->Active());
-    EXPECT_EQ(WindowPixel(form.Handle(), x, y), expected(2));
+    EXPECT_EQ(WindowPixel(form.Handle(), x, y), inactive);
 }
 
 TEST_F(SkinnedWindows, DoubleClickOnTheSystemIconButtonCloses) {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "base/win32/WindowClassName.h"
 #include "gui/ListView.h"
 #include "gui/PageControl.h"
 #include "gui/TabControl.h"
