@@ -6,6 +6,11 @@
 
 namespace {
 const POINT kNowhere = {-1, -1};
+
+bool IsPress(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_NCLBUTTONDOWN ||
+           message == WM_NCLBUTTONDBLCLK;
+}
 }  // namespace
 
 TPressTracker::TPressTracker(Args args) : FArgs(std::move(args)) {}
@@ -86,6 +91,7 @@ bool TPressTracker::TrackNonClient(HWND window, UINT message, LPARAM lParam) {
 void TPressTracker::Handled(HWND window, UINT message) {
     UINT move = FArgs.Area == TArea::NonClient ? WM_NCMOUSEMOVE : WM_MOUSEMOVE;
     if (message == move && IsWindow(window)) FollowLeave(window);
+    if (IsPress(message) && FState.Holding() && GetKeyState(VK_LBUTTON) >= 0) EndPress(window);
 }
 
 bool TPressTracker::Press(HWND window, POINT at) {

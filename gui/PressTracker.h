@@ -48,7 +48,9 @@ public:
     bool Track(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // The window has handled the message. The leave notice is asked for
     // only now: a native control that asks for its own while it handles a
-    // move would replace the tracker's.
+    // move would replace the tracker's. A press that the window acted on
+    // ends here when the button came up meanwhile: a handler of the press
+    // ran a loop of its own (a message box) that took the release.
     void Handled(HWND window, UINT message);
     // Ends a press that the window's own loop has finished (a scroll bar's
     // drag), taking the part under the pointer as it is now.

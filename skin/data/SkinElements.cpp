@@ -12,6 +12,10 @@ ElementPicture TSkinButtonElement::RadioPicture() const {
     return {.Image = &RadioImage, .FrameCount = RadioFrameCount, .Transparent = true};
 }
 
+ElementPicture TSkinBorderElement::SecondPicture() const {
+    return {.Image = &Image2, .FrameCount = FrameCount, .Transparent = true};
+}
+
 ElementPicture TSkinFrameBorder::Picture() const {
     ElementPicture picture{&Image, 0, 0, 0, 0, Stretch == 0, FrameCount, States, Trans};
     // The fixed ends lie along the border's length.

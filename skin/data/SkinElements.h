@@ -33,6 +33,10 @@ public:
 // up-down buttons.
 class TSkinBorderElement : public TSkinElement {
 public:
+    // The second image, cut into the element's frames: a glyph, which shows
+    // over the first without its magenta.
+    ElementPicture SecondPicture() const;
+
     PixelBuffer Image2;
 };
 

@@ -8,3 +8,7 @@ PixelBuffer UpsideDown(const PixelBuffer& picture) {
         std::copy_n(picture.Row(picture.Height() - 1 - y), picture.Width(), turned.Row(y));
     return turned;
 }
+
+TurnedElement UpsideDown(const ElementPicture& element, int frame, int width, int height) {
+    return {UpsideDown(ComposeElement(element, frame, width, height)), element.Transparent};
+}

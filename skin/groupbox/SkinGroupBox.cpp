@@ -16,11 +16,6 @@ SIZE TextExtent(HDC dc, const std::wstring& text, UINT format) {
 
 }  // namespace
 
-HFONT TSkinGroupBox::CaptionFont() const {
-    if (Control()) return Control()->Font().Handle();
-    return reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-}
-
 COLORREF TSkinGroupBox::CaptionColor() const {
     COLORREF color = Control() ? Control()->Font().Color : CLR_DEFAULT;
     return color == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : color;
@@ -34,8 +29,7 @@ void TSkinGroupBox::Draw(TOffscreen& picture) {
     PixelBuffer interior = picture.Pixels();
     picture.Fill(ToColorRef(Skin().Colours.ButtonFace));
     HDC canvas = picture.DC();
-    HFONT font = CaptionFont();
-    TSelection fontSelection(canvas, font ? HGDIOBJ(font) : GetStockObject(SYSTEM_FONT));
+    TSelection fontSelection(canvas, ControlFont());
     // A framework caption is plain text, as the control draws it; a
     // dialog's marks its access key with "&".
     UINT format = DT_SINGLELINE | (Control() ? DT_NOPREFIX : 0);

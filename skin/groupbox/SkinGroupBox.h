@@ -14,6 +14,5 @@ protected:
     void Draw(TOffscreen& canvas) override;
 
 private:
-    HFONT CaptionFont() const;
     COLORREF CaptionColor() const;
 };

@@ -84,10 +84,28 @@ Row RowFor(const std::string& name, uint32_t style) {
     return {};  // systreeview32 and every other class
 }
 
+// The page class of each family of page controls.
+struct PageFamily {
+    SkinnerKind Tabs;
+    std::string_view PageClass;
+};
+constexpr PageFamily kPageFamilies[] = {
+    {TSkinTab, "ttabsheet"},
+    {TSkinAdvPage, "tadvtabsheet"},
+};
+
 }  // namespace
 
 ChildWindowDecision DecideChildWindow(std::string_view className, uint32_t style, const TSkinControls& skinControls) {
     Row row = RowFor(LowerCaseGbk(className), style);
     if (row.Needs && !skinControls.test(*row.Needs)) return {};
     return row.Decision;
+}
+
+SkinnerKind DecideTabChild(SkinnerKind tabs, std::string_view className) {
+    std::string name = LowerCaseGbk(className);
+    if (name == "msctls_updown32") return TSkinUpDown;
+    for (const PageFamily& family : kPageFamilies)
+        if (family.Tabs == tabs && name == family.PageClass) return TSkinTabSheet;
+    return None;
 }

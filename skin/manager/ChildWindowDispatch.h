@@ -21,3 +21,9 @@ struct ChildWindowDecision {
 // element each kind of window needs; a window whose element is off stays
 // native rather than being taken for another kind.
 ChildWindowDecision DecideChildWindow(std::string_view className, uint32_t style, const TSkinControls& skinControls);
+
+// The skinner of a child window of a skinned tab control, by window class
+// (any letter case): the scroll buttons it makes when its tabs outgrow it
+// take the up-down look; a page of a page control, of the page class of the
+// control's family (tabs: the skinner kind of the control), shows the pane.
+SkinnerKind DecideTabChild(SkinnerKind tabs, std::string_view className);

@@ -8,5 +8,5 @@ public:
     using TSkinTab::TSkinTab;
 
 protected:
-    std::string PageClassName() const override { return "TAdvTabSheet"; }
+    SkinnerKind Kind() const override { return SkinnerKind::TSkinAdvPage; }
 };

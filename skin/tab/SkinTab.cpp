@@ -11,26 +11,23 @@
 #include "skin/control/StateTextColour.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/frame/SkinFrame.h"
+#include "skin/manager/ChildWindowDispatch.h"
 #include "skin/manager/SkinnerRows.h"
 
 namespace {
-bool IsScrollButtons(HWND child) { return WindowClassName(child) == "msctls_updown32"; }
-
-// Where the visible children of the tab control (its scroll buttons and
-// the chosen page), or only its scroll buttons, lie, in its client
-// coordinates.
-std::vector<RECT> ChildPlaces(HWND parent, bool scrollButtonsOnly) {
+// Where the scroll buttons of the tab control lie, in its client
+// coordinates, while they show.
+std::vector<RECT> ScrollButtonPlaces(HWND tabs) {
     std::vector<RECT> places;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child) || (scrollButtonsOnly && !IsScrollButtons(child))) continue;
+    for (HWND child = GetWindow(tabs, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child) || WindowClassName(child) != UPDOWN_CLASSA) continue;
         RECT place;
         GetWindowRect(child, &place);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+        MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&place), 2);
         places.push_back(place);
     }
     return places;
 }
-
 }  // namespace
 
 Rect TabControlPane(HWND tabs) {
@@ -64,7 +61,7 @@ void TSkinTab::SkinChildren() {
     TSkinFrame::TState frame = Frame().State();
     if (State() != Attached || frame == TSkinFrame::Destroying || frame == TSkinFrame::Dead) return;
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SkinnerKind kind = ChildSkinnerKind(child);
+        SkinnerKind kind = DecideTabChild(Kind(), WindowClassName(child));
         if (kind == SkinnerKind::None || Frame().HoldsSkinnerFor(child)) continue;
         TWinControl* control = TWinControl::FromHandle(child);
         if (std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, Frame(), {child, control}))
@@ -95,7 +92,7 @@ TabStrip TSkinTab::ReadStrip(int width) const {
     strip.Focused = GetFocus() == Handle();
     strip.VisibleRight = width;
     strip.Buttons = (GetWindowLongW(Handle(), GWL_STYLE) & TCS_BUTTONS) != 0;
-    for (const RECT& buttons : ChildPlaces(Handle(), true))
+    for (const RECT& buttons : ScrollButtonPlaces(Handle()))
         strip.VisibleRight = std::min(strip.VisibleRight, int(buttons.left));
     return strip;
 }
@@ -119,12 +116,6 @@ void TSkinTab::Draw(TOffscreen& picture) {
         DrawTab(picture, tab);
         DrawCaption(picture, tab);
     }
-}
-
-SkinnerKind TSkinTab::ChildSkinnerKind(HWND child) const {
-    if (IsScrollButtons(child)) return SkinnerKind::TSkinUpDown;
-    if (WindowClassName(child) == PageClassName()) return SkinnerKind::TSkinTabSheet;
-    return SkinnerKind::None;
 }
 
 TabStripLayout TSkinTab::LayOut(int width, int height, const TabStrip& strip) const {

@@ -25,8 +25,9 @@ protected:
     void AfterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Draw(TOffscreen& canvas) override;
 
-    // The framework class of the pages of a page control of this kind.
-    virtual std::string PageClassName() const { return "TTabSheet"; }
+    // The skinner kind this is, by which the dispatch knows the class of
+    // its pages.
+    virtual SkinnerKind Kind() const { return SkinnerKind::TSkinTab; }
     // Where the tabs and the pane go, and the picture of one tab there.
     virtual TabStripLayout LayOut(int width, int height, const TabStrip& strip) const;
     virtual void DrawTab(TOffscreen& picture, const TabPlace& tab) const;
@@ -36,8 +37,7 @@ private:
     std::wstring TabCaption(int index) const;
     int TabAt(POINT at) const;
     void DrawCaption(TOffscreen& picture, const TabPlace& tab);
-    // The control makes its scroll buttons when its tabs outgrow it; they
-    // get the skin's up-down look once, and each page its own skinner.
+    // The control makes its scroll buttons when its tabs outgrow it, and a
+    // page control its pages as they come: each gets its skinner once.
     void SkinChildren();
-    SkinnerKind ChildSkinnerKind(HWND child) const;
 };

@@ -8,7 +8,6 @@ TabStripLayout TSkinTab31::LayOut(int width, int height, const TabStrip& strip) 
 
 // The tab as the tab control draws it, turned over whole.
 void TSkinTab31::DrawTab(TOffscreen& picture, const TabPlace& tab) const {
-    const TSkinBorderElement& tabs = *Skin().Tabs;
-    PixelBuffer hanging = UpsideDown(ComposeElement(tabs.Picture(), tab.Frame, tab.Area.Width, tab.Area.Height));
-    DrawElement(picture, tab.Area, {.Image = &hanging, .Transparent = tabs.Trans}, 1);
+    TurnedElement hanging = UpsideDown(Skin().Tabs->Picture(), tab.Frame, tab.Area.Width, tab.Area.Height);
+    DrawElement(picture, tab.Area, hanging.Picture(), 1);
 }

@@ -8,6 +8,7 @@ public:
     using TSkinTab::TSkinTab;
 
 protected:
+    SkinnerKind Kind() const override { return SkinnerKind::TSkinTab31; }
     TabStripLayout LayOut(int width, int height, const TabStrip& strip) const override;
     void DrawTab(TOffscreen& picture, const TabPlace& tab) const override;
 };

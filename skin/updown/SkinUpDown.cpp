@@ -43,9 +43,7 @@ void TSkinUpDown::DrawButton(TOffscreen& picture, const TSkinBorderElement& elem
     if (area.Empty()) return;
     DrawElement(picture, area, element.Picture(), frame);
     if (element.Image2.Empty()) return;
-    ElementPicture glyph{&element.Image2};
-    glyph.FrameCount = element.FrameCount;
-    glyph.Transparent = true;
+    ElementPicture glyph = element.SecondPicture();
     Rect cell = FrameCell(glyph, frame);
     Rect place = CentreGlyph(area, cell.Width, cell.Height);
     DrawElement(picture, {place.Left, place.Top, cell.Width, cell.Height}, glyph, frame);

@@ -87,4 +87,21 @@ TEST(ChildWindowDispatch, EachRow_NeedsItsElementAndOtherwiseStaysNative) {
     }
 }
 
+// The children of a skinned tab control, by the skinner kind of the control.
+TEST(ChildWindowDispatch, TabChildren_ScrollButtonsAndThePagesOfTheControlsFamily) {
+    struct {
+        SkinnerKind Tabs;
+        const char* ClassName;
+        SkinnerKind Expected;
+    } const cases[] = {
+        {TSkinTab, "msctls_updown32", TSkinUpDown},   {TSkinTab31, "msctls_updown32", TSkinUpDown},
+        {TSkinAdvPage, "Msctls_UpDown32", TSkinUpDown}, {TSkinTab, "TTabSheet", TSkinTabSheet},
+        {TSkinTab, "ttabsheet", TSkinTabSheet},       {TSkinAdvPage, "TAdvTabSheet", TSkinTabSheet},
+        {TSkinTab, "TAdvTabSheet", None},             {TSkinAdvPage, "TTabSheet", None},
+        {TSkinTab31, "TTabSheet", None},              {TSkinTab, "Button", None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecideTabChild(c.Tabs, c.ClassName), c.Expected) << int(c.Tabs) << " " << c.ClassName;
+}
+
 }  // namespace

@@ -63,6 +63,18 @@ TEST(ControlDispatch, NilClassMapEntry_KeepsTheBuiltInRulesAway) {
               (ControlDecision{.Skinner = TSkinBox, .SetTransparent = true}));
 }
 
+// The drop-down kind of a cx button, which only its published Kind tells.
+TEST(ControlDispatch, BitBtnClassMapEntry_GivesADropDownCxButtonTheMenuButton) {
+    ControlDescription cx = Control("TcxButton");
+    cx.Kind = "cxbkDropDownButton";
+    EXPECT_EQ(DecideByTables(cx, FullSkin({"TcxButton=bitbtn"})), ControlDecision{.Skinner = TSkinMenuButton});
+    cx.Kind = "cxbkStandard";
+    EXPECT_EQ(DecideByTables(cx, FullSkin({"TcxButton=bitbtn"})), ControlDecision{.Skinner = TSkinBitButton});
+    ControlDescription other = Control("TRzBitbtn");
+    other.Kind = "cxbkDropDownButton";
+    EXPECT_EQ(DecideByTables(other, FullSkin({"TRzBitbtn=bitbtn"})), ControlDecision{.Skinner = TSkinBitButton});
+}
+
 TEST(ControlDispatch, ClassMapComesBeforeTheClassesNeverSkinned) {
     DispatchSkin skin = FullSkin({"TDBComboBoxEh=combobox"});
     EXPECT_EQ(DecideByTables(Control("TDBComboBoxEh", Family::CustomEdit), skin),

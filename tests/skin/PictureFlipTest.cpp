@@ -17,4 +17,22 @@ TEST(PictureFlip, UpsideDownPutsTheLastRowFirstAndKeepsEachRowsOrder) {
 
 TEST(PictureFlip, AnEmptyPictureStaysEmpty) { EXPECT_TRUE(UpsideDown(PixelBuffer()).Empty()); }
 
+// Two frames of one column: red over magenta, then blue over green.
+TEST(PictureFlip, ATurnedElementIsItsFrameTurnedAndKeepsItsTransparency) {
+    PixelBuffer image(2, 2);
+    image.Set(0, 0, 0xFF0000);
+    image.Set(0, 1, kMagenta);
+    image.Set(1, 0, 0x0000FF);
+    image.Set(1, 1, 0x00FF00);
+    for (bool transparent : {true, false}) {
+        TurnedElement turned = UpsideDown({.Image = &image, .FrameCount = 2, .Transparent = transparent}, 2, 1, 4);
+        ElementPicture picture = turned.Picture();
+        EXPECT_EQ(picture.Transparent, transparent);
+        ASSERT_EQ(picture.Image, &turned.Image);
+        EXPECT_EQ(turned.Image.Pixels(), (std::vector<Pixel>{0x00FF00, 0x00FF00, 0x0000FF, 0x0000FF}));
+    }
+    EXPECT_EQ(UpsideDown({.Image = &image, .FrameCount = 2}, 1, 1, 2).Image.Pixels(),
+              (std::vector<Pixel>{kMagenta, 0xFF0000}));
+}
+
 }  // namespace

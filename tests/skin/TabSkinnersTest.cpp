@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
+#include <initializer_list>
 #include <utility>
 
 #include "base/win32/WindowClassName.h"
@@ -15,17 +15,15 @@
 #include "gui/TabControl.h"
 #include "skin/control/ItemRects.h"
 #include "skin/control/SkinControl.h"
-#include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
-#include "skin/draw/PictureFlip.h"
 #include "skin/list/HeaderLayout.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
 #include "skin/manager/SkinnerRows.h"
-#include "skin/tab/TabStripLayout.h"
 #include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/ElementPixels.h"
+#include "tests/skin/FlatElements.h"
 #include "tests/skin/ForeignTabSet.h"
 #include "tests/skin/GalleryForm.h"
 #include "tests/skin/SkinnedControls.h"
@@ -35,53 +33,52 @@ namespace {
 
 bool Skinned(HWND window) { return SendMessageW(window, SkinMessage::Query, 0, 0) == 1; }
 
-// What the tests of tab controls share: the skin's colours and tabs.
+// Each frame of the tabs element is two-toned, its top half over its
+// bottom half, so that a tab shows which way up it stands.
+Pixel TabTop(int frame) { return Pixel(0x200000 * frame + 0x10); }
+Pixel TabBottom(int frame) { return Pixel(0x200000 * frame + 0x20); }
+
+std::unique_ptr<TSkinBorderElement> TwoToneTabs() {
+    auto tabs = std::make_unique<TSkinBorderElement>();
+    tabs->Image = PixelBuffer(4 * 5, 2);
+    for (int frame = 1; frame <= 5; ++frame) {
+        tabs->Image.Fill({4 * (frame - 1), 0, 4, 1}, TabTop(frame));
+        tabs->Image.Fill({4 * (frame - 1), 1, 4, 1}, TabBottom(frame));
+    }
+    tabs->FrameCount = 5;
+    return tabs;
+}
+
+// A pane of a one-pixel ring around its inside.
+const Pixel kPaneRing = 0x00AA00, kPaneInside = 0x005500;
+
+std::unique_ptr<TSkinElement> RingedPane() {
+    auto pane = FlatElement({kPaneRing}, 3, 3);
+    pane->Image.Set(1, 1, kPaneInside);
+    pane->LeftWidth = pane->TopHeight = pane->RightWidth = pane->BottomHeight = 1;
+    return pane;
+}
+
+RECT ItemRect(HWND tabs, int index) {
+    RECT item = {};
+    SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+    return item;
+}
+
+// The skin's tabs and pane, made by the test, while the test runs. A tab
+// not chosen stands kTabLowered below its row's top on the pane; the
+// chosen one reaches from the row's top one pixel into the pane, 2 pixels
+// wider on each side than the control places it.
 class TabFixture : public SkinnedWindows {
 protected:
+    // The pointer stays off the tabs, which it would make hot.
+    void SetUp() override {
+        SkinnedWindows::SetUp();
+        SetCursorPos(0, 0);
+    }
     static Pixel Face() { return PixelFromColor(MainSkin->Colours.ButtonFace); }
-
-    static const TabPlace& TabAt(const TabStripLayout& layout, int index) {
-        for (const TabPlace& tab : layout.Tabs)
-            if (tab.Index == index) return tab;
-        throw std::out_of_range("tab not drawn");
-    }
-
-    static bool Inside(const Rect& area, int x, int y) {
-        return x >= area.Left && y >= area.Top && x < area.Left + area.Width && y < area.Top + area.Height;
-    }
-
-    // Pixels of the tab's outer ring, where its caption does not reach and the
-    // chosen tab does not cover it, that differ from the skin's Tabs element in
-    // the frame (turned upside down for hanging tabs).
-    static int TabRingMismatches(HWND tabs, const TabStripLayout& layout, int index, int frame, bool upsideDown) {
-        const Rect& area = TabAt(layout, index).Area;
-        const Rect& chosen = layout.Tabs.back().Area;
-        auto covered = [&](int x, int y) {
-            return index != layout.Tabs.back().Index && Inside(chosen, area.Left + x, area.Top + y);
-        };
-        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), frame, area.Width, area.Height);
-        if (upsideDown) picture = UpsideDown(picture);
-        return Mismatches(ClientPixels(tabs), area.Left, area.Top, picture, Face(), [&](int x, int y) {
-            return InButtonRing(x, y, area.Width, area.Height) && !covered(x, y);
-        });
-    }
-
-    // Pixels of the sheet that differ from the part of the skin's pane
-    // under it, the pane placed below the tab row as the control lays it out.
-    static int SheetMismatches(const TPageControl& pages, const TTabSheet& sheet) {
-        SIZE size = ClientSize(pages);
-        TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT), .VisibleRight = size.cx};
-        Rect pane = LayOutTabStrip(size.cx, size.cy, strip).Pane;
-        RECT place;
-        GetWindowRect(sheet.Handle(), &place);
-        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
-        int left = pane.Left - place.left, top = pane.Top - place.top;
-        int width = place.right - place.left, height = place.bottom - place.top;
-        PixelBuffer picture = ComposeElement(MainSkin->Element("Tab.Pane")->Picture(), 1, pane.Width, pane.Height);
-        return Mismatches(ClientPixels(sheet.Handle()), left, top, picture, Face(), [&](int x, int y) {
-            return left + x >= 0 && top + y >= 0 && left + x < width && top + y < height;
-        });
-    }
+    static Pixel At(HWND window, int x, int y) { return ClientPixels(window).At(x, y); }
+    static int ChosenFrame(HWND tabs) { return GetFocus() == tabs ? 5 : 2; }
 
     // The factory gives the control no skinner while the program's skin
     // lacks its Tabs element.
@@ -93,63 +90,64 @@ protected:
         MainSkin->Tabs = std::move(tabs);
         EXPECT_EQ(skinner, nullptr);
     }
+
+    TSwappedIn<std::unique_ptr<TSkinBorderElement>> tabElement{MainSkin->Tabs, TwoToneTabs()};
+    TSwappedIn<std::unique_ptr<TSkinElement>> paneElement{MainSkin->Elements["Tab.Pane"], RingedPane()};
 };
 
 class TabSkinner : public TabFixture {
 protected:
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         tabs.Create(form, {.Bounds = {10, 10, 180, 110}, .Tabs = {"Main", "Batch", "Local"}, .TabIndex = 1});
         Show(form);
+        rowBottom = ItemRect(tabs.Handle(), 0).bottom;
     }
-    // Where the skin should show the tabs, as the control places them now.
-    TabStripLayout Expected(int hot) const {
-        SIZE size = ClientSize(tabs);
-        TabStrip strip{.Items = ItemRects(tabs.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
-                       .Selected = tabs.TabIndex(),
-                       .Hot = hot,
-                       .Focused = GetFocus() == tabs.Handle(),
-                       .VisibleRight = size.cx};
-        return LayOutTabStrip(size.cx, size.cy, strip);
+    // Tab 0 and tab 2 in the frame, beside the chosen tab between them
+    // (which covers 2 pixels of each).
+    void ExpectOuterTabs(int frame) const {
+        for (int index : {0, 2}) {
+            RECT item = ItemRect(tabs.Handle(), index);
+            int x = index == 0 ? item.left + 1 : item.left + 3;
+            EXPECT_EQ(At(tabs.Handle(), x, item.top + 1), Face()) << index;
+            EXPECT_EQ(At(tabs.Handle(), x, item.top + 2), TabTop(frame)) << index;
+            EXPECT_EQ(At(tabs.Handle(), x, rowBottom - 1), TabBottom(frame)) << index;
+        }
     }
-    int TabMismatches(const TabStripLayout& layout, int index, int frame) const {
-        return TabRingMismatches(tabs.Handle(), layout, index, frame, false);
-    }
+
     TTestForm form;
     TTabControl tabs;
+    int rowBottom = 0;
 };
 
-TEST_F(TabSkinner, IsAttachedAndShowsTheSkinsTabsAndPane) {
+TEST_F(TabSkinner, ShowsTheSkinsTabsWhereTheControlPlacesThemOverThePane) {
     ASSERT_TRUE(Skinned(tabs.Handle()));
-    TabStripLayout layout = Expected(-1);
-    for (int index : {0, 2}) EXPECT_EQ(TabMismatches(layout, index, 1), 0) << index;
-    EXPECT_EQ(TabMismatches(layout, 1, TabAt(layout, 1).Frame), 0);
-
-    // The pane below the first row, which the chosen tab opens into.
-    const TSkinElement& pane = *MainSkin->Element("Tab.Pane");
-    const Rect& place = layout.Pane;
-    PixelBuffer picture = ComposeElement(pane.Picture(), 1, place.Width, place.Height);
-    EXPECT_EQ(Mismatches(ClientPixels(tabs.Handle()), place.Left, place.Top, picture, Face(),
-                         [](int, int y) { return y > 0; }),
-              0);
+    ExpectOuterTabs(1);
+    RECT chosen = ItemRect(tabs.Handle(), 1);
+    int frame = ChosenFrame(tabs.Handle());
+    EXPECT_EQ(At(tabs.Handle(), chosen.left - 2, chosen.top), TabTop(frame));
+    EXPECT_EQ(At(tabs.Handle(), chosen.right + 1, rowBottom), TabBottom(frame));
+    SIZE size = ClientSize(tabs);
+    EXPECT_EQ(At(tabs.Handle(), 0, rowBottom + 5), kPaneRing);
+    EXPECT_EQ(At(tabs.Handle(), size.cx - 1, size.cy - 1), kPaneRing);
+    EXPECT_EQ(At(tabs.Handle(), 5, rowBottom + 5), kPaneInside);
 }
 
-TEST_F(TabSkinner, TheTabUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves) {
-    TabStripLayout layout = Expected(2);
-    const Rect& third = TabAt(layout, 2).Area;
-    ui::PointAt(tabs.Handle(), {third.Left + third.Width / 2, third.Top + 3});
+TEST_F(TabSkinner, TheTabUnderThePointerShowsItsHotFrameUntilThePointerLeaves) {
+    RECT third = ItemRect(tabs.Handle(), 2);
+    ui::PointAt(tabs.Handle(), {third.left + 5, third.top + 4});  // left of the scroll buttons
     PumpFor(std::chrono::milliseconds(50));
-    EXPECT_EQ(TabMismatches(layout, 2, 4), 0);
-    EXPECT_GT(TabMismatches(layout, 2, 1), 0);
+    EXPECT_EQ(At(tabs.Handle(), third.left + 3, third.top + 2), TabTop(4));
     ui::PointAt(form.Handle(), {2, 2});
     PumpFor(std::chrono::milliseconds(600));  // the leave notice comes on a timer
-    EXPECT_EQ(TabMismatches(layout, 2, 1), 0);
+    ExpectOuterTabs(1);
 }
 
 TEST_F(TabSkinner, ADisabledControlShowsEveryTabDisabled) {
     tabs.SetEnabled(false);
-    TabStripLayout layout = Expected(-1);
-    for (const TabPlace& tab : layout.Tabs) EXPECT_EQ(TabMismatches(layout, tab.Index, 3), 0) << tab.Index;
+    ExpectOuterTabs(3);
+    RECT chosen = ItemRect(tabs.Handle(), 1);
+    EXPECT_EQ(At(tabs.Handle(), chosen.left - 2, chosen.top), TabTop(3));
 }
 
 // The scroll buttons the control makes when its tabs outgrow it.
@@ -195,32 +193,13 @@ TEST_F(TabSkinner, ABareButtonStyleTabControlShowsItsTabsAsButtonsWithoutAPane) 
     ASSERT_TRUE(Skinned(bare));
     RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 
+    RECT first = ItemRect(bare, 0), second = ItemRect(bare, 1);
+    EXPECT_EQ(At(bare, first.left, first.top), TabTop(1));
+    EXPECT_EQ(At(bare, first.right - 1, first.bottom - 1), TabBottom(1));
+    EXPECT_EQ(At(bare, second.left, second.top), TabTop(ChosenFrame(bare)));
     RECT client;
     GetClientRect(bare, &client);
-    TabStrip strip{.Items = ItemRects(bare, TCM_GETITEMCOUNT, TCM_GETITEMRECT),
-                   .Selected = 1,
-                   .Focused = GetFocus() == bare,
-                   .VisibleRight = client.right,
-                   .Buttons = true};
-    TabStripLayout layout = LayOutTabStrip(client.right, client.bottom, strip);
-    ASSERT_EQ(layout.Tabs.size(), 2u);
-    PixelBuffer shown = ClientPixels(bare);
-    for (const TabPlace& tab : layout.Tabs) {
-        const Rect& area = tab.Area;
-        PixelBuffer picture = ComposeElement(MainSkin->Tabs->Picture(), tab.Frame, area.Width, area.Height);
-        EXPECT_EQ(Mismatches(shown, area.Left, area.Top, picture, Face(),
-                             [&](int x, int y) { return InButtonRing(x, y, area.Width, area.Height); }),
-                  0)
-            << tab.Index;
-    }
-    EXPECT_EQ(shown.At(client.right / 2, client.bottom - 3), Face());  // no pane below the buttons
-}
-
-TEST_F(TabSkinner, TheGallerysTabControlsAreSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.TabControl1.Handle()));
-    EXPECT_TRUE(Skinned(gallery.TabControlOff.Handle()));
+    EXPECT_EQ(At(bare, client.right / 2, client.bottom - 3), Face());  // no pane below the buttons
 }
 
 // A page control with two pages, of the classes the arguments name.
@@ -228,9 +207,25 @@ class PagesFixture : public TabFixture {
 protected:
     explicit PagesFixture(TPageControl::Args args) : FArgs(std::move(args)) {}
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         pages.Create(form, FArgs);
         Show(form);
+    }
+    // The sheet shows the pane's ring where the pane's edges pass under it,
+    // and its inside elsewhere: at the sheet's corners.
+    void ExpectThePaneUnder(TTabSheet& sheet) {
+        HWND window = sheet.Handle();
+        ASSERT_TRUE(IsWindowVisible(window));
+        SIZE control = ClientSize(pages), size = ClientSize(sheet);
+        RECT place;
+        GetWindowRect(window, &place);
+        MapWindowPoints(nullptr, pages.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        int paneTop = ItemRect(pages.Handle(), 0).bottom;
+        for (POINT corner : {POINT{0, 0}, POINT{size.cx - 1, size.cy - 1}}) {
+            int x = place.left + corner.x, y = place.top + corner.y;
+            bool onRing = x == 0 || y == paneTop || x == control.cx - 1 || y == control.cy - 1;
+            EXPECT_EQ(At(window, corner.x, corner.y), onRing ? kPaneRing : kPaneInside) << corner.x;
+        }
     }
 
     TTestForm form;
@@ -248,33 +243,21 @@ protected:
 TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
     ASSERT_TRUE(Skinned(pages.Handle()));
     for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
-    ASSERT_TRUE(IsWindowVisible(pages.Sheet(0).Handle()));
-    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
-
+    ExpectThePaneUnder(pages.Sheet(0));
     pages.SetPageIndex(1);
     PumpFor(std::chrono::milliseconds(100));
-    ASSERT_TRUE(IsWindowVisible(pages.Sheet(1).Handle()));
     EXPECT_FALSE(IsWindowVisible(pages.Sheet(0).Handle()));
-    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(1)), 0);
+    ExpectThePaneUnder(pages.Sheet(1));
 }
 
 TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTabSheet, pages.Sheet(0));
 }
 
-TEST_F(TabSheetSkinner, TheGallerysPagesAreSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.PageControl1.Handle()));
-    for (int i = 0; i < gallery.PageControl1.SheetCount(); ++i)
-        EXPECT_TRUE(Skinned(gallery.PageControl1.Sheet(i).Handle())) << i;
-    EXPECT_TRUE(Skinned(gallery.PageCheck.Handle()));
-}
-
 class TabSetSkinner : public TabFixture {
 protected:
     void SetUp() override {
-        SkinnedWindows::SetUp();
+        TabFixture::SetUp();
         tabSet.Create(form, {.Bounds = {10, 10, 180, 40}, .Tabs = {"One", "Two", "Three"}, .TabIndex = 1});
         Show(form);
     }
@@ -283,30 +266,25 @@ protected:
     TForeignTabSet tabSet;
 };
 
-TEST_F(TabSetSkinner, IsAttachedAndShowsTheSkinsTabsHangingBelowThePane) {
+// Turned over, each tab shows its bottom half at its top; a tab not chosen
+// hangs from the row's top, the chosen one reaches one pixel up into the
+// pane above.
+TEST_F(TabSetSkinner, ShowsTheSkinsTabsTurnedOverHangingBelowThePane) {
     ASSERT_TRUE(Skinned(tabSet.Handle()));
-    SIZE size = ClientSize(tabSet);
-    TabStrip strip{.Items = ItemRects(tabSet.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
-                   .Selected = tabSet.TabIndex(),
-                   .Focused = GetFocus() == tabSet.Handle(),
-                   .VisibleRight = size.cx};
-    TabStripLayout layout = LayOutHangingTabs(size.cx, size.cy, strip);
-    ASSERT_EQ(layout.Tabs.size(), 3u);
-    const Rect& first = strip.Items[0];
-    ASSERT_GE(first.Top + first.Height, size.cy - 4);  // the control keeps its tabs at its foot
-    ASSERT_GT(first.Top, 0);
-    for (int index : {0, 2}) EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, index, 1, true), 0) << index;
-    EXPECT_EQ(TabRingMismatches(tabSet.Handle(), layout, 1, TabAt(layout, 1).Frame, true), 0);
+    HWND window = tabSet.Handle();
+    RECT first = ItemRect(window, 0), chosen = ItemRect(window, 1);
+    ASSERT_GE(first.bottom, ClientSize(tabSet).cy - 4);  // the control keeps its tabs at its foot
+    EXPECT_EQ(At(window, first.left + 1, first.top), TabBottom(1));
+    EXPECT_EQ(At(window, first.left + 1, first.bottom - 3), TabTop(1));
+    EXPECT_EQ(At(window, first.left + 1, first.bottom - 2), Face());
+    int frame = ChosenFrame(window);
+    EXPECT_EQ(At(window, chosen.left - 2, chosen.top - 1), TabBottom(frame));
+    EXPECT_EQ(At(window, chosen.left - 2, chosen.bottom - 1), TabTop(frame));
+    EXPECT_EQ(At(window, 5, 0), kPaneRing);
 }
 
 TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTab31, tabSet);
-}
-
-TEST_F(TabSetSkinner, TheGallerysTabSetIsSkinned) {
-    TGalleryForm gallery;
-    Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.TabSet1.Handle()));
 }
 
 class AdvPageSkinner : public PagesFixture {
@@ -321,25 +299,23 @@ protected:
 TEST_F(AdvPageSkinner, TheControlAndItsPagesAreSkinnedAndThePageShowsThePane) {
     ASSERT_TRUE(Skinned(pages.Handle()));
     for (int i = 0; i < pages.SheetCount(); ++i) EXPECT_TRUE(Skinned(pages.Sheet(i).Handle())) << i;
-    EXPECT_EQ(SheetMismatches(pages, pages.Sheet(0)), 0);
-    SIZE size = ClientSize(pages);
-    TabStrip strip{.Items = ItemRects(pages.Handle(), TCM_GETITEMCOUNT, TCM_GETITEMRECT),
-                   .Selected = pages.TabIndex(),
-                   .Focused = GetFocus() == pages.Handle(),
-                   .VisibleRight = size.cx};
-    TabStripLayout layout = LayOutTabStrip(size.cx, size.cy, strip);
-    EXPECT_EQ(TabRingMismatches(pages.Handle(), layout, 1, 1, false), 0);  // the tab not chosen
+    ExpectThePaneUnder(pages.Sheet(0));
+    RECT other = ItemRect(pages.Handle(), 1);
+    EXPECT_EQ(At(pages.Handle(), other.right - 2, other.top + 2), TabTop(1));
 }
 
 TEST_F(AdvPageSkinner, ASkinWithoutTabsLeavesTheControlNative) {
     ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinAdvPage, pages);
 }
 
-TEST_F(AdvPageSkinner, TheGallerysAdvancedPagesAreSkinned) {
+TEST_F(TabFixture, TheGallerysTabControlsPageControlsAndTabSetAreSkinnedWithTheirPages) {
     TGalleryForm gallery;
     Show(gallery);
-    EXPECT_TRUE(Skinned(gallery.AdvPages.Handle()));
-    EXPECT_TRUE(Skinned(gallery.AdvPages.Sheet(0).Handle()));
+    for (TWinControl* control : std::initializer_list<TWinControl*>{
+             &gallery.TabControl1, &gallery.TabControlOff, &gallery.PageControl1, &gallery.PageControl1.Sheet(0),
+             &gallery.PageControl1.Sheet(1), &gallery.PageCheck, &gallery.AdvPages, &gallery.AdvPages.Sheet(0),
+             &gallery.TabSet1})
+        EXPECT_TRUE(Skinned(control->Handle())) << WindowClassName(control->Handle());
 }
 
 class HeaderSkinner : public SkinnedWindows {

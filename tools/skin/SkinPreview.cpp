@@ -244,9 +244,7 @@ private:
         if (!FSkin.UpDownVert) return;
         const TSkinBorderElement& updown = *FSkin.UpDownVert;
         int cell = updown.Image.Width() / 8;
-        ElementPicture glyph{&updown.Image2};
-        glyph.FrameCount = 8;
-        glyph.Transparent = true;
+        ElementPicture glyph = updown.SecondPicture();
         for (int i = 0; i < 2; ++i) {
             Rect button{x, y + i * updown.Image.Height(), cell, updown.Image.Height()};
             Draw(&updown, button, 1 + 4 * i);
