@@ -1,16 +1,13 @@
 #include "skin/button/SkinButton.h"
 
 #include "base/win32/WindowClassName.h"
+#include "gui/ControlMessages.h"
 #include "skin/control/ButtonText.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/data/TextCase.h"
 #include "skin/draw/Offscreen.h"
 
 namespace {
-// Framework notifications after which the button is repainted.
-constexpr UINT kDialogKey = 45061;
-constexpr UINT kFocusChanged = 45063;
-
 const int kFaceInset = 2;
 const int kFocusMargin = 2;
 }  // namespace
@@ -38,8 +35,8 @@ bool TSkinButton::ChangesLook(UINT message) const {
     switch (message) {
     case BM_SETSTATE:
     case BM_SETSTYLE:  // a dialog moving its default button
-    case kDialogKey:
-    case kFocusChanged:
+    case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
         return true;
     }
     return TSkinControl::ChangesLook(message);
