@@ -37,11 +37,22 @@ void TSkinObjImage::GiveGlyphs() {
     FBox->SetUseCustomGlyphs(true);
 }
 
-void TSkinObjImage::BeforeDetach() {
+void TSkinObjImage::GiveTheirsBack() {
     FBox->SetCustomGlyphs(FGlyphsBefore.Get());
     FBox->SetTransparentColor(FTransparentBefore);
     FBox->SetUseCustomGlyphs(FUsedBefore);
+}
+
+void TSkinObjImage::BeforeDetach() {
+    GiveTheirsBack();
     FBox = nullptr;
+}
+
+void TSkinObjImage::PaintingSwitched() {
+    if (PaintingEnabled())
+        GiveGlyphs();
+    else
+        GiveTheirsBack();
 }
 
 void TSkinObjImage::Refresh() {

@@ -5,7 +5,7 @@
 // Check boxes and radio buttons of foreign families: they paint themselves
 // from glyphs of their own, so the skinner swaps those for the skin's check
 // or radio box in the four states they show, and gives theirs back on
-// detaching. Only controls with custom glyphs (our TGlyphCheckBox) are
+// detaching or while its painting is off. Only controls with custom glyphs (our TGlyphCheckBox) are
 // served.
 class TSkinObjImage : public TSkinControl {
 public:
@@ -17,9 +17,11 @@ public:
 protected:
     void AfterAttach() override;
     void BeforeDetach() override;
+    void PaintingSwitched() override;
 
 private:
     void GiveGlyphs();
+    void GiveTheirsBack();
 
     bool FRadio;
     TGlyphCheckBox* FBox = nullptr;

@@ -144,7 +144,7 @@ void TSkinControl::SwitchPainting(bool enabled) {
     if (!enabled && FTracker) FTracker->Cancel();
     PaintingSwitched();
     if (FPainting == TPainting::Border) FrameChanged(Handle());
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool TSkinControl::TakePaintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

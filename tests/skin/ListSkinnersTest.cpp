@@ -157,19 +157,6 @@ TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {
     EXPECT_TRUE(ShowsArrow(*button, 4));
 }
 
-TEST_F(ListSkinners, ASkinWithoutTheComboArrowLeavesADatePickerNative) {
-    PickerForm form;
-    Show(form);
-    TSkinFrame* frame = FrameOf(form);
-    ASSERT_NE(frame, nullptr);
-    ASSERT_EQ(&frame->Skin(), MainSkin);
-    std::unique_ptr<TSkinElement> arrow = std::move(MainSkin->ComboxArrow);
-    std::unique_ptr<TSkinControl> skinner =
-        CreateSkinner(SkinnerKind::TSkinDateTime, *frame, {form.Picker.Handle(), &form.Picker});
-    MainSkin->ComboxArrow = std::move(arrow);
-    EXPECT_EQ(skinner, nullptr);
-}
-
 class ComboForm : public TTestForm {
 public:
     ComboForm() {

@@ -233,20 +233,4 @@ TEST_F(MediaPlayerSkinner, AClickReachesThePlayerOnlyOnAnEnabledButton) {
     EXPECT_EQ(clicked, (std::vector<TMPBtnType>{TMPBtnType::btPrev, TMPBtnType::btPlay}));
 }
 
-TEST_F(OtherButtonSkinners, WithoutAButtonImageInTheSkin_TheseButtonsKeepTheirNativeLook) {
-    PixelBuffer image = std::exchange(MainSkin->Buttons.Image, PixelBuffer());
-    {
-        BitButtonForm bitButtons(glyph.Get());
-        SpeedButtonForm speedButtons(glyph.Get());
-        Show(bitButtons);
-        Show(speedButtons);
-        EXPECT_FALSE(Skinned(bitButtons.Up));
-        EXPECT_FALSE(Skinned(speedButtons.Raised));
-        MenuButtonForm menuButtons;
-        Show(menuButtons);
-        EXPECT_FALSE(Skinned(menuButtons.Menu));
-    }
-    MainSkin->Buttons.Image = std::move(image);
-}
-
 }  // namespace

@@ -190,9 +190,11 @@ protected:
     RECT channel = {};
 };
 
-// At the range's end the thumb's right edge meets the channel's.
+// At the range's end the thumb's right edge meets the channel's; the bar
+// stands on the skin's button face.
 TEST_F(TrackBarChannelAndThumb, TheThumbStandsAtItsPositionOnTheChannelInTheFrameOfItsState) {
     ASSERT_TRUE(Skinned(bar));
+    EXPECT_EQ(ShownAt(bar, {2, 2}), PixelFromColor(MainSkin->Colours.ButtonFace));
     int middle = ThumbMiddle(), channelMiddle = (channel.top + channel.bottom) / 2;
     Pixel thumbColour = kThumbFrames[GetFocus() == bar.Handle() ? 4 : 0];
     EXPECT_EQ(ShownAt(bar, {channel.right - 1, middle + 9}), thumbColour);

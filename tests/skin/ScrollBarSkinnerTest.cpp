@@ -117,18 +117,6 @@ TEST_F(ScrollBarSkinner, ScrollsWithTheMouseAndTheSystemsDrawingOfTheBarNeverSho
     }
 }
 
-TEST_F(ScrollBarSkinner, PaintingSwitchedOffShowsTheNativeBarAndOnAgainThePanel) {
-    TScrollbarPanel* panel = PanelOverBar();
-    ASSERT_NE(panel, nullptr);
-    RECT screen;
-    GetWindowRect(bar.Handle(), &screen);
-    POINT middle = {(screen.left + screen.right) / 2, (screen.top + screen.bottom) / 2};
-    SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 0, 0);
-    EXPECT_EQ(WindowFromPoint(middle), bar.Handle());
-    SendMessageW(bar.Handle(), SkinMessage::PaintingSwitch, 1, 0);
-    EXPECT_EQ(WindowFromPoint(middle), panel->Handle());
-}
-
 TEST_F(ScrollBarSkinner, ASkinWithoutTheScrollbarElementLeavesTheBarNative) {
     TSkinFrame* frame = FrameOf(form);
     ASSERT_NE(frame, nullptr);

@@ -273,16 +273,6 @@ TEST_F(SkinnedButtons, Message13574_StopsThePaintingWithZeroAndResumesItWithOne)
     EXPECT_EQ(EdgeMismatches(button, PushButtonFrame::Normal), 0);
 }
 
-TEST_F(SkinnedButtons, WithoutAButtonImageInTheSkin_AButtonKeepsItsNativeLook) {
-    PixelBuffer image = std::exchange(MainSkin->Buttons.Image, PixelBuffer());
-    {
-        ButtonForm form;
-        Show(form);
-        EXPECT_NE(SendMessageW(form.Button.Handle(), SkinMessage::Query, 0, 0), 1);
-    }
-    MainSkin->Buttons.Image = std::move(image);
-}
-
 TEST_F(SkinnedButtons, BareButtonsOfADialog_ShowTheSkinAndPostTheirCommandWhenClicked) {
     TBareWindow dialog;
     HWND push = dialog.AddChild(L"BUTTON", L"push", BS_PUSHBUTTON, {10, 10, 75, 23}, 77);

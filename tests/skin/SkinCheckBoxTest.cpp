@@ -183,14 +183,4 @@ TEST_F(SkinnedCheckBoxes, ForeignCheckBoxesAndRadioButtonsShowTheSkinsBoxesAsThe
     EXPECT_EQ(BoxMismatches(radio.Handle(), FlatButtons::kRadios[kUncheckedDisabled - 1], BoxSide::Left, under(radio)), 0);
 }
 
-TEST_F(SkinnedCheckBoxes, WithoutACheckImageInTheSkin_ACheckBoxKeepsItsNativeLook) {
-    PixelBuffer image = std::exchange(MainSkin->Buttons.CheckImage, PixelBuffer());
-    {
-        CheckForm form;
-        Show(form);
-        EXPECT_NE(SendMessageW(form.CheckBox.Handle(), SkinMessage::Query, 0, 0), 1);
-    }
-    MainSkin->Buttons.CheckImage = std::move(image);
-}
-
 }  // namespace

@@ -334,20 +334,6 @@ TEST_F(SkinnedMemo, TheBoxWhereTheBarsMeetTakesTheSkinsButtonFace) {
     EXPECT_EQ(corner, ToColorRef(MainSkin->Colours.ButtonFace));
 }
 
-TEST_F(SkinnedMemo, PaintingSwitchedOffShowsTheNativeBarsAndOnAgainTheSkin) {
-    RECT bar = ScreenRect(vertical->Handle());
-    SendMessageW(Memo(), SkinMessage::PaintingSwitch, 0, 0);
-    PumpFor(50ms);
-    EXPECT_FALSE(vertical->Shows());
-    EXPECT_FALSE(horizontal->Shows());
-    EXPECT_EQ(WindowFromPoint({bar.left + 2, bar.top + 2}), Memo());
-    SendMessageW(Memo(), SkinMessage::PaintingSwitch, 1, 0);
-    PumpFor(50ms);
-    EXPECT_TRUE(vertical->Shows());
-    EXPECT_TRUE(horizontal->Shows());
-    EXPECT_EQ(UprightShows(), UprightExpected());
-}
-
 TEST_F(SkinnedMemo, AHiddenMemoHidesItsPanels) {
     ShowWindow(Memo(), SW_HIDE);
     EXPECT_FALSE(vertical->Shows());
@@ -355,15 +341,6 @@ TEST_F(SkinnedMemo, AHiddenMemoHidesItsPanels) {
     ShowWindow(Memo(), SW_SHOW);
     EXPECT_TRUE(vertical->Shows());
     EXPECT_TRUE(horizontal->Shows());
-}
-
-TEST_F(SkinnedMemo, UnskinningTakesThePanelsAwayAndTheNativeBarsBack) {
-    RECT bar = ScreenRect(vertical->Handle());
-    RunAction(TSkinAction::UnskinAll);
-    EXPECT_TRUE(PanelsIn(form.Group.Handle()).empty());
-    EXPECT_EQ(WindowFromPoint({bar.left + 2, bar.top + 2}), Memo());
-    RunAction(TSkinAction::SkinAll);
-    EXPECT_EQ(PanelsIn(form.Group.Handle()).size(), 2u);
 }
 
 class SkinnedMemoWithoutBars : public SkinnedWindows {};

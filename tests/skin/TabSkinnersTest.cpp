@@ -80,17 +80,6 @@ protected:
     static Pixel At(HWND window, int x, int y) { return ClientPixels(window).At(x, y); }
     static int ChosenFrame(HWND tabs) { return GetFocus() == tabs ? 5 : 2; }
 
-    // The factory gives the control no skinner while the program's skin
-    // lacks its Tabs element.
-    static void ExpectNoSkinnerWithoutTabs(const TWinControl& form, SkinnerKind kind, TWinControl& control) {
-        TSkinFrame* frame = FrameOf(form);
-        ASSERT_NE(frame, nullptr);
-        std::unique_ptr<TSkinBorderElement> tabs = std::move(MainSkin->Tabs);
-        std::unique_ptr<TSkinControl> skinner = CreateSkinner(kind, *frame, {control.Handle(), &control});
-        MainSkin->Tabs = std::move(tabs);
-        EXPECT_EQ(skinner, nullptr);
-    }
-
     TSwappedIn<std::unique_ptr<TSkinBorderElement>> tabElement{MainSkin->Tabs, TwoToneTabs()};
     TSwappedIn<std::unique_ptr<TSkinElement>> paneElement{MainSkin->Elements["Tab.Pane"], RingedPane()};
 };
@@ -250,10 +239,6 @@ TEST_F(TabSheetSkinner, EveryPageIsAttachedAndTheChosenOneShowsThePaneUnderIt) {
     ExpectThePaneUnder(pages.Sheet(1));
 }
 
-TEST_F(TabSheetSkinner, ASkinWithoutTabsLeavesAPageNative) {
-    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTabSheet, pages.Sheet(0));
-}
-
 class TabSetSkinner : public TabFixture {
 protected:
     void SetUp() override {
@@ -283,10 +268,6 @@ TEST_F(TabSetSkinner, ShowsTheSkinsTabsTurnedOverHangingBelowThePane) {
     EXPECT_EQ(At(window, 5, 0), kPaneRing);
 }
 
-TEST_F(TabSetSkinner, ASkinWithoutTabsLeavesATabSetNative) {
-    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinTab31, tabSet);
-}
-
 class AdvPageSkinner : public PagesFixture {
 protected:
     AdvPageSkinner()
@@ -302,10 +283,6 @@ TEST_F(AdvPageSkinner, TheControlAndItsPagesAreSkinnedAndThePageShowsThePane) {
     ExpectThePaneUnder(pages.Sheet(0));
     RECT other = ItemRect(pages.Handle(), 1);
     EXPECT_EQ(At(pages.Handle(), other.right - 2, other.top + 2), TabTop(1));
-}
-
-TEST_F(AdvPageSkinner, ASkinWithoutTabsLeavesTheControlNative) {
-    ExpectNoSkinnerWithoutTabs(form, SkinnerKind::TSkinAdvPage, pages);
 }
 
 TEST_F(TabFixture, TheGallerysTabControlsPageControlsAndTabSetAreSkinnedWithTheirPages) {
