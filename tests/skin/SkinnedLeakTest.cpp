@@ -89,6 +89,7 @@ public:
     void LowerMainWindow() override {}
     void RaiseMainWindow() override {}
     SystemPath DatabasePath() const override { return {}; }
+    SystemPath Ipv6DatabasePath() const override { return {}; }
 };
 
 // A form with one control of each kind the program's windows skin.
