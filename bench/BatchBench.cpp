@@ -119,9 +119,7 @@ private:
 
 int main() {
     ProgramFolder folder("batch-bench");
-    folder.PutDatabaseFile(FromBuild("QUORVIK_DEFAULT_DB"));
-    std::filesystem::path programFolder = std::filesystem::path(FromBuild("QUORVIK_EXE")).parent_path();
-    folder.PutDatabaseFile((programFolder / L"zelkona" / kIpv6Database).wstring(), kIpv6Database);
+    folder.PutDefaultDatabases();
     Program program = folder.Start();
     HWND main = FindTopWindow(L"TForm1");
     ChooseMenu(main, {0, 0});

@@ -117,28 +117,29 @@ TEST_F(MainWindowTest, TypedAddressShowsTheLocationOfItsRange) {
     SaveScreenshot(main.window, ScreenshotPath("main-window"));
 }
 
-// Text that reads as IPv6 is looked up in the IPv6 database and comes back
-// in its short form; an IPv4-mapped address is an IPv4 host; malformed text
-// takes the IPv4 lookup's way as before and stays as typed.
+// With the default databases: text that reads as IPv6 is looked up in the
+// IPv6 file and comes back in its short form; an IPv4-mapped address is an
+// IPv4 host; malformed text takes the IPv4 lookup's way as before.
 TEST_F(MainWindowTest, TypedIpv6AddressShowsItsShortFormAndItsLocation) {
-    Start("typed-ipv6");
-    FFolder->PutDatabase(TestIpv6Database(), kIpv6Database);
+    FFolder = std::make_unique<ProgramFolder>("typed-ipv6");
+    FFolder->PutDefaultDatabases();
+    FProgram = FFolder->Start();
     MainWindow main;
     struct Row {
         const char* typed;
         const char* shown;
         const char* location;
     } rows[] = {
-        {"2001:0DB8:0000:0000:0000:0000:0000:0001", "2001:db8::1", "文档地址示例网络"},
-        {"  2001:db8::10.0.0.1 ", "2001:db8::a00:1", "文档地址示例网络"},
-        {"2400:CB00::1", "2400:cb00::1", "美国Cloudflare"},
-        {"2001:DB9:0:0:1:0:0:0", "2001:db9:0:0:1::", "暂无该IP的数据纪录"},
-        {"fe80::1%eth0", "fe80::1", "局域网链路本地地址"},
-        {"::1", "::1", "保留地址本机回环"},
-        {"::FFFF:1.2.4.5", "::ffff:1.2.4.5", "中国北京 电信"},
-        {"::ffff:7f00:1", "::ffff:127.0.0.1", "本机回环地址"},
-        {"2001:db8:::1", "2001:db8:::1", "本地保留"},  // no address: number 0 of the IPv4 lookup
-        {"fe80::1%", "fe80::1%", "本地保留"},
+        {"2001:db8:::1", "2001:db8:::1", "本机未指定地址"},  // no address: number 0 of the IPv4 lookup
+        {"fe80::1%", "fe80::1%", "本机未指定地址"},
+        {"::1", "::1", "本机回环地址"},
+        {"0:0:0:0:0:0:0:1", "::1", "本机回环地址"},
+        {"  fe80::1%eth0 ", "fe80::1", "局域网链路本地地址"},
+        {"FD12:3456:0000::0001", "fd12:3456::1", "局域网唯一本地地址"},
+        {"2001:DB8::1", "2001:db8::1", "IANA文档示例地址"},
+        {"2001:db8::192.0.2.1", "2001:db8::c000:201", "IANA文档示例地址"},
+        {"::ffff:192.168.1.1", "::ffff:192.168.1.1", "局域网私有地址"},
+        {"::FFFF:7F00:1", "::ffff:127.0.0.1", "本机回环地址"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(main.LookUp(row.typed), row.location) << row.typed;
@@ -146,15 +147,15 @@ TEST_F(MainWindowTest, TypedIpv6AddressShowsItsShortFormAndItsLocation) {
     }
     // A missing IPv6 file is met as a missing IPv4 file, by IPv6 text alone.
     FFolder->RemoveDatabase(kIpv6Database);
-    EXPECT_EQ(main.LookUp("2400:CB00::1"), "本地保留");
-    EXPECT_EQ(TextOf(main.addressBox), "2400:CB00::1");
-    EXPECT_EQ(main.LookUp("1.2.4.0"), "中国北京 电信");
+    EXPECT_EQ(main.LookUp("FF02::1"), "本机回环地址");  // the last result stays
+    EXPECT_EQ(TextOf(main.addressBox), "FF02::1");
+    EXPECT_EQ(main.LookUp("192.168.1.1"), "局域网私有地址");
     EXPECT_EQ(FindTopWindow(L"#32770", 300ms), nullptr) << "no message box may appear";
 }
 
 TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
     FFolder = std::make_unique<ProgramFolder>("default");
-    FFolder->PutDatabaseFile(FromBuild("QUORVIK_DEFAULT_DB"));
+    FFolder->PutDefaultDatabases();
     FProgram = FFolder->Start();
     MainWindow main;
     auto rows = SampleRanges(25);

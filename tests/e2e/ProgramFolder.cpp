@@ -36,8 +36,10 @@ void ProgramFolder::PutDatabase(const std::string& bytes, const wchar_t* name) {
     std::ofstream(fs::path(FFolder) / L"zelkona" / name, std::ios::binary) << bytes;
 }
 
-void ProgramFolder::PutDatabaseFile(const std::wstring& source, const wchar_t* name) {
-    fs::copy_file(source, fs::path(FFolder) / L"zelkona" / name, fs::copy_options::overwrite_existing);
+void ProgramFolder::PutDefaultDatabases() {
+    fs::path ipv4 = FromBuild("QUORVIK_DEFAULT_DB");
+    for (fs::path source : {ipv4, ipv4.parent_path() / kIpv6Database})
+        fs::copy_file(source, fs::path(FFolder) / L"zelkona" / source.filename(), fs::copy_options::overwrite_existing);
 }
 
 void ProgramFolder::RemoveDatabase(const wchar_t* name) { fs::remove(fs::path(FFolder) / L"zelkona" / name); }

@@ -14,7 +14,8 @@ class ProgramFolder {
 public:
     explicit ProgramFolder(const std::string& name, const std::wstring& parent = L"");
     void PutDatabase(const std::string& bytes, const wchar_t* name = kIpv4Database);
-    void PutDatabaseFile(const std::wstring& source, const wchar_t* name = kIpv4Database);
+    // Both databases the build made.
+    void PutDefaultDatabases();
     void RemoveDatabase(const wchar_t* name = kIpv4Database);
     std::wstring Exe() const { return FFolder + L"\\quorvik.exe"; }
     ui::Program Start() const { return ui::Program(Exe()); }
