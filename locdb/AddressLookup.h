@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/SystemPath.h"
 #include "locdb/LocationLookup.h"
@@ -9,9 +10,9 @@
 // that reads as IPv6 goes to the IPv6 database, except that an IPv4-mapped
 // address is an IPv4 host and goes to the IPv4 one; every other text, dotted
 // or not, goes to the IPv4 database as it always did. Each reader opens at
-// the first text that needs it and stays open for the next, so a batch opens
-// each file once, and an IPv4 list never needs the IPv6 file. Failures throw
-// Exception with the reader's message; after one, ask nothing more.
+// the first text that needs it and stays open for the next, so a batch part
+// opens each file once and an IPv4 list never needs the IPv6 file. Failures
+// throw Exception with the reader's message; after one, ask nothing more.
 class TAddressLookup {
 public:
     TAddressLookup(SystemPath ipv4Database, SystemPath ipv6Database)
