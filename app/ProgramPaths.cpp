@@ -20,6 +20,8 @@ std::wstring ProgramFolder() {
 
 std::wstring DatabasePath() { return ProgramFolder() + L"zelkona\\cxsjk.Dat"; }
 
+std::wstring Ipv6DatabasePath() { return ProgramFolder() + L"zelkona\\cxsjk6.Dat"; }
+
 std::wstring HelpFilePath() { return ProgramFolder() + L"zelkona\\help.chm"; }
 
 std::wstring QuotedProgramPath() { return L"\"" + ProgramPath() + L"\""; }

@@ -16,6 +16,7 @@
 #include "gui/Application.h"
 #include "gui/Dialogs.h"
 #include "gui/EventBinding.h"
+#include "locdb/AddressLookup.h"
 #include "locdb/LocationLookup.h"
 #include "skin/data/ProgramResource.h"
 
@@ -167,6 +168,8 @@ bool TForm1::ReturnsToMainWindow() const { return ReturnToMainWindow; }
 
 SystemPath TForm1::DatabasePath() const { return ::DatabasePath(); }
 
+SystemPath TForm1::Ipv6DatabasePath() const { return ::Ipv6DatabasePath(); }
+
 void TForm1::LowerMainWindow() {
     if (!N3.Checked()) return;
     SuspendTopMost = true;
@@ -205,11 +208,14 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- typed lookup ---
 
+// An IPv6 address comes back in its short form, zone dropped: what was
+// looked up, in the form that fits the box.
 void TForm1::Button1Click() {
     if (Edit1.Text().empty()) return;
-    std::string location = LookUpLocation(DatabasePath(), TrimText(Edit1.Text()));
+    TAddressLookup::Answer answer = TAddressLookup(DatabasePath(), Ipv6DatabasePath()).LookUp(TrimText(Edit1.Text()));
+    if (answer.Ipv6ShortForm) Edit1.SetText(*answer.Ipv6ShortForm);
     Edit2.SetText("");
-    Edit2.SetText(LocationOrNoData(location));
+    Edit2.SetText(answer.Location);
 }
 
 void TForm1::Edit1MouseMove() { Edit1.Hint = kAddressExample; }

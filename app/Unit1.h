@@ -105,6 +105,7 @@ public:
     void LowerMainWindow() override;
     void RaiseMainWindow() override;
     SystemPath DatabasePath() const override;
+    SystemPath Ipv6DatabasePath() const override;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

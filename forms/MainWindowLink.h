@@ -19,6 +19,7 @@ public:
     // them raises it again. Both do nothing while stay-on-top is off.
     virtual void LowerMainWindow() = 0;
     virtual void RaiseMainWindow() = 0;
-    // The location database every lookup reads.
+    // The location databases every lookup reads: IPv4, then IPv6.
     virtual SystemPath DatabasePath() const = 0;
+    virtual SystemPath Ipv6DatabasePath() const = 0;
 };

@@ -8,7 +8,7 @@
 #include "forms/BatchLines.h"
 #include "gui/Application.h"
 #include "gui/EventBinding.h"
-#include "locdb/LocationLookup.h"
+#include "locdb/AddressLookup.h"
 
 TForm2* Form2 = nullptr;
 
@@ -112,19 +112,14 @@ void TForm2::BatchTimerTimer() {
     }
 }
 
-// One part: a reader of its own for its lines (so the main window's
-// lookups find the file free between parts), then the lines into the memo.
-// A part that failed at its first line ends the batch there.
+// One part: readers of its own for its lines (so the main window's lookups
+// find the files free between parts), then the lines into the memo. A
+// database that cannot be opened ends the batch at the first line that needs it.
 void TForm2::BatchStep() {
     auto started = std::chrono::steady_clock::now();
-    try {
-        TLocationReader reader(FMainWindow.DatabasePath());
-        FBatch->Step([&](const std::string& line) {
-            return line + " " + LocationOrNoData(reader.Location(TrimText(line)));
-        }, FPartBytes);
-    } catch (const Exception&) {
-        FBatch->Stop();  // the database cannot be opened
-    }
+    TAddressLookup lookup(FMainWindow.DatabasePath(), FMainWindow.Ipv6DatabasePath());
+    FBatch->Step([&](const std::string& line) { return line + " " + lookup.LookUp(TrimText(line)).Location; },
+                 FPartBytes);
     // A batch whose first line already fails leaves the memo untouched.
     if (FBatch->Done() && !FBatch->Changed()) return EndBatch();
     if (!FMemoCleared) {

@@ -94,6 +94,21 @@ TEST_F(BatchWindowTest, QueryAppendsEachLinesLocationAndKeepsTheLineAsTyped) {
     SaveScreenshot(batch.window, ScreenshotPath("batch-window"));
 }
 
+// IPv6 lines go to the IPv6 database in the same pass; without that file
+// the batch ends at its first IPv6 line, as at a missing IPv4 file.
+TEST_F(BatchWindowTest, Ipv6LinesAreAnnotatedAmongIpv4Lines) {
+    Start("batch-ipv6");
+    FFolder->PutDatabase(TestIpv6Database(), kIpv6Database);
+    BatchWindow batch;
+    EXPECT_EQ(batch.Query(Lines({"1.2.4.0", " 2400:CB00::1 ", "::ffff:1.2.4.0", "fe80::1%eth0", "2401::1", "1::2::3"})),
+              Lines({"1.2.4.0 中国北京 电信", " 2400:CB00::1  美国Cloudflare", "::ffff:1.2.4.0 中国北京 电信",
+                     "fe80::1%eth0 局域网链路本地地址", "2401::1 暂无该IP的数据纪录", "1::2::3 本地保留"}));
+    batch.Press(batch.clear);
+    FFolder->RemoveDatabase(kIpv6Database);
+    EXPECT_EQ(batch.Query(Lines({"1.2.4.0", "2400:cb00::1", "1.2.4.0"})),
+              Lines({"1.2.4.0 中国北京 电信", "2400:cb00::1", "1.2.4.0"}));
+}
+
 TEST_F(BatchWindowTest, QueryAgainAppendsTheFirstRecordBehindEarlierResults) {
     Start("batch-again");
     BatchWindow batch;

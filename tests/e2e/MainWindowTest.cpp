@@ -117,9 +117,45 @@ TEST_F(MainWindowTest, TypedAddressShowsTheLocationOfItsRange) {
     SaveScreenshot(main.window, ScreenshotPath("main-window"));
 }
 
+// With the default databases: text that reads as IPv6 is looked up in the
+// IPv6 file and comes back in its short form; an IPv4-mapped address is an
+// IPv4 host; malformed text takes the IPv4 lookup's way as before.
+TEST_F(MainWindowTest, TypedIpv6AddressShowsItsShortFormAndItsLocation) {
+    FFolder = std::make_unique<ProgramFolder>("typed-ipv6");
+    FFolder->PutDefaultDatabases();
+    FProgram = FFolder->Start();
+    MainWindow main;
+    struct Row {
+        const char* typed;
+        const char* shown;
+        const char* location;
+    } rows[] = {
+        {"2001:db8:::1", "2001:db8:::1", "本机未指定地址"},  // no address: number 0 of the IPv4 lookup
+        {"fe80::1%", "fe80::1%", "本机未指定地址"},
+        {"::1", "::1", "本机回环地址"},
+        {"0:0:0:0:0:0:0:1", "::1", "本机回环地址"},
+        {"  fe80::1%eth0 ", "fe80::1", "局域网链路本地地址"},
+        {"FD12:3456:0000::0001", "fd12:3456::1", "局域网唯一本地地址"},
+        {"2001:DB8::1", "2001:db8::1", "IANA文档示例地址"},
+        {"2001:db8::192.0.2.1", "2001:db8::c000:201", "IANA文档示例地址"},
+        {"::ffff:192.168.1.1", "::ffff:192.168.1.1", "局域网私有地址"},
+        {"::FFFF:7F00:1", "::ffff:127.0.0.1", "本机回环地址"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(main.LookUp(row.typed), row.location) << row.typed;
+        EXPECT_EQ(TextOf(main.addressBox), row.shown) << row.typed;
+    }
+    // A missing IPv6 file is met as a missing IPv4 file, by IPv6 text alone.
+    FFolder->RemoveDatabase(kIpv6Database);
+    EXPECT_EQ(main.LookUp("FF02::1"), "本机回环地址");  // the last result stays
+    EXPECT_EQ(TextOf(main.addressBox), "FF02::1");
+    EXPECT_EQ(main.LookUp("192.168.1.1"), "局域网私有地址");
+    EXPECT_EQ(FindTopWindow(L"#32770", 300ms), nullptr) << "no message box may appear";
+}
+
 TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
     FFolder = std::make_unique<ProgramFolder>("default");
-    FFolder->PutDatabaseFile(FromBuild("QUORVIK_DEFAULT_DB"));
+    FFolder->PutDefaultDatabases();
     FProgram = FFolder->Start();
     MainWindow main;
     auto rows = SampleRanges(25);

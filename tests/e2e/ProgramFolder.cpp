@@ -32,12 +32,14 @@ ProgramFolder::ProgramFolder(const std::string& name, const std::wstring& parent
     FFolder = folder.wstring();
 }
 
-void ProgramFolder::PutDatabase(const std::string& bytes) {
-    std::ofstream(fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat", std::ios::binary) << bytes;
+void ProgramFolder::PutDatabase(const std::string& bytes, const wchar_t* name) {
+    std::ofstream(fs::path(FFolder) / L"zelkona" / name, std::ios::binary) << bytes;
 }
 
-void ProgramFolder::PutDatabaseFile(const std::wstring& source) {
-    fs::copy_file(source, fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat", fs::copy_options::overwrite_existing);
+void ProgramFolder::PutDefaultDatabases() {
+    fs::path ipv4 = FromBuild("QUORVIK_DEFAULT_DB");
+    for (fs::path source : {ipv4, ipv4.parent_path() / kIpv6Database})
+        fs::copy_file(source, fs::path(FFolder) / L"zelkona" / source.filename(), fs::copy_options::overwrite_existing);
 }
 
-void ProgramFolder::RemoveDatabase() { fs::remove(fs::path(FFolder) / L"zelkona" / L"cxsjk.Dat"); }
+void ProgramFolder::RemoveDatabase(const wchar_t* name) { fs::remove(fs::path(FFolder) / L"zelkona" / name); }

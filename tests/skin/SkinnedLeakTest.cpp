@@ -90,6 +90,7 @@ public:
     void LowerMainWindow() override {}
     void RaiseMainWindow() override {}
     SystemPath DatabasePath() const override { return {}; }
+    SystemPath Ipv6DatabasePath() const override { return {}; }
 };
 
 class SkinnedLeaks : public SkinnedWindows {
