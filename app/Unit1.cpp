@@ -4,7 +4,9 @@
 
 #include "app/BrowserWindow.h"
 #include "app/CommandLine.h"
+#include "app/HostRule.h"
 #include "app/ProgramPaths.h"
+#include "app/ResolverName.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
 #include "base/Exception.h"
@@ -31,6 +33,11 @@ const char kUnresolved[] = "无法解析IP地址";
 const wchar_t kWebSite[] = L"https://quorvik.example.org/";
 const int kNoticeSeconds = 10;
 const int kInformationIcon = 1;
+const size_t kWebAddressBytes = 1023;
+
+std::string WebAddressBoxText(const std::wstring& address) {
+    return std::string(GbkPrefix(Narrow(address), kWebAddressBytes));
+}
 }  // namespace
 
 TForm1::TForm1()
@@ -225,17 +232,36 @@ void TForm1::Edit6MouseMove() { Edit6.Hint = Edit6.Text(); }
 void TForm1::Timer3Timer() {
     HWND window = GetForegroundWindow();
     if (!IsInternetExplorer(window)) return;
-    std::optional<std::string> address = ReadIEAddress(window);
-    if (!address || *address == Edit3.Text()) return;
-    std::string host = HostOfAddress(*address);
-    Edit3.SetText(*address);
-    HostLookups.Start(Handle(), WM_HOSTRESOLVED, host);
+    if (std::optional<std::wstring> address = ReadIEAddress(window)) ShowBrowserAddress(*address);
+}
+
+// The web-address box is the watch's memory: a browser showing what the box
+// holds changes nothing. What the watch put there itself is compared as it
+// was read, in UTF-16, since an address with characters outside GBK would
+// differ from the box's text on every step.
+bool TForm1::ShowsBrowserAddress(const std::wstring& address) {
+    std::string shown = Edit3.Text();
+    return shown == FShownAddress ? address == FBrowserAddress : shown == WebAddressBoxText(address);
+}
+
+void TForm1::ShowBrowserAddress(const std::wstring& address) {
+    if (ShowsBrowserAddress(address)) return;
+    Edit3.SetText(WebAddressBoxText(address));
+    FBrowserAddress = address;
+    FShownAddress = Edit3.Text();
+    StartLookup(HostOfAddress(address));
+}
+
+// Addresses that name no web host, and IPv6 literals, never reach the
+// IPv4 resolver.
+void TForm1::StartLookup(const WebHost& host) {
+    if (std::optional<std::string> name = ResolverName(host)) HostLookups.Start(Handle(), WM_HOSTRESOLVED, *name);
 }
 
 void TForm1::Button3Click() {
     if (Edit3.Text().empty()) return;
     Button3.SetEnabled(false);
-    HostLookups.Start(Handle(), WM_HOSTRESOLVED, HostOfAddress(Edit3.Text()));
+    StartLookup(HostOfAddress(Widen(Edit3.Text())));
     Button3.SetEnabled(true);
 }
 

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "app/HostLookups.h"
+#include "app/HostRule.h"
 #include "forms/MainWindowLink.h"
 #include "forms/Sockets.h"
 #include "gui/Button.h"
@@ -116,8 +117,14 @@ private:
     void BindEvents();
     void ShowNotice();
     void RestoreFromTray();
+    bool ShowsBrowserAddress(const std::wstring& address);
+    void ShowBrowserAddress(const std::wstring& address);
+    void StartLookup(const WebHost& host);
 
     THostLookups HostLookups;
+    // The browser's address as last read, and the box's text it gave.
+    std::wstring FBrowserAddress;
+    std::string FShownAddress;
     // The main window's own use of Winsock, for its host look-ups, from its
     // creation to its end.
     std::optional<TWinsockUse> FWinsock;

@@ -56,14 +56,15 @@ TEST_P(WatchLayoutTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
     SaveScreenshot(GetDesktopWindow(), ScreenshotPath("balloon-notice"));
 }
 
+// Another port of the same site is the same host.
 TEST_P(WatchLayoutTest, SameSiteAgainKeepsHostAndLocation) {
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/a", GetParam());
     browser.BringForward();
     ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
     std::string host = TextOf(main.host);
-    browser.GoTo("http://127.0.0.1/b");
-    ASSERT_TRUE(WaitFor([&] { return TextOf(main.webAddress) == "http://127.0.0.1/b"; }, 3000ms));
+    browser.GoTo("http://127.0.0.1:8080/b");
+    ASSERT_TRUE(WaitFor([&] { return TextOf(main.webAddress) == "http://127.0.0.1:8080/b"; }, 3000ms));
     Sleep(500);  // the answer of the new look-up
     EXPECT_EQ(TextOf(main.ip), "127.0.0.1");
     EXPECT_EQ(TextOf(main.host), host);
@@ -156,11 +157,11 @@ TEST_F(WatchTest, ManualModeResolvesOnlyWhatIsTyped) {
     browser.BringForward();
     Sleep(2500);  // two watch periods
     EXPECT_EQ(TextOf(main.webAddress), "");
-    Type(main.webAddress, "http://127.0.0.1/typed");
-    ASSERT_EQ(TextOf(main.webAddress), "http://127.0.0.1/typed");
+    Type(main.webAddress, "127.0.0.1/typed");
+    ASSERT_EQ(TextOf(main.webAddress), "127.0.0.1/typed");
     Click(main.manualQuery);
     ASSERT_TRUE(main.WaitForIp("127.0.0.1")) << TextOf(main.ip);
-    EXPECT_EQ(TextOf(main.webAddress), "http://127.0.0.1/typed");
+    EXPECT_EQ(TextOf(main.webAddress), "127.0.0.1/typed");
 }
 
 TEST_F(WatchTest, NoticesOffStillFillsTheBoxes) {
