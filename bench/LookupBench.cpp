@@ -2,18 +2,16 @@
 // makes (construct, find, fill, destroy), and find + fill on one open reader
 // against a binary search over the same ranges held in memory.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/LookupTiming.h"
 #include "locdb/QQWryReader.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct MemoryRange {
     uint32_t start;
@@ -46,12 +44,7 @@ std::vector<MemoryRange> LoadRanges(TQQWry& reader) {
 
 template <class Lookup>
 double LookupsPerSecond(const std::vector<std::string>& addresses, Lookup lookup) {
-    size_t checksum = 0;
-    auto start = Clock::now();
-    for (const std::string& address : addresses) checksum += lookup(address).size();
-    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (checksum == 0) std::printf("(no results)\n");
-    return addresses.size() / seconds;
+    return addresses.size() / SecondsFor(addresses, lookup);
 }
 
 }  // namespace

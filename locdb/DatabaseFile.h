@@ -24,8 +24,9 @@ public:
     bool Exists(const SystemPath& path);
     bool QuerySize(const SystemPath& path, int64_t& size);
     bool Open(const SystemPath& path);
-    // Fails when the named mapping already exists: it belongs to someone else.
-    bool CreateMapping();
+    // With a name, fails when the named mapping already exists: it belongs
+    // to someone else. Without one (nullptr), the mapping is the reader's own.
+    bool CreateMapping(const wchar_t* name);
     bool MapView();
 
     const uint8_t* View() const { return FView; }

@@ -27,7 +27,7 @@ bool DatabaseFile::QuerySize(const SystemPath&, int64_t& size) {
 
 bool DatabaseFile::Open(const SystemPath&) { return FFile >= 0; }
 
-bool DatabaseFile::CreateMapping() { return FMappedSize > 0; }
+bool DatabaseFile::CreateMapping(const wchar_t*) { return FMappedSize > 0; }
 
 bool DatabaseFile::MapView() {
     void* view = mmap(nullptr, FMappedSize, PROT_READ, MAP_PRIVATE, FFile, 0);

@@ -7,10 +7,6 @@
 // answers the size query, and the mapping is made from it. A lookup's cost
 // is mostly these calls, so none is made twice.
 
-namespace {
-const wchar_t kMappingName[] = L"QQWryMapFile";
-}
-
 bool DatabaseFile::Exists(const SystemPath& path) {
     FFile.Reset(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (FFile) return true;
@@ -29,10 +25,10 @@ bool DatabaseFile::QuerySize(const SystemPath&, int64_t& size) {
 
 bool DatabaseFile::Open(const SystemPath&) { return bool(FFile); }
 
-bool DatabaseFile::CreateMapping() {
+bool DatabaseFile::CreateMapping(const wchar_t* name) {
     if (FMappedSize == 0) return false;
-    FMapping.Reset(CreateFileMappingW(FFile.Get(), nullptr, PAGE_READONLY, 0, 0, kMappingName));
-    if (FMapping && GetLastError() == ERROR_ALREADY_EXISTS) FMapping.Reset();
+    FMapping.Reset(CreateFileMappingW(FFile.Get(), nullptr, PAGE_READONLY, 0, 0, name));
+    if (FMapping && name && GetLastError() == ERROR_ALREADY_EXISTS) FMapping.Reset();
     return bool(FMapping);
 }
 

@@ -3,17 +3,11 @@
 #include <cstring>
 
 #include "base/GbkText.h"
+#include "locdb/AddressText.h"
+#include "locdb/ReaderMessages.h"
 
 namespace {
-const char kNoFile[] = "文件 %s 不存在！";
-const char kCannotQuery[] = "文件 %s 无法打开！";
-const char kEmptyFile[] = "文件 %s 大小为空！";
-const char kCannotOpen[] = "文件 %s 不能打开！";
-const char kCannotMap[] = "不能创建内存映象文件！";
-const char kCannotView[] = "不能获取文件映射地址！";
-const char kBadRecordNumber[] = "IP信息记录号过小或越界！";
-const char kDamaged[] = "IP数据库文件已损坏！";
-const char kLineTooLong[] = "IP信息记录过长！";
+const wchar_t kMappingName[] = L"QQWryMapFile";
 const char kUnknownArea[] = "未知地区";
 const char kNone[] = "无";
 
@@ -31,7 +25,7 @@ public:
     explicit RecordLine(char* buffer) : FBuffer(buffer) {}
 
     void Put(std::string_view text) {
-        if (text.size() > kLineBufferSize - 1 - FLength) throw Exception(kLineTooLong);
+        if (text.size() > kLineBufferSize - 1 - FLength) throw Exception(kRecordTooLong);
         std::memcpy(FBuffer + FLength, text.data(), text.size());
         FLength += text.size();
     }
@@ -40,10 +34,7 @@ public:
         while (FLength < column) Put(" ");
     }
 
-    void PutAddress(uint32_t address) {
-        Put(std::to_string(address >> 24) + '.' + std::to_string(address >> 16 & 0xFF) + '.' +
-            std::to_string(address >> 8 & 0xFF) + '.' + std::to_string(address & 0xFF));
-    }
+    void PutAddress(uint32_t address) { Put(FormatDottedIpv4(address)); }
 
     // CR LF behind the place text, written over its last blank if it has one.
     void EndLine() {
@@ -56,41 +47,18 @@ private:
     size_t FLength = 0;
 };
 
-TQQWry::TQQWry(const SystemPath& fileName) : FFileName(fileName) {
-    try {
-        Open();
-    } catch (const std::exception& e) {
-        Release();
-        throw Exception(e.what());
-    }
+TQQWry::TQQWry(const SystemPath& fileName) : FDatabase(fileName, kMappingName, kDamagedDatabase), FView(FDatabase.View()) {
+    FDatabase.ReleasingOnFailure([&] { ReadHeader(); });
 }
 
-void TQQWry::Open() {
-    if (!FFile.Exists(FFileName)) throw Exception(WithFileName(kNoFile));
-    if (!FFile.QuerySize(FFileName, FFileSize)) throw Exception(WithFileName(kCannotQuery));
-    if (FFileSize == 0) throw Exception(WithFileName(kEmptyFile));
-    if (!FFile.Open(FFileName)) throw Exception(WithFileName(kCannotOpen));
-    if (!FFile.CreateMapping()) throw Exception(kCannotMap);
-    if (!FFile.MapView()) throw Exception(kCannotView);
-    FView = ByteView(FFile.View(), FFile.ViewSize(), kDamaged);
+void TQQWry::ReadHeader() {
     FFirstIndex = FView.I32(0);
     FLastIndex = FView.I32(4);
     // The whole index must lie in the file, so every entry a search visits exists.
     if (FFirstIndex < 8 || FLastIndex < FFirstIndex ||
         !FView.Contains(uint64_t(FLastIndex), kIndexEntrySize))
-        throw Exception(kDamaged);
+        throw Exception(kDamagedDatabase);
     FRecordCount = (FLastIndex - FFirstIndex) / kIndexEntrySize + 1;
-}
-
-std::string TQQWry::WithFileName(std::string_view message) const {
-    std::string text(message);
-    size_t at = text.find("%s");
-    return text.replace(at, 2, DatabaseFile::DisplayPath(FFileName));
-}
-
-void TQQWry::Release() {
-    FView = ByteView();
-    FFile.Close();
 }
 
 TStringList TQQWry::SplitText(const std::string& text, char delimiter) {
@@ -158,12 +126,7 @@ uint32_t TQQWry::RecordOffset(int64_t recordNumber) const {
 }
 
 int64_t TQQWry::FindRecordNumber(const std::string& address) {
-    try {
-        return SearchIndex(AddressToNumber(address), 1, RecordCount());
-    } catch (const std::exception& e) {
-        Release();
-        throw Exception(e.what());
-    }
+    return FDatabase.ReleasingOnFailure([&] { return SearchIndex(AddressToNumber(address), 1, RecordCount()); });
 }
 
 // Binary search for the entry whose range holds number. A range that closes
@@ -186,13 +149,10 @@ int64_t TQQWry::SearchIndex(int64_t number, int64_t low, int64_t high) const {
 }
 
 void TQQWry::FormatRecordLine(char* buffer, int64_t recordNumber) {
-    try {
+    FDatabase.ReleasingOnFailure([&] {
         RecordLine line(buffer);
         WriteRecordLine(line, recordNumber);
-    } catch (const std::exception& e) {
-        Release();
-        throw Exception(e.what());
-    }
+    });
 }
 
 void TQQWry::WriteRecordLine(RecordLine& line, int64_t recordNumber) const {

@@ -6,7 +6,7 @@
 
 #include "base/ByteView.h"
 #include "base/SystemPath.h"
-#include "locdb/DatabaseFile.h"
+#include "locdb/MappedDatabase.h"
 
 // Location record: start address, end address, country, area ("无" when
 // missing), then any further fields of the record line.
@@ -36,7 +36,7 @@ public:
 private:
     class RecordLine;
 
-    void Open();
+    void ReadHeader();
     int64_t SearchIndex(int64_t number, int64_t low, int64_t high) const;
     void FormatRecordLine(char* buffer, int64_t recordNumber);
     void WriteRecordLine(RecordLine& line, int64_t recordNumber) const;
@@ -44,14 +44,10 @@ private:
     void ReadArea(RecordLine& destination, uint64_t areaOffset) const;
     uint32_t StartAddress(int64_t recordNumber) const;
     uint32_t RecordOffset(int64_t recordNumber) const;
-    std::string WithFileName(std::string_view message) const;
-    void Release();
 
-    SystemPath FFileName;
-    int64_t FFileSize = 0;
+    MappedDatabase FDatabase;
+    const ByteView& FView;  // the file's bytes while it is held
     int64_t FRecordCount = 0;
     int32_t FFirstIndex = 0;
     int32_t FLastIndex = 0;
-    DatabaseFile FFile;
-    ByteView FView;
 };

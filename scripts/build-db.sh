@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the default location database, zelkona/cxsjk.Dat in the Windows
-# program folder, from the open data pinned in tools/dbdata, with the native
-# tools (run build.sh's native build first). The ranges it holds go to
-# build/dbdata/cxsjk.csv (GBK) for the tests; only the database ships. Does
-# nothing when both are up to date.
+# Builds the default location databases in the Windows program folder,
+# zelkona/cxsjk.Dat (IPv4) and zelkona/cxsjk6.Dat (IPv6), from the open data
+# pinned in tools/dbdata and its special-purpose address table, with the
+# native tools (run build.sh's native build first). The ranges each holds go
+# to build/dbdata/cxsjk.csv and cxsjk6.csv (GBK) for the tests; only the
+# databases ship. Does nothing when all are up to date.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -13,11 +14,14 @@ MODULES=$DATA/node_modules
 OUT=$CROSS/zelkona
 MERGE=$NATIVE/tools/dbdata/merge-ip-data
 WRITE=$NATIVE/tools/qqwry/qqwry-from-csv
+SPECIAL=$SOURCE/special-purpose.csv
 
 up_to_date() {
-    local input
-    for input in "$SOURCE/package-lock.json" "$SOURCE/country-names.js" "$MERGE" "$WRITE"; do
-        [ "$OUT/cxsjk.Dat" -nt "$input" ] && [ "$DATA/cxsjk.csv" -nt "$input" ] || return 1
+    local input output
+    for input in "$SOURCE/package-lock.json" "$SOURCE/country-names.js" "$SPECIAL" "$MERGE" "$WRITE"; do
+        for output in "$OUT/cxsjk.Dat" "$DATA/cxsjk.csv" "$OUT/cxsjk6.Dat" "$DATA/cxsjk6.csv"; do
+            [ "$output" -nt "$input" ] || return 1
+        done
     done
 }
 up_to_date && exit 0
@@ -32,7 +36,12 @@ if ! cmp -s "$SOURCE/package-lock.json" "$MODULES/.installed-lock"; then
 fi
 
 node "$SOURCE/country-names.js" "$MODULES/i18n-iso-countries/langs/zh.json" >"$DATA/country-names.csv"
-"$MERGE" "$MODULES/@ip-location-db/geo-whois-asn-country/geo-whois-asn-country-ipv4-num.csv" \
-         "$MODULES/@ip-location-db/asn/asn-ipv4-num.csv" "$DATA/country-names.csv" "$DATA/ranges.csv"
-"$WRITE" --gbk "$DATA/ranges.csv" "$OUT/cxsjk.Dat" "$DATA/cxsjk.csv"
-echo "build-db: default database built in $(( ($(date +%s%N) - started) / 1000000 )) ms"
+for family in 4 6; do
+    suffix=${family/4/}
+    "$MERGE" ${suffix:+--ipv6} \
+             "$MODULES/@ip-location-db/geo-whois-asn-country/geo-whois-asn-country-ipv$family-num.csv" \
+             "$MODULES/@ip-location-db/asn/asn-ipv$family-num.csv" "$DATA/country-names.csv" "$SPECIAL" \
+             "$DATA/ranges$suffix.csv"
+    "$WRITE" --gbk ${suffix:+--ipv6} "$DATA/ranges$suffix.csv" "$OUT/cxsjk$suffix.Dat" "$DATA/cxsjk$suffix.csv"
+done
+echo "build-db: default databases built in $(( ($(date +%s%N) - started) / 1000000 )) ms"

@@ -23,7 +23,9 @@ fi
 
 # A 32-bit Wine prefix of our own, with Chinese-capable fonts standing in for
 # the Windows fonts the windows ask for.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A prefix that a Wine program made on its own lacks the settings below, so
+# the mark is written only once they are in.
+if [ ! -f "$WINEPREFIX/.quorvik-prefix" ]; then
     echo "setup: creating Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     ensure_display
@@ -38,5 +40,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
     wineserver -w
+    touch "$WINEPREFIX/.quorvik-prefix"
     stop_display
 fi

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "locdb/LocationLookup.h"
+#include "tests/locdb/OpenFiles.h"
 #include "tests/locdb/QQWryBytes.h"
 
 #ifndef _WIN32
-#include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -43,18 +43,6 @@ TStringList Record(const SystemPath& path, int64_t recordNumber) {
     TStringList list;
     reader.FillLocation(list, recordNumber);
     return list;
-}
-
-int OpenFileCount() {
-#ifdef _WIN32
-    return 0;
-#else
-    int count = 0;
-    DIR* dir = opendir("/proc/self/fd");
-    while (readdir(dir)) ++count;
-    closedir(dir);
-    return count;
-#endif
 }
 
 // After a failed lookup nothing of the file may stay held: on Windows a

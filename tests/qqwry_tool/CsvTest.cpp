@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "base/Exception.h"
+#include "tests/qqwry_tool/TestFiles.h"
+#include "tools/dbdata/SpecialBlocks.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvLine.h"
 
@@ -56,4 +58,35 @@ TEST(ParseRangeFields, BlanksAroundAddressesAreAllowedReversedRangesAreNot) {
     EXPECT_THROW(ParseRangeFields({"1.0.0.1", "1.0.0.0"}), Exception);
     EXPECT_THROW(ParseRangeFields({"1.0.0.0", "x"}), Exception);
     EXPECT_THROW(ParseRangeFields({"1.0.0.0"}), Exception);
+}
+
+TEST(ReadSpecialBlocks, PrefixesOfTheAskedFamilyInTheTablesOrder) {
+    std::string path = TestFile("special.csv", "10.0.0.0/8,Private-Use,LAN,private\n"
+                                               "::1/128,Loopback,host,loopback\n"
+                                               "0.0.0.0/0,All,any,where\n"
+                                               "fe80::/10,Link-Local Unicast,LAN,link\n");
+    auto ipv4 = ReadSpecialBlocks<uint32_t>(path);
+    ASSERT_EQ(ipv4.size(), 2u);
+    EXPECT_EQ(ipv4[0].start, 0x0A000000u);
+    EXPECT_EQ(ipv4[0].end, 0x0AFFFFFFu);
+    EXPECT_EQ(ipv4[1].end, UINT32_MAX);
+    auto ipv6 = ReadSpecialBlocks<Ipv6Number>(path);
+    ASSERT_EQ(ipv6.size(), 2u);
+    EXPECT_TRUE(ipv6[0].start == 1 && ipv6[0].end == 1);
+    EXPECT_EQ(ipv6[1].country + ipv6[1].area, "LANlink");
+    EXPECT_TRUE(ipv6[1].end == (Ipv6Number(0xFEBFFFFFFFFFFFFF) << 64 | ~uint64_t(0)));
+}
+
+TEST(ReadSpecialBlocks, MalformedRowsAreErrorsNamingTheLine) {
+    for (const char* row : {"10.0.0.1/8,n,c,a", "10.0.0.0/33,n,c,a", "10.0.0.0,n,c,a", "10.0.0.0/8x,n,c,a",
+                            "10.0.0.0/8,,c,a", "10.0.0.0/8,n,c", "fe80::/129,n,c,a"}) {
+        std::string path = TestFile("bad-special.csv", std::string("1.0.0.0/8,n,c,a\n") + row + "\n");
+        try {
+            ReadSpecialBlocks<uint32_t>(path);
+            ReadSpecialBlocks<Ipv6Number>(path);
+            ADD_FAILURE() << "no error: " << row;
+        } catch (const Exception& e) {
+            EXPECT_NE(e.Message().find("bad-special.csv:2: "), std::string::npos) << e.Message();
+        }
+    }
 }

@@ -44,6 +44,19 @@ TEST(QQWryFromCsv, BadInputNamesItsLineAndLeavesEarlierOutputAlone) {
     EXPECT_FALSE(std::filesystem::exists(dat + ".part"));
 }
 
+TEST(QQWryFromCsv, Ipv6RangesBecomeAnIpdbFileOfWholeNetworks) {
+    std::string input = TestFile("in6.csv", Utf8(u8"2001:db8::,2001:db8:0:ffff:ffff:ffff:ffff:ffff,文档,示例\n"));
+    std::string dat = TestFile("out6.dat", ""), csv = TestFile("out6.csv", "");
+    ASSERT_EQ(RunTool(QQWRY_FROM_CSV, {"--ipv6", input, dat, csv}), 0);
+    EXPECT_EQ(ReadFileBytes(csv), "::,2001:db7:ffff:ffff:ffff:ffff:ffff:ffff,纯真网络,暂无数据\n"
+                                  "2001:db8::,2001:db8:0:ffff:ffff:ffff:ffff:ffff,文档,示例\n"
+                                  "2001:db8:1::,ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff,纯真网络,暂无数据\n");
+    EXPECT_EQ(ReadFileBytes(dat).substr(0, 4), "IPDB");
+    std::string split = TestFile("split6.csv", "2001:db8::1,2001:db8::ff,A,B\n"), errors;
+    EXPECT_EQ(RunTool(QQWRY_FROM_CSV, {"--ipv6", split, dat, csv}, &errors), 1);
+    EXPECT_NE(errors.find("whole /64"), std::string::npos) << errors;
+}
+
 TEST(QQWryFromCsv, WrongArgumentsShowTheUsage) {
     std::string errors;
     EXPECT_EQ(RunTool(QQWRY_FROM_CSV, {"only-one"}, &errors), 2);
@@ -56,8 +69,9 @@ TEST(MergeIpData, CountryNamesOperatorsAndTheirFallbacks) {
                                                       "16777280,16777343,64512,\n"
                                                       "16777600,16777800,7,Far\n");
     std::string names = TestFile("names.csv", Utf8(u8"CN,中国\n"));
+    std::string special = TestFile("special.csv", "");
     std::string out = TestFile("merged.csv", "");
-    ASSERT_EQ(RunTool(MERGE_IP_DATA, {countries, operators, names, out}), 0);
+    ASSERT_EQ(RunTool(MERGE_IP_DATA, {countries, operators, names, special, out}), 0);
     EXPECT_EQ(ReadFileBytes(out), "1.0.0.0,1.0.0.63,中国,\"Cloudflare, Inc.\"\n"
                                   "1.0.0.64,1.0.0.127,中国,AS64512\n"
                                   "1.0.0.128,1.0.0.255,中国,未知运营商\n"
@@ -65,11 +79,35 @@ TEST(MergeIpData, CountryNamesOperatorsAndTheirFallbacks) {
                                   "1.0.1.128,1.0.1.255,ZZ,Far\n");
 }
 
+TEST(MergeIpData, SpecialBlocksPaintOverTheData) {
+    std::string countries = TestFile("countries.csv", "16777216,16777471,CN\n");
+    std::string special = TestFile("special.csv", Utf8(u8"1.0.0.128/25,Private-Use,局域网,私有地址\n"));
+    std::string empty = TestFile("empty.csv", ""), out = TestFile("merged.csv", "");
+    ASSERT_EQ(RunTool(MERGE_IP_DATA, {countries, empty, empty, special, out}), 0);
+    EXPECT_EQ(ReadFileBytes(out), "1.0.0.0,1.0.0.127,CN,未知运营商\n"
+                                  "1.0.0.128,1.0.0.255,局域网,私有地址\n");
+}
+
+// A /64 takes the range at its first address, unless a special block in it
+// names it.
+TEST(MergeIpData, Ipv6RangesAreFoldedToWholeNetworks) {
+    std::string countries = TestFile("countries6.csv", "0,18446744073709551615,ZZ\n"
+                                                       "2001:200::,2001:200:0:1:ffff:ffff:ffff:ffff,JP\n"
+                                                       "2001:200:0:2::8,2001:200:0:3::ff,JP\n");
+    std::string operators = TestFile("operators6.csv", "2001:200::,2001:200:0:ffff:ffff:ffff:ffff:ffff,2500,WIDE\n");
+    std::string special = TestFile("special6.csv", Utf8(u8"::1/128,Loopback Address,本机,回环地址\n"));
+    std::string empty = TestFile("empty.csv", ""), out = TestFile("merged6.csv", "");
+    ASSERT_EQ(RunTool(MERGE_IP_DATA, {"--ipv6", countries, operators, empty, special, out}), 0);
+    EXPECT_EQ(ReadFileBytes(out), "::,::ffff:ffff:ffff:ffff,本机,回环地址\n"
+                                  "2001:200::,2001:200:0:1:ffff:ffff:ffff:ffff,JP,WIDE\n"
+                                  "2001:200:0:3::,2001:200:0:3:ffff:ffff:ffff:ffff,JP,WIDE\n");
+}
+
 TEST(MergeIpData, ReversedRangeIsAnErrorNamingItsLine) {
     std::string countries = TestFile("reversed.csv", "16777216,16777471,CN\n16777727,16777472,CN\n");
     std::string empty = TestFile("empty.csv", "");
     std::string errors;
-    EXPECT_EQ(RunTool(MERGE_IP_DATA, {countries, empty, empty, testing::TempDir() + "/never.csv"}, &errors), 1);
+    EXPECT_EQ(RunTool(MERGE_IP_DATA, {countries, empty, empty, empty, testing::TempDir() + "/never.csv"}, &errors), 1);
     EXPECT_NE(errors.find("reversed.csv:2: range start"), std::string::npos) << errors;
     EXPECT_FALSE(std::filesystem::exists(testing::TempDir() + "/never.csv"));
 }

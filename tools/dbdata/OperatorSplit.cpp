@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-std::vector<CountryOperatorRange> SplitByOperator(const std::vector<ValueRange>& countries,
-                                                  const std::vector<ValueRange>& operators) {
-    std::vector<CountryOperatorRange> pieces;
+template <typename Address>
+std::vector<CountryOperatorRange<Address>> SplitByOperator(const std::vector<BasicValueRange<Address>>& countries,
+                                                           const std::vector<BasicValueRange<Address>>& operators) {
+    std::vector<CountryOperatorRange<Address>> pieces;
     auto next = operators.begin();
-    for (const ValueRange& country : countries) {
-        // 64-bit, so stepping past 255.255.255.255 ends the loop.
-        for (uint64_t from = country.start; from <= country.end;) {
+    for (const auto& country : countries) {
+        for (Address from = country.start;;) {
             while (next != operators.end() && next->end < from) ++next;
-            CountryOperatorRange piece{uint32_t(from), country.end, country.value, std::nullopt};
+            CountryOperatorRange<Address> piece{from, country.end, country.value, std::nullopt};
             if (next != operators.end() && next->start <= from) {
                 piece.end = std::min(country.end, next->end);
                 piece.network = next->value;
@@ -18,8 +18,15 @@ std::vector<CountryOperatorRange> SplitByOperator(const std::vector<ValueRange>&
                 piece.end = next->start - 1;
             }
             pieces.push_back(piece);
-            from = uint64_t(piece.end) + 1;
+            // Tested before stepping, so the last address of the space ends the loop.
+            if (piece.end == country.end) break;
+            from = piece.end + 1;
         }
     }
     return pieces;
 }
+
+template std::vector<CountryOperatorRange<uint32_t>> SplitByOperator(const std::vector<ValueRange>&,
+                                                                     const std::vector<ValueRange>&);
+template std::vector<CountryOperatorRange<Ipv6Number>> SplitByOperator(const std::vector<ValueRange6>&,
+                                                                       const std::vector<ValueRange6>&);

@@ -6,9 +6,10 @@
 #include "tools/qqwry/RangeMap.h"
 
 // A piece of a country range on which the network operator does not change.
+template <typename Address>
 struct CountryOperatorRange {
-    uint32_t start;
-    uint32_t end;
+    Address start;
+    Address end;
     uint32_t country;
     std::optional<uint32_t> network;  // none where no operator is known
     bool operator==(const CountryOperatorRange&) const = default;
@@ -18,5 +19,6 @@ struct CountryOperatorRange {
 // inputs sorted and free of overlaps (as ResolveOverlaps gives them).
 // Addresses with an operator but no country are left out: the database has
 // its no-data label for them.
-std::vector<CountryOperatorRange> SplitByOperator(const std::vector<ValueRange>& countries,
-                                                  const std::vector<ValueRange>& operators);
+template <typename Address>
+std::vector<CountryOperatorRange<Address>> SplitByOperator(const std::vector<BasicValueRange<Address>>& countries,
+                                                           const std::vector<BasicValueRange<Address>>& operators);

@@ -4,6 +4,7 @@
 
 #include "base/Exception.h"
 #include "base/GbkText.h"
+#include "locdb/AddressText.h"
 
 namespace {
 
@@ -14,40 +15,53 @@ std::optional<uint32_t> ParseDecimal(std::string_view digits) {
     return value;
 }
 
-std::optional<uint32_t> ParseDotted(std::string_view text) {
-    uint32_t address = 0;
-    for (int part = 0; part < 4; ++part) {
-        size_t dot = part < 3 ? text.find('.') : text.size();
-        if (dot == std::string_view::npos) return std::nullopt;
-        auto value = ParseDecimal(text.substr(0, dot));
-        if (!value || *value > 255) return std::nullopt;
-        address = address << 8 | *value;
-        text.remove_prefix(part < 3 ? dot + 1 : dot);
+// from_chars knows no 128-bit integers.
+std::optional<Ipv6Number> ParseDecimal128(std::string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    Ipv6Number value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        Ipv6Number next = value * 10 + unsigned(c - '0');
+        if (next / 10 != value) return std::nullopt;
+        value = next;
     }
-    return address;
+    return value;
 }
 
-uint32_t ParseAddressField(const std::string& field, const char* what) {
-    auto address = ParseAddress(TrimText(field));
-    if (!address) throw Exception(std::string(what) + " \"" + field + "\" is no IPv4 address");
+template <typename Address>
+Address ParseAddressField(const std::string& field, const char* what) {
+    auto address = AddressFamily<Address>::Parse(TrimText(field));
+    if (!address)
+        throw Exception(std::string(what) + " \"" + field + "\" is no " + AddressFamily<Address>::kName + " address");
     return *address;
 }
 
 }  // namespace
 
 std::optional<uint32_t> ParseAddress(std::string_view text) {
-    if (text.find('.') != std::string_view::npos) return ParseDotted(text);
+    if (text.find('.') != std::string_view::npos) return ParseDottedIpv4(text);
     return ParseDecimal(text);
 }
 
-std::string FormatAddress(uint32_t address) {
-    return std::to_string(address >> 24) + '.' + std::to_string(address >> 16 & 255) + '.' +
-           std::to_string(address >> 8 & 255) + '.' + std::to_string(address & 255);
+std::optional<Ipv6Number> ParseIpv6Number(std::string_view text) {
+    if (text.find(':') == std::string_view::npos) return ParseDecimal128(text);
+    auto address = ParseIpv6(text);
+    if (!address) return std::nullopt;
+    return Ipv6Number(address->high) << 64 | address->low;
 }
 
-AddressRange ParseRangeFields(const std::vector<std::string>& fields) {
+std::string FormatAddress(uint32_t address) { return FormatDottedIpv4(address); }
+
+std::string FormatIpv6Number(Ipv6Number address) { return FormatIpv6({uint64_t(address >> 64), uint64_t(address)}); }
+
+template <typename Address>
+BasicAddressRange<Address> ParseRangeFields(const std::vector<std::string>& fields) {
     if (fields.size() < 2) throw Exception("no address range");
-    AddressRange range{ParseAddressField(fields[0], "start"), ParseAddressField(fields[1], "end")};
+    BasicAddressRange<Address> range{ParseAddressField<Address>(fields[0], "start"),
+                                     ParseAddressField<Address>(fields[1], "end")};
     if (range.start > range.end) throw Exception("range start " + fields[0] + " after its end " + fields[1]);
     return range;
 }
+
+template AddressRange ParseRangeFields<uint32_t>(const std::vector<std::string>&);
+template BasicAddressRange<Ipv6Number> ParseRangeFields<Ipv6Number>(const std::vector<std::string>&);

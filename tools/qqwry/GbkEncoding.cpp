@@ -1,7 +1,5 @@
 #include "tools/qqwry/GbkEncoding.h"
 
-#include <cerrno>
-
 #include "base/Exception.h"
 #include "base/GbkText.h"
 
@@ -33,33 +31,22 @@ bool IsAscii(std::string_view text) {
 
 }  // namespace
 
-Utf8ToGbk::Utf8ToGbk() : FConverter(iconv_open("GBK//TRANSLIT", "UTF-8")) {
-    if (FConverter == iconv_t(-1)) throw Exception("iconv cannot convert UTF-8 to GBK");
-}
-
-Utf8ToGbk::~Utf8ToGbk() { iconv_close(FConverter); }
-
 std::string Utf8ToGbk::Convert(std::string_view utf8) {
     if (IsAscii(utf8)) return std::string(utf8);
-    std::string gbk;
-    char buffer[256];
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    iconv(FConverter, nullptr, nullptr, nullptr, nullptr);
-    while (inLeft > 0) {
-        char* out = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t result = iconv(FConverter, &in, &inLeft, &out, &outLeft);
-        gbk.append(buffer, out - buffer);
-        if (result != size_t(-1) || errno == E2BIG) continue;
+    return FConverter.Convert(utf8, [](std::string_view rest, std::string& out) {
         // A character iconv could neither convert nor transliterate.
-        size_t length = Utf8SequenceLength({in, inLeft});
-        if (errno != EILSEQ || length == 0) throw Exception("text is not valid UTF-8");
-        gbk += '?';
-        in += length;
-        inLeft -= length;
-    }
-    return gbk;
+        size_t length = Utf8SequenceLength(rest);
+        if (length == 0) throw Exception("text is not valid UTF-8");
+        out += '?';
+        return length;
+    });
+}
+
+std::string GbkToUtf8::Convert(std::string_view gbk) {
+    if (IsAscii(gbk)) return std::string(gbk);
+    return FConverter.Convert(gbk, [](std::string_view, std::string&) -> size_t {
+        throw Exception("text is not well-formed GBK");
+    });
 }
 
 bool IsWellFormedGbk(std::string_view text) {

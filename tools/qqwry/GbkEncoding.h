@@ -1,8 +1,8 @@
 #pragma once
-#include <iconv.h>
-
 #include <string>
 #include <string_view>
+
+#include "locdb/IconvConverter.h"
 
 // Converts UTF-8 text to GBK with glibc's iconv. A character that GBK cannot
 // hold becomes its transliteration (NBSP a blank, "ç" a "c" under a UTF-8
@@ -10,15 +10,20 @@
 // Text that is not UTF-8 at all is an error (Exception), not a guess.
 class Utf8ToGbk {
 public:
-    Utf8ToGbk();
-    ~Utf8ToGbk();
-    Utf8ToGbk(const Utf8ToGbk&) = delete;
-    Utf8ToGbk& operator=(const Utf8ToGbk&) = delete;
-
     std::string Convert(std::string_view utf8);
 
 private:
-    iconv_t FConverter;
+    IconvConverter FConverter{"GBK//TRANSLIT", "UTF-8"};
+};
+
+// Converts well-formed GBK (as IsWellFormedGbk tells it) to UTF-8; every
+// GBK character has a Unicode one, so nothing is lost.
+class GbkToUtf8 {
+public:
+    std::string Convert(std::string_view gbk);
+
+private:
+    IconvConverter FConverter{"UTF-8", "GBK"};
 };
 
 // Whether the bytes are well-formed GBK: single bytes 0x00..0x80 (0x80 is the

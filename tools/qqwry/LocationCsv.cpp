@@ -11,7 +11,8 @@ namespace {
 class LocationParser {
 public:
     explicit LocationParser(TextEncoding encoding) : FEncoding(encoding) {}
-    LocationRange Parse(const std::vector<std::string>& fields);
+    template <typename Address>
+    BasicLocationRange<Address> Parse(const std::vector<std::string>& fields);
 
 private:
     std::string ToGbk(const std::string& text, const char* what);
@@ -32,12 +33,13 @@ std::string LocationParser::ToGbk(const std::string& text, const char* what) {
     }
 }
 
-LocationRange LocationParser::Parse(const std::vector<std::string>& fields) {
+template <typename Address>
+BasicLocationRange<Address> LocationParser::Parse(const std::vector<std::string>& fields) {
     if (fields.size() != 4)
         throw Exception("expected 4 fields (start,end,country,area), found " + std::to_string(fields.size()));
-    AddressRange addresses = ParseRangeFields(fields);
-    LocationRange range{addresses.start, addresses.end, CleanCountry(ToGbk(fields[2], "country")),
-                        CleanText(ToGbk(fields[3], "area"))};
+    auto addresses = ParseRangeFields<Address>(fields);
+    BasicLocationRange<Address> range{addresses.start, addresses.end, CleanCountry(ToGbk(fields[2], "country")),
+                                      CleanText(ToGbk(fields[3], "area"))};
     if (range.country.empty()) throw Exception("empty country");
     FitRecordLine(range.country, range.area);
     return range;
@@ -45,16 +47,26 @@ LocationRange LocationParser::Parse(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-std::vector<LocationRange> ReadLocationCsv(const std::string& path, TextEncoding encoding) {
+template <typename Address>
+std::vector<BasicLocationRange<Address>> ReadLocationCsv(const std::string& path, TextEncoding encoding) {
     LocationParser parser(encoding);
-    std::vector<LocationRange> ranges;
-    ForEachCsvLine(path, [&](const std::vector<std::string>& fields) { ranges.push_back(parser.Parse(fields)); });
+    std::vector<BasicLocationRange<Address>> ranges;
+    ForEachCsvLine(path, [&](const std::vector<std::string>& fields) {
+        ranges.push_back(parser.Parse<Address>(fields));
+    });
     return ranges;
 }
 
-std::string FormatLocationCsv(const std::vector<LocationRange>& ranges) {
+template <typename Address>
+std::string FormatLocationCsv(const std::vector<BasicLocationRange<Address>>& ranges) {
     std::string csv;
-    for (const LocationRange& range : ranges)
-        csv += FormatAddress(range.start) + ',' + FormatAddress(range.end) + ',' + range.country + ',' + range.area + '\n';
+    for (const auto& range : ranges)
+        csv += AddressFamily<Address>::Format(range.start) + ',' + AddressFamily<Address>::Format(range.end) + ',' +
+               range.country + ',' + range.area + '\n';
     return csv;
 }
+
+template std::vector<LocationRange> ReadLocationCsv<uint32_t>(const std::string&, TextEncoding);
+template std::vector<LocationRange6> ReadLocationCsv<Ipv6Number>(const std::string&, TextEncoding);
+template std::string FormatLocationCsv(const std::vector<LocationRange>&);
+template std::string FormatLocationCsv(const std::vector<LocationRange6>&);

@@ -10,6 +10,7 @@ inline const char kNoDataArea[] = "暂无数据";
 
 // Turns input ranges in any order into what the database holds: overlaps
 // resolved as ResolveOverlaps does (the narrower range holds), the addresses
-// no range covers given the no-data label, so 0.0.0.0..255.255.255.255 is
+// no range covers given the no-data label, so the whole address space is
 // covered, and neighbours with the same texts joined into one range.
-std::vector<LocationRange> MergeLocations(const std::vector<LocationRange>& ranges);
+template <typename Address>
+std::vector<BasicLocationRange<Address>> MergeLocations(const std::vector<BasicLocationRange<Address>>& ranges);

@@ -36,13 +36,6 @@ private:
     std::unordered_map<std::string, uint32_t> FPlaceOffsets;
 };
 
-void CheckSortedAndApart(const std::vector<LocationRange>& ranges) {
-    for (size_t i = 0; i < ranges.size(); ++i) {
-        if (ranges[i].start > ranges[i].end) throw Exception("range start after its end");
-        if (i > 0 && ranges[i].start <= ranges[i - 1].end) throw Exception("ranges unsorted or overlapping");
-    }
-}
-
 // A text worth a redirection: it takes more room than the 4-byte pointer.
 bool WorthSharing(const std::string& text) { return text.size() + 1 > kRedirectSize; }
 

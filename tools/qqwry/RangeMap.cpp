@@ -3,27 +3,30 @@
 #include <algorithm>
 #include <numeric>
 
-void RangeMap::SplitBefore(uint32_t address) {
+template <typename Address>
+void RangeMap<Address>::SplitBefore(Address address) {
     auto after = FPieces.upper_bound(address);
     if (after == FPieces.begin()) return;
-    ValueRange& piece = std::prev(after)->second;
+    BasicValueRange<Address>& piece = std::prev(after)->second;
     if (piece.start == address || piece.end < address) return;
-    ValueRange tail{address, piece.end, piece.value};
+    BasicValueRange<Address> tail{address, piece.end, piece.value};
     piece.end = address - 1;
     FPieces.emplace_hint(after, address, tail);
 }
 
-void RangeMap::Paint(const ValueRange& range) {
+template <typename Address>
+void RangeMap<Address>::Paint(const BasicValueRange<Address>& range) {
     SplitBefore(range.start);
-    if (range.end < UINT32_MAX) SplitBefore(range.end + 1);
+    if (range.end < AddressFamily<Address>::kLast) SplitBefore(range.end + 1);
     auto first = FPieces.lower_bound(range.start);
     auto last = FPieces.upper_bound(range.end);
     FPieces.erase(first, last);
     FPieces.emplace(range.start, range);
 }
 
-std::vector<ValueRange> RangeMap::Pieces() const {
-    std::vector<ValueRange> joined;
+template <typename Address>
+std::vector<BasicValueRange<Address>> RangeMap<Address>::Pieces() const {
+    std::vector<BasicValueRange<Address>> joined;
     for (const auto& [start, piece] : FPieces) {
         if (!joined.empty() && joined.back().value == piece.value && joined.back().end + 1 == start)
             joined.back().end = piece.end;
@@ -33,7 +36,8 @@ std::vector<ValueRange> RangeMap::Pieces() const {
     return joined;
 }
 
-std::vector<ValueRange> ResolveOverlaps(const std::vector<ValueRange>& ranges) {
+template <typename Address>
+std::vector<BasicValueRange<Address>> ResolveOverlaps(const std::vector<BasicValueRange<Address>>& ranges) {
     std::vector<size_t> order(ranges.size());
     std::iota(order.begin(), order.end(), 0);
     // Widest first, so that narrower ranges are painted over them; stable,
@@ -41,7 +45,12 @@ std::vector<ValueRange> ResolveOverlaps(const std::vector<ValueRange>& ranges) {
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
         return ranges[a].end - ranges[a].start > ranges[b].end - ranges[b].start;
     });
-    RangeMap map;
+    RangeMap<Address> map;
     for (size_t i : order) map.Paint(ranges[i]);
     return map.Pieces();
 }
+
+template class RangeMap<uint32_t>;
+template class RangeMap<Ipv6Number>;
+template std::vector<ValueRange> ResolveOverlaps(const std::vector<ValueRange>&);
+template std::vector<ValueRange6> ResolveOverlaps(const std::vector<ValueRange6>&);

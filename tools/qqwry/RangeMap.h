@@ -3,31 +3,38 @@
 #include <map>
 #include <vector>
 
+#include "tools/qqwry/Address.h"
+
 // A closed address range carrying a value (an index into the caller's table).
-struct ValueRange {
-    uint32_t start;
-    uint32_t end;
+template <typename Address>
+struct BasicValueRange {
+    Address start;
+    Address end;
     uint32_t value;
-    bool operator==(const ValueRange&) const = default;
+    bool operator==(const BasicValueRange&) const = default;
 };
+using ValueRange = BasicValueRange<uint32_t>;
+using ValueRange6 = BasicValueRange<Ipv6Number>;
 
 // Address ranges painted one over another: a range painted later replaces,
 // on the addresses it covers, whatever was painted before.
+template <typename Address>
 class RangeMap {
 public:
-    void Paint(const ValueRange& range);
+    void Paint(const BasicValueRange<Address>& range);
     // The painted pieces in address order; neighbours with the same value are
     // joined, unpainted addresses left out.
-    std::vector<ValueRange> Pieces() const;
+    std::vector<BasicValueRange<Address>> Pieces() const;
 
 private:
-    void SplitBefore(uint32_t address);
+    void SplitBefore(Address address);
 
-    std::map<uint32_t, ValueRange> FPieces;  // by start
+    std::map<Address, BasicValueRange<Address>> FPieces;  // by start
 };
 
 // Resolves overlaps of input ranges: where ranges overlap, the narrower one
 // holds (a sub-allocation says more than the block around it); between
 // ranges of equal width the later one in the input holds. Start <= end is
 // the caller's to check.
-std::vector<ValueRange> ResolveOverlaps(const std::vector<ValueRange>& ranges);
+template <typename Address>
+std::vector<BasicValueRange<Address>> ResolveOverlaps(const std::vector<BasicValueRange<Address>>& ranges);

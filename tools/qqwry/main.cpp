@@ -1,11 +1,13 @@
-// qqwry-from-csv: writes a QQWry-layout location database from CSV ranges,
-// and the merged ranges it holds as a GBK CSV beside it.
+// qqwry-from-csv: writes a location database from CSV ranges, and the
+// merged ranges it holds as a GBK CSV beside it: IPv4 ranges in the QQWry
+// layout, IPv6 ranges (--ipv6) in the IPDB layout.
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "base/Exception.h"
+#include "tools/qqwry/IpdbWriter.h"
 #include "tools/qqwry/LocationCsv.h"
 #include "tools/qqwry/LocationMerge.h"
 #include "tools/qqwry/OutputFile.h"
@@ -14,18 +16,45 @@
 namespace {
 
 const char kUsage[] =
-    "usage: qqwry-from-csv [--gbk] INPUT.csv OUTPUT.dat OUTPUT.csv\n"
+    "usage: qqwry-from-csv [--gbk] [--ipv6] INPUT.csv OUTPUT.dat OUTPUT.csv\n"
     "  INPUT.csv   lines start,end,country,area; texts UTF-8, or GBK with --gbk\n"
-    "  OUTPUT.dat  the database\n"
+    "  OUTPUT.dat  the database: QQWry layout, or with --ipv6 IPDB layout\n"
+    "              (IPv6 ranges covering whole /64 networks)\n"
     "  OUTPUT.csv  the ranges the database holds, GBK, gaps filled\n";
 
-int Run(TextEncoding encoding, const std::string& input, const std::string& database, const std::string& csv) {
-    std::vector<LocationRange> merged = MergeLocations(ReadLocationCsv(input, encoding));
-    std::string bytes = WriteQQWry(merged);
-    WriteFileAtomically(database, bytes);
-    WriteFileAtomically(csv, FormatLocationCsv(merged));
-    std::printf("%s: %zu records, %zu bytes\n", database.c_str(), merged.size(), bytes.size());
+struct Options {
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool ipv6 = false;
+    const char* input;
+    const char* database;
+    const char* csv;
+};
+
+template <typename Address>
+int Run(const Options& options, std::string (*write)(const std::vector<BasicLocationRange<Address>>&)) {
+    auto merged = MergeLocations(ReadLocationCsv<Address>(options.input, options.encoding));
+    std::string bytes = write(merged);
+    WriteFileAtomically(options.database, bytes);
+    WriteFileAtomically(options.csv, FormatLocationCsv(merged));
+    std::printf("%s: %zu records, %zu bytes\n", options.database, merged.size(), bytes.size());
     return 0;
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    int at = 1;
+    for (; at < argc && argv[at][0] == '-'; ++at) {
+        if (std::strcmp(argv[at], "--gbk") == 0)
+            options.encoding = TextEncoding::Gbk;
+        else if (std::strcmp(argv[at], "--ipv6") == 0)
+            options.ipv6 = true;
+        else
+            return false;
+    }
+    if (argc - at != 3) return false;
+    options.input = argv[at];
+    options.database = argv[at + 1];
+    options.csv = argv[at + 2];
+    return true;
 }
 
 }  // namespace
@@ -34,14 +63,13 @@ int main(int argc, char** argv) {
     // Transliteration follows the locale: under C.UTF-8, glibc turns "ç" into
     // "c" where GBK lacks a character; under plain C it gives "?".
     std::setlocale(LC_CTYPE, "C.UTF-8");
-    bool gbk = argc > 1 && std::strcmp(argv[1], "--gbk") == 0;
-    if (argc != 4 + gbk) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    char** files = argv + 1 + gbk;
     try {
-        return Run(gbk ? TextEncoding::Gbk : TextEncoding::Utf8, files[0], files[1], files[2]);
+        return options.ipv6 ? Run<Ipv6Number>(options, WriteIpdb) : Run<uint32_t>(options, WriteQQWry);
     } catch (const Exception& e) {
         std::fprintf(stderr, "qqwry-from-csv: %s\n", e.what());
         return 1;
