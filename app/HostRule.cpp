@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "locdb/AddressText.h"
+
 namespace {
 const std::array<std::wstring_view, 3> kWebSchemes = {L"http", L"https", L"ftp"};
 const std::wstring_view kAuthorityEnds = L"/\\?#";
@@ -53,16 +55,27 @@ bool StripScheme(std::wstring_view& text) {
 
 bool IsPortOrNothing(std::wstring_view text) { return text.empty() || (text[0] == L':' && AllDigits(text.substr(1))); }
 
+bool IsIpv6Literal(std::wstring_view text) {
+    if (!std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) return false;
+    return ParseIpv6(std::string(text.begin(), text.end())).has_value();
+}
+
 WebHost BracketedLiteral(std::wstring_view hostAndPort) {
     size_t close = hostAndPort.find(L']');
-    if (close == std::wstring_view::npos || close == 1 || !IsPortOrNothing(hostAndPort.substr(close + 1))) return {};
-    return {HostKind::IPv6Literal, std::wstring(hostAndPort.substr(1, close - 1))};
+    if (close == std::wstring_view::npos || !IsPortOrNothing(hostAndPort.substr(close + 1))) return {};
+    std::wstring_view literal = hostAndPort.substr(1, close - 1);
+    if (!IsIpv6Literal(literal)) return {};
+    return {HostKind::IPv6Literal, std::wstring(literal)};
 }
 }  // namespace
 
 WebHost HostOfAddress(std::wstring_view address) {
     std::wstring_view text = Trimmed(address);
     if (text.empty() || std::any_of(text.begin(), text.end(), IsBlankOrControl)) return {};
+    // Typed without brackets, as the typed lookup takes it; "fe80::1" would
+    // otherwise pass for a scheme.
+    std::wstring_view bare = text.substr(0, text.find_first_of(kAuthorityEnds));
+    if (IsIpv6Literal(bare)) return {HostKind::IPv6Literal, std::wstring(bare)};
     if (!StripScheme(text)) return {};
     std::wstring_view authority = text.substr(0, text.find_first_of(kAuthorityEnds));
     if (size_t at = authority.rfind(L'@'); at != std::wstring_view::npos) authority.remove_prefix(at + 1);

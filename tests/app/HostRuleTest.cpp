@@ -44,6 +44,10 @@ TEST(HostOfAddress, GivesTheBareHostOrNothingToResolve) {
         {L"[2001:db8::1]/", IPv6(L"2001:db8::1")},
         {L"http://[::1", kNone},
         {L"http://[]/", kNone},
+        {L"http://[not:an:address]/", kNone},
+        {L"2001:db8::1", IPv6(L"2001:db8::1")},
+        {L"fe80::1/", IPv6(L"fe80::1")},
+        {L"https://[FE80::1%25eth0]:443/", IPv6(L"FE80::1%25eth0")},
         {L"http://[::1]x/", kNone},
         // No web host.
         {L"about:blank", kNone},
