@@ -144,9 +144,11 @@ void TForm1::FormCreate() {
     FWinsock.emplace(MAKEWORD(2, 0));
     if (!FWinsock->Started()) throw Exception("Winsock Version Error");
     Edit3.Hint = kFirstWebAddressHint;
+    FBrowserWatch.SetListening(Timer3.Enabled());
 }
 
 void TForm1::FormDestroy() {
+    FBrowserWatch.SetListening(false);
     HostLookups.CancelAll();
     FWinsock.reset();
 }
@@ -207,6 +209,10 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowResolvedHost(wParam, lParam);
         return 0;
     }
+    if (message == WM_WORKDONE) {
+        TBrowserWatch::Deliver(lParam);
+        return 0;
+    }
     return TForm::WndProc(message, wParam, lParam);
 }
 
@@ -229,9 +235,18 @@ void TForm1::Edit6MouseMove() { Edit6.Hint = Edit6.Text(); }
 
 // --- browser watch ---
 
-void TForm1::Timer3Timer() {
+void TForm1::Timer3Timer() { WatchStep(); }
+
+// Internet Explorer is read here, at once; the other browsers on the
+// watch's worker, whose reading comes back later. Events start a step only
+// while the timer runs, and so does a reading that comes back after.
+void TForm1::WatchStep() {
+    if (!Timer3.Enabled()) return;
     HWND window = GetForegroundWindow();
-    if (!IsInternetExplorer(window)) return;
+    if (!IsInternetExplorer(window)) {
+        FBrowserWatch.Read(window, Handle());
+        return;
+    }
     if (std::optional<std::wstring> address = ReadIEAddress(window)) ShowBrowserAddress(*address);
 }
 
@@ -245,7 +260,7 @@ bool TForm1::ShowsBrowserAddress(const std::wstring& address) {
 }
 
 void TForm1::ShowBrowserAddress(const std::wstring& address) {
-    if (ShowsBrowserAddress(address)) return;
+    if (!Timer3.Enabled() || ShowsBrowserAddress(address)) return;
     Edit3.SetText(WebAddressBoxText(address));
     FBrowserAddress = address;
     FShownAddress = Edit3.Text();
@@ -268,6 +283,7 @@ void TForm1::Button3Click() {
 void TForm1::CheckBox1Click() {
     bool automatic = CheckBox1.Checked();
     Timer3.SetEnabled(automatic);
+    FBrowserWatch.SetListening(automatic);
     Button3.SetEnabled(!automatic);
 }
 

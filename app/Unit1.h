@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 
+#include "app/BrowserWatch.h"
 #include "app/HostLookups.h"
 #include "app/HostRule.h"
 #include "forms/MainWindowLink.h"
@@ -18,6 +19,8 @@
 
 // Winsock posts this when a host look-up has ended.
 const UINT WM_HOSTRESOLVED = WM_USER + 100;
+// The browser watch's worker posts this with what it gives back.
+const UINT WM_WORKDONE = WM_USER + 101;
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
@@ -117,11 +120,14 @@ private:
     void BindEvents();
     void ShowNotice();
     void RestoreFromTray();
+    void WatchStep();
     bool ShowsBrowserAddress(const std::wstring& address);
     void ShowBrowserAddress(const std::wstring& address);
     void StartLookup(const WebHost& host);
 
     THostLookups HostLookups;
+    TBrowserWatch FBrowserWatch{WM_WORKDONE, [this](const std::wstring& address) { ShowBrowserAddress(address); },
+                                [this] { WatchStep(); }};
     // The browser's address as last read, and the box's text it gave.
     std::wstring FBrowserAddress;
     std::string FShownAddress;
