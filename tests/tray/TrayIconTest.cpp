@@ -5,6 +5,7 @@
 #include "base/win32/Win32Text.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
+#include "gui/Timer.h"
 #include "tests/gui/MessagePump.h"
 
 using namespace std::chrono_literals;
@@ -45,6 +46,24 @@ public:
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     EndMenu();
+}
+
+int gTimerTicks = 0;
+
+LRESULT CALLBACK CountTimerTicks(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && message->message == WM_TIMER && message->hwnd == TWindowTimerHandler::SharedWindow())
+        ++gTimerTicks;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Ticks of the timers' shared window while messages are pumped.
+int TimerTicksDuring(std::chrono::milliseconds time) {
+    gTimerTicks = 0;
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountTimerTicks, nullptr, GetCurrentThreadId());
+    PumpFor(time);
+    UnhookWindowsHookEx(hook);
+    return gTimerTicks;
 }
 
 std::chrono::milliseconds DoubleClickTime() { return std::chrono::milliseconds(GetDoubleClickTime()); }
@@ -128,6 +147,19 @@ TEST(TrayIconPointer, EnterOncePerVisitExitWhenThePointerLeaves) {
     EXPECT_EQ(icon.exits, 1);
     icon.Callback(WM_MOUSEMOVE);
     EXPECT_EQ(icon.enters, 2);
+}
+
+TEST(TrayIconPointer, ExitPollTicksOnlyWhileThePointerIsOverTheIcon) {
+    CountingTrayIcon icon;
+    icon.SetWantEnterExitEvents(true);
+    EXPECT_EQ(TimerTicksDuring(200ms), 0);
+    SetCursorPos(300, 300);
+    icon.Callback(WM_MOUSEMOVE);
+    EXPECT_GT(TimerTicksDuring(200ms), 0);
+    SetCursorPos(320, 310);
+    PumpFor(100ms);
+    ASSERT_EQ(icon.exits, 1);
+    EXPECT_EQ(TimerTicksDuring(200ms), 0);
 }
 
 TEST(TrayIconPointer, NoEnterWithoutEnterExitEvents) {
