@@ -24,6 +24,10 @@ struct TField {
 struct TRememberedField {
     std::optional<TField> Field;
     DWORD WalkedAt = 0;
+    // The field's last reading: while its value stays, so does its focus,
+    // and the state is not asked again (a call into the browser saved on
+    // every idle step).
+    std::optional<TAddressReading> Last;
 };
 
 thread_local std::map<HWND, TRememberedField> tRemembered;
@@ -140,11 +144,12 @@ std::optional<TField> FindAddressField(HWND window) {
     return TFieldSearch().Find(root.Get());
 }
 
-std::optional<TAddressReading> ReadField(const TField& field) {
+std::optional<TAddressReading> ReadField(const TField& field, const std::optional<TAddressReading>& last) {
     BSTR value = nullptr;
     if (FAILED(field.Object->get_accValue(ChildId(field.Child), &value))) return std::nullopt;
     std::wstring address = value ? std::wstring(value, SysStringLen(value)) : std::wstring();
     SysFreeString(value);
+    if (last && last->Address == address) return last;
     std::optional<long> state = StateOf(field.Object.Get(), field.Child);
     if (!state) return std::nullopt;
     return TAddressReading{address, (*state & STATE_SYSTEM_FOCUSED) != 0};
@@ -159,7 +164,7 @@ std::optional<TAddressReading> ReadAccessibleAddress(HWND window) {
     ForgetClosedWindows();
     TRememberedField& remembered = tRemembered[window];
     if (remembered.Field) {
-        if (std::optional<TAddressReading> reading = ReadField(*remembered.Field)) return reading;
+        if ((remembered.Last = ReadField(*remembered.Field, remembered.Last))) return remembered.Last;
         remembered.Field.reset();
     } else if (remembered.WalkedAt && GetTickCount() - remembered.WalkedAt < kNoFieldRetryMs) {
         return std::nullopt;
@@ -167,9 +172,10 @@ std::optional<TAddressReading> ReadAccessibleAddress(HWND window) {
     remembered.WalkedAt = GetTickCount() | 1;
     remembered.Field = FindAddressField(window);
     if (!remembered.Field) return std::nullopt;
-    std::optional<TAddressReading> reading = ReadField(*remembered.Field);
-    if (!reading) remembered.Field.reset();
-    return reading;
+    remembered.Last = ReadField(*remembered.Field, std::nullopt);
+    // A field gone before it was read is no window without a field.
+    if (!remembered.Last) remembered = {};
+    return remembered.Last;
 }
 
 void ForgetAddressFields() { tRemembered.clear(); }

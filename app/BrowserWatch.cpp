@@ -35,16 +35,26 @@ TBrowserWatch::~TBrowserWatch() { SetListening(false); }
 
 void TBrowserWatch::Read(HWND window, HWND notified) {
     FWorker.GiveUpIfStuck(kGiveUpMs);
-    std::wstring frameClass = ClassName(window);
-    if (!IsBrowserFrameClass(frameClass)) return;
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (!FindKnownBrowser(frameClass, ExecutableName(process))) return;
+    if (!IsKnownBrowser(window, process)) return;
     bool posted = FWorker.Post(notified, process, [this, window, process] {
         std::optional<TAddressReading> reading = ReadAccessibleAddress(window);
         return [this, window, process, reading] { Delivered(window, process, reading); };
     });
     if (!posted) FStepAgain = true;
+}
+
+// The last window asked about is remembered with its answer: the process
+// is opened only when another window comes to the front.
+bool TBrowserWatch::IsKnownBrowser(HWND window, DWORD process) {
+    if (window != FCheckedWindow || process != FCheckedProcess) {
+        std::wstring frameClass = ClassName(window);
+        FCheckedWindow = window;
+        FCheckedProcess = process;
+        FCheckedKnown = IsBrowserFrameClass(frameClass) && FindKnownBrowser(frameClass, ExecutableName(process));
+    }
+    return FCheckedKnown;
 }
 
 void TBrowserWatch::Delivered(HWND window, DWORD process, const std::optional<TAddressReading>& reading) {

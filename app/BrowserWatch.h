@@ -30,6 +30,7 @@ public:
 private:
     static void CALLBACK EventProc(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
                                    DWORD thread, DWORD time);
+    bool IsKnownBrowser(HWND window, DWORD process);
     void Delivered(HWND window, DWORD process, const std::optional<TAddressReading>& reading);
     void WatchChangesOf(HWND window, DWORD process);
     void Unhook(HWINEVENTHOOK& hook);
@@ -42,6 +43,9 @@ private:
     bool FListening = false;
     HWINEVENTHOOK FForegroundHook = nullptr;
     HWINEVENTHOOK FChangeHook = nullptr;
+    HWND FCheckedWindow = nullptr;
+    DWORD FCheckedProcess = 0;
+    bool FCheckedKnown = false;
     HWND FReadWindow = nullptr;
     DWORD FReadProcess = 0;
 };

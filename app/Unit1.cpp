@@ -209,6 +209,8 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowResolvedHost(wParam, lParam);
         return 0;
     }
+    static const UINT lookupsStarted = RegisterWindowMessageW(kLookupsStartedMessage);
+    if (message == lookupsStarted) return LRESULT(HostLookups.Started());
     if (message == WM_WORKDONE) {
         TBrowserWatch::Deliver(lParam);
         return 0;
