@@ -211,6 +211,7 @@ void Soak(int changes) {
     }
     Sleep(3000);  // the last answers
     Mark("soak end");
+    Sleep(1000);  // while the script reads the resident memory
     LRESULT requests = SendMessageW(quorvik.main.window, startedMessage, 0, 0) - startedBefore;
     std::printf("soak: %d address changes, %ld look-up requests\n", changes, long(requests));
     PrintFootprint("soak start", before);

@@ -258,7 +258,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 TOptions ParseOptions(const std::wstring& text) {
-    auto has = [&](const wchar_t* option) { return text.find(option) != std::wstring::npos; };
+    auto has = [&](const std::wstring& option) { return (L"," + text + L",").find(L"," + option + L",") != std::wstring::npos; };
     return {has(L"chinese"), has(L"focused"), has(L"bigpage"), has(L"changing"), has(L"quiet"), has(L"hang")};
 }
 
