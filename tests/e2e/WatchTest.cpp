@@ -131,6 +131,18 @@ TEST_P(AccessibleBrowserTest, AddressOfTheTreeFillsTheBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(Trees, AccessibleBrowserTest, testing::ValuesIn(kTrees), TreeTestName());
 
+// The reading stuck in a browser that stopped answering is given up: the
+// browser brought forward next is read before the first answers again.
+TEST_F(WatchTest, AnotherBrowserIsReadWhileOneHangs) {
+    WatchBoxes main;
+    AccessibleBrowser hung(L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"hang", "127.0.0.21/");
+    AccessibleBrowser other(L"firefox.exe", L"FirefoxText", L"MozillaWindowClass", L"-", "127.0.0.22/");
+    hung.BringForward();
+    Sleep(1500);  // its first walk has stopped answering
+    other.BringForward();
+    EXPECT_TRUE(main.WaitForIp("127.0.0.22", 2500ms)) << TextOf(main.ip);
+}
+
 INSTANTIATE_TEST_SUITE_P(BrowserGenerations, WatchLayoutTest, testing::ValuesIn(kBrowserLayouts), LayoutTestName());
 
 TEST_P(WatchLayoutTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
