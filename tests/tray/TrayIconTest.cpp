@@ -5,8 +5,8 @@
 #include "base/win32/Win32Text.h"
 #include "gui/Application.h"
 #include "gui/Menus.h"
-#include "gui/Timer.h"
 #include "tests/gui/MessagePump.h"
+#include "tests/gui/TimerTicks.h"
 
 using namespace std::chrono_literals;
 
@@ -46,24 +46,6 @@ public:
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     EndMenu();
-}
-
-int gTimerTicks = 0;
-
-LRESULT CALLBACK CountTimerTicks(int code, WPARAM wParam, LPARAM lParam) {
-    const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && message->message == WM_TIMER && message->hwnd == TWindowTimerHandler::SharedWindow())
-        ++gTimerTicks;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Ticks of the timers' shared window while messages are pumped.
-int TimerTicksDuring(std::chrono::milliseconds time) {
-    gTimerTicks = 0;
-    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountTimerTicks, nullptr, GetCurrentThreadId());
-    PumpFor(time);
-    UnhookWindowsHookEx(hook);
-    return gTimerTicks;
 }
 
 std::chrono::milliseconds DoubleClickTime() { return std::chrono::milliseconds(GetDoubleClickTime()); }
