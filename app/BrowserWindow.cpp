@@ -1,14 +1,12 @@
 #include "app/BrowserWindow.h"
 
+#include <algorithm>
 #include <initializer_list>
-
-#include "base/GbkText.h"
-#include "base/win32/Win32Text.h"
 
 namespace {
 // A browser that does not answer within this time is passed over for a tick.
 const UINT kBrowserAnswerMs = 200;
-const size_t kAddressBytes = 1023;
+const size_t kAddressLength = 1023;
 
 using WindowChain = std::initializer_list<const wchar_t*>;
 
@@ -46,14 +44,13 @@ bool IsInternetExplorer(HWND window) {
     return std::wstring(className) == L"IEFrame";
 }
 
-std::optional<std::string> ReadIEAddress(HWND frame) {
+std::optional<std::wstring> ReadIEAddress(HWND frame) {
     HWND box = FindAddressBox(frame);
-    if (!box) return std::string();
-    wchar_t text[kAddressBytes + 1] = {};
+    if (!box) return std::wstring();
+    wchar_t text[kAddressLength + 1] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(box, WM_GETTEXT, kAddressBytes + 1, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutW(box, WM_GETTEXT, kAddressLength + 1, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                              kBrowserAnswerMs, &length))
         return std::nullopt;
-    std::wstring address(text, std::min<size_t>(length, kAddressBytes));
-    return std::string(GbkPrefix(Narrow(address), kAddressBytes));
+    return std::wstring(text, std::min<size_t>(length, kAddressLength));
 }

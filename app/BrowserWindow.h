@@ -8,7 +8,7 @@
 // of its address bar.
 bool IsInternetExplorer(HWND window);
 
-// The address-bar text of a frame (GBK, at most 1023 bytes): empty when the
+// The address-bar text of a frame (at most 1023 characters): empty when the
 // frame has its address box in none of the layouts the browser's
 // generations use, none when the browser does not answer in time.
-std::optional<std::string> ReadIEAddress(HWND frame);
+std::optional<std::wstring> ReadIEAddress(HWND frame);

@@ -44,6 +44,7 @@ THostLookups::~THostLookups() {
 }
 
 void THostLookups::Start(HWND window, UINT message, const std::string& host) {
+    ++FStarted;
     auto area = std::make_unique<char[]>(kAnswerSize);
     HANDLE request = WSAAsyncGetHostByName(window, message, host.c_str(), area.get(), kAnswerSize);
     if (request) FPending[request] = {std::move(area)};

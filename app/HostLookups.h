@@ -6,6 +6,10 @@
 #include <optional>
 #include <string>
 
+// The main window answers this registered message with the number of
+// look-ups started so far: the benchmarks count requests through it.
+inline const wchar_t kLookupsStartedMessage[] = L"Quorvik.LookupsStarted";
+
 // Name look-ups that Winsock runs on its own and answers with a window
 // message. Each request has its own answer area, so an answer read at
 // completion always belongs to the request that completed, however many
@@ -33,6 +37,8 @@ public:
     void CancelAll();
     // Answer areas still held, of open or cancelled requests.
     size_t AreasHeld() const { return FPending.size(); }
+    // Requests started, whether or not Winsock took them.
+    size_t Started() const { return FStarted; }
 
 private:
     struct Request {
@@ -40,4 +46,5 @@ private:
         bool Cancelled = false;
     };
     std::map<HANDLE, Request> FPending;
+    size_t FStarted = 0;
 };

@@ -4,7 +4,9 @@
 
 #include "app/BrowserWindow.h"
 #include "app/CommandLine.h"
+#include "app/HostRule.h"
 #include "app/ProgramPaths.h"
+#include "app/ResolverName.h"
 #include "app/RunKey.h"
 #include "app/WatchText.h"
 #include "base/Exception.h"
@@ -32,6 +34,11 @@ const char kUnresolved[] = "无法解析IP地址";
 const wchar_t kWebSite[] = L"https://quorvik.example.org/";
 const int kNoticeSeconds = 10;
 const int kInformationIcon = 1;
+const size_t kWebAddressBytes = 1023;
+
+std::string WebAddressBoxText(const std::wstring& address) {
+    return std::string(GbkPrefix(Narrow(address), kWebAddressBytes));
+}
 }  // namespace
 
 TForm1::TForm1()
@@ -138,9 +145,11 @@ void TForm1::FormCreate() {
     FWinsock.emplace(MAKEWORD(2, 0));
     if (!FWinsock->Started()) throw Exception("Winsock Version Error");
     Edit3.Hint = kFirstWebAddressHint;
+    FBrowserWatch.SetListening(Timer3.Enabled());
 }
 
 void TForm1::FormDestroy() {
+    FBrowserWatch.SetListening(false);
     HostLookups.CancelAll();
     FWinsock.reset();
 }
@@ -203,6 +212,12 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowResolvedHost(wParam, lParam);
         return 0;
     }
+    static const UINT lookupsStarted = RegisterWindowMessageW(kLookupsStartedMessage);
+    if (message == lookupsStarted) return LRESULT(HostLookups.Started());
+    if (message == WM_WORKDONE) {
+        TBrowserWatch::Deliver(lParam);
+        return 0;
+    }
     return TForm::WndProc(message, wParam, lParam);
 }
 
@@ -228,26 +243,55 @@ void TForm1::Edit6MouseMove() { Edit6.Hint = Edit6.Text(); }
 
 // --- browser watch ---
 
-void TForm1::Timer3Timer() {
+void TForm1::Timer3Timer() { WatchStep(); }
+
+// Internet Explorer is read here, at once; the other browsers on the
+// watch's worker, whose reading comes back later. Events start a step only
+// while the timer runs, and so does a reading that comes back after.
+void TForm1::WatchStep() {
+    if (!Timer3.Enabled()) return;
     HWND window = GetForegroundWindow();
-    if (!IsInternetExplorer(window)) return;
-    std::optional<std::string> address = ReadIEAddress(window);
-    if (!address || *address == Edit3.Text()) return;
-    std::string host = HostOfAddress(*address);
-    Edit3.SetText(*address);
-    HostLookups.Start(Handle(), WM_HOSTRESOLVED, host);
+    if (!IsInternetExplorer(window)) {
+        FBrowserWatch.Read(window, Handle());
+        return;
+    }
+    if (std::optional<std::wstring> address = ReadIEAddress(window)) ShowBrowserAddress(*address);
+}
+
+// The web-address box is the watch's memory: a browser showing what the box
+// holds changes nothing. What the watch put there itself is compared as it
+// was read, in UTF-16, since an address with characters outside GBK would
+// differ from the box's text on every step.
+bool TForm1::ShowsBrowserAddress(const std::wstring& address) {
+    std::string shown = Edit3.Text();
+    return shown == FShownAddress ? address == FBrowserAddress : shown == WebAddressBoxText(address);
+}
+
+void TForm1::ShowBrowserAddress(const std::wstring& address) {
+    if (!Timer3.Enabled() || ShowsBrowserAddress(address)) return;
+    Edit3.SetText(WebAddressBoxText(address));
+    FBrowserAddress = address;
+    FShownAddress = Edit3.Text();
+    StartLookup(HostOfAddress(address));
+}
+
+// Addresses that name no web host, and IPv6 literals, never reach the
+// IPv4 resolver.
+void TForm1::StartLookup(const WebHost& host) {
+    if (std::optional<std::string> name = ResolverName(host)) HostLookups.Start(Handle(), WM_HOSTRESOLVED, *name);
 }
 
 void TForm1::Button3Click() {
     if (Edit3.Text().empty()) return;
     Button3.SetEnabled(false);
-    HostLookups.Start(Handle(), WM_HOSTRESOLVED, HostOfAddress(Edit3.Text()));
+    StartLookup(HostOfAddress(Widen(Edit3.Text())));
     Button3.SetEnabled(true);
 }
 
 void TForm1::CheckBox1Click() {
     bool automatic = CheckBox1.Checked();
     Timer3.SetEnabled(automatic);
+    FBrowserWatch.SetListening(automatic);
     Button3.SetEnabled(!automatic);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <optional>
 
+#include "app/BrowserWatch.h"
 #include "app/HostLookups.h"
+#include "app/HostRule.h"
 #include "forms/MainWindowLink.h"
 #include "forms/Sockets.h"
 #include "gui/Button.h"
@@ -17,6 +19,8 @@
 
 // Winsock posts this when a host look-up has ended.
 const UINT WM_HOSTRESOLVED = WM_USER + 100;
+// The browser watch's worker posts this with what it gives back.
+const UINT WM_WORKDONE = WM_USER + 101;
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
@@ -117,8 +121,17 @@ private:
     void BindEvents();
     void ShowNotice();
     void RestoreFromTray();
+    void WatchStep();
+    bool ShowsBrowserAddress(const std::wstring& address);
+    void ShowBrowserAddress(const std::wstring& address);
+    void StartLookup(const WebHost& host);
 
     THostLookups HostLookups;
+    TBrowserWatch FBrowserWatch{WM_WORKDONE, [this](const std::wstring& address) { ShowBrowserAddress(address); },
+                                [this] { WatchStep(); }};
+    // The browser's address as last read, and the box's text it gave.
+    std::wstring FBrowserAddress;
+    std::string FShownAddress;
     // The main window's own use of Winsock, for its host look-ups, from its
     // creation to its end.
     std::optional<TWinsockUse> FWinsock;

@@ -9,15 +9,7 @@ ensure_display
 trap stop_display EXIT
 export QUORVIK_EXE=$CROSS/quorvik.exe QUORVIK_FAKE_BROWSER=$CROSS/tests/e2e/fake-browser.exe
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-
-# The Wine server of this prefix, among those of other prefixes.
-our_wineserver() {
-    local pid
-    for pid in $(pgrep -f wineserver); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid" && return
-    done
-}
+source "$(dirname "$0")/cpu-time.sh"
 
 wine "$CROSS/bench/watch-bench.exe" "$idle" | while IFS= read -r line; do
     line=${line%$'\r'}

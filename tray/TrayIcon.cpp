@@ -183,9 +183,11 @@ void TTrayIcon::SetIconIndex(int index) {
     UpdateIcon();
 }
 
+// The exit poll runs only while the pointer is over the icon: from the move
+// that enters to the exit it finds.
 void TTrayIcon::SetWantEnterExitEvents(bool want) {
     FWantEnterExitEvents = want;
-    ExitTimer->SetEnabled(want);
+    ExitTimer->SetEnabled(want && !PointerOutside);
 }
 
 void TTrayIcon::SetNotifyVersion(int version) {
@@ -265,8 +267,9 @@ void TTrayIcon::HandleButtonEvent(UINT event, TShiftState shift, POINT at) {
     switch (event) {
     case WM_MOUSEMOVE:
         if (FWantEnterExitEvents && PointerOutside) {
-            DoMouseEnter();
             PointerOutside = false;
+            ExitTimer->SetEnabled(true);
+            DoMouseEnter();
         }
         DoMouseMove(shift, at.x, at.y);
         LastMovePoint = at;
@@ -329,11 +332,11 @@ void TTrayIcon::ClickTimerStep() {
 // The shell reports moves only over the icon, so a pointer that stands
 // elsewhere than at the last reported move has left it.
 void TTrayIcon::ExitTimerStep() {
-    if (PointerOutside) return;
     POINT at;
     if (!GetCursorPos(&at)) return;
     if (at.x != LastMovePoint.x || at.y != LastMovePoint.y) {
         PointerOutside = true;
+        ExitTimer->SetEnabled(false);
         DoMouseExit();
     }
 }

@@ -48,8 +48,9 @@ TFrameInput::~TFrameInput() = default;
 
 void TFrameInput::SetActive(bool active) {
     FWindow.Active = active;
-    FCaptionTimer.SetEnabled(active && FWindow.Skinned);
-    if (!active) EndHover();
+    if (active) return;
+    StopCaptionTimer();
+    EndHover();
 }
 
 void TFrameInput::Detach() {
@@ -62,7 +63,9 @@ void TFrameInput::EndHover() {
     if (FWindow.MenuBar) FWindow.MenuBar->Tracker().Cancel();
 }
 
-// Not while a menu of a bar is open: its item stays framed.
+// Not while a menu of a bar is open: its item stays framed. The timer
+// stops once nothing is hot and the pointer is over no part; a move over a
+// part starts it again.
 void TFrameInput::CaptionTimerTick() {
     if (FMenus.MenuBarTracking()) return;
     TSkinMenuBar* bar = FWindow.MenuBar;
@@ -71,6 +74,8 @@ void TFrameInput::CaptionTimerTick() {
     Point at = FWindow.WindowPoint(cursor);
     EndHoverAwayFrom(FButtons.Tracker(), FButtons.ButtonAt(at));
     if (bar) EndHoverAwayFrom(bar->Tracker(), bar->ItemAt(at));
+    bool anyHot = FButtons.Tracker().Look().Hot >= 0 || (bar && bar->Tracker().Look().Hot >= 0);
+    if (!anyHot && !OverPart(at)) StopCaptionTimer();
 }
 
 LRESULT TFrameInput::HitTest(LRESULT native, LPARAM lParam) const {
@@ -91,6 +96,8 @@ bool TFrameInput::Mouse(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     if (!FWindow.Drawn) return false;
     bool nonClient = message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK;
     Point at = nonClient ? FWindow.WindowPoint(ScreenPoint(lParam)) : Point{};
+    if (message == WM_NCMOUSEMOVE && FWindow.Active && FWindow.Skinned && OverPart(at))
+        FCaptionTimer.SetEnabled(true);
     switch (message) {
     case WM_NCLBUTTONDBLCLK:
         return DoubleClick(wParam, at);

@@ -20,7 +20,8 @@ public:
     ~TFrameInput();
 
     // The window's activation: the caption timer runs only while the
-    // window is active, and losing activation ends any press or hover.
+    // window is active and the pointer is over a caption button or a menu
+    // bar item, and losing activation ends any press or hover.
     void SetActive(bool active);
     void StopCaptionTimer() { FCaptionTimer.SetEnabled(false); }
     // The window lets go of the skin: no system menu, no timer.

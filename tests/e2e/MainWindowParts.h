@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/e2e/FakeAccessibleBrowser.h"
 #include "tests/e2e/FakeBrowser.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/UiDriver.h"
@@ -65,6 +66,28 @@ private:
     Program FProgram;
     HWND FFrame = nullptr;
     HWND FAddressBar = nullptr;
+};
+
+// A browser read through accessibility, started under the executable name
+// of the browser it stands in for.
+class AccessibleBrowser {
+public:
+    AccessibleBrowser(const std::wstring& executable, const std::wstring& shape, const std::wstring& frameClass,
+                      const std::wstring& options, const std::string& address)
+        : FProgram(FromBuild("QUORVIK_FAKE_BROWSERS") + L"\\" + executable,
+                   shape + L" " + frameClass + L" " + options + L" " + Widen(address)),
+          FFrame(FindTopWindow(frameClass.c_str())) {}
+
+    void GoTo(const std::string& address) {
+        SendMessageW(FFrame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(address).c_str()));
+    }
+    void BringForward() { ui::BringForward(FFrame); }
+    void Hang(DWORD milliseconds) { PostMessageW(FFrame, kFakeBrowserHang, milliseconds, 0); }
+    HWND Frame() const { return FFrame; }
+
+private:
+    Program FProgram;
+    HWND FFrame;
 };
 
 }  // namespace ui

@@ -1,7 +1,10 @@
 #include <winsock2.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
+#include "app/AccessibleAddress.h"
+#include "app/BrowserWindow.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/StartedProgram.h"
 
@@ -38,7 +41,107 @@ protected:
     StartedProgram FQuorvik;
 };
 
+// A browser read through accessibility, and what the boxes show of it: the
+// web address (empty when the browser is to be left alone) and the IP
+// address (empty when nothing is to be resolved).
+struct TreeCase {
+    const char* name;
+    const wchar_t* executable;
+    const wchar_t* shape;
+    const wchar_t* frameClass;
+    const wchar_t* options;
+    const char* address;
+    const char* shown;
+    const char* ip;
+};
+
+std::ostream& operator<<(std::ostream& out, const TreeCase& tree) { return out << tree.name; }
+
+const TreeCase kTrees[] = {
+    {"ChromeHiddenScheme", L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"-", "127.0.0.4/path", "127.0.0.4/path",
+     "127.0.0.4"},
+    {"EdgeChinesePort", L"msedge.exe", L"Chromium", L"Chrome_WidgetWin_1", L"chinese", "127.0.0.5:8080/x",
+     "127.0.0.5:8080/x", "127.0.0.5"},
+    {"FirefoxTextUser", L"firefox.exe", L"FirefoxText", L"MozillaWindowClass", L"-", "http://me@127.0.0.6/",
+     "http://me@127.0.0.6/", "127.0.0.6"},
+    {"FirefoxComboChinese", L"firefox.exe", L"FirefoxCombo", L"MozillaWindowClass", L"chinese",
+     "https://127.0.0.7/路径", "https://127.0.0.7/路径", "127.0.0.7"},
+    {"UnicodeHost", L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"-", "例子.中国/", "例子.中国/",
+     "无法解析IP地址"},
+    {"PageOf10000", L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"bigpage", "127.0.0.8", "127.0.0.8",
+     "127.0.0.8"},
+    {"ChangingTree", L"firefox.exe", L"FirefoxCombo", L"MozillaWindowClass", L"changing", "127.0.0.9/", "127.0.0.9/",
+     "127.0.0.9"},
+    {"DualEngine360", L"360se.exe", L"Chromium", L"360se6_Frame", L"-", "127.0.0.10", "127.0.0.10", "127.0.0.10"},
+    {"HangsMidWalk", L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"hang", "127.0.0.11/", "127.0.0.11/",
+     "127.0.0.11"},
+    {"BrowserPage", L"msedge.exe", L"Chromium", L"Chrome_WidgetWin_1", L"-", "edge://settings", "edge://settings", ""},
+    {"SearchText", L"firefox.exe", L"FirefoxText", L"MozillaWindowClass", L"-", "what is 127.0.0.12",
+     "what is 127.0.0.12", ""},
+    {"FieldBeingTyped", L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"focused", "127.0.0.13/par", "", ""},
+    {"ElectronProgram", L"Code.exe", L"Chromium", L"Chrome_WidgetWin_1", L"-", "127.0.0.14/", "", ""},
+};
+
+class AccessibleBrowserTest : public testing::TestWithParam<TreeCase> {
+protected:
+    StartedProgram FQuorvik;
+};
+
+struct TreeTestName {
+    std::string operator()(const testing::TestParamInfo<TreeCase>& info) const { return info.param.name; }
+};
+
+// The main window answers within a second all through the time given.
+void ExpectAnswering(HWND window, std::chrono::milliseconds during) {
+    auto end = std::chrono::steady_clock::now() + during;
+    while (std::chrono::steady_clock::now() < end) {
+        DWORD_PTR result;
+        EXPECT_TRUE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result))
+            << "the main window stopped answering";
+        Sleep(100);
+    }
+}
+
 }  // namespace
+
+// The tree's address fills the boxes, and a later change of it too; a
+// window that is not a browser, or a field being typed in, is left alone.
+TEST_P(AccessibleBrowserTest, AddressOfTheTreeFillsTheBoxes) {
+    const TreeCase& tree = GetParam();
+    WatchBoxes main;
+    AccessibleBrowser browser(tree.executable, tree.shape, tree.frameClass, tree.options, tree.address);
+    browser.BringForward();
+    if (std::wstring(tree.options) == L"hang") ExpectAnswering(main.window, 3000ms);
+    if (!*tree.shown) {
+        Sleep(2500);  // two watch periods
+        EXPECT_EQ(TextOf(main.webAddress), "");
+        return;
+    }
+    ASSERT_TRUE(WaitFor([&] { return TextOf(main.webAddress) == tree.shown; }, 8000ms)) << TextOf(main.webAddress);
+    if (*tree.ip) {
+        EXPECT_TRUE(main.WaitForIp(tree.ip)) << TextOf(main.ip);
+    } else {
+        Sleep(1000);  // an answer that must not come
+        EXPECT_EQ(TextOf(main.ip), "");
+    }
+    browser.GoTo("http://127.0.0.3/next");
+    EXPECT_TRUE(main.WaitForIp("127.0.0.3")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.webAddress), "http://127.0.0.3/next");
+}
+
+INSTANTIATE_TEST_SUITE_P(Trees, AccessibleBrowserTest, testing::ValuesIn(kTrees), TreeTestName());
+
+// The reading stuck in a browser that stopped answering is given up: the
+// browser brought forward next is read before the first answers again.
+TEST_F(WatchTest, AnotherBrowserIsReadWhileOneHangs) {
+    WatchBoxes main;
+    AccessibleBrowser hung(L"chrome.exe", L"Chromium", L"Chrome_WidgetWin_1", L"hang", "127.0.0.21/");
+    AccessibleBrowser other(L"firefox.exe", L"FirefoxText", L"MozillaWindowClass", L"-", "127.0.0.22/");
+    hung.BringForward();
+    Sleep(1500);  // its first walk has stopped answering
+    other.BringForward();
+    EXPECT_TRUE(main.WaitForIp("127.0.0.22", 2500ms)) << TextOf(main.ip);
+}
 
 INSTANTIATE_TEST_SUITE_P(BrowserGenerations, WatchLayoutTest, testing::ValuesIn(kBrowserLayouts), LayoutTestName());
 
@@ -56,14 +159,15 @@ TEST_P(WatchLayoutTest, NewAddressFillsTheBoxesAndShowsTheNotice) {
     SaveScreenshot(GetDesktopWindow(), ScreenshotPath("balloon-notice"));
 }
 
+// Another port of the same site is the same host.
 TEST_P(WatchLayoutTest, SameSiteAgainKeepsHostAndLocation) {
     WatchBoxes main;
     FakeBrowser browser("http://127.0.0.1/a", GetParam());
     browser.BringForward();
     ASSERT_TRUE(main.WaitForIp("127.0.0.1"));
     std::string host = TextOf(main.host);
-    browser.GoTo("http://127.0.0.1/b");
-    ASSERT_TRUE(WaitFor([&] { return TextOf(main.webAddress) == "http://127.0.0.1/b"; }, 3000ms));
+    browser.GoTo("http://127.0.0.1:8080/b");
+    ASSERT_TRUE(WaitFor([&] { return TextOf(main.webAddress) == "http://127.0.0.1:8080/b"; }, 3000ms));
     Sleep(500);  // the answer of the new look-up
     EXPECT_EQ(TextOf(main.ip), "127.0.0.1");
     EXPECT_EQ(TextOf(main.host), host);
@@ -137,6 +241,13 @@ TEST_F(WatchTest, WinesOwnBrowserOnALocalAddressFillsTheBoxes) {
     EXPECT_EQ(TextOf(main.webAddress), "http://localhost/quorvik-watch");
     EXPECT_FALSE(TextOf(main.host).empty());
     EXPECT_EQ(TextOf(main.location), "本机回环地址");
+    // Its address bar through accessibility reads as through the window chain.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::optional<TAddressReading> reading = ReadAccessibleAddress(frame);
+    ForgetAddressFields();
+    CoUninitialize();
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(reading->Address, ReadIEAddress(frame));
 }
 
 TEST_F(WatchTest, CanonicalNameOfTheHostIsShown) {
@@ -156,11 +267,11 @@ TEST_F(WatchTest, ManualModeResolvesOnlyWhatIsTyped) {
     browser.BringForward();
     Sleep(2500);  // two watch periods
     EXPECT_EQ(TextOf(main.webAddress), "");
-    Type(main.webAddress, "http://127.0.0.1/typed");
-    ASSERT_EQ(TextOf(main.webAddress), "http://127.0.0.1/typed");
+    Type(main.webAddress, "127.0.0.1/typed");
+    ASSERT_EQ(TextOf(main.webAddress), "127.0.0.1/typed");
     Click(main.manualQuery);
     ASSERT_TRUE(main.WaitForIp("127.0.0.1")) << TextOf(main.ip);
-    EXPECT_EQ(TextOf(main.webAddress), "http://127.0.0.1/typed");
+    EXPECT_EQ(TextOf(main.webAddress), "127.0.0.1/typed");
 }
 
 TEST_F(WatchTest, NoticesOffStillFillsTheBoxes) {

@@ -11,6 +11,7 @@
 #include "gui/Subclass.h"
 #include "skin/data/SkinGdi.h"
 #include "tests/gui/TestForm.h"
+#include "tests/gui/TimerTicks.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -196,6 +197,22 @@ TEST_F(FrameMouse, ACaptionButtonLooksPressedWhileThePointerIsOverIt_AndClicksOn
         }
         PumpFor(100ms);
         EXPECT_EQ(counter.Count, gesture.clicks);
+    }
+}
+
+// A window at rest costs no timer messages: the caption timer ticks only
+// while the pointer is over a caption button or a menu bar item.
+TEST_F(FrameMouse, TheCaptionTimerTicksOnlyWhileThePointerIsOverAPart) {
+    SendMouse(MOUSEEVENTF_MOVE, Outside());
+    SetForegroundWindow(form.Handle());
+    ASSERT_TRUE(Eventually([&] { return FrameOf(form)->Active(); }));
+    EXPECT_EQ(TimerTicksDuring(600ms), 0);
+    for (POINT part : {ButtonCentre(), OnMenuItem()}) {
+        SendMouse(MOUSEEVENTF_MOVE, part);
+        EXPECT_GT(TimerTicksDuring(600ms), 0);
+        SendMouse(MOUSEEVENTF_MOVE, Outside());
+        PumpFor(400ms);  // the tick that finds the pointer gone
+        EXPECT_EQ(TimerTicksDuring(600ms), 0);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "gui/Application.h"
 #include "gui/Menus.h"
 #include "tests/gui/MessagePump.h"
+#include "tests/gui/TimerTicks.h"
 
 using namespace std::chrono_literals;
 
@@ -128,6 +129,19 @@ TEST(TrayIconPointer, EnterOncePerVisitExitWhenThePointerLeaves) {
     EXPECT_EQ(icon.exits, 1);
     icon.Callback(WM_MOUSEMOVE);
     EXPECT_EQ(icon.enters, 2);
+}
+
+TEST(TrayIconPointer, ExitPollTicksOnlyWhileThePointerIsOverTheIcon) {
+    CountingTrayIcon icon;
+    icon.SetWantEnterExitEvents(true);
+    EXPECT_EQ(TimerTicksDuring(200ms), 0);
+    SetCursorPos(300, 300);
+    icon.Callback(WM_MOUSEMOVE);
+    EXPECT_GT(TimerTicksDuring(200ms), 0);
+    SetCursorPos(320, 310);
+    PumpFor(100ms);
+    ASSERT_EQ(icon.exits, 1);
+    EXPECT_EQ(TimerTicksDuring(200ms), 0);
 }
 
 TEST(TrayIconPointer, NoEnterWithoutEnterExitEvents) {

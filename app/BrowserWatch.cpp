@@ -1,0 +1,97 @@
+#include "app/BrowserWatch.h"
+
+#define PSAPI_VERSION 1  // psapi.dll's own functions, which Windows XP has
+#include <psapi.h>
+
+#include "app/BrowserTable.h"
+#include "base/win32/Handles.h"
+
+namespace {
+// A reading that has not come back by then is stuck in a browser that does
+// not answer.
+const DWORD kGiveUpMs = 1500;
+
+TBrowserWatch* gListening = nullptr;
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    return std::wstring(name, size_t(GetClassNameW(window, name, 256)));
+}
+
+std::wstring ExecutableName(DWORD process) {
+    TKernelHandle handle(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, process));
+    wchar_t path[MAX_PATH] = {};
+    if (!handle || !GetProcessImageFileNameW(handle.Get(), path, MAX_PATH)) return L"";
+    std::wstring image = path;
+    return image.substr(image.find_last_of(L"\\/") + 1);
+}
+}  // namespace
+
+TBrowserWatch::TBrowserWatch(UINT message, std::function<void(const std::wstring&)> onAddress,
+                             std::function<void()> onEvent)
+    : FOnAddress(std::move(onAddress)), FOnEvent(std::move(onEvent)), FWorker(message, ForgetAddressFields) {}
+
+TBrowserWatch::~TBrowserWatch() { SetListening(false); }
+
+void TBrowserWatch::Read(HWND window, HWND notified) {
+    FWorker.GiveUpIfStuck(kGiveUpMs);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (!IsKnownBrowser(window, process)) return;
+    bool posted = FWorker.Post(notified, process, [this, window, process] {
+        std::optional<TAddressReading> reading = ReadAccessibleAddress(window);
+        return [this, window, process, reading] { Delivered(window, process, reading); };
+    });
+    if (!posted) FStepAgain = true;
+}
+
+// The last window asked about is remembered with its answer: the process
+// is opened only when another window comes to the front.
+bool TBrowserWatch::IsKnownBrowser(HWND window, DWORD process) {
+    if (window != FCheckedWindow || process != FCheckedProcess) {
+        std::wstring frameClass = ClassName(window);
+        FCheckedWindow = window;
+        FCheckedProcess = process;
+        FCheckedKnown = IsBrowserFrameClass(frameClass) && FindKnownBrowser(frameClass, ExecutableName(process));
+    }
+    return FCheckedKnown;
+}
+
+void TBrowserWatch::Delivered(HWND window, DWORD process, const std::optional<TAddressReading>& reading) {
+    if (reading) WatchChangesOf(window, process);
+    if (reading && !reading->Typing && GetForegroundWindow() == window) FOnAddress(reading->Address);
+    if (std::exchange(FStepAgain, false)) FOnEvent();
+}
+
+void TBrowserWatch::SetListening(bool listening) {
+    FListening = listening;
+    Unhook(FForegroundHook);
+    Unhook(FChangeHook);
+    FReadProcess = 0;
+    gListening = listening ? this : nullptr;
+    if (listening)
+        FForegroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, EventProc, 0, 0,
+                                          WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+}
+
+// Only the browser being read is listened to for changes of its texts.
+void TBrowserWatch::WatchChangesOf(HWND window, DWORD process) {
+    FReadWindow = window;
+    if (!FListening || process == FReadProcess) return;
+    Unhook(FChangeHook);
+    FChangeHook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, EventProc, process, 0,
+                                  WINEVENT_OUTOFCONTEXT);
+    FReadProcess = process;
+}
+
+void TBrowserWatch::Unhook(HWINEVENTHOOK& hook) {
+    if (hook) UnhookWinEvent(hook);
+    hook = nullptr;
+}
+
+void CALLBACK TBrowserWatch::EventProc(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
+    TBrowserWatch* watch = gListening;
+    if (!watch) return;
+    if (event == EVENT_SYSTEM_FOREGROUND || (window && GetAncestor(window, GA_ROOT) == watch->FReadWindow))
+        watch->FOnEvent();
+}
