@@ -47,7 +47,7 @@ void THostLookups::Start(HWND window, UINT message, const std::string& host) {
     ++FStarted;
     auto area = std::make_unique<char[]>(kAnswerSize);
     HANDLE request = WSAAsyncGetHostByName(window, message, host.c_str(), area.get(), kAnswerSize);
-    if (request) FPending[request] = {std::move(area)};
+    if (request) FPending[request] = {host, std::move(area)};
 }
 
 std::optional<THostLookups::Answer> THostLookups::Finish(WPARAM request, LPARAM result) {
@@ -56,8 +56,11 @@ std::optional<THostLookups::Answer> THostLookups::Finish(WPARAM request, LPARAM 
     Request finished = std::move(found->second);
     FPending.erase(found);
     if (finished.Cancelled) return std::nullopt;
-    if (WSAGETASYNCERROR(result) != 0) return Answer();
-    return AnswerArea(finished.Area.get()).Read();
+    Answer answer;
+    if (WSAGETASYNCERROR(result) == 0) answer = AnswerArea(finished.Area.get()).Read();
+    answer.Host = finished.Host;
+    answer.Error = WSAGETASYNCERROR(result);
+    return answer;
 }
 
 // The result of a cancel promises nothing: Wine reports success and still

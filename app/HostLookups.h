@@ -17,6 +17,8 @@ inline const wchar_t kLookupsStartedMessage[] = L"Quorvik.LookupsStarted";
 class THostLookups {
 public:
     struct Answer {
+        std::string Host;  // as asked for
+        int Error = 0;     // Winsock's, when the name did not resolve
         bool Resolved = false;
         std::string Address;       // dotted, of the first address
         std::string OfficialName;  // the resolver's canonical name
@@ -42,6 +44,7 @@ public:
 
 private:
     struct Request {
+        std::string Host;
         std::unique_ptr<char[]> Area;
         bool Cancelled = false;
     };

@@ -19,6 +19,7 @@
 #include "gui/Dialogs.h"
 #include "gui/EventBinding.h"
 #include "locdb/AddressLookup.h"
+#include "locdb/AddressText.h"
 #include "locdb/LocationLookup.h"
 #include "skin/data/ProgramResource.h"
 
@@ -275,10 +276,18 @@ void TForm1::ShowBrowserAddress(const std::wstring& address) {
     StartLookup(HostOfAddress(address));
 }
 
-// Addresses that name no web host, and IPv6 literals, never reach the
-// IPv4 resolver.
+// Addresses that name no web host never reach a resolver; an IPv6 literal
+// is shown as it stands.
 void TForm1::StartLookup(const WebHost& host) {
-    if (std::optional<std::string> name = ResolverName(host)) HostLookups.Start(Handle(), WM_HOSTRESOLVED, *name);
+    if (host.Kind == HostKind::IPv6Literal) {
+        FLookedUpHost = Narrow(host.Text);
+        if (std::optional<Ipv6Address> address = ParseIpv6(FLookedUpHost)) ShowIpv6Site(*address, FLookedUpHost);
+        return;
+    }
+    std::optional<std::string> name = ResolverName(host);
+    if (!name) return;
+    FLookedUpHost = *name;
+    HostLookups.Start(Handle(), WM_HOSTRESOLVED, *name);
 }
 
 void TForm1::Button3Click() {
@@ -295,21 +304,58 @@ void TForm1::CheckBox1Click() {
     Button3.SetEnabled(!automatic);
 }
 
+// A host the IPv4 resolver does not know, or knows without an address, may
+// have an IPv6 one: the worker resolves that while the boxes stay as they are.
 void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
     std::optional<THostLookups::Answer> answer = HostLookups.Finish(request, result);
     if (!answer) return;
-    if (!answer->Resolved) {
-        Edit4.SetText(kUnresolved);
-        Edit5.SetText("");
-        Edit6.SetText("");
-        return;
+    if (answer->Resolved) {
+        if (ShowSiteAddress(answer->Address))
+            ShowSiteDetails(answer->OfficialName, LookUpLocation(DatabasePath(), answer->Address));
+    } else if ((answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND) &&
+               answer->Host == FLookedUpHost) {
+        FIpv6Resolver.Resolve(Handle(), answer->Host);
+    } else {
+        ShowUnresolved();
     }
-    if (answer->Address == Edit4.Text()) return;
-    Edit4.SetText(answer->Address);
-    std::string location = LookUpLocation(DatabasePath(), Edit4.Text());
+}
+
+// An answer for a host the watch has since left is dropped.
+void TForm1::ShowIpv6Answer(const TIpv6Resolver::Answer& answer) {
+    if (answer.Host != FLookedUpHost) return;
+    if (answer.Address)
+        ShowIpv6Site(*answer.Address, answer.OfficialName);
+    else
+        ShowUnresolved();
+}
+
+// An IPv4-mapped address is an IPv4 host, found in the IPv4 database.
+void TForm1::ShowIpv6Site(const Ipv6Address& address, const std::string& officialName) {
+    if (!ShowSiteAddress(FormatIpv6(address))) return;
+    std::optional<uint32_t> mapped = MappedIpv4(address);
+    ShowSiteDetails(officialName, mapped ? LookUpLocation(DatabasePath(), FormatDottedIpv4(*mapped))
+                                         : LookUpIpv6Location(Ipv6DatabasePath(), address));
+}
+
+void TForm1::ShowUnresolved() {
+    Edit4.SetText(kUnresolved);
+    Edit5.SetText("");
+    Edit6.SetText("");
+}
+
+// False when the site's address is the one shown already: nothing changes.
+// The address shows before its location is looked up, so that a database
+// that cannot be read leaves the rest as it was.
+bool TForm1::ShowSiteAddress(const std::string& address) {
+    if (address == Edit4.Text()) return false;
+    Edit4.SetText(address);
+    return true;
+}
+
+void TForm1::ShowSiteDetails(const std::string& officialName, const std::string& location) {
     Edit6.SetText("");
     Edit6.SetText(location);
-    Edit5.SetText(answer->OfficialName);
+    Edit5.SetText(officialName);
     if (!AutoNoticeOff) ShowNotice();
 }
 

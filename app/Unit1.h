@@ -4,6 +4,7 @@
 #include "app/BrowserWatch.h"
 #include "app/HostLookups.h"
 #include "app/HostRule.h"
+#include "app/Ipv6Resolver.h"
 #include "forms/MainWindowLink.h"
 #include "forms/Sockets.h"
 #include "gui/Button.h"
@@ -125,10 +126,18 @@ private:
     bool ShowsBrowserAddress(const std::wstring& address);
     void ShowBrowserAddress(const std::wstring& address);
     void StartLookup(const WebHost& host);
+    void ShowIpv6Answer(const TIpv6Resolver::Answer& answer);
+    void ShowIpv6Site(const Ipv6Address& address, const std::string& officialName);
+    void ShowUnresolved();
+    bool ShowSiteAddress(const std::string& address);
+    void ShowSiteDetails(const std::string& officialName, const std::string& location);
 
     THostLookups HostLookups;
     TBrowserWatch FBrowserWatch{WM_WORKDONE, [this](const std::wstring& address) { ShowBrowserAddress(address); },
                                 [this] { WatchStep(); }};
+    TIpv6Resolver FIpv6Resolver{WM_WORKDONE, [this](const TIpv6Resolver::Answer& answer) { ShowIpv6Answer(answer); }};
+    // The host last sent to a resolver, or the IPv6 literal last shown.
+    std::string FLookedUpHost;
     // The browser's address as last read, and the box's text it gave.
     std::wstring FBrowserAddress;
     std::string FShownAddress;

@@ -9,14 +9,16 @@ source "$(dirname "$0")/common.sh"
 ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
 "$ROOT/tests/fuzz/run-fuzzers.sh"
 
-# Host names that resolve without a network, one of them an alias, so the
-# watch tests can see a canonical name differ from the name asked for.
-if ! grep -q quorvik-alias.test /etc/hosts 2>/dev/null; then
-    line="127.0.0.2 quorvik-canonical.test quorvik-alias.test"
+# Host names that resolve without a network: one of them an alias, so the
+# watch tests can see a canonical name differ from the name asked for, and
+# one with only an IPv6 address.
+for line in "127.0.0.2 quorvik-canonical.test quorvik-alias.test" "2001:db8::10 quorvik-v6only.test"; do
+    name=${line##* }
+    grep -q " $name\$" /etc/hosts 2>/dev/null && continue
     { [ -w /etc/hosts ] && echo "$line" >>/etc/hosts; } ||
         { sudo -n true 2>/dev/null && echo "$line" | sudo -n tee -a /etc/hosts >/dev/null; } ||
-        echo "test: cannot add test host names to /etc/hosts; the canonical-name test is skipped"
-fi
+        echo "test: cannot add $name to /etc/hosts; the tests that need it are skipped"
+done
 
 ensure_display
 trap stop_display EXIT

@@ -1,4 +1,5 @@
 #include <winsock2.h>
+#include <ws2tcpip.h>
 #include <objbase.h>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,18 @@ bool Resolves(const char* name) {
     WSADATA winsock;
     WSAStartup(MAKEWORD(2, 0), &winsock);
     bool known = gethostbyname(name) != nullptr;
+    WSACleanup();
+    return known;
+}
+
+bool ResolvesToIpv6(const char* name) {
+    WSADATA winsock;
+    WSAStartup(MAKEWORD(2, 0), &winsock);
+    addrinfo hints = {};
+    hints.ai_family = AF_INET6;
+    addrinfo* found = nullptr;
+    bool known = getaddrinfo(name, nullptr, &hints, &found) == 0;
+    if (known) freeaddrinfo(found);
     WSACleanup();
     return known;
 }
@@ -257,6 +270,22 @@ TEST_F(WatchTest, CanonicalNameOfTheHostIsShown) {
     browser.BringForward();
     ASSERT_TRUE(main.WaitForIp("127.0.0.2"));
     EXPECT_EQ(TextOf(main.host), "quorvik-canonical.test");
+}
+
+// A site with only an IPv6 address is resolved on the worker once the IPv4
+// resolver finds nothing; an IPv6 literal in the address is shown as it is.
+TEST_F(WatchTest, SitesReachableOnlyOverIpv6ShowTheirIpv6Address) {
+    if (!ResolvesToIpv6("quorvik-v6only.test")) GTEST_SKIP() << "the IPv6 test host name is not in the hosts file";
+    FQuorvik.folder.PutDefaultDatabases();
+    WatchBoxes main;
+    FakeBrowser browser("http://[2001:DB8:0::1]:8080/");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("2001:db8::1")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.location), "IANA文档示例地址");
+    browser.GoTo("http://quorvik-v6only.test/page");
+    ASSERT_TRUE(main.WaitForIp("2001:db8::10")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.host), "quorvik-v6only.test");
+    EXPECT_EQ(TextOf(main.location), "IANA文档示例地址");
 }
 
 TEST_F(WatchTest, ManualModeResolvesOnlyWhatIsTyped) {
