@@ -305,15 +305,17 @@ void TForm1::CheckBox1Click() {
 }
 
 // A host the IPv4 resolver does not know, or knows without an address, may
-// have an IPv6 one: the worker resolves that while the boxes stay as they are.
+// have an IPv6 one: the worker resolves that while the boxes stay as they
+// are. A failure for a host the watch has since left says nothing.
 void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
     std::optional<THostLookups::Answer> answer = HostLookups.Finish(request, result);
     if (!answer) return;
     if (answer->Resolved) {
         if (ShowSiteAddress(answer->Address))
             ShowSiteDetails(answer->OfficialName, LookUpLocation(DatabasePath(), answer->Address));
-    } else if ((answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND) &&
-               answer->Host == FLookedUpHost) {
+    } else if (answer->Host != FLookedUpHost) {
+        return;
+    } else if (answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND) {
         FIpv6Resolver.Resolve(Handle(), answer->Host);
     } else {
         ShowUnresolved();
