@@ -335,7 +335,7 @@ void PointAt(HWND window, POINT at) {
 
 void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
-void DragAt(HWND window, POINT at, POINT by) {
+POINT PressAndMove(HWND window, POINT at, POINT by) {
     BringForward(window);
     RECT rect = ScreenRect(window);
     at = {rect.left + at.x, rect.top + at.y};
@@ -344,8 +344,12 @@ void DragAt(HWND window, POINT at, POINT by) {
     int steps = std::max(std::abs(by.x), std::abs(by.y)) / 4;
     for (int step = 1; step <= steps; ++step)
         SendMouse(MOUSEEVENTF_MOVE, {at.x + by.x * step / steps, at.y + by.y * step / steps});
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, {at.x + by.x, at.y + by.y});
+    return {at.x + by.x, at.y + by.y};
 }
+
+void ReleaseAt(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, screen); }
+
+void DragAt(HWND window, POINT at, POINT by) { ReleaseAt(PressAndMove(window, at, by)); }
 
 void Press(WORD virtualKey, WORD modifier) {
     if (modifier)

@@ -67,6 +67,10 @@ void RightClickAt(HWND window, POINT at);
 // the pointer by `by` a few pixels at a time and lets go there; by {0, 0}
 // clicks at the point.
 void DragAt(HWND window, POINT at, POINT by);
+// The two halves of a drag: the button stays down between them. The first
+// gives the point on the screen where the pointer stopped.
+POINT PressAndMove(HWND window, POINT at, POINT by);
+void ReleaseAt(POINT screen);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.
