@@ -27,6 +27,9 @@ std::vector<TPopupMenu*>& LivePopupMenus() {
     return menus;
 }
 
+// Between a caption and its shortcut text.
+constexpr int kShortcutGap = 24;
+
 std::wstring PlainCaption(const std::string& caption) {
     std::wstring text = Widen(caption);
     std::erase(text, L'&');
@@ -118,10 +121,20 @@ void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
         return;
     }
     TSelection font(dc, MenuFont());
+    // A tab sets the shortcut text ("Alt+F4") apart from the caption, in a
+    // column of its own as native menus have it.
     std::wstring text = PlainCaption(FCaption);
+    size_t tab = text.find(L'\t');
+    std::wstring caption = text.substr(0, tab);
     SIZE size = {};
-    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
     width = size.cx + GetSystemMetrics(SM_CXMENUCHECK);
+    if (tab != std::wstring::npos) {
+        std::wstring shortcut = text.substr(tab + 1);
+        SIZE shortcutSize = {};
+        GetTextExtentPoint32W(dc, shortcut.c_str(), int(shortcut.size()), &shortcutSize);
+        width += kShortcutGap + shortcutSize.cx;
+    }
     height = std::max<int>(size.cy + 4, GetSystemMetrics(SM_CYMENU));
 }
 

@@ -34,8 +34,7 @@ ItemLook LookOf(const TMenuItem& item) {
 
 
 // What the menu window shows under the item, or the skin's menu colour.
-void DrawItemBackground(TOffscreen& item, TSkinData& skin, HDC dc, const RECT& rect) {
-    TSkinMenuWindow* window = TSkinMenuWindow::FromDC(dc);
+void DrawItemBackground(TOffscreen& item, TSkinData& skin, const TSkinMenuWindow* window, const RECT& rect) {
     if (!window || window->Background().Empty()) {
         item.Fill(ToColorRef(skin.Colours.Menu));
         return;
@@ -84,12 +83,13 @@ void DrawCheckMark(HDC dc, Rect square, COLORREF colour) {
     Polyline(dc, mark, 3);
 }
 
-void DrawContent(TOffscreen& item, TSkinData& skin, const ItemLook& look, const PixelBuffer* images) {
+void DrawContent(TOffscreen& item, TSkinData& skin, const ItemLook& look, const PixelBuffer* images,
+                 int stripRight) {
     const TSkinElement* element = skin.Element("MenuItem");
     bool hasImage = images && look.ImageIndex >= 0 && (look.ImageIndex + 1) * kGlyph <= images->Width();
     MenuItemGeometry geometry =
         LayoutMenuItem({0, 0, item.Width(), item.Height()}, MenuItemLeftWidth(element), images ? kGlyph : 0,
-                       look.Checked, false);
+                       look.Checked, false, stripRight);
     COLORREF text = ToColorRef(look.Enabled ? skin.Colours.MenuText : skin.Colours.ButtonShadow);
     if (hasImage) {
         if (look.Checked) DrawCheckerSquare(item, geometry.Glyph, skin);
@@ -120,13 +120,14 @@ void DrawSkinnedItem(TSkinData& skin, HDC dc, const RECT& rect, UINT state, cons
                      const PixelBuffer* images) {
     const TSkinElement* element = skin.Element("MenuItem");
     TOffscreen item(rect.right - rect.left, rect.bottom - rect.top);
-    DrawItemBackground(item, skin, dc, rect);
+    const TSkinMenuWindow* window = TSkinMenuWindow::FromDC(dc);
+    DrawItemBackground(item, skin, window, rect);
     if (look.Separator) {
         DrawSeparator(item, *element);
     } else {
         int frame = state & ODS_SELECTED ? kHighlightedState : kNormalState;
         DrawElement(item, {0, 0, item.Width(), item.Height()}, element->Picture(), frame);
-        DrawContent(item, skin, look, images);
+        DrawContent(item, skin, look, images, window ? window->StripRight(rect) : 0);
     }
     item.CopyTo(dc, rect.left, rect.top);
 }
@@ -147,7 +148,8 @@ void AttachToItem(TMenuItem& item, TSkinData& skin, MenuKind kind, const PixelBu
     };
     if (measure)
         item.OnMeasureItem = [&skin, &item, kind, images](TObject*, HDC, int& width, int& height) {
-            Size size = MeasureMenuItem({kind, width, height, images != nullptr, item.IsSeparator()},
+            Size size = MeasureMenuItem({kind, width, height, images != nullptr, item.IsSeparator(),
+                                         TSkinMenuWindow::StripRight(skin)},
                                         skin.Element("MenuItem"));
             width = size.Width;
             height = size.Height;
@@ -189,7 +191,8 @@ bool MeasureNativeMenuItem(TSkinData& skin, MEASUREITEMSTRUCT& measure) {
     std::wstring caption = Widen(item->Caption());
     SIZE extent = {};
     GetTextExtentPoint32W(screen.Get(), caption.c_str(), int(caption.size()), &extent);
-    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), int(measure.itemHeight), false, item->IsSeparator()},
+    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), int(measure.itemHeight), false,
+                                 item->IsSeparator(), TSkinMenuWindow::StripRight(skin)},
                                 skin.Element("MenuItem"));
     measure.itemWidth = UINT(size.Width);
     measure.itemHeight = UINT(size.Height);

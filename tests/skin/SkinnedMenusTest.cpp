@@ -1,0 +1,106 @@
+// Menus in the skin's look as a person meets them, on real windows with the
+// skin the program carries: text clear of the background's strip, the
+// system menu as the native one would offer it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "gui/Menus.h"
+#include "gui/Timer.h"
+#include "skin/frame/FrameStyle.h"
+#include "skin/menu/SystemMenu.h"
+#include "tests/gui/TestForm.h"
+#include "tests/skin/SkinnedControls.h"
+#include "tests/skin/SkinnedWindows.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+// The whole window of the form's popup menu while it shows, nothing under
+// the pointer.
+PixelBuffer OpenMenuPicture(TForm& form, TPopupMenu& menu) {
+    SetCursorPos(0, 0);
+    PixelBuffer shown;
+    TWindowTimer look(200, [&](TObject*) {
+        look.SetEnabled(false);
+        if (HWND window = FindWindowW(L"#32768", nullptr)) shown = ClientPixels(window, TWindowDC::Whole);
+        EndMenu();
+    });
+    look.SetEnabled(true);
+    RECT bounds;
+    GetWindowRect(form.Handle(), &bounds);
+    menu.Popup(bounds.left + 40, bounds.top + 40, form.Handle());
+    return shown;
+}
+
+int DifferentPixels(const PixelBuffer& a, const PixelBuffer& b, int fromX, int toX) {
+    int different = 0;
+    for (int y = 0; y < std::min(a.Height(), b.Height()); ++y)
+        for (int x = fromX; x < std::min({toX, a.Width(), b.Width()}); ++x) different += a.At(x, y) != b.At(x, y);
+    return different;
+}
+}  // namespace
+
+// The first glyph of a caption lay over the strip; the strip shows the same
+// with a caption as with none.
+TEST_F(SkinnedWindows, PopupMenuTextStartsPastTheBackgroundsStrip) {
+    TTestForm form;
+    TPopupMenu withText(&form), blank(&form);
+    TMenuItem caption("批量查询"), space(" ");
+    withText.Add({&caption});
+    blank.Add({&space});
+    Show(form);
+    PixelBuffer shownWithText = OpenMenuPicture(form, withText);
+    PixelBuffer shownBlank = OpenMenuPicture(form, blank);
+    ASSERT_GT(shownWithText.Height(), 0);
+    ASSERT_EQ(shownWithText.Height(), shownBlank.Height());
+    int strip = MainSkin->Element("MenuBackground")->LeftWidth;
+    EXPECT_EQ(DifferentPixels(shownWithText, shownBlank, 0, strip), 0);
+    EXPECT_GT(DifferentPixels(shownWithText, shownBlank, strip, shownBlank.Width() - 3), 0);
+}
+
+// Enabled as the native system menu would be for the window's frame and state.
+TEST_F(SkinnedWindows, TheSystemMenuEnablesWhatTheWindowAllows) {
+    TTestForm form;
+    struct Case {
+        const char* name;
+        bool sizable;
+        WindowState state;
+        bool size, move, restore;
+    };
+    const Case cases[] = {
+        {"fixed", false, WindowState::Normal, false, true, false},
+        {"sizable", true, WindowState::Normal, true, true, false},
+        {"maximised", true, WindowState::Maximised, false, false, true},
+        {"minimised", true, WindowState::Minimised, false, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrameFlags flags;
+        flags.Sizable = c.sizable;
+        flags.SystemMenu = flags.MinimiseBox = flags.MaximiseBox = true;
+        auto menu = BuildSkinnedSystemMenu(form.Handle(), *MainSkin, c.state, flags);
+        auto enabled = [&](UINT command) {
+            for (TMenuItem* item : menu->Items())
+                if ((UINT(item->Tag) & 0xFFF0) == command) return item->Enabled();
+            ADD_FAILURE() << "no item " << command;
+            return false;
+        };
+        EXPECT_EQ(enabled(SC_SIZE), c.size);
+        EXPECT_EQ(enabled(SC_MOVE), c.move);
+        EXPECT_EQ(enabled(SC_RESTORE), c.restore);
+    }
+}
+
+// "Close" and "Alt+F4" stand apart, as in native menus.
+TEST_F(SkinnedWindows, AShortcutTextGetsAColumnOfItsOwn) {
+    TMenuItem close("&Close\tAlt+F4"), bare("&Close");
+    TWindowDC screen(nullptr);
+    int withShortcut = 0, without = 0, height = 0;
+    close.DefaultMeasure(screen.Get(), withShortcut, height);
+    bare.DefaultMeasure(screen.Get(), without, height);
+    TSelection font(screen.Get(), MenuFont());
+    SIZE shortcut = {};
+    GetTextExtentPoint32W(screen.Get(), L"Alt+F4", 6, &shortcut);
+    EXPECT_GE(withShortcut - without, shortcut.cx + 16);
+}
