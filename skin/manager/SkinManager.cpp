@@ -220,7 +220,15 @@ void TSkinManager::RequestAction(TSkinAction action, UINT delay, TSkinData* skin
     FActionTimer.SetEnabled(true);
 }
 
+// A menu's loop runs inside a frame (its menu bar, its system menu), which
+// must outlive it: the menus close first, and the action runs on a later
+// tick.
 void TSkinManager::RunPendingAction() {
+    bool menuOpen = std::any_of(FMenus.begin(), FMenus.end(), [](auto& menu) { return IsWindowVisible(menu->Handle()); });
+    if (menuOpen || FMenuAnnouncements.MenuBarTracking()) {
+        EndMenu();
+        return;
+    }
     FActionTimer.SetEnabled(false);
     TSkinData* skin = std::exchange(FPendingSkinData, nullptr);
     TSkinAction action = std::exchange(FPendingAction, TSkinAction::None);

@@ -21,6 +21,7 @@
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
+#include "tests/skin/MenuForm.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -29,23 +30,6 @@ namespace {
 #ifndef MN_GETHMENU
 const UINT MN_GETHMENU = 0x01E1;
 #endif
-
-// A form with a menu bar of three menus, each one command.
-class MenuForm : public TTestForm {
-public:
-    MenuForm() {
-        for (int i = 0; i < 3; ++i) {
-            Tops[i].Add({&Commands[i]});
-            Tops[i].OnClick = [this, i](TObject*) { Opened.push_back(i); };
-        }
-        Bar.Add({&Tops[0], &Tops[1], &Tops[2]});
-        SetMainMenu(Bar);
-    }
-    TMainMenu Bar;
-    TMenuItem Tops[3] = {TMenuItem("&A"), TMenuItem("&B"), TMenuItem("&C")};
-    TMenuItem Commands[3] = {TMenuItem("a"), TMenuItem("b"), TMenuItem("c")};
-    std::vector<int> Opened;
-};
 
 COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);

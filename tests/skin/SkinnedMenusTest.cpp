@@ -1,6 +1,7 @@
 // Menus in the skin's look as a person meets them, on real windows with the
 // skin the program carries: text clear of the background's strip, the
-// system menu as the native one would offer it.
+// system menu as the native one would offer it, the menu bar's disabled
+// items, a skin switched while a menu is open.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,8 +9,10 @@
 #include "gui/Menus.h"
 #include "gui/Timer.h"
 #include "skin/frame/FrameStyle.h"
+#include "skin/menu/SkinMenuBar.h"
 #include "skin/menu/SystemMenu.h"
 #include "tests/gui/TestForm.h"
+#include "tests/skin/MenuForm.h"
 #include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
@@ -103,4 +106,47 @@ TEST_F(SkinnedWindows, AShortcutTextGetsAColumnOfItsOwn) {
     SIZE shortcut = {};
     GetTextExtentPoint32W(screen.Get(), L"Alt+F4", 6, &shortcut);
     EXPECT_GE(withShortcut - without, shortcut.cx + 16);
+}
+
+// A disabled item of the bar neither opens nor fires, from the keyboard or
+// the mouse; Alt alone opens the first enabled one.
+TEST_F(SkinnedWindows, ADisabledMenuBarItemNeverOpens) {
+    MenuForm form;
+    form.Tops[0].SetEnabled(false);
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->MenuBar(), nullptr);
+    TWindowTimer close(150, [&](TObject*) { EndMenu(); });
+    close.SetEnabled(true);
+    frame->MenuBar()->OpenByKey(0);
+    EXPECT_FALSE(frame->MenuBar()->OpenByKey(L'A'));
+    frame->MenuBar()->Open(0);
+    close.SetEnabled(false);
+    PumpFor(50ms);
+    EXPECT_EQ(form.Opened, (std::vector<int>{1}));
+}
+
+// The frame runs the menu's loop: switching the skin off while the menu is
+// open closes the menu first, and the frame goes only after.
+TEST_F(SkinnedWindows, SwitchingTheSkinOffWhileAMenuOfTheBarIsOpenClosesItFirst) {
+    MenuForm form;
+    Show(form);
+    TSkinFrame* frame = FrameOf(form);
+    ASSERT_NE(frame, nullptr);
+    bool frameGoneWhileOpen = false;
+    int ticks = 0;
+    TWindowTimer watch(100, [&](TObject*) {
+        if (++ticks == 1) Manager().RequestAction(TSkinAction::UnskinAll, 10, MainSkin);
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu) && !FrameOf(form)) frameGoneWhileOpen = true;
+        if (ticks >= 5) EndMenu();
+    });
+    watch.SetEnabled(true);
+    frame->MenuBar()->OpenByKey(0);
+    watch.SetEnabled(false);
+    PumpFor(150ms);
+    EXPECT_FALSE(frameGoneWhileOpen);
+    EXPECT_EQ(FrameOf(form), nullptr);
+    RunAction(TSkinAction::SkinAll);
 }
