@@ -35,6 +35,27 @@ COLORREF ScreenPixel(POINT at) {
     return pixel;
 }
 
+// Pixels of the window's rectangle on screen dark enough to be text.
+int DarkPixels(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    HDC screen = GetDC(nullptr);
+    int dark = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            COLORREF pixel = GetPixel(screen, x, y);
+            dark += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 96;
+        }
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+// A message box's text shows on screen, not only in its label.
+void ExpectTextShown(HWND box) {
+    for (HWND label : Children(box, L"Static"))
+        if (!TextOf(label).empty()) EXPECT_GT(DarkPixels(label), 20) << "no text shows: " << TextOf(label);
+}
+
 // One state of a frame part composed at the size the window gives it, read
 // where the window shows it: an offset inside the part.
 COLORREF ExpectedPixel(const ElementPicture& picture, int state, Rect part, POINT inside) {
@@ -168,6 +189,7 @@ TEST_F(SkinnedWindowsTest, TheSaveDialogAndTheMessageBoxesWearTheSkin) {
     EXPECT_EQ(SendMessageW(question, 13603, 0, 0), 1) << "the overwrite question is not skinned";
     ExpectSkinnedFrame(question, true, false);
     SaveScreenshot(question, ScreenshotPath("skinned-overwrite-question"));
+    ExpectTextShown(question);
     AnswerBox(question, IDYES);
 
     HWND failure = ShownDialog();
@@ -175,6 +197,7 @@ TEST_F(SkinnedWindowsTest, TheSaveDialogAndTheMessageBoxesWearTheSkin) {
     EXPECT_EQ(SendMessageW(failure, 13603, 0, 0), 1) << "the failed save's notice is not skinned";
     ExpectSkinnedFrame(failure, true, false);
     SaveScreenshot(failure, ScreenshotPath("skinned-save-failed"));
+    ExpectTextShown(failure);
     AnswerBox(failure, IDOK);
     CloseHandle(holder);
     std::filesystem::remove(path);

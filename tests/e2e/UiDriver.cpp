@@ -414,10 +414,31 @@ void ChooseMenu(HWND window, MenuPath path) {
     PressKey(VK_RETURN);
 }
 
-void SaveScreenshot(HWND window, const std::wstring& path) {
-    // Paints still pending (a dialog just shown fills in its controls late)
-    // are done before the picture is taken.
+namespace {
+BOOL CALLBACK NoteUnpainted(HWND child, LPARAM unpainted) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(unpainted) = true;
+    return TRUE;
+}
+
+bool Painted(HWND window) {
+    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    EnumChildWindows(window, NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+}  // namespace
+
+void WaitUntilPainted(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The window's thread has taken every message sent or posted before,
+    // among them what a dialog just shown posts itself to fill in its
+    // controls; then nothing is left to paint.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    WaitFor([&] { return Painted(window); }, 2000ms);
+}
+
+void SaveScreenshot(HWND window, const std::wstring& path) {
+    WaitUntilPainted(window);
     RECT rect = ScreenRect(window);
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);

@@ -95,7 +95,9 @@ void ChooseTrayMenu(int command);
 // A tooltip or balloon on screen whose text holds the given text.
 HWND VisibleTooltipContaining(const std::string& text);
 
-// Saves the window's pixels as it shows on screen, as a .bmp file.
+// Waits until the window and its children have painted what they owe.
+void WaitUntilPainted(HWND window);
+// Saves the window's pixels as it shows on screen, once painted, as a .bmp file.
 void SaveScreenshot(HWND window, const std::wstring& path);
 
 std::wstring Widen(const std::string& gbk);
