@@ -249,3 +249,22 @@ TEST_F(SkinnedWindows, ANewCaptionTextLeavesTheSkinnedFrameAsItWas) {
     for (size_t i = 0; i < probes.size(); ++i)
         EXPECT_EQ(WindowPixel(form.Handle(), probes[i].x, probes[i].y), before[i]) << probes[i].x << "," << probes[i].y;
 }
+
+// The system would lay a maximised window's native borders off the screen;
+// the skin's show, on the work area.
+TEST_F(SkinnedWindows, AMaximisedWindowKeepsItsBordersOnTheWorkArea) {
+    TTestForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    // As the system asks, its native borders 4 pixels past each edge.
+    MINMAXINFO limits = {};
+    limits.ptMaxPosition = {-4, -4};
+    limits.ptMaxSize = {GetSystemMetrics(SM_CXSCREEN) + 8, GetSystemMetrics(SM_CYSCREEN) + 8};
+    SendMessageW(form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(limits.ptMaxPosition.x, work.left);
+    EXPECT_EQ(limits.ptMaxPosition.y, work.top);
+    EXPECT_EQ(limits.ptMaxSize.x, work.right - work.left);
+    EXPECT_EQ(limits.ptMaxSize.y, work.bottom - work.top);
+}
