@@ -17,9 +17,11 @@
 #include "skin/manager/ControlDispatch.h"
 #include "skin/manager/ControlWalk.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/scrollbar/ScrollbarPanel.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/GalleryForm.h"
+#include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -119,6 +121,23 @@ TEST_F(Gallery, TheRangeAndStatusControlsHaveTheirSkinners) {
         {"StatusBar1", &gallery.StatusBar1}};
     for (auto [name, control] : controls)
         EXPECT_EQ(SendMessageW(control->Handle(), SkinMessage::Query, 0, 0), 1) << name;
+}
+
+// What shows on screen over each scroll bar control is the skin's panel,
+// all of it: nothing of the system's bar shows.
+TEST_F(Gallery, TheScrollBarControlsShowTheSkinsPanels) {
+    TGalleryForm gallery;
+    Show(gallery);
+    for (TWinControl* bar : {&gallery.ScrollBarHorz, &gallery.ScrollBarOff, &gallery.ScrollBarVert}) {
+        RECT bounds;
+        GetWindowRect(bar->Handle(), &bounds);
+        HWND shown = WindowFromPoint({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+        ASSERT_NE(dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(shown)), nullptr);
+        TOffscreen screen(bounds.right - bounds.left, bounds.bottom - bounds.top);
+        TWindowDC desktop(nullptr);
+        screen.CopyFrom(desktop.Get(), bounds.left, bounds.top);
+        EXPECT_TRUE(screen.Pixels().Pixels() == ClientPixels(shown).Pixels()) << WindowClassName(bar->Handle());
+    }
 }
 
 TEST_F(Gallery, ScreenshotsActiveAndInactive) {
