@@ -37,6 +37,23 @@ std::wstring PlainCaption(const std::string& caption) {
 }
 }  // namespace
 
+// A tab sets the shortcut text ("Alt+F4") apart from the caption, in a
+// column of its own as native menus have it.
+SIZE MenuTextExtent(HDC dc, const std::wstring& text) {
+    TSelection font(dc, MenuFont());
+    size_t tab = text.find(L'\t');
+    std::wstring caption = text.substr(0, tab);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
+    if (tab != std::wstring::npos) {
+        std::wstring shortcut = text.substr(tab + 1);
+        SIZE shortcutSize = {};
+        GetTextExtentPoint32W(dc, shortcut.c_str(), int(shortcut.size()), &shortcutSize);
+        size.cx += kShortcutGap + shortcutSize.cx;
+    }
+    return size;
+}
+
 HFONT MenuFont() {
     static TFontHandle font = [] {
         NONCLIENTMETRICSW metrics = {};
@@ -120,21 +137,8 @@ void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
         height = GetSystemMetrics(SM_CYMENU) / 2;
         return;
     }
-    TSelection font(dc, MenuFont());
-    // A tab sets the shortcut text ("Alt+F4") apart from the caption, in a
-    // column of its own as native menus have it.
-    std::wstring text = PlainCaption(FCaption);
-    size_t tab = text.find(L'\t');
-    std::wstring caption = text.substr(0, tab);
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
+    SIZE size = MenuTextExtent(dc, PlainCaption(FCaption));
     width = size.cx + GetSystemMetrics(SM_CXMENUCHECK);
-    if (tab != std::wstring::npos) {
-        std::wstring shortcut = text.substr(tab + 1);
-        SIZE shortcutSize = {};
-        GetTextExtentPoint32W(dc, shortcut.c_str(), int(shortcut.size()), &shortcutSize);
-        width += kShortcutGap + shortcutSize.cx;
-    }
     height = std::max<int>(size.cy + 4, GetSystemMetrics(SM_CYMENU));
 }
 

@@ -9,6 +9,7 @@
 #include "skin/data/TextCase.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/menu/SkinMenuItems.h"
 #include "skin/menu/SkinMenuWindow.h"
 
 namespace {
@@ -101,7 +102,14 @@ LRESULT CALLBACK TSkinManager::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
 void TSkinManager::WindowCreated(HWND window, const CBT_CREATEWNDW& creation) {
     std::string className = WindowClassName(window);
     LONG style = creation.lpcs->style;
-    if (className == "#32768" && !(style & WS_CHILD)) SkinPopupMenu(window);
+    if (className != "#32768" || (style & WS_CHILD)) return;
+    SkinPopupMenu(window);
+    // The system's own menus (an edit box's context menu) are drawn as the
+    // program's by their skinned owner. The window is made with its menu.
+    TSkinMenuWindow* skinned = FindPopupMenu(window);
+    auto* menu = static_cast<HMENU>(creation.lpcs->lpCreateParams);
+    if (skinned && menu && IsMenu(menu) && AnswersSkinQuery(creation.lpcs->hwndParent))
+        OwnerDrawSystemsMenu(skinned->Skin(), menu);
 }
 
 bool TSkinManager::SkinWindow(HWND window) {

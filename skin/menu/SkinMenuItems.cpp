@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "base/win32/Win32Text.h"
 #include "gui/Menus.h"
@@ -167,6 +168,24 @@ void DetachFromItem(TMenuItem& item) {
     for (TMenuItem* child : item.Items()) DetachFromItem(*child);
 }
 
+// The items of the system's menu open now, by the item data they carry.
+struct SystemsItem {
+    std::wstring Caption;
+    bool Separator;
+};
+std::vector<SystemsItem>& SystemsItems() {
+    static std::vector<SystemsItem> items;
+    return items;
+}
+// Item data of the system's items: a mark in the high word, the index below.
+constexpr ULONG_PTR kSystemsItemMark = 0x41A20000;
+
+const SystemsItem* SystemsItemOf(ULONG_PTR itemData) {
+    size_t index = itemData & 0xFFFF;
+    if ((itemData & ~ULONG_PTR(0xFFFF)) != kSystemsItemMark || index >= SystemsItems().size()) return nullptr;
+    return &SystemsItems()[index];
+}
+
 TMenuItem* FrameworkItem(ULONG_PTR itemData, UINT command) {
     TMenuItem* item = TMenuItem::FromCommand(command);
     return item && reinterpret_cast<ULONG_PTR>(item) == itemData ? item : nullptr;
@@ -205,6 +224,57 @@ bool DrawNativeMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw) {
     ItemLook look = LookOf(*item);
     look.Enabled = !(draw.itemState & (ODS_GRAYED | ODS_DISABLED));
     look.Checked = draw.itemState & ODS_CHECKED;
+    DrawSkinnedItem(skin, draw.hDC, draw.rcItem, draw.itemState, look, nullptr);
+    return true;
+}
+
+void OwnerDrawSystemsMenu(TSkinData& skin, HMENU menu) {
+    int count = GetMenuItemCount(menu);
+    if (!HasItemElement(skin) || count <= 0 || count > 0xFFFF) return;
+    std::vector<SystemsItem> items;
+    std::vector<UINT> types;
+    for (int position = 0; position < count; ++position) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info = {sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_STRING};
+        info.dwTypeData = text;
+        info.cch = 255;
+        // Owner-drawn items, and the framework's, are someone else's.
+        if (!GetMenuItemInfoW(menu, UINT(position), TRUE, &info) || (info.fType & MFT_OWNERDRAW) ||
+            TMenuItem::FromCommand(info.wID))
+            return;
+        items.push_back({text, (info.fType & MFT_SEPARATOR) != 0});
+        types.push_back(info.fType);
+    }
+    SystemsItems() = std::move(items);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW drawn = {sizeof drawn, MIIM_FTYPE | MIIM_DATA};
+        drawn.fType = types[size_t(position)] | MFT_OWNERDRAW;
+        drawn.dwItemData = kSystemsItemMark | ULONG_PTR(position);
+        SetMenuItemInfoW(menu, UINT(position), TRUE, &drawn);
+    }
+}
+
+bool MeasureSystemsMenuItem(TSkinData& skin, MEASUREITEMSTRUCT& measure) {
+    const SystemsItem* item = SystemsItemOf(measure.itemData);
+    if (!item || !HasItemElement(skin)) return false;
+    TWindowDC screen(nullptr);
+    std::wstring plain = item->Caption;
+    std::erase(plain, L'&');
+    SIZE extent = MenuTextExtent(screen.Get(), plain);
+    int height = std::max<int>(extent.cy, GetSystemMetrics(SM_CYMENU) - 4);
+    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), height, false, item->Separator,
+                                 TSkinMenuWindow::StripRight(skin)},
+                                skin.Element("MenuItem"));
+    measure.itemWidth = UINT(size.Width);
+    measure.itemHeight = UINT(size.Height);
+    return true;
+}
+
+bool DrawSystemsMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw) {
+    const SystemsItem* item = SystemsItemOf(draw.itemData);
+    if (!item || !HasItemElement(skin)) return false;
+    ItemLook look{item->Caption, item->Separator, (draw.itemState & ODS_CHECKED) != 0,
+                  !(draw.itemState & (ODS_GRAYED | ODS_DISABLED))};
     DrawSkinnedItem(skin, draw.hDC, draw.rcItem, draw.itemState, look, nullptr);
     return true;
 }

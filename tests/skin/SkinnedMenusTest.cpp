@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "gui/Edit.h"
 #include "gui/Menus.h"
 #include "gui/Timer.h"
 #include "skin/frame/FrameStyle.h"
@@ -34,6 +35,17 @@ PixelBuffer OpenMenuPicture(TForm& form, TPopupMenu& menu) {
     GetWindowRect(form.Handle(), &bounds);
     menu.Popup(bounds.left + 40, bounds.top + 40, form.Handle());
     return shown;
+}
+
+#ifndef MN_GETHMENU
+const UINT MN_GETHMENU = 0x01E1;
+#endif
+
+int PixelsOfColour(const PixelBuffer& picture, COLORREF colour) {
+    Pixel wanted = PixelOf(colour);
+    int count = 0;
+    for (Pixel pixel : picture.Pixels()) count += pixel == wanted;
+    return count;
 }
 
 int DifferentPixels(const PixelBuffer& a, const PixelBuffer& b, int fromX, int toX) {
@@ -149,4 +161,39 @@ TEST_F(SkinnedWindows, SwitchingTheSkinOffWhileAMenuOfTheBarIsOpenClosesItFirst)
     EXPECT_FALSE(frameGoneWhileOpen);
     EXPECT_EQ(FrameOf(form), nullptr);
     RunAction(TSkinAction::SkinAll);
+}
+
+// The context menu of an edit box is the system's own: drawn as the
+// program's menus, even with its first item selected.
+TEST_F(SkinnedWindows, AnEditBoxsContextMenuIsDrawnAsTheProgramsMenus) {
+    TTestForm form;
+    TEdit edit;
+    edit.Create(form, {.Bounds = {10, 10, 150, 22}});
+    Show(form);
+    SetCursorPos(0, 0);
+    int ticks = 0, items = 0, ownerDrawn = 0;
+    PixelBuffer shown;
+    TWindowTimer walk(150, [&](TObject*) {
+        HWND window = FindWindowW(L"#32768", nullptr);
+        if (++ticks == 1 && window) PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+        if (ticks == 2 && window) {
+            shown = ClientPixels(window, TWindowDC::Whole);
+            HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+            items = GetMenuItemCount(menu);
+            for (int i = 0; i < items; ++i) {
+                MENUITEMINFOW info = {sizeof info, MIIM_FTYPE};
+                GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+                ownerDrawn += (info.fType & MFT_OWNERDRAW) != 0;
+            }
+        }
+        if (ticks >= 2) EndMenu();
+    });
+    walk.SetEnabled(true);
+    RECT bounds;
+    GetWindowRect(edit.Handle(), &bounds);
+    SendMessageW(edit.Handle(), WM_CONTEXTMENU, WPARAM(edit.Handle()), MAKELPARAM(bounds.left + 5, bounds.bottom));
+    walk.SetEnabled(false);
+    ASSERT_GT(items, 0);
+    EXPECT_EQ(ownerDrawn, items);
+    EXPECT_EQ(PixelsOfColour(shown, GetSysColor(COLOR_HIGHLIGHT)), 0);
 }
