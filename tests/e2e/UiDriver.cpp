@@ -204,10 +204,8 @@ HWND VisibleMenuWindow() {
 
 namespace {
 const UINT kGetMenuOfWindow = 0x01E1;  // MN_GETHMENU
+}  // namespace
 
-// Waits until a popup menu other than `open` shows, and gives it back. A
-// skinned bar selects the first item of each menu it opens before any key
-// pressed after that reaches the menu.
 HMENU WaitForOtherMenu(HMENU open) {
     HMENU shown = nullptr;
     WaitFor([&] {
@@ -217,7 +215,6 @@ HMENU WaitForOtherMenu(HMENU open) {
     });
     return shown;
 }
-}  // namespace
 
 void ChooseTrayMenu(int command) {
     POINT at = TrayIconCentre();

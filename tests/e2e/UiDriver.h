@@ -81,6 +81,10 @@ struct MenuPath {
 void ChooseMenu(HWND window, MenuPath path);
 // An open popup menu, if any.
 HWND VisibleMenuWindow();
+// Waits until a popup menu other than `open` shows, and gives it back. A
+// skinned bar selects the first item of each menu it opens before any key
+// pressed after that reaches the menu.
+HMENU WaitForOtherMenu(HMENU open);
 // Virtual keys pressed and released one after another, to whatever has the focus.
 void PressKeys(std::initializer_list<WORD> keys);
 
