@@ -349,6 +349,11 @@ LRESULT TSkinFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
         if (FMenuBar) FMenuBar->MenuSelected(HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         break;
+    case WM_MENUCHAR:
+        // Owner-drawn items show no text to the system: the skin finds the
+        // item whose accelerator was typed.
+        if (LRESULT chosen = ChooseByAccelerator(reinterpret_cast<HMENU>(lParam), LOWORD(wParam))) return chosen;
+        break;
     case WM_NCDESTROY:
         SetState(Destroying);
         FInput.StopCaptionTimer();

@@ -1,5 +1,6 @@
 #include "skin/menu/SkinMenuItems.h"
 
+#include <cctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/draw/Offscreen.h"
+#include "skin/menu/MenuBarKeys.h"
 #include "skin/menu/SkinMenuWindow.h"
 
 namespace {
@@ -277,4 +279,17 @@ bool DrawSystemsMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw) {
                   !(draw.itemState & (ODS_GRAYED | ODS_DISABLED))};
     DrawSkinnedItem(skin, draw.hDC, draw.rcItem, draw.itemState, look, nullptr);
     return true;
+}
+
+LRESULT ChooseByAccelerator(HMENU menu, wchar_t typed) {
+    int count = GetMenuItemCount(menu);
+    if (typed >= 0x80 || count <= 0) return 0;
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW info = {sizeof info, MIIM_ID | MIIM_SUBMENU};
+        if (!GetMenuItemInfoW(menu, UINT(position), TRUE, &info)) continue;
+        TMenuItem* item = info.hSubMenu ? TMenuItem::FromSubmenu(info.hSubMenu) : TMenuItem::FromCommand(info.wID);
+        if (item && item->Enabled() && MenuAccelerator(item->Caption()) == char(std::toupper(typed)))
+            return MAKELRESULT(position, MNC_EXECUTE);
+    }
+    return 0;
 }

@@ -28,3 +28,8 @@ void OwnerDrawSystemsMenu(TSkinData& skin, HMENU menu);
 // WM_MEASUREITEM and WM_DRAWITEM about such an item: false for other items.
 bool MeasureSystemsMenuItem(TSkinData& skin, MEASUREITEMSTRUCT& measure);
 bool DrawSystemsMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw);
+
+// WM_MENUCHAR in an owner-drawn menu of the framework: the enabled item
+// whose accelerator the typed character is, to be chosen (MNC_EXECUTE with
+// its position); 0 when none is.
+LRESULT ChooseByAccelerator(HMENU menu, wchar_t typed);

@@ -12,6 +12,7 @@
 #include "skin/frame/FrameStyle.h"
 #include "skin/menu/SkinMenuBar.h"
 #include "skin/menu/SystemMenu.h"
+#include "tests/e2e/UiDriver.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/MenuForm.h"
 #include "tests/skin/SkinnedControls.h"
@@ -196,4 +197,35 @@ TEST_F(SkinnedWindows, AnEditBoxsContextMenuIsDrawnAsTheProgramsMenus) {
     ASSERT_GT(items, 0);
     EXPECT_EQ(ownerDrawn, items);
     EXPECT_EQ(PixelsOfColour(shown, GetSysColor(COLOR_HIGHLIGHT)), 0);
+}
+
+// Real keys: Alt with a letter opens the bar item whose accelerator it is,
+// and a letter typed in its open owner-drawn menu chooses that item.
+TEST_F(SkinnedWindows, LettersOpenTheirMenusAndChooseTheirItems) {
+    MenuForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    SetForegroundWindow(form.Handle());
+    PumpFor(50ms);
+    ui::Press('B', VK_MENU);
+    ui::Press('Y');
+    // The keys are translated to characters, as the program's loop does.
+    auto end = std::chrono::steady_clock::now() + 500ms;
+    while (std::chrono::steady_clock::now() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    EndMenu();
+    EXPECT_EQ(form.Opened, (std::vector<int>{1}));
+    EXPECT_EQ(form.Chosen, (std::vector<int>{1}));
+    // Wine finds the letter in the item's text itself; Windows asks the
+    // owner of an owner-drawn menu.
+    HMENU menu = form.Tops[1].Submenu();
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_MENUCHAR, MAKEWPARAM('y', MF_POPUP), LPARAM(menu)),
+              MAKELRESULT(0, MNC_EXECUTE));
+    EXPECT_EQ(HIWORD(SendMessageW(form.Handle(), WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), LPARAM(menu))), MNC_IGNORE);
 }
