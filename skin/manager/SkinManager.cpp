@@ -233,7 +233,7 @@ void TSkinManager::RequestAction(TSkinAction action, UINT delay, TSkinData* skin
 // tick.
 void TSkinManager::RunPendingAction() {
     bool menuOpen = std::any_of(FMenus.begin(), FMenus.end(), [](auto& menu) { return IsWindowVisible(menu->Handle()); });
-    if (menuOpen || FMenuAnnouncements.MenuBarTracking()) {
+    if (FPendingSkinData && (menuOpen || FMenuAnnouncements.MenuBarTracking())) {
         EndMenu();
         return;
     }
