@@ -148,7 +148,7 @@ TEST_F(SkinnedWindowsTest, TheAboutWindowWearsTheSkin) {
     SaveScreenshot(about, ScreenshotPath("skinned-about-window"));
 }
 
-TEST_F(SkinnedWindowsTest, TheSystemMenuAndTheTrayMenuAreSkinned) {
+TEST_F(SkinnedWindowsTest, EveryMenuIsSkinned) {
     MainWindow main;
     BringForward(main.window);
     RightClickAt(main.window, {60, 10});
@@ -163,6 +163,21 @@ TEST_F(SkinnedWindowsTest, TheSystemMenuAndTheTrayMenuAreSkinned) {
     ASSERT_TRUE(WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; })) << "no tray menu";
     EXPECT_EQ(SendMessageW(menu, 13603, 0, 0), 1) << "the tray menu's window is not skinned";
     SaveScreenshot(menu, ScreenshotPath("skinned-tray-menu"));
+    Press(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return VisibleMenuWindow() == nullptr; }));
+
+    // A menu of the bar, and the system's own context menu of an edit box.
+    BringForward(main.window);
+    Press(VK_MENU);
+    WaitForOtherMenu(nullptr);
+    ASSERT_NE(menu = VisibleMenuWindow(), nullptr) << "no menu of the bar";
+    SaveScreenshot(menu, ScreenshotPath("skinned-menu-bar-menu"));
+    Press(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return VisibleMenuWindow() == nullptr; }));
+    RightClick(main.addressBox);
+    ASSERT_TRUE(WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; })) << "no context menu";
+    EXPECT_EQ(SendMessageW(menu, 13603, 0, 0), 1) << "the context menu's window is not skinned";
+    SaveScreenshot(menu, ScreenshotPath("skinned-edit-context-menu"));
     Press(VK_ESCAPE);
 }
 

@@ -157,6 +157,12 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     std::wstring inactive = ScreenshotPath("gallery-inactive");
     ui::SaveScreenshot(gallery.Handle(), inactive);
 
+    // Maximised, its skinned borders on the work area.
+    ShowWindow(gallery.Handle(), SW_MAXIMIZE);
+    PumpFor(300ms);
+    ui::SaveScreenshot(gallery.Handle(), ScreenshotPath("gallery-maximised"));
+    ShowWindow(gallery.Handle(), SW_RESTORE);
+
     EXPECT_GT(FileSize(active), uintmax_t(640 * 470 * 3));
     EXPECT_EQ(FileSize(inactive), FileSize(active));
     EXPECT_NE(FileBytes(inactive), FileBytes(active));  // the frame shows the difference
