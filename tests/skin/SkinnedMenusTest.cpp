@@ -1,7 +1,8 @@
 // Menus in the skin's look as a person meets them, on real windows with the
 // skin the program carries: text clear of the background's strip, the
 // system menu as the native one would offer it, the menu bar's disabled
-// items, a skin switched while a menu is open.
+// items, a skin switched while a menu is open, an edit box's context menu,
+// letters that open and choose items.
 #include <gtest/gtest.h>
 
 #include <windows.h>
