@@ -27,12 +27,32 @@ std::vector<TPopupMenu*>& LivePopupMenus() {
     return menus;
 }
 
+// Between a caption and its shortcut text.
+constexpr int kShortcutGap = 24;
+
 std::wstring PlainCaption(const std::string& caption) {
     std::wstring text = Widen(caption);
     std::erase(text, L'&');
     return text;
 }
 }  // namespace
+
+// A tab sets the shortcut text ("Alt+F4") apart from the caption, in a
+// column of its own as native menus have it.
+SIZE MenuTextExtent(HDC dc, const std::wstring& text) {
+    TSelection font(dc, MenuFont());
+    size_t tab = text.find(L'\t');
+    std::wstring caption = text.substr(0, tab);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
+    if (tab != std::wstring::npos) {
+        std::wstring shortcut = text.substr(tab + 1);
+        SIZE shortcutSize = {};
+        GetTextExtentPoint32W(dc, shortcut.c_str(), int(shortcut.size()), &shortcutSize);
+        size.cx += kShortcutGap + shortcutSize.cx;
+    }
+    return size;
+}
 
 HFONT MenuFont() {
     static TFontHandle font = [] {
@@ -117,10 +137,7 @@ void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
         height = GetSystemMetrics(SM_CYMENU) / 2;
         return;
     }
-    TSelection font(dc, MenuFont());
-    std::wstring text = PlainCaption(FCaption);
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    SIZE size = MenuTextExtent(dc, PlainCaption(FCaption));
     width = size.cx + GetSystemMetrics(SM_CXMENUCHECK);
     height = std::max<int>(size.cy + 4, GetSystemMetrics(SM_CYMENU));
 }

@@ -143,3 +143,6 @@ private:
 
 // The system's menu font, as menus draw their items.
 HFONT MenuFont();
+// The width and height of an item's text (without "&") in the menu font,
+// its shortcut text after a tab set apart.
+SIZE MenuTextExtent(HDC dc, const std::wstring& text);

@@ -6,7 +6,7 @@ source "$(dirname "$0")/common.sh"
 
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32 xvfb
-          fonts-wqy-zenhei imagemagick nodejs npm fp-utils)
+          fonts-wqy-microhei imagemagick nodejs npm fp-utils)
 
 dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
 missing=()
@@ -21,8 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# A 32-bit Wine prefix of our own, with Chinese-capable fonts standing in for
-# the Windows fonts the windows ask for.
+# A 32-bit Wine prefix of our own.
 # A prefix that a Wine program made on its own lacks the settings below, so
 # the mark is written only once they are in.
 if [ ! -f "$WINEPREFIX/.quorvik-prefix" ]; then
@@ -30,10 +29,6 @@ if [ ! -f "$WINEPREFIX/.quorvik-prefix" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     ensure_display
     wineboot -i >/dev/null 2>&1
-    for face in Tahoma "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" SimSun \
-                NSimSun SimHei SimLi "宋体" "黑体" "隶书" "新宋体" "微软雅黑" "Microsoft YaHei"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1
-    done
     # Every program runs on one virtual desktop with a taskbar and a
     # notification area, as on Windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -42,4 +37,16 @@ if [ ! -f "$WINEPREFIX/.quorvik-prefix" ]; then
     wineserver -w
     touch "$WINEPREFIX/.quorvik-prefix"
     stop_display
+fi
+
+# A Chinese-capable font stands in for the Windows fonts the windows ask
+# for: WenQuanYi Micro Hei keeps its strokes whole at 9 points under Wine,
+# where Zen Hei broke them. Its own mark brings it to older prefixes too.
+if [ ! -f "$WINEPREFIX/.quorvik-font-microhei" ]; then
+    for face in Tahoma "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" SimSun \
+                NSimSun SimHei SimLi "宋体" "黑体" "隶书" "新宋体" "微软雅黑" "Microsoft YaHei"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.quorvik-font-microhei"
 fi

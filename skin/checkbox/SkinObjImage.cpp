@@ -24,6 +24,7 @@ void TSkinObjImage::AfterAttach() {
     FGlyphsBefore = TBitmap(CopyOf(FBox->CustomGlyphs()));
     FUsedBefore = FBox->UseCustomGlyphs();
     FTransparentBefore = FBox->TransparentColor();
+    FColorBefore = FBox->Color();
     GiveGlyphs();
 }
 
@@ -35,12 +36,15 @@ void TSkinObjImage::GiveGlyphs() {
     // The strip keeps the box's magenta: the control leaves it out.
     FBox->SetTransparentColor(ToColorRef(ColorFromPixel(kMagenta)));
     FBox->SetUseCustomGlyphs(true);
+    // The control fills its background itself: the skin's face, as the form's.
+    FBox->SetColor(ToColorRef(Skin().Colours.ButtonFace));
 }
 
 void TSkinObjImage::GiveTheirsBack() {
     FBox->SetCustomGlyphs(FGlyphsBefore.Get());
     FBox->SetTransparentColor(FTransparentBefore);
     FBox->SetUseCustomGlyphs(FUsedBefore);
+    FBox->SetColor(FColorBefore);
 }
 
 void TSkinObjImage::BeforeDetach() {

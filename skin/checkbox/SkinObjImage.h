@@ -28,4 +28,5 @@ private:
     TBitmap FGlyphsBefore;
     bool FUsedBefore = false;
     COLORREF FTransparentBefore = 0;
+    COLORREF FColorBefore = CLR_DEFAULT;
 };

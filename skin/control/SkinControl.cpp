@@ -7,6 +7,7 @@
 #include "skin/draw/Offscreen.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/menu/SkinMenuItems.h"
 
 namespace {
 const int kParentBackgroundTag = 5555;
@@ -127,6 +128,7 @@ LRESULT TSkinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == SkinMessage::Query) return 1;
     if (FTracker && FTracker->Track(Handle(), message, wParam, lParam)) return 0;
     LRESULT result = 0;
+    if (TakeSystemsMenu(message, lParam, result)) return result;
     if (!BeforeMessage(message, wParam, lParam, result)) return result;
     if (TakePaintMessage(message, wParam, lParam, result)) return result;
     bool changes = ChangesLook(message);
@@ -137,6 +139,22 @@ LRESULT TSkinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     AfterMessage(message, wParam, lParam, result);
     if (changes) Repaint();
     return result;
+}
+
+// The system's own menus that the control opens (an edit box's context
+// menu) are owner-drawn in the skin's look (the manager sees to it); their
+// items come here to be measured and drawn.
+bool TSkinControl::TakeSystemsMenu(UINT message, LPARAM lParam, LRESULT& result) {
+    result = TRUE;
+    if (message == WM_MEASUREITEM) {
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        return measure.CtlType == ODT_MENU && MeasureSystemsMenuItem(Skin(), measure);
+    }
+    if (message == WM_DRAWITEM) {
+        auto& draw = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        return draw.CtlType == ODT_MENU && DrawSystemsMenuItem(Skin(), draw);
+    }
+    return false;
 }
 
 void TSkinControl::SwitchPainting(bool enabled) {

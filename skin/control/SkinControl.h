@@ -121,6 +121,7 @@ private:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) final;
     void WindowDestroyed() override;
     bool TakePaintMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool TakeSystemsMenu(UINT message, LPARAM lParam, LRESULT& result);
     bool HoldsDrawing() const;
     LRESULT CallHeld(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintClient(HDC dc);

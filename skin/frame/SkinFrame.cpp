@@ -218,6 +218,16 @@ void TSkinFrame::HideSystemMenuStyle() {
     FSystemMenuStyleRemoved = true;
 }
 
+// The system places a maximised window so that its native borders lie off
+// the screen; the skin's borders are to show, on the work area.
+void TSkinFrame::KeepMaximisedOnWorkArea(MINMAXINFO& limits) const {
+    MONITORINFO monitor = {sizeof monitor};
+    if (!GetMonitorInfoW(MonitorFromWindow(FWindow.Handle, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    limits.ptMaxPosition = {work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
+    limits.ptMaxSize = {work.right - work.left, work.bottom - work.top};
+}
+
 LRESULT TSkinFrame::BareWindowColor(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = CallDefault(message, wParam, lParam);
     if (FForm) return result;
@@ -304,6 +314,7 @@ LRESULT TSkinFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
         result = CallDefault(message, wParam, lParam);
         ReadWindowState();
+        if (!FWindow.Flags.Child) KeepMaximisedOnWorkArea(*reinterpret_cast<MINMAXINFO*>(lParam));
         return result;
     case WM_SETTEXT:
     case WM_SETICON:
@@ -337,6 +348,11 @@ LRESULT TSkinFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MENUSELECT:
         if (FMenuBar) FMenuBar->MenuSelected(HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        break;
+    case WM_MENUCHAR:
+        // Owner-drawn items show no text to the system: the skin finds the
+        // item whose accelerator was typed.
+        if (LRESULT chosen = ChooseByAccelerator(reinterpret_cast<HMENU>(lParam), LOWORD(wParam))) return chosen;
         break;
     case WM_NCDESTROY:
         SetState(Destroying);

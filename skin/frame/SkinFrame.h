@@ -65,6 +65,7 @@ private:
     void ReadWindowState();
     void HideSystemMenuStyle();
     bool PrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void KeepMaximisedOnWorkArea(MINMAXINFO& limits) const;
     LRESULT BareWindowColor(UINT message, WPARAM wParam, LPARAM lParam);
     bool SkinMenuItem(UINT message, LPARAM lParam);
 

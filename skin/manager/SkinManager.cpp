@@ -9,6 +9,7 @@
 #include "skin/data/TextCase.h"
 #include "skin/frame/SkinFrame.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/menu/SkinMenuItems.h"
 #include "skin/menu/SkinMenuWindow.h"
 
 namespace {
@@ -101,7 +102,14 @@ LRESULT CALLBACK TSkinManager::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
 void TSkinManager::WindowCreated(HWND window, const CBT_CREATEWNDW& creation) {
     std::string className = WindowClassName(window);
     LONG style = creation.lpcs->style;
-    if (className == "#32768" && !(style & WS_CHILD)) SkinPopupMenu(window);
+    if (className != "#32768" || (style & WS_CHILD)) return;
+    SkinPopupMenu(window);
+    // The system's own menus (an edit box's context menu) are drawn as the
+    // program's by their skinned owner. The window is made with its menu.
+    TSkinMenuWindow* skinned = FindPopupMenu(window);
+    auto* menu = static_cast<HMENU>(creation.lpcs->lpCreateParams);
+    if (skinned && menu && IsMenu(menu) && AnswersSkinQuery(creation.lpcs->hwndParent))
+        OwnerDrawSystemsMenu(skinned->Skin(), menu);
 }
 
 bool TSkinManager::SkinWindow(HWND window) {
@@ -220,7 +228,15 @@ void TSkinManager::RequestAction(TSkinAction action, UINT delay, TSkinData* skin
     FActionTimer.SetEnabled(true);
 }
 
+// A menu's loop runs inside a frame (its menu bar, its system menu), which
+// must outlive it: the menus close first, and the action runs on a later
+// tick.
 void TSkinManager::RunPendingAction() {
+    bool menuOpen = std::any_of(FMenus.begin(), FMenus.end(), [](auto& menu) { return IsWindowVisible(menu->Handle()); });
+    if (FPendingSkinData && (menuOpen || FMenuAnnouncements.MenuBarTracking())) {
+        EndMenu();
+        return;
+    }
     FActionTimer.SetEnabled(false);
     TSkinData* skin = std::exchange(FPendingSkinData, nullptr);
     TSkinAction action = std::exchange(FPendingAction, TSkinAction::None);

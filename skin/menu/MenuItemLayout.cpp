@@ -18,6 +18,17 @@ Widening WideningFor(MenuKind kind) {
     }
 }
 
+// Between the glyph square and the caption, and the strip and the caption.
+constexpr int kCaptionGap = 3, kStripGap = 4;
+constexpr int kGlyphSide = 16;
+
+// The caption's left edge from the item's: past the glyph square, and past
+// the strip.
+int64_t CaptionStart(int leftWidth, int side, int stripRight) {
+    int64_t afterGlyph = int64_t(ClampSize(leftWidth)) + 1 + side + kCaptionGap;
+    return std::max(afterGlyph, int64_t(ClampSize(stripRight)) + kStripGap);
+}
+
 Rect Mirrored(Rect part, Rect item) {
     int64_t left = int64_t(item.Left) + (RightOf(item) - RightOf(part));
     return {ClampCoordinate(left), part.Top, part.Width, part.Height};
@@ -32,18 +43,21 @@ int MenuItemLeftWidth(const TSkinElement* menuItem) {
 
 Size MeasureMenuItem(const MenuItemMeasureInput& input, const TSkinElement* menuItem) {
     Widening widening = WideningFor(input.Kind);
-    int64_t width = int64_t(input.Width) + widening.Base + MenuItemLeftWidth(menuItem);
+    int leftWidth = MenuItemLeftWidth(menuItem);
+    int64_t shift = CaptionStart(leftWidth, kGlyphSide, input.StripRight) - CaptionStart(leftWidth, kGlyphSide, 0);
+    int64_t width = int64_t(input.Width) + widening.Base + leftWidth + shift;
     if (!input.HasImageList) width += widening.WithoutImages;
     int64_t height = input.Height;
     if (input.Kind == MenuKind::NativeMenu) height = input.Separator ? 8 : height + 4;
     return {ClampSize(width), ClampSize(height)};
 }
 
-MenuItemGeometry LayoutMenuItem(Rect item, int leftWidth, int imageListWidth, bool checked, bool rightToLeft) {
-    int side = imageListWidth > 0 ? ClampSize(imageListWidth) : 16;
-    if (checked) side = std::max(side, 16);
+MenuItemGeometry LayoutMenuItem(Rect item, int leftWidth, int imageListWidth, bool checked, bool rightToLeft,
+                                int stripRight) {
+    int side = imageListWidth > 0 ? ClampSize(imageListWidth) : kGlyphSide;
+    if (checked) side = std::max(side, kGlyphSide);
     int64_t glyphLeft = int64_t(item.Left) + ClampSize(leftWidth) + 1;
-    int64_t captionLeft = glyphLeft + side + 3;
+    int64_t captionLeft = int64_t(item.Left) + CaptionStart(leftWidth, side, stripRight);
     int64_t right = RightOf(item);
 
     MenuItemGeometry geometry;

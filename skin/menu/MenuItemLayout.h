@@ -20,13 +20,17 @@ struct MenuItemMeasureInput {
     int Height = 0;
     bool HasImageList = false;
     bool Separator = false;
+    // The right edge of the menu background's left strip, in the item's
+    // coordinates; 0 without one.
+    int StripRight = 0;
 };
 
 // The skin's MenuItem element adds its left width; it is at most the width
 // of one state of its image, so a stray value cannot widen every menu.
 Size MeasureMenuItem(const MenuItemMeasureInput& input, const TSkinElement* menuItem);
 
-// The left width of the MenuItem element as measuring and drawing use it.
+// The left width of a menu element (MenuItem, or MenuBackground's strip) as
+// measuring and drawing use it.
 int MenuItemLeftWidth(const TSkinElement* menuItem);
 
 // Where the parts of an item go inside its rectangle. The caption is drawn
@@ -38,5 +42,9 @@ struct MenuItemGeometry {
     Rect ShortcutRect;
 };
 // imageListWidth is 0 without an image list; right-to-left items are the
-// mirror image of left-to-right ones.
-MenuItemGeometry LayoutMenuItem(Rect item, int leftWidth, int imageListWidth, bool checked, bool rightToLeft);
+// mirror image of left-to-right ones. The glyph square stays inside the
+// background's left strip, whose right edge lies at stripRight from the
+// item's left; text over the strip would read badly, so the caption starts
+// past it.
+MenuItemGeometry LayoutMenuItem(Rect item, int leftWidth, int imageListWidth, bool checked, bool rightToLeft,
+                                int stripRight = 0);

@@ -69,7 +69,12 @@ TSkinMenuBar::~TSkinMenuBar() {
     if (FHook) UnhookWindowsHookEx(FHook);
 }
 
-std::vector<bool> TSkinMenuBar::VisibleItems() const { return std::vector<bool>(FItems.size(), true); }
+// A disabled item neither opens nor fires: the keys pass over it.
+std::vector<bool> TSkinMenuBar::OpenableItems() const {
+    std::vector<bool> openable;
+    for (const TMenuBarItem& item : FItems) openable.push_back(item.Enabled);
+    return openable;
+}
 
 int TSkinMenuBar::ItemAt(Point at) const {
     std::vector<Rect> bounds;
@@ -152,14 +157,14 @@ void TSkinMenuBar::OpenAt(POINT window) {
 }
 
 bool TSkinMenuBar::OpenByKey(wchar_t key) {
-    std::vector<bool> visible = VisibleItems();
+    std::vector<bool> openable = OpenableItems();
     int index = -1;
     if (key == 0) {
-        index = FItems.empty() ? -1 : 0;
+        index = MenuBarItemAfterArrow(openable, -1, MenuArrow::Right, false);
     } else if (key < 0x80) {
         std::vector<std::string> captions;
         for (const TMenuBarItem& item : FItems) captions.push_back(Narrow(item.Caption));
-        index = MenuBarItemForAccelerator(captions, visible, char(key));
+        index = MenuBarItemForAccelerator(captions, openable, char(key));
     }
     if (index < 0) return false;
     Open(index);
@@ -167,14 +172,18 @@ bool TSkinMenuBar::OpenByKey(wchar_t key) {
 }
 
 void TSkinMenuBar::Open(int index) {
-    if (trackingBar) return;
+    if (trackingBar || !Openable(index)) return;
     Track(index);
+}
+
+bool TSkinMenuBar::Openable(int index) const {
+    return index >= 0 && size_t(index) < FItems.size() && FItems[size_t(index)].Enabled;
 }
 
 void TSkinMenuBar::MenuSelected(UINT flags, HMENU) { FSelectedHasSubmenu = flags != 0xFFFF && (flags & MF_POPUP); }
 
 void TSkinMenuBar::Track(int index) {
-    while (index >= 0 && size_t(index) < FItems.size()) {
+    while (Openable(index)) {
         TMenuBarItem item = FItems[size_t(index)];
         if (!item.Submenu) {
             // A command on the bar itself: its click, as a native bar would send it.
@@ -232,11 +241,11 @@ bool TSkinMenuBar::Filter(MSG& message) {
         WPARAM key = message.wParam;
         if (FRightToLeft && (key == VK_LEFT || key == VK_RIGHT)) key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
         if (key == VK_LEFT && AtTopLevel()) {
-            SwitchTo(MenuBarItemAfterArrow(VisibleItems(), FOpenIndex, MenuArrow::Left, false));
+            SwitchTo(MenuBarItemAfterArrow(OpenableItems(), FOpenIndex, MenuArrow::Left, false));
             return true;
         }
         if (key == VK_RIGHT && !FSelectedHasSubmenu) {
-            SwitchTo(MenuBarItemAfterArrow(VisibleItems(), FOpenIndex, MenuArrow::Right, false));
+            SwitchTo(MenuBarItemAfterArrow(OpenableItems(), FOpenIndex, MenuArrow::Right, false));
             return true;
         }
         return false;
@@ -245,7 +254,7 @@ bool TSkinMenuBar::Filter(MSG& message) {
         RECT window;
         GetWindowRect(FWindow, &window);
         int index = ItemAt({int(message.pt.x - window.left), int(message.pt.y - window.top)});
-        if (index >= 0 && index != FOpenIndex) {
+        if (Openable(index) && index != FOpenIndex) {
             SwitchTo(index);
             return true;
         }

@@ -38,13 +38,14 @@ public:
     // The item under a point in window coordinates, or -1.
     int ItemAt(Point at) const;
 
-    // Opens the item's menu (or runs its command) and follows the keyboard
-    // and the mouse from one item to the next until the menus close.
+    // Opens the item's menu (or runs its command), unless it is disabled,
+    // and follows the keyboard and the mouse from one item to the next
+    // until the menus close.
     void Open(int index);
     // The item under a point in window coordinates.
     void OpenAt(POINT window);
-    // Alt with a letter: the item whose accelerator it is; Alt alone (0):
-    // the first item. False when no item answers.
+    // Alt with a letter: the enabled item whose accelerator it is; Alt
+    // alone (0): the first enabled item. False when no item answers.
     bool OpenByKey(wchar_t key);
     // WM_MENUSELECT while a menu of the bar is open.
     void MenuSelected(UINT flags, HMENU menu);
@@ -60,7 +61,8 @@ private:
     void PaintItem(int index);
     bool Framed(int index) const;
     int HoverableAt(Point at) const;
-    std::vector<bool> VisibleItems() const;
+    std::vector<bool> OpenableItems() const;
+    bool Openable(int index) const;
 
     HWND FWindow;
     HMENU FMenu;

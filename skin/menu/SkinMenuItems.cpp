@@ -1,13 +1,16 @@
 #include "skin/menu/SkinMenuItems.h"
 
+#include <cctype>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "base/win32/Win32Text.h"
 #include "gui/Menus.h"
 #include "skin/data/SkinGdi.h"
 #include "skin/draw/ElementDrawing.h"
 #include "skin/draw/Offscreen.h"
+#include "skin/menu/MenuBarKeys.h"
 #include "skin/menu/SkinMenuWindow.h"
 
 namespace {
@@ -34,8 +37,7 @@ ItemLook LookOf(const TMenuItem& item) {
 
 
 // What the menu window shows under the item, or the skin's menu colour.
-void DrawItemBackground(TOffscreen& item, TSkinData& skin, HDC dc, const RECT& rect) {
-    TSkinMenuWindow* window = TSkinMenuWindow::FromDC(dc);
+void DrawItemBackground(TOffscreen& item, TSkinData& skin, const TSkinMenuWindow* window, const RECT& rect) {
     if (!window || window->Background().Empty()) {
         item.Fill(ToColorRef(skin.Colours.Menu));
         return;
@@ -84,12 +86,13 @@ void DrawCheckMark(HDC dc, Rect square, COLORREF colour) {
     Polyline(dc, mark, 3);
 }
 
-void DrawContent(TOffscreen& item, TSkinData& skin, const ItemLook& look, const PixelBuffer* images) {
+void DrawContent(TOffscreen& item, TSkinData& skin, const ItemLook& look, const PixelBuffer* images,
+                 int stripRight) {
     const TSkinElement* element = skin.Element("MenuItem");
     bool hasImage = images && look.ImageIndex >= 0 && (look.ImageIndex + 1) * kGlyph <= images->Width();
     MenuItemGeometry geometry =
         LayoutMenuItem({0, 0, item.Width(), item.Height()}, MenuItemLeftWidth(element), images ? kGlyph : 0,
-                       look.Checked, false);
+                       look.Checked, false, stripRight);
     COLORREF text = ToColorRef(look.Enabled ? skin.Colours.MenuText : skin.Colours.ButtonShadow);
     if (hasImage) {
         if (look.Checked) DrawCheckerSquare(item, geometry.Glyph, skin);
@@ -120,13 +123,14 @@ void DrawSkinnedItem(TSkinData& skin, HDC dc, const RECT& rect, UINT state, cons
                      const PixelBuffer* images) {
     const TSkinElement* element = skin.Element("MenuItem");
     TOffscreen item(rect.right - rect.left, rect.bottom - rect.top);
-    DrawItemBackground(item, skin, dc, rect);
+    const TSkinMenuWindow* window = TSkinMenuWindow::FromDC(dc);
+    DrawItemBackground(item, skin, window, rect);
     if (look.Separator) {
         DrawSeparator(item, *element);
     } else {
         int frame = state & ODS_SELECTED ? kHighlightedState : kNormalState;
         DrawElement(item, {0, 0, item.Width(), item.Height()}, element->Picture(), frame);
-        DrawContent(item, skin, look, images);
+        DrawContent(item, skin, look, images, window ? window->StripRight(rect) : 0);
     }
     item.CopyTo(dc, rect.left, rect.top);
 }
@@ -147,7 +151,8 @@ void AttachToItem(TMenuItem& item, TSkinData& skin, MenuKind kind, const PixelBu
     };
     if (measure)
         item.OnMeasureItem = [&skin, &item, kind, images](TObject*, HDC, int& width, int& height) {
-            Size size = MeasureMenuItem({kind, width, height, images != nullptr, item.IsSeparator()},
+            Size size = MeasureMenuItem({kind, width, height, images != nullptr, item.IsSeparator(),
+                                         TSkinMenuWindow::StripRight(skin)},
                                         skin.Element("MenuItem"));
             width = size.Width;
             height = size.Height;
@@ -163,6 +168,24 @@ void DetachFromItem(TMenuItem& item) {
         SkinnedItems().erase(found);
     }
     for (TMenuItem* child : item.Items()) DetachFromItem(*child);
+}
+
+// The items of the system's menu open now, by the item data they carry.
+struct SystemsItem {
+    std::wstring Caption;
+    bool Separator;
+};
+std::vector<SystemsItem>& SystemsItems() {
+    static std::vector<SystemsItem> items;
+    return items;
+}
+// Item data of the system's items: a mark in the high word, the index below.
+constexpr ULONG_PTR kSystemsItemMark = 0x41A20000;
+
+const SystemsItem* SystemsItemOf(ULONG_PTR itemData) {
+    size_t index = itemData & 0xFFFF;
+    if ((itemData & ~ULONG_PTR(0xFFFF)) != kSystemsItemMark || index >= SystemsItems().size()) return nullptr;
+    return &SystemsItems()[index];
 }
 
 TMenuItem* FrameworkItem(ULONG_PTR itemData, UINT command) {
@@ -189,7 +212,8 @@ bool MeasureNativeMenuItem(TSkinData& skin, MEASUREITEMSTRUCT& measure) {
     std::wstring caption = Widen(item->Caption());
     SIZE extent = {};
     GetTextExtentPoint32W(screen.Get(), caption.c_str(), int(caption.size()), &extent);
-    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), int(measure.itemHeight), false, item->IsSeparator()},
+    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), int(measure.itemHeight), false,
+                                 item->IsSeparator(), TSkinMenuWindow::StripRight(skin)},
                                 skin.Element("MenuItem"));
     measure.itemWidth = UINT(size.Width);
     measure.itemHeight = UINT(size.Height);
@@ -204,4 +228,68 @@ bool DrawNativeMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw) {
     look.Checked = draw.itemState & ODS_CHECKED;
     DrawSkinnedItem(skin, draw.hDC, draw.rcItem, draw.itemState, look, nullptr);
     return true;
+}
+
+void OwnerDrawSystemsMenu(TSkinData& skin, HMENU menu) {
+    int count = GetMenuItemCount(menu);
+    if (!HasItemElement(skin) || count <= 0 || count > 0xFFFF) return;
+    std::vector<SystemsItem> items;
+    std::vector<UINT> types;
+    for (int position = 0; position < count; ++position) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW info = {sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_STRING};
+        info.dwTypeData = text;
+        info.cch = 255;
+        // Owner-drawn items, and the framework's, are someone else's.
+        if (!GetMenuItemInfoW(menu, UINT(position), TRUE, &info) || (info.fType & MFT_OWNERDRAW) ||
+            TMenuItem::FromCommand(info.wID))
+            return;
+        items.push_back({text, (info.fType & MFT_SEPARATOR) != 0});
+        types.push_back(info.fType);
+    }
+    SystemsItems() = std::move(items);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW drawn = {sizeof drawn, MIIM_FTYPE | MIIM_DATA};
+        drawn.fType = types[size_t(position)] | MFT_OWNERDRAW;
+        drawn.dwItemData = kSystemsItemMark | ULONG_PTR(position);
+        SetMenuItemInfoW(menu, UINT(position), TRUE, &drawn);
+    }
+}
+
+bool MeasureSystemsMenuItem(TSkinData& skin, MEASUREITEMSTRUCT& measure) {
+    const SystemsItem* item = SystemsItemOf(measure.itemData);
+    if (!item || !HasItemElement(skin)) return false;
+    TWindowDC screen(nullptr);
+    std::wstring plain = item->Caption;
+    std::erase(plain, L'&');
+    SIZE extent = MenuTextExtent(screen.Get(), plain);
+    int height = std::max<int>(extent.cy, GetSystemMetrics(SM_CYMENU) - 4);
+    Size size = MeasureMenuItem({MenuKind::NativeMenu, int(extent.cx), height, false, item->Separator,
+                                 TSkinMenuWindow::StripRight(skin)},
+                                skin.Element("MenuItem"));
+    measure.itemWidth = UINT(size.Width);
+    measure.itemHeight = UINT(size.Height);
+    return true;
+}
+
+bool DrawSystemsMenuItem(TSkinData& skin, DRAWITEMSTRUCT& draw) {
+    const SystemsItem* item = SystemsItemOf(draw.itemData);
+    if (!item || !HasItemElement(skin)) return false;
+    ItemLook look{item->Caption, item->Separator, (draw.itemState & ODS_CHECKED) != 0,
+                  !(draw.itemState & (ODS_GRAYED | ODS_DISABLED))};
+    DrawSkinnedItem(skin, draw.hDC, draw.rcItem, draw.itemState, look, nullptr);
+    return true;
+}
+
+LRESULT ChooseByAccelerator(HMENU menu, wchar_t typed) {
+    int count = GetMenuItemCount(menu);
+    if (typed >= 0x80 || count <= 0) return 0;
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW info = {sizeof info, MIIM_ID | MIIM_SUBMENU};
+        if (!GetMenuItemInfoW(menu, UINT(position), TRUE, &info)) continue;
+        TMenuItem* item = info.hSubMenu ? TMenuItem::FromSubmenu(info.hSubMenu) : TMenuItem::FromCommand(info.wID);
+        if (item && item->Enabled() && MenuAccelerator(item->Caption()) == char(std::toupper(typed)))
+            return MAKELRESULT(position, MNC_EXECUTE);
+    }
+    return 0;
 }

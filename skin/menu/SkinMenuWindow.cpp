@@ -5,6 +5,7 @@
 #include "skin/draw/Offscreen.h"
 #include "skin/manager/SkinManager.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/menu/MenuItemLayout.h"
 
 namespace {
 #ifndef MN_GETHMENU
@@ -55,9 +56,19 @@ TSkinMenuWindow* TSkinMenuWindow::FromDC(HDC dc) {
     return manager && window ? manager->FindPopupMenu(window) : nullptr;
 }
 
-bool TSkinMenuWindow::HasBackground() const {
-    const TSkinElement* background = FSkin.Element("MenuBackground");
-    return !FSkin.SkinEmpty() && background && !background->Image.Empty();
+bool TSkinMenuWindow::HasBackground(const TSkinData& skin) {
+    const TSkinElement* background = skin.Element("MenuBackground");
+    return !skin.SkinEmpty() && background && !background->Image.Empty();
+}
+
+int TSkinMenuWindow::StripRight(const TSkinData& skin) {
+    if (!HasBackground(skin)) return 0;
+    return MenuItemLeftWidth(skin.Element("MenuBackground")) - kMenuWindowFrame;
+}
+
+int TSkinMenuWindow::StripRight(const RECT& item) const {
+    if (!HasBackground(FSkin)) return 0;
+    return MenuItemLeftWidth(FSkin.Element("MenuBackground")) - ClientOrigin(Handle()).x - item.left;
 }
 
 void TSkinMenuWindow::ComposeBackground() {
@@ -93,7 +104,7 @@ void TSkinMenuWindow::PaintClient(HDC dc) {
 LRESULT TSkinMenuWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == SkinMessage::Query) return 1;
     TSkinManager* manager = TSkinManager::Instance();
-    if (!manager || !manager->Enabled() || !HasBackground()) return CallDefault(message, wParam, lParam);
+    if (!manager || !manager->Enabled() || !HasBackground(FSkin)) return CallDefault(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         if (!FSkin.Options.test(soMenuBG)) CallDefault(message, wParam, lParam);

@@ -18,6 +18,11 @@ public:
     // The painted background of the whole window, in window coordinates;
     // empty until the window first paints, or without a MenuBackground.
     const PixelBuffer& Background() const { return FBackground; }
+    // The right edge of the background's left strip in the coordinates of
+    // an item at `item` in the client area; 0 without a background.
+    int StripRight(const RECT& item) const;
+    // The same for an item at the client's left edge, before the window is.
+    static int StripRight(const TSkinData& skin);
 
     // The skinned menu window that a device context of an item draws on.
     static TSkinMenuWindow* FromDC(HDC dc);
@@ -26,7 +31,7 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    bool HasBackground() const;
+    static bool HasBackground(const TSkinData& skin);
     void ComposeBackground();
     void PaintBackground(HDC windowDC);
     void PaintClient(HDC dc);

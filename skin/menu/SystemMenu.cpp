@@ -19,8 +19,10 @@ std::string ItemCaption(HMENU menu, UINT position) {
 void ApplyWindowState(TMenuItem& item, UINT command, WindowState state, const FrameFlags& flags) {
     switch (command) {
     case SC_SIZE:
+        item.SetEnabled(flags.Sizable && state == WindowState::Normal);
+        break;
     case SC_MOVE:
-        if (state == WindowState::Maximised) item.SetEnabled(false);
+        item.SetEnabled(state != WindowState::Maximised);
         break;
     case SC_MINIMIZE:
         item.ImageIndex = MinimiseGlyph;

@@ -7,6 +7,10 @@
 #include "skin/scrollbar/ScrollbarPicture.h"
 #include "skin/scrollbar/ScrollbarReading.h"
 
+#ifndef WM_MOUSEHWHEEL
+#define WM_MOUSEHWHEEL 0x020E
+#endif
+
 TScrollbarPanel::TScrollbarPanel(TSkinData& skin, HWND control, ScrollbarKind kind)
     : FSkin(skin), FControl(control), FKind(kind) {
     FFacts.Kind = kind;
@@ -70,6 +74,9 @@ LRESULT TScrollbarPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         PassPress(lParam);
         return 0;
     }
+    // The wheel goes to the window under the pointer; over the bar that
+    // is the control's own.
+    if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) return SendMessageW(FControl, message, wParam, lParam);
     LRESULT result = TWinControl::WndProc(message, wParam, lParam);
     FTracker.Handled(Handle(), message);
     return result;

@@ -204,10 +204,8 @@ HWND VisibleMenuWindow() {
 
 namespace {
 const UINT kGetMenuOfWindow = 0x01E1;  // MN_GETHMENU
+}  // namespace
 
-// Waits until a popup menu other than `open` shows, and gives it back. A
-// skinned bar selects the first item of each menu it opens before any key
-// pressed after that reaches the menu.
 HMENU WaitForOtherMenu(HMENU open) {
     HMENU shown = nullptr;
     WaitFor([&] {
@@ -217,7 +215,6 @@ HMENU WaitForOtherMenu(HMENU open) {
     });
     return shown;
 }
-}  // namespace
 
 void ChooseTrayMenu(int command) {
     POINT at = TrayIconCentre();
@@ -335,7 +332,7 @@ void PointAt(HWND window, POINT at) {
 
 void RightClickAt(HWND window, POINT at) { PressAt(window, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
-void DragAt(HWND window, POINT at, POINT by) {
+POINT PressAndMove(HWND window, POINT at, POINT by) {
     BringForward(window);
     RECT rect = ScreenRect(window);
     at = {rect.left + at.x, rect.top + at.y};
@@ -344,8 +341,12 @@ void DragAt(HWND window, POINT at, POINT by) {
     int steps = std::max(std::abs(by.x), std::abs(by.y)) / 4;
     for (int step = 1; step <= steps; ++step)
         SendMouse(MOUSEEVENTF_MOVE, {at.x + by.x * step / steps, at.y + by.y * step / steps});
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, {at.x + by.x, at.y + by.y});
+    return {at.x + by.x, at.y + by.y};
 }
+
+void ReleaseAt(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP, screen); }
+
+void DragAt(HWND window, POINT at, POINT by) { ReleaseAt(PressAndMove(window, at, by)); }
 
 void Press(WORD virtualKey, WORD modifier) {
     if (modifier)
@@ -410,10 +411,31 @@ void ChooseMenu(HWND window, MenuPath path) {
     PressKey(VK_RETURN);
 }
 
-void SaveScreenshot(HWND window, const std::wstring& path) {
-    // Paints still pending (a dialog just shown fills in its controls late)
-    // are done before the picture is taken.
+namespace {
+BOOL CALLBACK NoteUnpainted(HWND child, LPARAM unpainted) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(unpainted) = true;
+    return TRUE;
+}
+
+bool Painted(HWND window) {
+    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    EnumChildWindows(window, NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+}  // namespace
+
+void WaitUntilPainted(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The window's thread has taken every message sent or posted before,
+    // among them what a dialog just shown posts itself to fill in its
+    // controls; then nothing is left to paint.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    WaitFor([&] { return Painted(window); }, 2000ms);
+}
+
+void SaveScreenshot(HWND window, const std::wstring& path) {
+    WaitUntilPainted(window);
     RECT rect = ScreenRect(window);
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);

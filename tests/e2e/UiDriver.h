@@ -67,6 +67,10 @@ void RightClickAt(HWND window, POINT at);
 // the pointer by `by` a few pixels at a time and lets go there; by {0, 0}
 // clicks at the point.
 void DragAt(HWND window, POINT at, POINT by);
+// The two halves of a drag: the button stays down between them. The first
+// gives the point on the screen where the pointer stopped.
+POINT PressAndMove(HWND window, POINT at, POINT by);
+void ReleaseAt(POINT screen);
 bool HasFocus(HWND window);
 
 // A command of a menu bar by position: top item, then item below it.
@@ -77,6 +81,10 @@ struct MenuPath {
 void ChooseMenu(HWND window, MenuPath path);
 // An open popup menu, if any.
 HWND VisibleMenuWindow();
+// Waits until a popup menu other than `open` shows, and gives it back. A
+// skinned bar selects the first item of each menu it opens before any key
+// pressed after that reaches the menu.
+HMENU WaitForOtherMenu(HMENU open);
 // Virtual keys pressed and released one after another, to whatever has the focus.
 void PressKeys(std::initializer_list<WORD> keys);
 
@@ -91,7 +99,9 @@ void ChooseTrayMenu(int command);
 // A tooltip or balloon on screen whose text holds the given text.
 HWND VisibleTooltipContaining(const std::string& text);
 
-// Saves the window's pixels as it shows on screen, as a .bmp file.
+// Waits until the window and its children have painted what they owe.
+void WaitUntilPainted(HWND window);
+// Saves the window's pixels as it shows on screen, once painted, as a .bmp file.
 void SaveScreenshot(HWND window, const std::wstring& path);
 
 std::wstring Widen(const std::string& gbk);

@@ -17,9 +17,11 @@
 #include "skin/manager/ControlDispatch.h"
 #include "skin/manager/ControlWalk.h"
 #include "skin/manager/SkinMessages.h"
+#include "skin/scrollbar/ScrollbarPanel.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/gui/TestForm.h"
 #include "tests/skin/GalleryForm.h"
+#include "tests/skin/SkinnedControls.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -121,6 +123,23 @@ TEST_F(Gallery, TheRangeAndStatusControlsHaveTheirSkinners) {
         EXPECT_EQ(SendMessageW(control->Handle(), SkinMessage::Query, 0, 0), 1) << name;
 }
 
+// What shows on screen over each scroll bar control is the skin's panel,
+// all of it: nothing of the system's bar shows.
+TEST_F(Gallery, TheScrollBarControlsShowTheSkinsPanels) {
+    TGalleryForm gallery;
+    Show(gallery);
+    for (TWinControl* bar : {&gallery.ScrollBarHorz, &gallery.ScrollBarOff, &gallery.ScrollBarVert}) {
+        RECT bounds;
+        GetWindowRect(bar->Handle(), &bounds);
+        HWND shown = WindowFromPoint({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+        ASSERT_NE(dynamic_cast<TScrollbarPanel*>(TWinControl::FromHandle(shown)), nullptr);
+        TOffscreen screen(bounds.right - bounds.left, bounds.bottom - bounds.top);
+        TWindowDC desktop(nullptr);
+        screen.CopyFrom(desktop.Get(), bounds.left, bounds.top);
+        EXPECT_TRUE(screen.Pixels().Pixels() == ClientPixels(shown).Pixels()) << WindowClassName(bar->Handle());
+    }
+}
+
 TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     TGalleryForm gallery;
     TTestForm other;
@@ -137,6 +156,12 @@ TEST_F(Gallery, ScreenshotsActiveAndInactive) {
     PumpFor(300ms);
     std::wstring inactive = ScreenshotPath("gallery-inactive");
     ui::SaveScreenshot(gallery.Handle(), inactive);
+
+    // Maximised, its skinned borders on the work area.
+    ShowWindow(gallery.Handle(), SW_MAXIMIZE);
+    PumpFor(300ms);
+    ui::SaveScreenshot(gallery.Handle(), ScreenshotPath("gallery-maximised"));
+    ShowWindow(gallery.Handle(), SW_RESTORE);
 
     EXPECT_GT(FileSize(active), uintmax_t(640 * 470 * 3));
     EXPECT_EQ(FileSize(inactive), FileSize(active));

@@ -74,6 +74,20 @@ TEST(MenuItemGeometry, GlyphSquare_FollowsTheImageListAndIsAtLeast16WhenChecked)
     EXPECT_EQ(LayoutMenuItem({0, 0, 150, 22}, 0, 12, false, false).CaptionRect.Left, 1 + 12 + 3);
 }
 
+// The built skin's strip is 27 wide and the items start 3 in: its right
+// edge lies 24 into an item, past where the caption would start (22).
+TEST(MenuItemGeometry, TheCaptionStartsPastTheBackgroundsStrip_TheGlyphStaysInside) {
+    MenuItemGeometry past = LayoutMenuItem({0, 0, 150, 22}, 2, 16, false, false, 24);
+    ExpectRect(past.Glyph, 3, 1, 16, 16);
+    EXPECT_EQ(past.CaptionRect.Left, 24 + 4);
+    EXPECT_EQ(past.ShortcutRect.Left, 24 + 4);
+    EXPECT_EQ(LayoutMenuItem({0, 0, 150, 22}, 2, 16, false, false, 10).CaptionRect.Left, 22);
+    // The item widens by as much as its caption moves.
+    TSkinElement element = MenuItemElement(2);
+    EXPECT_EQ(MeasureMenuItem({MenuKind::PopupMenu, 80, 19, true, false, 24}, &element).Width, 80 + 12 + 2 + 6);
+    EXPECT_EQ(MeasureMenuItem({MenuKind::PopupMenu, 80, 19, true, false, 10}, &element).Width, 80 + 12 + 2);
+}
+
 TEST(MenuItemGeometry, RightToLeft_IsTheMirrorImage) {
     MenuItemGeometry geometry = LayoutMenuItem({10, 40, 150, 22}, 6, 16, false, true);
     ExpectRect(geometry.Glyph, 160 - 7 - 16, 41, 16, 16);

@@ -181,6 +181,10 @@ TEST_F(SkinnedCheckBoxes, ForeignCheckBoxesAndRadioButtonsShowTheSkinsBoxesAsThe
     auto under = [](const TGlyphCheckBox& box) { return ClientPixels(box.Handle()).At(TGlyphCheckBox::kBoxSize + 2, 0); };
     EXPECT_EQ(BoxMismatches(check.Handle(), FlatButtons::kChecks[kChecked - 1], BoxSide::Left, under(check)), 0);
     EXPECT_EQ(BoxMismatches(radio.Handle(), FlatButtons::kRadios[kUncheckedDisabled - 1], BoxSide::Left, under(radio)), 0);
+    // Which is the skin's button face, as on the form around it.
+    Pixel face = PixelFromColor(MainSkin->Colours.ButtonFace);
+    EXPECT_EQ(under(check), face);
+    EXPECT_EQ(under(radio), face);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "tests/gui/MessagePump.h"
 #include "tests/gui/TestForm.h"
 #include "tests/gui/WindowWatch.h"
+#include "tests/skin/MenuForm.h"
 #include "tests/skin/SkinnedWindows.h"
 
 using namespace std::chrono_literals;
@@ -29,23 +30,6 @@ namespace {
 #ifndef MN_GETHMENU
 const UINT MN_GETHMENU = 0x01E1;
 #endif
-
-// A form with a menu bar of three menus, each one command.
-class MenuForm : public TTestForm {
-public:
-    MenuForm() {
-        for (int i = 0; i < 3; ++i) {
-            Tops[i].Add({&Commands[i]});
-            Tops[i].OnClick = [this, i](TObject*) { Opened.push_back(i); };
-        }
-        Bar.Add({&Tops[0], &Tops[1], &Tops[2]});
-        SetMainMenu(Bar);
-    }
-    TMainMenu Bar;
-    TMenuItem Tops[3] = {TMenuItem("&A"), TMenuItem("&B"), TMenuItem("&C")};
-    TMenuItem Commands[3] = {TMenuItem("a"), TMenuItem("b"), TMenuItem("c")};
-    std::vector<int> Opened;
-};
 
 COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);
@@ -264,4 +248,23 @@ TEST_F(SkinnedWindows, ANewCaptionTextLeavesTheSkinnedFrameAsItWas) {
     SendMessageW(form.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x"));
     for (size_t i = 0; i < probes.size(); ++i)
         EXPECT_EQ(WindowPixel(form.Handle(), probes[i].x, probes[i].y), before[i]) << probes[i].x << "," << probes[i].y;
+}
+
+// The system would lay a maximised window's native borders off the screen;
+// the skin's show, on the work area.
+TEST_F(SkinnedWindows, AMaximisedWindowKeepsItsBordersOnTheWorkArea) {
+    TTestForm form;
+    Show(form);
+    ASSERT_NE(FrameOf(form), nullptr);
+    // As the system asks, its native borders 4 pixels past each edge.
+    MINMAXINFO limits = {};
+    limits.ptMaxPosition = {-4, -4};
+    limits.ptMaxSize = {GetSystemMetrics(SM_CXSCREEN) + 8, GetSystemMetrics(SM_CYSCREEN) + 8};
+    SendMessageW(form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(limits.ptMaxPosition.x, work.left);
+    EXPECT_EQ(limits.ptMaxPosition.y, work.top);
+    EXPECT_EQ(limits.ptMaxSize.x, work.right - work.left);
+    EXPECT_EQ(limits.ptMaxSize.y, work.bottom - work.top);
 }

@@ -258,6 +258,61 @@ TEST_F(SkinnedMemo, APressOnTheDownArrowRunsTheSystemsScrollingWithTheArrowPress
     EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
 }
 
+// The wheel goes to the window under the pointer, which over the bar is
+// the panel; the memo scrolls as under a native bar.
+TEST_F(SkinnedMemo, TheWheelOverThePanelScrollsTheMemo) {
+    RECT bar = ScreenRect(vertical->Handle());
+    POINT centre = {(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+    HWND under = WindowFromPoint(centre);
+    ASSERT_EQ(under, vertical->Handle());
+    SendMessageW(under, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(centre.x, centre.y));
+    EXPECT_GT(FirstVisibleLine(), 0);
+    EXPECT_EQ(vertical->Facts().ThumbStart, BarInfo(Memo(), OBJID_VSCROLL).xyThumbTop);
+}
+
+// A held button scrolls before it comes up, as on a native bar: the thumb
+// drags the text and the picture along, the shaft repeats its page.
+TEST_F(SkinnedMemo, AHeldPressScrollsBeforeTheButtonComesUp) {
+    SCROLLINFO range = {sizeof range, SIF_PAGE};
+    GetScrollInfo(Memo(), SB_VERT, &range);
+    int page = int(range.nPage);
+    RECT bar;
+    GetClientRect(vertical->Handle(), &bar);
+    SCROLLBARINFO info = BarInfo(Memo(), OBJID_VSCROLL);
+    struct Hold {
+        const char* name;
+        POINT at, by;
+        int firstLineAtLeast;
+        std::optional<TBarFrames> shows;
+    };
+    const Hold holds[] = {
+        {"thumb", {bar.right / 2, (info.xyThumbTop + info.xyThumbBottom) / 2}, {0, 30}, 1, TBarFrames{9, 1, 2, 13}},
+        {"shaft", {bar.right / 2, bar.bottom - bar.right - 2}, {0, 0}, 2 * page, std::nullopt},
+    };
+    for (const Hold& hold : holds) {
+        SCOPED_TRACE(hold.name);
+        SendMessageW(Memo(), WM_VSCROLL, SB_TOP, 0);
+        int lineWhileHeld = -1;
+        std::string shownWhileHeld, expectedWhileHeld;
+        POINT stop = {};
+        // Runs inside the system's loop, then lets go.
+        TWindowTimer look(600, [&](TObject*) {
+            look.SetEnabled(false);
+            lineWhileHeld = FirstVisibleLine();
+            shownWhileHeld = UprightShows();
+            if (hold.shows) expectedWhileHeld = UprightExpected(*hold.shows);
+            ui::ReleaseAt(stop);
+        });
+        look.SetEnabled(true);
+        stop = ui::PressAndMove(vertical->Handle(), hold.at, hold.by);
+        PumpFor(900ms);
+        EXPECT_GE(lineWhileHeld, hold.firstLineAtLeast);
+        if (hold.shows) {
+            EXPECT_EQ(shownWhileHeld, expectedWhileHeld);
+        }
+    }
+}
+
 TEST_F(SkinnedMemo, ThePartUnderThePointerIsHotUntilItLeaves) {
     RECT bar;
     GetClientRect(vertical->Handle(), &bar);
