@@ -109,10 +109,11 @@ void TApplication::Terminate() {
 
 void TApplication::Dispatch(MSG& message) {
     // Tab, arrow and Enter keys move between the controls of the active form;
-    // the form hears of them first.
+    // the form hears of them first, and a control that acts on one (a
+    // focused button on Enter) keeps it from the dialog manager.
     HWND active = GetActiveWindow();
     if (active && TWinControl::FromHandle(active)) {
-        if (IsDialogKey(message)) SendMessageW(active, CM_DIALOGKEY, message.wParam, message.lParam);
+        if (IsDialogKey(message) && SendMessageW(active, CM_DIALOGKEY, message.wParam, message.lParam)) return;
         if (IsDialogMessageW(active, &message)) return;
     }
     TranslateMessage(&message);

@@ -25,6 +25,7 @@ inline bool IsControlColorMessage(UINT message) {
 constexpr UINT CM_BASE = 0xB000;
 // A dialog key (Tab, an arrow, Enter, Esc) that the active form handles for
 // its focused control; every control of the form hears it, wParam the key.
+// A control that acts on the key answers 1, and the key goes no further.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 // The form's focused control changed; every control of the form hears it,
 // lParam the window that has the focus now.

@@ -152,8 +152,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return CloseQuery();
     case CM_DIALOGKEY:
-        Broadcast(message, wParam, lParam);
-        return 0;
+        return Broadcast(message, wParam, lParam);
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();

@@ -116,11 +116,13 @@ TWinControl* TWinControl::FromHandle(HWND window) {
     return static_cast<TWinControl*>(GetPropW(window, TheControlAtom().Key()));
 }
 
-void TWinControl::Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const {
+bool TWinControl::Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const {
     // By handle: a control that hears it may end another.
     std::vector<HWND> windows;
     for (TWinControl* control : FOwnedControls) windows.push_back(control->FHandle);
-    for (HWND window : windows) SendMessageW(window, message, wParam, lParam);
+    bool answered = false;
+    for (HWND window : windows) answered |= SendMessageW(window, message, wParam, lParam) != 0;
+    return answered;
 }
 
 std::vector<TWinControl*> TWinControl::TabOrderList() const {

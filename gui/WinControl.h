@@ -40,8 +40,9 @@ public:
     // Of a top-level control: every control it holds, at any depth, in
     // creation order.
     const std::vector<TWinControl*>& OwnedControls() const { return FOwnedControls; }
-    // Of a top-level control: sends message to every control it holds.
-    void Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Of a top-level control: sends message to every control it holds;
+    // whether any of them answered other than 0.
+    bool Broadcast(UINT message, WPARAM wParam, LPARAM lParam) const;
     static TWinControl* FromHandle(HWND window);
     // The global atom's name of the property that links window and control.
     static const std::wstring& ControlPropertyName();

@@ -278,8 +278,10 @@ TEST_F(SkinnedWindowsTest, TheKeyboardWorksTheSkinnedMainWindow) {
         {"Shift+Tab goes back, round to the last", {{VK_TAB, VK_SHIFT}}, [&] { return HasFocus(watch.webAddress); }},
         {"Space toggles the check box", {{VK_TAB}, {VK_TAB}, {VK_TAB}, {VK_SPACE}},
          [&] { return SendMessageW(watch.automatic, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }},
+        {"Enter presses the focused button", {{VK_TAB}, {VK_RETURN}}, [&] { return !TextOf(main.resultBox).empty(); }},
         {"Alt+F4 hides the window to the tray", {{VK_F4, VK_MENU}}, [&] { return !IsWindowVisible(main.window); }},
     };
+    Type(main.addressBox, "127.0.0.1");
     for (const KeyRow& row : rows) {
         SCOPED_TRACE(row.name);
         CloseOthers(main.window);
