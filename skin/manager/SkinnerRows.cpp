@@ -51,34 +51,26 @@ bool HasTabs(const TSkinData& skin, const TSkinTarget&) { return TSkinTab::CanSk
 bool HasScrollbars(const TSkinData& skin, const TSkinTarget&) { return TSkinScrollbar::CanSkin(skin); }
 bool IsFrameworkControl(const TSkinData&, const TSkinTarget& target) { return target.Control; }
 
+// The skin has the pictures, and the control is of the family the skinner
+// draws.
+template <bool (*HasPictures)(const TSkinData&, const TSkinTarget&), bool (*OfFamily)(TWinControl*)>
+bool HasPicturesFor(const TSkinData& skin, const TSkinTarget& target) {
+    return HasPictures(skin, target) && OfFamily(target.Control);
+}
+
 const TSkinnerRow kRows[] = {
     {K::TSkinButton, HasButtons, Make<TSkinButton>, Replaced},
     {K::TSkinBitButton, HasButtons, Make<TSkinBitButton>, Replaced},
     // No control here carries a PngImage: its Glyph serves.
     {K::TSkinBitButtonPng, HasButtons, Make<TSkinBitButton>, Replaced},
     {K::TSkinMenuButton, HasButtons, Make<TSkinMenuButton>, Replaced},
-    {K::TSkinSpeedButton,
-     [](const TSkinData& skin, const TSkinTarget& target) {
-         return HasButtons(skin, target) && TSkinSpeedButton::Serves(target.Control);
-     },
-     Make<TSkinSpeedButton>, Replaced},
+    {K::TSkinSpeedButton, HasPicturesFor<HasButtons, TSkinSpeedButton::Serves>, Make<TSkinSpeedButton>, Replaced},
     {K::TSkinCheckBox, HasCheckBox, Make<TSkinCheckBox>, OverNative},
     {K::TSkinRadioButton, HasRadioButton, Make<TSkinRadioButton>, OverNative},
-    {K::TSkinObjImageCheckBox,
-     [](const TSkinData& skin, const TSkinTarget& target) {
-         return HasCheckBox(skin, target) && TSkinObjImage::Serves(target.Control);
-     },
-     MakeObjImage<false>, OverNative},
-    {K::TSkinObjImageCxCheckBox,
-     [](const TSkinData& skin, const TSkinTarget& target) {
-         return HasCheckBox(skin, target) && TSkinObjImage::Serves(target.Control);
-     },
-     MakeObjImage<false>, OverNative},
-    {K::TSkinObjImageRadioButton,
-     [](const TSkinData& skin, const TSkinTarget& target) {
-         return HasRadioButton(skin, target) && TSkinObjImage::Serves(target.Control);
-     },
-     MakeObjImage<true>, OverNative},
+    {K::TSkinObjImageCheckBox, HasPicturesFor<HasCheckBox, TSkinObjImage::Serves>, MakeObjImage<false>, OverNative},
+    {K::TSkinObjImageCxCheckBox, HasPicturesFor<HasCheckBox, TSkinObjImage::Serves>, MakeObjImage<false>, OverNative},
+    {K::TSkinObjImageRadioButton, HasPicturesFor<HasRadioButton, TSkinObjImage::Serves>, MakeObjImage<true>,
+     OverNative},
     {K::TSkinGroupBox, Always, Make<TSkinGroupBox>, OverNative, true},
     // A framework box gives its painting over; a bare one shows the skin
     // through its erasing.
@@ -120,11 +112,7 @@ const TSkinnerRow kRows[] = {
          return TSkinUpDown::ElementFor(skin, target.Window) != nullptr;
      },
      Make<TSkinUpDown>, Replaced},
-    {K::TSkinMP,
-     [](const TSkinData& skin, const TSkinTarget& target) {
-         return HasButtons(skin, target) && TSkinMP::Serves(target.Control);
-     },
-     Make<TSkinMP>, Overlay},
+    {K::TSkinMP, HasPicturesFor<HasButtons, TSkinMP::Serves>, Make<TSkinMP>, Overlay},
 };
 }  // namespace
 
