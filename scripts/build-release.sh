@@ -2,7 +2,7 @@
 # Packs what a Windows user takes into one archive:
 #   build-release.sh PROGRAM_FOLDER README OUT.zip
 # The program folder gives quorvik.exe and zelkona/ (the IPv4 and IPv6
-# databases and the help file); the read-me (UTF-8) goes in as Notepad reads
+# databases, their data version and the help file); the read-me (UTF-8) goes in as Notepad reads
 # it on a Windows of any language: with a byte order mark and CR LF line ends.
 set -euo pipefail
 folder=$1
@@ -12,7 +12,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/zelkona"
 cp "$folder/quorvik.exe" "$work/"
-data=(zelkona/cxsjk.Dat zelkona/cxsjk6.Dat zelkona/help.chm)
+data=(zelkona/cxsjk.Dat zelkona/cxsjk6.Dat zelkona/data-version.txt zelkona/help.chm)
 for file in "${data[@]}"; do cp "$folder/$file" "$work/zelkona/"; done
 { printf '\xEF\xBB\xBF'; sed 's/$/\r/' "$readme"; } >"$work/readme.txt"
 # Written beside and then moved, so a failed run leaves no half archive.

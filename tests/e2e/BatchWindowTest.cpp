@@ -109,6 +109,16 @@ TEST_F(BatchWindowTest, Ipv6LinesAreAnnotatedAmongIpv4Lines) {
               Lines({"1.2.4.0 中国北京 电信", "2400:cb00::1", "1.2.4.0"}));
 }
 
+// The default databases: mainland China shows province and carrier in both
+// files, as the pinned data gives them.
+TEST_F(BatchWindowTest, DefaultDatabasesNameProvinceAndCarrier) {
+    Start("batch-default");
+    FFolder->PutDefaultDatabases();
+    BatchWindow batch;
+    EXPECT_EQ(batch.Query(Lines({"220.181.38.148", "2400:3200::1", "8.8.8.8"})),
+              Lines({"220.181.38.148 北京市电信", "2400:3200::1 浙江省阿里云", "8.8.8.8 美国Google LLC"}));
+}
+
 TEST_F(BatchWindowTest, QueryAgainAppendsTheFirstRecordBehindEarlierResults) {
     Start("batch-again");
     BatchWindow batch;

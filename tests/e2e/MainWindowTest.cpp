@@ -164,6 +164,9 @@ TEST_F(MainWindowTest, DefaultDatabaseAnswersAsItsSourceSays) {
         for (const std::string& address : {row[0], MiddleOf(row[0], row[1]), row[1]})
             EXPECT_EQ(main.LookUp(address), ShownLocation(row)) << address;
     }
+    // Mainland China in both files, as the pinned data gives it: province and carrier.
+    EXPECT_EQ(main.LookUp("220.181.38.148"), "北京市电信");
+    EXPECT_EQ(main.LookUp("2400:3200::1"), "浙江省阿里云");
 }
 
 TEST_F(MainWindowTest, AddressBoxTakesTextOfAnyLength) {

@@ -61,13 +61,15 @@ TEST_F(ReleaseTest, ArchiveHoldsTheBuiltProgramItsDataAndTheReadMe) {
     std::vector<std::string> names = FNames;
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"quorvik.exe", "readme.txt", "zelkona/cxsjk.Dat", "zelkona/cxsjk6.Dat",
-                                               "zelkona/help.chm"}));
+                                               "zelkona/data-version.txt", "zelkona/help.chm"}));
     // The very files the build made and the tests use.
     fs::path built = FromBuild("QUORVIK_EXE");
     EXPECT_TRUE(SameBytes(FFolder / L"quorvik.exe", built));
     EXPECT_TRUE(SameBytes(FFolder / L"zelkona" / L"cxsjk.Dat", FromBuild("QUORVIK_DEFAULT_DB")));
     EXPECT_TRUE(SameBytes(FFolder / L"zelkona" / L"cxsjk6.Dat", built.parent_path() / L"zelkona" / L"cxsjk6.Dat"));
     EXPECT_TRUE(SameBytes(FFolder / L"zelkona" / L"help.chm", built.parent_path() / L"zelkona" / L"help.chm"));
+    EXPECT_TRUE(SameBytes(FFolder / L"zelkona" / L"data-version.txt",
+                          built.parent_path() / L"zelkona" / L"data-version.txt"));
 }
 
 TEST_F(ReleaseTest, ProgramStartsFromTheUnpackedFolderAndLooksUpATypedAddress) {
@@ -90,10 +92,13 @@ TEST_F(ReleaseTest, ReadMeSaysWhatTheProgramIsHowToStartItAndWhoseDataItHolds) {
     const wchar_t* expected[] = {
         L"Quorvik 是什么", L"如何启动", L"What Quorvik is", L"How to start it",
         L"quorvik.exe", L"zelkona\\cxsjk.Dat", L"zelkona\\cxsjk6.Dat", L"zelkona\\help.chm",
+        L"zelkona\\data-version.txt",
         // What the data's licences ask to travel with it.
         L"CC BY 4.0", L"https://creativecommons.org/licenses/by/4.0/", L"IP to ASN data by DB-IP",
-        L"https://db-ip.com", L"https://www.routeviews.org", L"https://www.nro.net", L"CC0 1.0",
+        L"IP Geolocation by DB-IP", L"https://db-ip.com", L"https://www.routeviews.org", L"https://www.nro.net",
         L"Copyright (c) 2016 widdix GmbH", L"Permission is hereby granted",
     };
     for (const wchar_t* part : expected) EXPECT_NE(text.find(part), std::wstring::npos) << Narrow(part);
+    // Data no longer used is no longer credited.
+    EXPECT_EQ(text.find(L"geo-whois-asn-country"), std::wstring::npos);
 }

@@ -288,6 +288,21 @@ TEST_F(WatchTest, SitesReachableOnlyOverIpv6ShowTheirIpv6Address) {
     EXPECT_EQ(TextOf(main.location), "IANA文档示例地址");
 }
 
+// With the default databases a site in mainland China shows its province and
+// carrier, as the pinned data gives them. The addresses are literals:
+// nothing is sent to them.
+TEST_F(WatchTest, DefaultDatabasesNameProvinceAndCarrier) {
+    FQuorvik.folder.PutDefaultDatabases();
+    WatchBoxes main;
+    FakeBrowser browser("http://220.181.38.148/");
+    browser.BringForward();
+    ASSERT_TRUE(main.WaitForIp("220.181.38.148")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.location), "北京市电信");
+    browser.GoTo("http://[2400:3200::1]/");
+    ASSERT_TRUE(main.WaitForIp("2400:3200::1")) << TextOf(main.ip);
+    EXPECT_EQ(TextOf(main.location), "浙江省阿里云");
+}
+
 TEST_F(WatchTest, ManualModeResolvesOnlyWhatIsTyped) {
     WatchBoxes main;
     Click(main.automatic);
