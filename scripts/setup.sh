@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
+packages=(cmake make ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32 xvfb
           fonts-wqy-microhei imagemagick nodejs npm fp-utils libmaxminddb-dev mmdb-bin)
 
