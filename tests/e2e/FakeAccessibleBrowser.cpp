@@ -15,6 +15,10 @@ namespace {
 
 const int kBigPageElements = 10000;
 const DWORD kFirstWalkHangMs = 4000;
+const int kOlderBuildTabs = 300;
+const UINT_PTR kCloseFindBarTimer = 1;
+const UINT kFindBarShownMs = 2000;
+const wchar_t kFindBarWords[] = L"weather tomorrow";
 
 // One element of the tree. Only what a client reads is answered.
 class TNode : public IAccessible {
@@ -155,6 +159,8 @@ struct TOptions {
     bool Changing = false;
     bool Quiet = false;
     bool Hang = false;
+    bool FindBar = false;
+    bool ReadOnly = false;
 };
 
 // The browser: its tree, its frame, and what tests ask of it.
@@ -163,62 +169,115 @@ struct TBrowser {
     std::wstring Shape;
     TNode* Root = nullptr;
     TNode* Field = nullptr;
+    // While the find bar has the focus, the root that exposes it alone.
+    TNode* FindBarRoot = nullptr;
     DWORD HangMs = 0;
     HWND Frame = nullptr;
+    // Walks start at the root, which a client asks the frame for.
+    LRESULT Walks = 0;
 
     const wchar_t* Named(const wchar_t* english, const wchar_t* chinese) const {
         return Options.Chinese ? chinese : english;
     }
 
     long FieldState() const {
-        return STATE_SYSTEM_FOCUSABLE | (Options.Focused ? STATE_SYSTEM_FOCUSED : 0);
+        return STATE_SYSTEM_FOCUSABLE | (Options.Focused ? STATE_SYSTEM_FOCUSED : 0) |
+               (Options.ReadOnly ? STATE_SYSTEM_READONLY : 0);
     }
 
+    // A page with a search field in a toolbar of its own, ahead of
+    // everything, where no browser puts it: a walk that entered documents
+    // would take its field first.
     TNode* Page() const {
         TNode* page = new TNode(ROLE_SYSTEM_DOCUMENT, Named(L"Search", L"搜索"), STATE_SYSTEM_READONLY);
-        page->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Address", L"地址"), STATE_SYSTEM_FOCUSABLE,
+        page->Add(new TNode(ROLE_SYSTEM_TOOLBAR, L""))
+            ->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Address", L"地址"), STATE_SYSTEM_FOCUSABLE,
                             std::wstring(kPageSearchAddress, kPageSearchAddress + sizeof kPageSearchAddress - 1)));
         if (Options.BigPage)
             for (int i = 0; i < kBigPageElements; ++i) page->Add(new TNode(ROLE_SYSTEM_LINK, L"link " + std::to_wstring(i)));
         return page;
     }
 
+    // Each tab costs five nodes, as in Chromium's tab strip.
+    TNode* TabList(int tabs) const {
+        TNode* list = new TNode(ROLE_SYSTEM_PAGETABLIST, L"");
+        for (int i = 0; i < tabs; ++i) {
+            TNode* tab = list->Add(new TNode(ROLE_SYSTEM_PAGETAB, Named(L"Tab", L"标签")));
+            tab->Add(new TNode(ROLE_SYSTEM_GRAPHIC, L""));
+            tab->Add(new TNode(ROLE_SYSTEM_STATICTEXT, Named(L"Tab", L"标签")));
+            tab->Add(new TNode(ROLE_SYSTEM_GRAPHIC, L"", STATE_SYSTEM_INVISIBLE));
+            tab->Add(new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Close", L"关闭")));
+        }
+        return list;
+    }
+
     // The toolbar's children; the field keeps its value across a remake.
+    // Chromium holds the field in its location bar's grouping; Firefox in a
+    // combo box, after a hidden field that shows the scheme when it is cut.
     std::vector<TNode*> ToolbarChildren(const std::wstring& address) {
         std::vector<TNode*> children = {new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Back", L"后退")),
                                         new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Reload", L"重新加载"))};
-        TNode* holder = nullptr;
-        if (Shape == L"Chromium") {
-            holder = new TNode(ROLE_SYSTEM_GROUPING, L"");
-        } else if (Shape == L"FirefoxCombo") {
-            holder = new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"));
-        }
-        Field = new TNode(ROLE_SYSTEM_TEXT, Named(L"Address and search bar", L"地址和搜索栏"), FieldState(), address);
-        if (holder) {
-            holder->Add(Field);
-            if (Shape == L"FirefoxCombo") holder->Add(new TNode(ROLE_SYSTEM_LIST, L"", STATE_SYSTEM_INVISIBLE));
-            children.push_back(holder);
-        } else {
-            children.push_back(Field);
-        }
+        TNode* holder = children.emplace_back(
+            Shape == L"Firefox" ? new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"))
+                                : new TNode(ROLE_SYSTEM_GROUPING, L""));
+        if (Shape == L"Firefox") holder->Add(new TNode(ROLE_SYSTEM_TEXT, L"", STATE_SYSTEM_INVISIBLE));
+        Field = holder->Add(
+            new TNode(ROLE_SYSTEM_TEXT, Named(L"Address and search bar", L"地址和搜索栏"), FieldState(), address));
         children.push_back(new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Bookmark", L"收藏")));
         return children;
     }
 
-    void Build(const std::wstring& address) {
-        Root = new TNode(ROLE_SYSTEM_CLIENT, Named(L"Browser", L"浏览器"));
-        Root->Add(Page());
-        TNode* chrome = Root->Add(new TNode(ROLE_SYSTEM_PANE, L""));
-        chrome->Add(new TNode(ROLE_SYSTEM_PAGETABLIST, L""))->Add(new TNode(ROLE_SYSTEM_PAGETAB, Named(L"Tab", L"标签")));
-        TNode* toolbar = chrome->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航")));
+    TNode* Toolbar(const std::wstring& address) {
+        TNode* toolbar = new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航"));
         toolbar->ReplaceChildren(ToolbarChildren(address));
         toolbar->BeforeCount = [this](TNode& node) {
             if (DWORD hang = std::exchange(HangMs, 0)) Sleep(hang);
-            if (Options.Changing) {
-                std::wstring address = CurrentAddress();
-                node.ReplaceChildren(ToolbarChildren(address));
-            }
+            if (Options.Changing) node.ReplaceChildren(ToolbarChildren(CurrentAddress()));
         };
+        return toolbar;
+    }
+
+    // Chromium now: the toolbar in the top container, the tab strip last.
+    // Older Chromium: the tab strip, with 300 tabs, before the toolbar.
+    // Firefox: the tab toolbar before the navigation toolbar.
+    void Build(const std::wstring& address) {
+        Root = new TNode(Shape == L"Firefox" ? ROLE_SYSTEM_APPLICATION : ROLE_SYSTEM_PANE, Named(L"Browser", L"浏览器"));
+        Root->Add(Page());
+        if (Shape == L"Firefox") {
+            Root->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Tabs", L"标签页")))->Add(TabList(1));
+            Root->Add(Toolbar(address));
+        } else if (Shape == L"ChromiumOlder") {
+            Root->Add(TabList(kOlderBuildTabs));
+            Root->Add(Toolbar(address));
+        } else {
+            TNode* browserView = Root->Add(new TNode(ROLE_SYSTEM_PANE, L""));
+            browserView->Add(new TNode(ROLE_SYSTEM_PANE, L""))->Add(Toolbar(address));
+            browserView->Add(TabList(1));
+        }
+        FindBarRoot = FindBar();
+    }
+
+    // Chromium's find bar, a child widget that the root alone exposes while
+    // it has the focus; it stays, hidden, once it has lost it.
+    TNode* FindBar() const {
+        TNode* root = new TNode(ROLE_SYSTEM_PANE, Named(L"Browser", L"浏览器"));
+        root->Add(new TNode(ROLE_SYSTEM_GROUPING, Named(L"Find", L"查找")))
+            ->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Find", L"查找"), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
+                            kFindBarWords));
+        return root;
+    }
+
+    TNode* ShownRoot() const { return Options.FindBar ? FindBarRoot : Root; }
+
+    // The find bar loses the focus a moment after the first walk.
+    void Walked() {
+        if (Options.FindBar) SetTimer(Frame, kCloseFindBarTimer, kFindBarShownMs, nullptr);
+    }
+
+    void CloseFindBar() {
+        KillTimer(Frame, kCloseFindBarTimer);
+        Options.FindBar = false;
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, Frame, OBJID_CLIENT, CHILDID_SELF);
     }
 
     std::wstring CurrentAddress() const {
@@ -242,14 +301,20 @@ TBrowser gBrowser;
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETOBJECT:
-        if (LONG(lParam) == OBJID_CLIENT) return LresultFromObject(IID_IAccessible, wParam, gBrowser.Root);
-        break;
+        if (LONG(lParam) != OBJID_CLIENT) break;
+        if (gBrowser.Walks++ == 0) gBrowser.Walked();
+        return LresultFromObject(IID_IAccessible, wParam, gBrowser.ShownRoot());
+    case WM_TIMER:
+        if (wParam == kCloseFindBarTimer) gBrowser.CloseFindBar();
+        return 0;
     case WM_SETTEXT:
         gBrowser.GoTo(reinterpret_cast<const wchar_t*>(lParam));
         break;
     case kFakeBrowserHang:
         gBrowser.HangMs = DWORD(wParam);
         return 0;
+    case kFakeBrowserWalks:
+        return gBrowser.Walks;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -259,7 +324,8 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 TOptions ParseOptions(const std::wstring& text) {
     auto has = [&](const std::wstring& option) { return (L"," + text + L",").find(L"," + option + L",") != std::wstring::npos; };
-    return {has(L"chinese"), has(L"focused"), has(L"bigpage"), has(L"changing"), has(L"quiet"), has(L"hang")};
+    return {has(L"chinese"), has(L"focused"), has(L"bigpage"), has(L"changing"),
+            has(L"quiet"),   has(L"hang"),    has(L"findbar"), has(L"readonly")};
 }
 
 // The next blank-separated word, taken off the front of the text.
@@ -292,6 +358,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     gBrowser.Root->Release();
+    gBrowser.FindBarRoot->Release();
     OleUninitialize();
     return 0;
 }

@@ -1,0 +1,25 @@
+// Any text as a page can put it in a browser's address bar, as UTF-16 code
+// units (two bytes each, low byte first): the host rule, the address shape
+// and the names a host is tried with. The host is always a piece of the
+// text, and nothing reads outside it.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/HostFallback.h"
+#include "app/HostRule.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::wstring text;
+    for (size_t i = 0; i + 1 < size; i += 2) text.push_back(wchar_t(data[i] | data[i + 1] << 8));
+    LooksLikeAddress(text);
+    WebHost host = HostOfAddress(text);
+    if (host.Kind != HostKind::None && (host.Text.empty() || text.find(host.Text) == std::wstring::npos))
+        __builtin_trap();
+    if (host.Kind == HostKind::Name) {
+        THostFallback fallback(std::string(host.Text.begin(), host.Text.end()));
+        while (fallback.Next()) {
+        }
+    }
+    return 0;
+}
