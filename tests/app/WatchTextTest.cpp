@@ -10,7 +10,7 @@ TEST(BuildNotice, FourLinesJoinedByCarriageReturns) {
 }
 
 namespace {
-std::string NoticeFirstLine(const std::string& address) {
+std::string FirstLine(const std::string& address) {
     std::string notice = BuildNotice(AddressOrigin::InternetExplorerOrTyped, address, "", "", "");
     return notice.substr(0, notice.find('\r'));
 }
@@ -18,9 +18,9 @@ std::string NoticeFirstLine(const std::string& address) {
 
 TEST(BuildNotice, LongAddressIsCutAtThirtyBytes) {
     std::string thirty(30, 'a');
-    EXPECT_EQ(NoticeFirstLine(thirty), "IE地址：" + thirty);
-    EXPECT_EQ(NoticeFirstLine(thirty + "b"), "IE地址：" + thirty + "...");
+    EXPECT_EQ(FirstLine(thirty), "IE地址：" + thirty);
+    EXPECT_EQ(FirstLine(thirty + "b"), "IE地址：" + thirty + "...");
     // A double-byte character across the cut is left out whole.
     std::string address = std::string(29, 'a') + "中文";
-    EXPECT_EQ(NoticeFirstLine(address), "IE地址：" + std::string(29, 'a') + "...");
+    EXPECT_EQ(FirstLine(address), "IE地址：" + std::string(29, 'a') + "...");
 }

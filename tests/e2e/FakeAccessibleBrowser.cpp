@@ -169,12 +169,10 @@ struct TBrowser {
     std::wstring Shape;
     TNode* Root = nullptr;
     TNode* Field = nullptr;
-    // While the find bar has the focus, the root that exposes it alone.
     TNode* FindBarRoot = nullptr;
     DWORD HangMs = 0;
     HWND Frame = nullptr;
-    // Walks start at the root, which a client asks the frame for.
-    LRESULT Walks = 0;
+    LRESULT Walks = 0;  // each starts at the root, which a client asks the frame for
 
     const wchar_t* Named(const wchar_t* english, const wchar_t* chinese) const {
         return Options.Chinese ? chinese : english;
@@ -185,9 +183,6 @@ struct TBrowser {
                (Options.ReadOnly ? STATE_SYSTEM_READONLY : 0);
     }
 
-    // A page with a search field in a toolbar of its own, ahead of
-    // everything, where no browser puts it: a walk that entered documents
-    // would take its field first.
     TNode* Page() const {
         TNode* page = new TNode(ROLE_SYSTEM_DOCUMENT, Named(L"Search", L"搜索"), STATE_SYSTEM_READONLY);
         page->Add(new TNode(ROLE_SYSTEM_TOOLBAR, L""))
@@ -203,81 +198,57 @@ struct TBrowser {
         TNode* list = new TNode(ROLE_SYSTEM_PAGETABLIST, L"");
         for (int i = 0; i < tabs; ++i) {
             TNode* tab = list->Add(new TNode(ROLE_SYSTEM_PAGETAB, Named(L"Tab", L"标签")));
-            tab->Add(new TNode(ROLE_SYSTEM_GRAPHIC, L""));
-            tab->Add(new TNode(ROLE_SYSTEM_STATICTEXT, Named(L"Tab", L"标签")));
-            tab->Add(new TNode(ROLE_SYSTEM_GRAPHIC, L"", STATE_SYSTEM_INVISIBLE));
-            tab->Add(new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Close", L"关闭")));
+            for (long role : {ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_PUSHBUTTON})
+                tab->Add(new TNode(role, L""));
         }
         return list;
     }
 
     // The toolbar's children; the field keeps its value across a remake.
-    // Chromium holds the field in its location bar's grouping; Firefox in a
-    // combo box, after a hidden field that shows the scheme when it is cut.
     std::vector<TNode*> ToolbarChildren(const std::wstring& address) {
         std::vector<TNode*> children = {new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Back", L"后退")),
                                         new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Reload", L"重新加载"))};
-        TNode* holder = children.emplace_back(
-            Shape == L"Firefox" ? new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"))
-                                : new TNode(ROLE_SYSTEM_GROUPING, L""));
+        TNode* holder = Shape == L"Firefox"
+                            ? new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"))
+                            : new TNode(ROLE_SYSTEM_GROUPING, L"");
+        // Firefox's hidden field shows the scheme when the address is cut.
         if (Shape == L"Firefox") holder->Add(new TNode(ROLE_SYSTEM_TEXT, L"", STATE_SYSTEM_INVISIBLE));
-        Field = holder->Add(
-            new TNode(ROLE_SYSTEM_TEXT, Named(L"Address and search bar", L"地址和搜索栏"), FieldState(), address));
+        Field = new TNode(ROLE_SYSTEM_TEXT, Named(L"Address and search bar", L"地址和搜索栏"), FieldState(), address);
+        holder->Add(Field);
+        children.push_back(holder);
         children.push_back(new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Bookmark", L"收藏")));
         return children;
     }
 
-    TNode* Toolbar(const std::wstring& address) {
-        TNode* toolbar = new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航"));
-        toolbar->ReplaceChildren(ToolbarChildren(address));
-        toolbar->BeforeCount = [this](TNode& node) {
-            if (DWORD hang = std::exchange(HangMs, 0)) Sleep(hang);
-            if (Options.Changing) node.ReplaceChildren(ToolbarChildren(CurrentAddress()));
-        };
-        return toolbar;
-    }
-
-    // Chromium now: the toolbar in the top container, the tab strip last.
-    // Older Chromium: the tab strip, with 300 tabs, before the toolbar.
-    // Firefox: the tab toolbar before the navigation toolbar.
+    // The shapes of FakeAccessibleBrowser.h.
     void Build(const std::wstring& address) {
         Root = new TNode(Shape == L"Firefox" ? ROLE_SYSTEM_APPLICATION : ROLE_SYSTEM_PANE, Named(L"Browser", L"浏览器"));
         Root->Add(Page());
-        if (Shape == L"Firefox") {
-            Root->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Tabs", L"标签页")))->Add(TabList(1));
-            Root->Add(Toolbar(address));
-        } else if (Shape == L"ChromiumOlder") {
-            Root->Add(TabList(kOlderBuildTabs));
-            Root->Add(Toolbar(address));
-        } else {
-            TNode* browserView = Root->Add(new TNode(ROLE_SYSTEM_PANE, L""));
-            browserView->Add(new TNode(ROLE_SYSTEM_PANE, L""))->Add(Toolbar(address));
-            browserView->Add(TabList(1));
-        }
+        bool current = Shape == L"Chromium";
+        TNode* browserView = current ? Root->Add(new TNode(ROLE_SYSTEM_PANE, L"")) : Root;
+        if (Shape == L"Firefox") Root->Add(new TNode(ROLE_SYSTEM_TOOLBAR, L""))->Add(TabList(1));
+        if (Shape == L"ChromiumOlder") Root->Add(TabList(kOlderBuildTabs));
+        TNode* top = current ? browserView->Add(new TNode(ROLE_SYSTEM_PANE, L"")) : Root;
+        TNode* toolbar = top->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航")));
+        toolbar->ReplaceChildren(ToolbarChildren(address));
+        toolbar->BeforeCount = [this](TNode& node) {
+            if (DWORD hang = std::exchange(HangMs, 0)) Sleep(hang);
+            if (Options.Changing) {
+                std::wstring address = CurrentAddress();
+                node.ReplaceChildren(ToolbarChildren(address));
+            }
+        };
+        if (current) browserView->Add(TabList(1));
         FindBarRoot = FindBar();
     }
 
-    // Chromium's find bar, a child widget that the root alone exposes while
-    // it has the focus; it stays, hidden, once it has lost it.
+    // Chromium's find bar: a child widget that the root alone exposes while
+    // it has the focus, and that stays, hidden, once it has lost it.
     TNode* FindBar() const {
-        TNode* root = new TNode(ROLE_SYSTEM_PANE, Named(L"Browser", L"浏览器"));
-        root->Add(new TNode(ROLE_SYSTEM_GROUPING, Named(L"Find", L"查找")))
-            ->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Find", L"查找"), STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
-                            kFindBarWords));
+        TNode* root = new TNode(ROLE_SYSTEM_PANE, L"");
+        root->Add(new TNode(ROLE_SYSTEM_GROUPING, L""))
+            ->Add(new TNode(ROLE_SYSTEM_TEXT, L"", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, kFindBarWords));
         return root;
-    }
-
-    TNode* ShownRoot() const { return Options.FindBar ? FindBarRoot : Root; }
-
-    // The find bar loses the focus a moment after the first walk.
-    void Walked() {
-        if (Options.FindBar) SetTimer(Frame, kCloseFindBarTimer, kFindBarShownMs, nullptr);
-    }
-
-    void CloseFindBar() {
-        KillTimer(Frame, kCloseFindBarTimer);
-        Options.FindBar = false;
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, Frame, OBJID_CLIENT, CHILDID_SELF);
     }
 
     std::wstring CurrentAddress() const {
@@ -302,10 +273,14 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_GETOBJECT:
         if (LONG(lParam) != OBJID_CLIENT) break;
-        if (gBrowser.Walks++ == 0) gBrowser.Walked();
-        return LresultFromObject(IID_IAccessible, wParam, gBrowser.ShownRoot());
-    case WM_TIMER:
-        if (wParam == kCloseFindBarTimer) gBrowser.CloseFindBar();
+        if (gBrowser.Walks++ == 0 && gBrowser.Options.FindBar)
+            SetTimer(window, kCloseFindBarTimer, kFindBarShownMs, nullptr);
+        return LresultFromObject(IID_IAccessible, wParam,
+                                 gBrowser.Options.FindBar ? gBrowser.FindBarRoot : gBrowser.Root);
+    case WM_TIMER:  // the find bar closes, and the focus goes back to the page
+        KillTimer(window, kCloseFindBarTimer);
+        gBrowser.Options.FindBar = false;
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
         return 0;
     case WM_SETTEXT:
         gBrowser.GoTo(reinterpret_cast<const wchar_t*>(lParam));

@@ -1,10 +1,8 @@
 // Any text as a page can put it in a browser's address bar, as UTF-16 code
-// units (two bytes each, low byte first): the host rule, the address shape
-// and the names a host is tried with. The host is always a piece of the
-// text, and nothing reads outside it.
+// units (two bytes each, low byte first): the address shape, the host rule
+// and the names a host is tried with. The host is a piece of the text.
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "app/HostFallback.h"
 #include "app/HostRule.h"
@@ -16,10 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WebHost host = HostOfAddress(text);
     if (host.Kind != HostKind::None && (host.Text.empty() || text.find(host.Text) == std::wstring::npos))
         __builtin_trap();
-    if (host.Kind == HostKind::Name) {
-        THostFallback fallback(std::string(host.Text.begin(), host.Text.end()));
-        while (fallback.Next()) {
-        }
+    THostFallback names(std::string(host.Text.begin(), host.Text.end()));
+    while (names.Next()) {
     }
     return 0;
 }
