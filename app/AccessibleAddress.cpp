@@ -7,14 +7,22 @@
 #include <map>
 #include <vector>
 
+#include "app/AddressField.h"
+
 using Microsoft::WRL::ComPtr;
+
+static_assert(msaa::kRoleWindow == ROLE_SYSTEM_WINDOW && msaa::kRoleDocument == ROLE_SYSTEM_DOCUMENT &&
+              msaa::kRoleToolbar == ROLE_SYSTEM_TOOLBAR && msaa::kRoleText == ROLE_SYSTEM_TEXT &&
+              msaa::kRoleComboBox == ROLE_SYSTEM_COMBOBOX && msaa::kRolePageTabList == ROLE_SYSTEM_PAGETABLIST);
+static_assert(msaa::kStateFocused == STATE_SYSTEM_FOCUSED && msaa::kStateReadOnly == STATE_SYSTEM_READONLY &&
+              msaa::kStateInvisible == STATE_SYSTEM_INVISIBLE);
 
 namespace {
 // Browsers keep their toolbars within a few levels of the frame; the budget
-// keeps a walk short whatever a tree holds outside its documents.
+// keeps a walk short whatever a tree holds outside its documents and tab
+// lists.
 const int kMaxDepth = 24;
 const int kMaxNodes = 1000;
-const DWORD kNoFieldRetryMs = 10000;
 
 struct TField {
     ComPtr<IAccessible> Object;
@@ -22,12 +30,11 @@ struct TField {
 };
 
 struct TRememberedField {
-    std::optional<TField> Field;
-    DWORD WalkedAt = 0;
+    TField Field;
     // The field's last reading: while its value stays, so does its focus,
     // and the state is not asked again (a call into the browser saved on
     // every idle step).
-    std::optional<TAddressReading> Last;
+    TAddressReading Last;
 };
 
 thread_local std::map<HWND, TRememberedField> tRemembered;
@@ -58,6 +65,11 @@ std::optional<long> StateOf(IAccessible* object, long child) {
     return value;
 }
 
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    return std::wstring(name, size_t(GetClassNameW(window, name, 256)));
+}
+
 ComPtr<IAccessible> ClientObject(HWND window) {
     ComPtr<IAccessible> client;
     if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IAccessible,
@@ -66,74 +78,79 @@ ComPtr<IAccessible> ClientObject(HWND window) {
     return client;
 }
 
-// A child window appears as its window object; what it shows is in its
-// client object, which is taken at once. (Wine's window objects answer
-// nothing, not even their role.)
-ComPtr<IAccessible> ClientOfChildWindow(IAccessible* parent, IAccessible* child) {
+// The child window an object stands for, when it is a child window's own
+// object. (Wine's window objects answer nothing, not even their role.)
+HWND ChildWindowOf(IAccessible* parent, IAccessible* child) {
     long role = RoleOf(child, CHILDID_SELF);
     if (role != 0 && role != ROLE_SYSTEM_WINDOW) return nullptr;
     HWND parentWindow = nullptr;
     HWND childWindow = nullptr;
     if (FAILED(WindowFromAccessibleObject(parent, &parentWindow)) ||
-        FAILED(WindowFromAccessibleObject(child, &childWindow)) || !childWindow || childWindow == parentWindow)
+        FAILED(WindowFromAccessibleObject(child, &childWindow)) || childWindow == parentWindow)
         return nullptr;
-    return ClientObject(childWindow);
+    return childWindow;
 }
 
-bool IsEditableText(long role, long state) {
-    return role == ROLE_SYSTEM_TEXT && !(state & (STATE_SYSTEM_READONLY | STATE_SYSTEM_INVISIBLE));
+long StateOrHidden(IAccessible* object, long child) {
+    return StateOf(object, child).value_or(STATE_SYSTEM_INVISIBLE);
 }
 
-// A depth-first walk in tree order for the first editable text. Documents
-// and hidden parts are never entered: a page's own search box is not the
-// address, and a page's elements cost nothing.
+// A depth-first walk in tree order for the first node that is an address
+// field by its role and place (app/AddressField.h).
 class TFieldSearch {
 public:
+    explicit TFieldSearch(bool internetExplorer) : FInternetExplorer(internetExplorer) {}
+
     std::optional<TField> Find(IAccessible* root) {
-        Visit(root, 0);
+        Visit(root, 0, {});
         return FFound;
     }
 
 private:
     bool Spent() { return FFound || FNodesLeft-- <= 0; }
 
-    void Visit(IAccessible* object, int depth) {
+    void Visit(IAccessible* object, int depth, const TFieldPlace& place) {
         if (Spent()) return;
         long role = RoleOf(object, CHILDID_SELF);
-        long state = StateOf(object, CHILDID_SELF).value_or(STATE_SYSTEM_INVISIBLE);
-        if (role == ROLE_SYSTEM_DOCUMENT || (state & STATE_SYSTEM_INVISIBLE)) return;
-        if (IsEditableText(role, state)) {
+        long state = StateOrHidden(object, CHILDID_SELF);
+        if (IsNeverEntered(role, state)) return;
+        if (IsAddressField(place, role, state)) {
             FFound = TField{object, CHILDID_SELF};
             return;
         }
-        if (depth < kMaxDepth) VisitChildren(object, depth + 1);
+        if (depth < kMaxDepth) VisitChildren(object, depth + 1, place.Below(role));
     }
 
-    void VisitChildren(IAccessible* parent, int depth) {
+    void VisitChildren(IAccessible* parent, int depth, const TFieldPlace& place) {
         long count = 0;
         if (FAILED(parent->get_accChildCount(&count)) || count <= 0) return;
         std::vector<VARIANT> children(size_t(std::min<long>(count, std::max(FNodesLeft, 1))));
         long obtained = 0;
         if (FAILED(AccessibleChildren(parent, 0, long(children.size()), children.data(), &obtained))) return;
         for (long i = 0; i < obtained; ++i) {
-            VisitChild(parent, children[size_t(i)], depth);
+            VisitChild(parent, children[size_t(i)], depth, place);
             VariantClear(&children[size_t(i)]);
         }
     }
 
-    void VisitChild(IAccessible* parent, const VARIANT& child, int depth) {
+    void VisitChild(IAccessible* parent, const VARIANT& child, int depth, TFieldPlace place) {
         if (child.vt == VT_DISPATCH && child.pdispVal) {
             ComPtr<IAccessible> object;
             if (FAILED(child.pdispVal->QueryInterface(IID_PPV_ARGS(&object)))) return;
-            if (ComPtr<IAccessible> client = ClientOfChildWindow(parent, object.Get())) object = client;
-            Visit(object.Get(), depth);
+            // What a child window shows is in its client object, taken at once.
+            if (HWND window = ChildWindowOf(parent, object.Get())) {
+                if (IsPageWindowClass(ClassName(window)) || !(object = ClientObject(window))) return;
+                place.InFrameChildWindow = FInternetExplorer;
+            }
+            Visit(object.Get(), depth, place);
         } else if (child.vt == VT_I4 && !Spent()) {
             // A simple element: its parent answers for it, and it has no children.
-            if (IsEditableText(RoleOf(parent, child.lVal), StateOf(parent, child.lVal).value_or(STATE_SYSTEM_INVISIBLE)))
+            if (IsAddressField(place, RoleOf(parent, child.lVal), StateOrHidden(parent, child.lVal)))
                 FFound = TField{parent, child.lVal};
         }
     }
 
+    bool FInternetExplorer;
     int FNodesLeft = kMaxNodes;
     std::optional<TField> FFound;
 };
@@ -141,7 +158,7 @@ private:
 std::optional<TField> FindAddressField(HWND window) {
     ComPtr<IAccessible> root = ClientObject(window);
     if (!root) return std::nullopt;
-    return TFieldSearch().Find(root.Get());
+    return TFieldSearch(ClassName(window) == L"IEFrame").Find(root.Get());
 }
 
 std::optional<TAddressReading> ReadField(const TField& field, const std::optional<TAddressReading>& last) {
@@ -152,7 +169,7 @@ std::optional<TAddressReading> ReadField(const TField& field, const std::optiona
     if (last && last->Address == address) return last;
     std::optional<long> state = StateOf(field.Object.Get(), field.Child);
     if (!state) return std::nullopt;
-    return TAddressReading{address, (*state & STATE_SYSTEM_FOCUSED) != 0};
+    return TAddressReading{true, address, (*state & STATE_SYSTEM_FOCUSED) != 0};
 }
 
 void ForgetClosedWindows() {
@@ -162,20 +179,17 @@ void ForgetClosedWindows() {
 
 std::optional<TAddressReading> ReadAccessibleAddress(HWND window) {
     ForgetClosedWindows();
-    TRememberedField& remembered = tRemembered[window];
-    if (remembered.Field) {
-        if ((remembered.Last = ReadField(*remembered.Field, remembered.Last))) return remembered.Last;
-        remembered.Field.reset();
-    } else if (remembered.WalkedAt && GetTickCount() - remembered.WalkedAt < kNoFieldRetryMs) {
-        return std::nullopt;
+    if (auto remembered = tRemembered.find(window); remembered != tRemembered.end()) {
+        TRememberedField& field = remembered->second;
+        if (std::optional<TAddressReading> reading = ReadField(field.Field, field.Last)) return field.Last = *reading;
+        tRemembered.erase(remembered);
     }
-    remembered.WalkedAt = GetTickCount() | 1;
-    remembered.Field = FindAddressField(window);
-    if (!remembered.Field) return std::nullopt;
-    remembered.Last = ReadField(*remembered.Field, std::nullopt);
-    // A field gone before it was read is no window without a field.
-    if (!remembered.Last) remembered = {};
-    return remembered.Last;
+    std::optional<TField> field = FindAddressField(window);
+    if (!field) return TAddressReading{};
+    std::optional<TAddressReading> reading = ReadField(*field, std::nullopt);
+    // A field gone before it was read tells nothing of the window.
+    if (reading) tRemembered[window] = {*field, *reading};
+    return reading;
 }
 
 void ForgetAddressFields() { tRemembered.clear(); }

@@ -9,11 +9,11 @@ const std::array<KnownBrowser, 8> kKnownBrowsers = {{
     {L"Chrome_WidgetWin_1", L"msedge.exe"},
     {L"Chrome_WidgetWin_1", L"brave.exe"},
     {L"Chrome_WidgetWin_1", L"opera.exe"},
-    {L"Chrome_WidgetWin_1", L"vivaldi.exe"},
     {L"MozillaWindowClass", L"firefox.exe"},
     // Dual-engine browsers with frame classes of their own.
     {L"360se6_Frame", L"360se.exe"},
     {L"QQBrowser_WidgetWin_1", L"QQBrowser.exe"},
+    {L"SE_SogouExplorerFrame", L"SogouExplorer.exe"},
 }};
 
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c | 0x20) : c; }

@@ -4,6 +4,7 @@
 #include <psapi.h>
 
 #include "app/BrowserTable.h"
+#include "app/HostRule.h"
 #include "base/win32/Handles.h"
 
 namespace {
@@ -37,7 +38,7 @@ void TBrowserWatch::Read(HWND window, HWND notified) {
     FWorker.GiveUpIfStuck(kGiveUpMs);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (!IsKnownBrowser(window, process)) return;
+    if (!IsKnownBrowser(window, process) || !FBackOff.MayWalk(TWalkBackOff::Window(window), GetTickCount())) return;
     bool posted = FWorker.Post(notified, process, [this, window, process] {
         std::optional<TAddressReading> reading = ReadAccessibleAddress(window);
         return [this, window, process, reading] { Delivered(window, process, reading); };
@@ -46,27 +47,46 @@ void TBrowserWatch::Read(HWND window, HWND notified) {
 }
 
 // The last window asked about is remembered with its answer: the process
-// is opened only when another window comes to the front.
+// is opened only when another window comes to the front. A window that has
+// an owner is a browser's bubble or dialog (Chromium's bookmark editor), not
+// a browser window.
 bool TBrowserWatch::IsKnownBrowser(HWND window, DWORD process) {
     if (window != FCheckedWindow || process != FCheckedProcess) {
         std::wstring frameClass = ClassName(window);
         FCheckedWindow = window;
         FCheckedProcess = process;
-        FCheckedKnown = IsBrowserFrameClass(frameClass) && FindKnownBrowser(frameClass, ExecutableName(process));
+        FCheckedKnown = IsBrowserFrameClass(frameClass) && !GetWindow(window, GW_OWNER) &&
+                        FindKnownBrowser(frameClass, ExecutableName(process));
     }
     return FCheckedKnown;
 }
 
+// A field being typed in, a new tab's empty field and words searched for
+// give no address, but they are fields: only a window without one is walked
+// again later.
 void TBrowserWatch::Delivered(HWND window, DWORD process, const std::optional<TAddressReading>& reading) {
-    if (reading) WatchChangesOf(window, process);
-    if (reading && !reading->Typing && GetForegroundWindow() == window) FOnAddress(reading->Address);
+    if (reading) {
+        WatchChangesOf(window, process);
+        NoteWalk(window, reading->FieldFound);
+    }
+    if (reading && reading->FieldFound && !reading->Typing && LooksLikeAddress(reading->Address) &&
+        GetForegroundWindow() == window)
+        FOnAddress(reading->Address);
     if (std::exchange(FStepAgain, false)) FOnEvent();
+}
+
+void TBrowserWatch::NoteWalk(HWND window, bool fieldFound) {
+    auto key = TWalkBackOff::Window(window);
+    if (fieldFound) return FBackOff.StartOver(key);
+    FBackOff.ForgetWhere([](TWalkBackOff::Window closed) { return !IsWindow(HWND(closed)); });
+    FBackOff.Missed(key, GetTickCount());
 }
 
 void TBrowserWatch::SetListening(bool listening) {
     FListening = listening;
     Unhook(FForegroundHook);
     Unhook(FChangeHook);
+    Unhook(FFocusHook);
     FReadProcess = 0;
     gListening = listening ? this : nullptr;
     if (listening)
@@ -74,13 +94,17 @@ void TBrowserWatch::SetListening(bool listening) {
                                           WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
 }
 
-// Only the browser being read is listened to for changes of its texts.
+// Only the browser being read is listened to, for changes of its texts and
+// of its focus (a find bar or a dialog closing gives the toolbar back).
 void TBrowserWatch::WatchChangesOf(HWND window, DWORD process) {
     FReadWindow = window;
     if (!FListening || process == FReadProcess) return;
     Unhook(FChangeHook);
+    Unhook(FFocusHook);
     FChangeHook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, EventProc, process, 0,
                                   WINEVENT_OUTOFCONTEXT);
+    FFocusHook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, EventProc, process, 0,
+                                 WINEVENT_OUTOFCONTEXT);
     FReadProcess = process;
 }
 
@@ -89,9 +113,13 @@ void TBrowserWatch::Unhook(HWINEVENTHOOK& hook) {
     hook = nullptr;
 }
 
+// An event from a window, or the window coming to the front, has it walked
+// again at once should it have no field.
 void CALLBACK TBrowserWatch::EventProc(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
     TBrowserWatch* watch = gListening;
     if (!watch) return;
-    if (event == EVENT_SYSTEM_FOREGROUND || (window && GetAncestor(window, GA_ROOT) == watch->FReadWindow))
-        watch->FOnEvent();
+    HWND from = event == EVENT_SYSTEM_FOREGROUND ? window : window ? GetAncestor(window, GA_ROOT) : nullptr;
+    if (event != EVENT_SYSTEM_FOREGROUND && from != watch->FReadWindow) return;
+    watch->FBackOff.StartOver(TWalkBackOff::Window(from));
+    watch->FOnEvent();
 }

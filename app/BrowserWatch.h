@@ -6,6 +6,7 @@
 
 #include "app/AccessibleAddress.h"
 #include "app/PostingWorker.h"
+#include "app/WalkBackOff.h"
 
 // The watch of the browsers read through accessibility, on the window's
 // thread: which foreground window is a known browser's, its reading on the
@@ -13,7 +14,8 @@
 class TBrowserWatch {
 public:
     // onAddress gets each reading of a browser's address that is not being
-    // typed; onEvent is called when an event calls for a watch step.
+    // typed and looks like an address; onEvent is called when an event calls
+    // for a watch step.
     // message: the one the window procedure hands to Deliver.
     TBrowserWatch(UINT message, std::function<void(const std::wstring&)> onAddress, std::function<void()> onEvent);
     ~TBrowserWatch();
@@ -32,6 +34,7 @@ private:
                                    DWORD thread, DWORD time);
     bool IsKnownBrowser(HWND window, DWORD process);
     void Delivered(HWND window, DWORD process, const std::optional<TAddressReading>& reading);
+    void NoteWalk(HWND window, bool fieldFound);
     void WatchChangesOf(HWND window, DWORD process);
     void Unhook(HWINEVENTHOOK& hook);
 
@@ -43,9 +46,11 @@ private:
     bool FListening = false;
     HWINEVENTHOOK FForegroundHook = nullptr;
     HWINEVENTHOOK FChangeHook = nullptr;
+    HWINEVENTHOOK FFocusHook = nullptr;
     HWND FCheckedWindow = nullptr;
     DWORD FCheckedProcess = 0;
     bool FCheckedKnown = false;
     HWND FReadWindow = nullptr;
     DWORD FReadProcess = 0;
+    TWalkBackOff FBackOff;
 };

@@ -8,6 +8,7 @@
 namespace {
 const std::array<std::wstring_view, 3> kWebSchemes = {L"http", L"https", L"ftp"};
 const std::wstring_view kAuthorityEnds = L"/\\?#";
+const std::wstring_view kLocalhost = L"localhost";
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
@@ -28,11 +29,15 @@ bool PortFollows(std::wstring_view afterColon) {
     return !port.empty() && AllDigits(port);
 }
 
+// Whether the text is the lower-case word, in any case.
+bool IsWordInAnyCase(std::wstring_view text, std::wstring_view word) {
+    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                      [](wchar_t a, wchar_t b) { return (IsAsciiLetter(a) ? (a | 0x20) : a) == b; });
+}
+
 bool IsWebScheme(std::wstring_view scheme) {
-    return std::any_of(kWebSchemes.begin(), kWebSchemes.end(), [&](std::wstring_view web) {
-        return std::equal(scheme.begin(), scheme.end(), web.begin(), web.end(),
-                          [](wchar_t a, wchar_t b) { return (IsAsciiLetter(a) ? (a | 0x20) : a) == b; });
-    });
+    return std::any_of(kWebSchemes.begin(), kWebSchemes.end(),
+                       [&](std::wstring_view web) { return IsWordInAnyCase(scheme, web); });
 }
 
 std::wstring_view Trimmed(std::wstring_view text) {
@@ -41,12 +46,16 @@ std::wstring_view Trimmed(std::wstring_view text) {
     return text;
 }
 
+bool StartsWithScheme(std::wstring_view text) {
+    size_t colon = text.find(L':');
+    return colon != std::wstring_view::npos && IsSchemeName(text.substr(0, colon)) &&
+           !PortFollows(text.substr(colon + 1));
+}
+
 // The part after an optional web scheme; none for another scheme.
 bool StripScheme(std::wstring_view& text) {
+    if (!StartsWithScheme(text)) return true;
     size_t colon = text.find(L':');
-    if (colon == std::wstring_view::npos || !IsSchemeName(text.substr(0, colon)) ||
-        PortFollows(text.substr(colon + 1)))
-        return true;
     if (!IsWebScheme(text.substr(0, colon))) return false;
     text.remove_prefix(colon + 1);
     while (!text.empty() && (text.front() == L'/' || text.front() == L'\\')) text.remove_prefix(1);
@@ -54,6 +63,12 @@ bool StripScheme(std::wstring_view& text) {
 }
 
 bool IsPortOrNothing(std::wstring_view text) { return text.empty() || (text[0] == L':' && AllDigits(text.substr(1))); }
+
+// A dot with a label on either side: "a.b", not ".b" or "a.".
+bool HasInnerDot(std::wstring_view name) {
+    size_t dot = name.find(L'.', 1);
+    return dot != std::wstring_view::npos && dot + 1 < name.size();
+}
 
 bool IsIpv6Literal(std::wstring_view text) {
     if (!std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) return false;
@@ -84,4 +99,16 @@ WebHost HostOfAddress(std::wstring_view address) {
     std::wstring_view name = authority.substr(0, colon);
     if (name.empty() || (colon != std::wstring_view::npos && !IsPortOrNothing(authority.substr(colon)))) return {};
     return {HostKind::Name, std::wstring(name)};
+}
+
+bool LooksLikeAddress(std::wstring_view value) {
+    std::wstring_view text = Trimmed(value);
+    if (text.empty() || std::any_of(text.begin(), text.end(), IsBlankOrControl)) return false;
+    if (StartsWithScheme(text)) return true;
+    WebHost host = HostOfAddress(text);
+    if (host.Kind == HostKind::IPv6Literal) return true;
+    if (host.Kind == HostKind::None) return false;
+    size_t end = text.find_first_of(kAuthorityEnds);
+    bool slashFollows = end != std::wstring_view::npos && text[end] == L'/';
+    return IsWordInAnyCase(host.Text, kLocalhost) || HasInnerDot(host.Text) || slashFollows;
 }

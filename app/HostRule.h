@@ -22,3 +22,12 @@ struct WebHost {
 // Only http, https and ftp name web hosts; other schemes (about:, chrome://,
 // edge://, file:), text with blanks (a search) and malformed ports give None.
 WebHost HostOfAddress(std::wstring_view address);
+
+// Whether a value read from a browser's address field shows an address
+// rather than words typed or searched for: a scheme ("about:blank",
+// "https://x"), or a host that is an IP literal, localhost, a name with a dot,
+// or any name followed by "/". Chromium's display text drops the scheme and
+// "www.", so "example.com/a" and "127.0.0.1" are addresses; "weather" and
+// "what is my ip" are not, and neither is "foobar", which Chromium shows for
+// https://foobar/.
+bool LooksLikeAddress(std::wstring_view value);

@@ -256,7 +256,8 @@ void TForm1::WatchStep() {
         FBrowserWatch.Read(window, Handle());
         return;
     }
-    if (std::optional<std::wstring> address = ReadIEAddress(window)) ShowBrowserAddress(*address);
+    if (std::optional<std::wstring> address = ReadIEAddress(window))
+        ShowBrowserAddress(*address, AddressOrigin::InternetExplorerOrTyped);
 }
 
 // The web-address box is the watch's memory: a browser showing what the box
@@ -268,11 +269,12 @@ bool TForm1::ShowsBrowserAddress(const std::wstring& address) {
     return shown == FShownAddress ? address == FBrowserAddress : shown == WebAddressBoxText(address);
 }
 
-void TForm1::ShowBrowserAddress(const std::wstring& address) {
+void TForm1::ShowBrowserAddress(const std::wstring& address, AddressOrigin origin) {
     if (!Timer3.Enabled() || ShowsBrowserAddress(address)) return;
     Edit3.SetText(WebAddressBoxText(address));
     FBrowserAddress = address;
     FShownAddress = Edit3.Text();
+    FShownOrigin = origin;
     StartLookup(HostOfAddress(address));
 }
 
@@ -280,14 +282,35 @@ void TForm1::ShowBrowserAddress(const std::wstring& address) {
 // is shown as it stands.
 void TForm1::StartLookup(const WebHost& host) {
     if (host.Kind == HostKind::IPv6Literal) {
-        FLookedUpHost = Narrow(host.Text);
-        if (std::optional<Ipv6Address> address = ParseIpv6(FLookedUpHost)) ShowIpv6Site(*address, FLookedUpHost);
+        FHostFallback.reset();
+        std::string literal = Narrow(host.Text);
+        if (std::optional<Ipv6Address> address = ParseIpv6(literal)) ShowIpv6Site(*address, literal);
         return;
     }
     std::optional<std::string> name = ResolverName(host);
     if (!name) return;
-    FLookedUpHost = *name;
-    HostLookups.Start(Handle(), WM_HOSTRESOLVED, *name);
+    FHostFallback.emplace(*name);
+    Resolve(FHostFallback->Current());
+}
+
+void TForm1::Resolve(const ResolveAttempt& attempt) {
+    if (attempt.Family == AddressFamily::Ipv4)
+        HostLookups.Start(Handle(), WM_HOSTRESOLVED, attempt.Name);
+    else
+        FIpv6Resolver.Resolve(Handle(), attempt.Name);
+}
+
+// Whether an answer that found no address belongs to the host being looked
+// up: one for a host the watch has since left says nothing.
+bool TForm1::IsAnswerTo(const std::string& host, AddressFamily family) const {
+    return FHostFallback && FHostFallback->Current() == ResolveAttempt{host, family};
+}
+
+void TForm1::TryNextResolution() {
+    if (FHostFallback->Next())
+        Resolve(FHostFallback->Current());
+    else
+        ShowUnresolved();
 }
 
 void TForm1::Button3Click() {
@@ -304,19 +327,18 @@ void TForm1::CheckBox1Click() {
     Button3.SetEnabled(!automatic);
 }
 
-// A host the IPv4 resolver does not know, or knows without an address, may
-// have an IPv6 one: the worker resolves that while the boxes stay as they
-// are. A failure for a host the watch has since left says nothing.
+// A host the IPv4 resolver does not know, or knows without an address, is
+// tried further (app/HostFallback.h) while the boxes stay as they are.
 void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
     std::optional<THostLookups::Answer> answer = HostLookups.Finish(request, result);
     if (!answer) return;
     if (answer->Resolved) {
         if (ShowSiteAddress(answer->Address))
             ShowSiteDetails(answer->OfficialName, LookUpLocation(DatabasePath(), answer->Address));
-    } else if (answer->Host != FLookedUpHost) {
+    } else if (!IsAnswerTo(answer->Host, AddressFamily::Ipv4)) {
         return;
     } else if (answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND) {
-        FIpv6Resolver.Resolve(Handle(), answer->Host);
+        TryNextResolution();
     } else {
         ShowUnresolved();
     }
@@ -324,11 +346,11 @@ void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
 
 // An answer for a host the watch has since left is dropped.
 void TForm1::ShowIpv6Answer(const TIpv6Resolver::Answer& answer) {
-    if (answer.Host != FLookedUpHost) return;
+    if (!IsAnswerTo(answer.Host, AddressFamily::Ipv6)) return;
     if (answer.Address)
         ShowIpv6Site(*answer.Address, answer.OfficialName);
     else
-        ShowUnresolved();
+        TryNextResolution();
 }
 
 // An IPv4-mapped address is an IPv4 host, found in the IPv4 database.
@@ -361,7 +383,11 @@ void TForm1::ShowSiteDetails(const std::string& officialName, const std::string&
     if (!AutoNoticeOff) ShowNotice();
 }
 
-std::string TForm1::NoticeText() { return BuildNotice(Edit3.Text(), Edit4.Text(), Edit5.Text(), Edit6.Text()); }
+// Text typed into the box is labelled as Internet Explorer's address is.
+std::string TForm1::NoticeText() {
+    AddressOrigin origin = Edit3.Text() == FShownAddress ? FShownOrigin : AddressOrigin::InternetExplorerOrTyped;
+    return BuildNotice(origin, Edit3.Text(), Edit4.Text(), Edit5.Text(), Edit6.Text());
+}
 
 void TForm1::ShowNotice() { TrayIcon1.ShowBalloon("", NoticeText(), kInformationIcon, kNoticeSeconds); }
 

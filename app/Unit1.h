@@ -2,9 +2,11 @@
 #include <optional>
 
 #include "app/BrowserWatch.h"
+#include "app/HostFallback.h"
 #include "app/HostLookups.h"
 #include "app/HostRule.h"
 #include "app/Ipv6Resolver.h"
+#include "app/WatchText.h"
 #include "forms/MainWindowLink.h"
 #include "forms/Sockets.h"
 #include "gui/Button.h"
@@ -124,8 +126,11 @@ private:
     void RestoreFromTray();
     void WatchStep();
     bool ShowsBrowserAddress(const std::wstring& address);
-    void ShowBrowserAddress(const std::wstring& address);
+    void ShowBrowserAddress(const std::wstring& address, AddressOrigin origin);
     void StartLookup(const WebHost& host);
+    void Resolve(const ResolveAttempt& attempt);
+    bool IsAnswerTo(const std::string& host, AddressFamily family) const;
+    void TryNextResolution();
     void ShowIpv6Answer(const TIpv6Resolver::Answer& answer);
     void ShowIpv6Site(const Ipv6Address& address, const std::string& officialName);
     void ShowUnresolved();
@@ -133,14 +138,20 @@ private:
     void ShowSiteDetails(const std::string& officialName, const std::string& location);
 
     THostLookups HostLookups;
-    TBrowserWatch FBrowserWatch{WM_WORKDONE, [this](const std::wstring& address) { ShowBrowserAddress(address); },
+    TBrowserWatch FBrowserWatch{WM_WORKDONE,
+                                [this](const std::wstring& address) {
+                                    ShowBrowserAddress(address, AddressOrigin::OtherBrowser);
+                                },
                                 [this] { WatchStep(); }};
     TIpv6Resolver FIpv6Resolver{WM_WORKDONE, [this](const TIpv6Resolver::Answer& answer) { ShowIpv6Answer(answer); }};
-    // The host last sent to a resolver, or the IPv6 literal last shown.
-    std::string FLookedUpHost;
-    // The browser's address as last read, and the box's text it gave.
+    // The names the host last looked up is tried with; none after an IPv6
+    // literal was shown as it stands.
+    std::optional<THostFallback> FHostFallback;
+    // The browser's address as last read, the box's text it gave, and the
+    // browser it came from.
     std::wstring FBrowserAddress;
     std::string FShownAddress;
+    AddressOrigin FShownOrigin = AddressOrigin::InternetExplorerOrTyped;
     // The main window's own use of Winsock, for its host look-ups, from its
     // creation to its end.
     std::optional<TWinsockUse> FWinsock;

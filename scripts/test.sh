@@ -17,7 +17,7 @@ for line in "127.0.0.2 quorvik-canonical.test quorvik-alias.test" "2001:db8::10 
     grep -q " $name\$" /etc/hosts 2>/dev/null && continue
     { [ -w /etc/hosts ] && echo "$line" >>/etc/hosts; } ||
         { sudo -n true 2>/dev/null && echo "$line" | sudo -n tee -a /etc/hosts >/dev/null; } ||
-        echo "test: cannot add $name to /etc/hosts; the tests that need it are skipped"
+        echo "test: cannot add $name to /etc/hosts; the tests that need it fail"
 done
 
 ensure_display

@@ -16,6 +16,9 @@ TEST(FindKnownBrowser, ClassAndExecutableMustBeOnOneRow) {
         {L"Chrome_WidgetWin_1", L"MSEDGE.EXE", true},
         {L"MozillaWindowClass", L"firefox.exe", true},
         {L"360se6_Frame", L"360se.exe", true},
+        {L"SE_SogouExplorerFrame", L"SogouExplorer.exe", true},
+        // Vivaldi's interface is a page: its field lies in a document.
+        {L"Chrome_WidgetWin_1", L"vivaldi.exe", false},
         // Electron programs and other pairings.
         {L"Chrome_WidgetWin_1", L"Code.exe", false},
         {L"Chrome_WidgetWin_1", L"firefox.exe", false},

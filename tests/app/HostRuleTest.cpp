@@ -65,3 +65,14 @@ TEST(HostOfAddress, GivesTheBareHostOrNothingToResolve) {
     };
     for (const HostCase& c : cases) EXPECT_EQ(HostOfAddress(c.address), c.host) << testing::PrintToString(std::wstring(c.address));
 }
+
+TEST(LooksLikeAddress, AnAddressOrAnythingElse) {
+    // As Chromium shows addresses: no scheme, no "www.", no lone trailing slash.
+    for (const wchar_t* address : {L"example.com/a", L"127.0.0.1", L"[::1]:8080/", L"2001:db8::1", L"LOCALHOST:3000",
+                                   L"foobar/", L"me@foobar/x", L"例子.中国", L"about:blank", L"edge://settings"})
+        EXPECT_TRUE(LooksLikeAddress(address)) << testing::PrintToString(std::wstring(address));
+    // Words typed or searched for, and Chromium's elided intranet host.
+    for (const wchar_t* other :
+         {L"foobar", L"what is 127.0.0.12", L"example.com/a b", L".com", L"foobar.", L"foobar?q=1", L"   "})
+        EXPECT_FALSE(LooksLikeAddress(other)) << testing::PrintToString(std::wstring(other));
+}

@@ -15,6 +15,10 @@ namespace {
 
 const int kBigPageElements = 10000;
 const DWORD kFirstWalkHangMs = 4000;
+const int kOlderBuildTabs = 300;
+const UINT_PTR kCloseFindBarTimer = 1;
+const UINT kFindBarShownMs = 2000;
+const wchar_t kFindBarWords[] = L"weather tomorrow";
 
 // One element of the tree. Only what a client reads is answered.
 class TNode : public IAccessible {
@@ -155,6 +159,8 @@ struct TOptions {
     bool Changing = false;
     bool Quiet = false;
     bool Hang = false;
+    bool FindBar = false;
+    bool ReadOnly = false;
 };
 
 // The browser: its tree, its frame, and what tests ask of it.
@@ -163,54 +169,67 @@ struct TBrowser {
     std::wstring Shape;
     TNode* Root = nullptr;
     TNode* Field = nullptr;
+    TNode* FindBarRoot = nullptr;
     DWORD HangMs = 0;
     HWND Frame = nullptr;
+    LRESULT Walks = 0;  // each starts at the root, which a client asks the frame for
 
     const wchar_t* Named(const wchar_t* english, const wchar_t* chinese) const {
         return Options.Chinese ? chinese : english;
     }
 
     long FieldState() const {
-        return STATE_SYSTEM_FOCUSABLE | (Options.Focused ? STATE_SYSTEM_FOCUSED : 0);
+        return STATE_SYSTEM_FOCUSABLE | (Options.Focused ? STATE_SYSTEM_FOCUSED : 0) |
+               (Options.ReadOnly ? STATE_SYSTEM_READONLY : 0);
     }
 
     TNode* Page() const {
         TNode* page = new TNode(ROLE_SYSTEM_DOCUMENT, Named(L"Search", L"搜索"), STATE_SYSTEM_READONLY);
-        page->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Address", L"地址"), STATE_SYSTEM_FOCUSABLE,
+        page->Add(new TNode(ROLE_SYSTEM_TOOLBAR, L""))
+            ->Add(new TNode(ROLE_SYSTEM_TEXT, Named(L"Address", L"地址"), STATE_SYSTEM_FOCUSABLE,
                             std::wstring(kPageSearchAddress, kPageSearchAddress + sizeof kPageSearchAddress - 1)));
         if (Options.BigPage)
             for (int i = 0; i < kBigPageElements; ++i) page->Add(new TNode(ROLE_SYSTEM_LINK, L"link " + std::to_wstring(i)));
         return page;
     }
 
+    // Each tab costs five nodes, as in Chromium's tab strip.
+    TNode* TabList(int tabs) const {
+        TNode* list = new TNode(ROLE_SYSTEM_PAGETABLIST, L"");
+        for (int i = 0; i < tabs; ++i) {
+            TNode* tab = list->Add(new TNode(ROLE_SYSTEM_PAGETAB, Named(L"Tab", L"标签")));
+            for (long role : {ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_PUSHBUTTON})
+                tab->Add(new TNode(role, L""));
+        }
+        return list;
+    }
+
     // The toolbar's children; the field keeps its value across a remake.
     std::vector<TNode*> ToolbarChildren(const std::wstring& address) {
         std::vector<TNode*> children = {new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Back", L"后退")),
                                         new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Reload", L"重新加载"))};
-        TNode* holder = nullptr;
-        if (Shape == L"Chromium") {
-            holder = new TNode(ROLE_SYSTEM_GROUPING, L"");
-        } else if (Shape == L"FirefoxCombo") {
-            holder = new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"));
-        }
+        TNode* holder = Shape == L"Firefox"
+                            ? new TNode(ROLE_SYSTEM_COMBOBOX, Named(L"Search or enter address", L"搜索或输入网址"))
+                            : new TNode(ROLE_SYSTEM_GROUPING, L"");
+        // Firefox's hidden field shows the scheme when the address is cut.
+        if (Shape == L"Firefox") holder->Add(new TNode(ROLE_SYSTEM_TEXT, L"", STATE_SYSTEM_INVISIBLE));
         Field = new TNode(ROLE_SYSTEM_TEXT, Named(L"Address and search bar", L"地址和搜索栏"), FieldState(), address);
-        if (holder) {
-            holder->Add(Field);
-            if (Shape == L"FirefoxCombo") holder->Add(new TNode(ROLE_SYSTEM_LIST, L"", STATE_SYSTEM_INVISIBLE));
-            children.push_back(holder);
-        } else {
-            children.push_back(Field);
-        }
+        holder->Add(Field);
+        children.push_back(holder);
         children.push_back(new TNode(ROLE_SYSTEM_PUSHBUTTON, Named(L"Bookmark", L"收藏")));
         return children;
     }
 
+    // The shapes of FakeAccessibleBrowser.h.
     void Build(const std::wstring& address) {
-        Root = new TNode(ROLE_SYSTEM_CLIENT, Named(L"Browser", L"浏览器"));
+        Root = new TNode(Shape == L"Firefox" ? ROLE_SYSTEM_APPLICATION : ROLE_SYSTEM_PANE, Named(L"Browser", L"浏览器"));
         Root->Add(Page());
-        TNode* chrome = Root->Add(new TNode(ROLE_SYSTEM_PANE, L""));
-        chrome->Add(new TNode(ROLE_SYSTEM_PAGETABLIST, L""))->Add(new TNode(ROLE_SYSTEM_PAGETAB, Named(L"Tab", L"标签")));
-        TNode* toolbar = chrome->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航")));
+        bool current = Shape == L"Chromium";
+        TNode* browserView = current ? Root->Add(new TNode(ROLE_SYSTEM_PANE, L"")) : Root;
+        if (Shape == L"Firefox") Root->Add(new TNode(ROLE_SYSTEM_TOOLBAR, L""))->Add(TabList(1));
+        if (Shape == L"ChromiumOlder") Root->Add(TabList(kOlderBuildTabs));
+        TNode* top = current ? browserView->Add(new TNode(ROLE_SYSTEM_PANE, L"")) : Root;
+        TNode* toolbar = top->Add(new TNode(ROLE_SYSTEM_TOOLBAR, Named(L"Navigation", L"导航")));
         toolbar->ReplaceChildren(ToolbarChildren(address));
         toolbar->BeforeCount = [this](TNode& node) {
             if (DWORD hang = std::exchange(HangMs, 0)) Sleep(hang);
@@ -219,6 +238,17 @@ struct TBrowser {
                 node.ReplaceChildren(ToolbarChildren(address));
             }
         };
+        if (current) browserView->Add(TabList(1));
+        FindBarRoot = FindBar();
+    }
+
+    // Chromium's find bar: a child widget that the root alone exposes while
+    // it has the focus, and that stays, hidden, once it has lost it.
+    TNode* FindBar() const {
+        TNode* root = new TNode(ROLE_SYSTEM_PANE, L"");
+        root->Add(new TNode(ROLE_SYSTEM_GROUPING, L""))
+            ->Add(new TNode(ROLE_SYSTEM_TEXT, L"", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED, kFindBarWords));
+        return root;
     }
 
     std::wstring CurrentAddress() const {
@@ -242,14 +272,24 @@ TBrowser gBrowser;
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETOBJECT:
-        if (LONG(lParam) == OBJID_CLIENT) return LresultFromObject(IID_IAccessible, wParam, gBrowser.Root);
-        break;
+        if (LONG(lParam) != OBJID_CLIENT) break;
+        if (gBrowser.Walks++ == 0 && gBrowser.Options.FindBar)
+            SetTimer(window, kCloseFindBarTimer, kFindBarShownMs, nullptr);
+        return LresultFromObject(IID_IAccessible, wParam,
+                                 gBrowser.Options.FindBar ? gBrowser.FindBarRoot : gBrowser.Root);
+    case WM_TIMER:  // the find bar closes, and the focus goes back to the page
+        KillTimer(window, kCloseFindBarTimer);
+        gBrowser.Options.FindBar = false;
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
+        return 0;
     case WM_SETTEXT:
         gBrowser.GoTo(reinterpret_cast<const wchar_t*>(lParam));
         break;
     case kFakeBrowserHang:
         gBrowser.HangMs = DWORD(wParam);
         return 0;
+    case kFakeBrowserWalks:
+        return gBrowser.Walks;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -259,7 +299,8 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 TOptions ParseOptions(const std::wstring& text) {
     auto has = [&](const std::wstring& option) { return (L"," + text + L",").find(L"," + option + L",") != std::wstring::npos; };
-    return {has(L"chinese"), has(L"focused"), has(L"bigpage"), has(L"changing"), has(L"quiet"), has(L"hang")};
+    return {has(L"chinese"), has(L"focused"), has(L"bigpage"), has(L"changing"),
+            has(L"quiet"),   has(L"hang"),    has(L"findbar"), has(L"readonly")};
 }
 
 // The next blank-separated word, taken off the front of the text.
@@ -292,6 +333,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     gBrowser.Root->Release();
+    gBrowser.FindBarRoot->Release();
     OleUninitialize();
     return 0;
 }

@@ -84,6 +84,8 @@ public:
     void BringForward() { ui::BringForward(FFrame); }
     void Hang(DWORD milliseconds) { PostMessageW(FFrame, kFakeBrowserHang, milliseconds, 0); }
     HWND Frame() const { return FFrame; }
+    // How often its tree has been walked from the root.
+    LRESULT Walks() const { return SendMessageW(FFrame, kFakeBrowserWalks, 0, 0); }
 
 private:
     Program FProgram;
