@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "app/BrowserWindow.h"
-#include "app/CommandLine.h"
+#include "app/FakeAddressBlocks.h"
 #include "app/HostRule.h"
 #include "app/ProgramPaths.h"
 #include "app/ResolverName.h"
@@ -57,7 +57,7 @@ TForm1::TForm1()
     SetUpTrayIcon();
     // The stored skin, read as the form data would give it.
     // "/noskin" starts the program in the system's own look.
-    SkinData1.SetActive(!HasCommandLineSwitch(L"/noskin"));
+    SkinData1.SetActive(!ProgramCommandLine().Has(L"/noskin"));
     SkinData1.ClassMap = FormClassMap();
     ReadSkinStreamResource(SkinData1);
     SkinData1.Loaded();
@@ -284,7 +284,7 @@ void TForm1::StartLookup(const WebHost& host) {
     if (host.Kind == HostKind::IPv6Literal) {
         FHostFallback.reset();
         std::string literal = Narrow(host.Text);
-        if (std::optional<Ipv6Address> address = ParseIpv6(literal)) ShowIpv6Site(*address, literal);
+        if (std::optional<Ipv6Address> address = ParseIpv6(literal)) ShowSite(*address, literal, false);
         return;
     }
     std::optional<std::string> name = ResolverName(host);
@@ -294,24 +294,13 @@ void TForm1::StartLookup(const WebHost& host) {
 }
 
 void TForm1::Resolve(const ResolveAttempt& attempt) {
-    if (attempt.Family == AddressFamily::Ipv4)
+    if (attempt.Step == ResolveStep::SystemIpv4)
         HostLookups.Start(Handle(), WM_HOSTRESOLVED, attempt.Name);
     else
-        FIpv6Resolver.Resolve(Handle(), attempt.Name);
+        FWorkerResolver.Resolve(Handle(), attempt);
 }
 
-// Whether an answer that found no address belongs to the host being looked
-// up: one for a host the watch has since left says nothing.
-bool TForm1::IsAnswerTo(const std::string& host, AddressFamily family) const {
-    return FHostFallback && FHostFallback->Current() == ResolveAttempt{host, family};
-}
-
-void TForm1::TryNextResolution() {
-    if (FHostFallback->Next())
-        Resolve(FHostFallback->Current());
-    else
-        ShowUnresolved();
-}
+bool TForm1::Awaits(const ResolveAttempt& attempt) const { return FHostFallback && FHostFallback->Awaits(attempt); }
 
 void TForm1::Button3Click() {
     if (Edit3.Text().empty()) return;
@@ -327,38 +316,52 @@ void TForm1::CheckBox1Click() {
     Button3.SetEnabled(!automatic);
 }
 
-// A host the IPv4 resolver does not know, or knows without an address, is
-// tried further (app/HostFallback.h) while the boxes stay as they are.
+// The host is tried further (app/HostFallback.h) while the boxes stay as
+// they are. An address for a host the watch has since left still shows,
+// unless a proxy made it up.
 void TForm1::ShowResolvedHost(WPARAM request, LPARAM result) {
     std::optional<THostLookups::Answer> answer = HostLookups.Finish(request, result);
     if (!answer) return;
-    if (answer->Resolved) {
-        if (ShowSiteAddress(answer->Address))
-            ShowSiteDetails(answer->OfficialName, LookUpLocation(DatabasePath(), answer->Address));
-    } else if (!IsAnswerTo(answer->Host, AddressFamily::Ipv4)) {
+    std::optional<uint32_t> address = answer->Resolved ? ParseDottedIpv4(answer->Address) : std::nullopt;
+    if (!Awaits({answer->Host, ResolveStep::SystemIpv4})) {
+        if (address && !IsFakeProxyAddress(*address)) ShowSite(*address, answer->OfficialName, false);
         return;
-    } else if (answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND) {
-        TryNextResolution();
-    } else {
-        ShowUnresolved();
     }
+    AttemptEnd end = address                                                                  ? AttemptEnd::Address
+                     : answer->Error == WSANO_DATA || answer->Error == WSAHOST_NOT_FOUND ? AttemptEnd::NoAddress
+                                                                                          : AttemptEnd::Failed;
+    Follow(FHostFallback->After(end, address), address, answer->OfficialName);
 }
 
 // An answer for a host the watch has since left is dropped.
-void TForm1::ShowIpv6Answer(const TIpv6Resolver::Answer& answer) {
-    if (!IsAnswerTo(answer.Host, AddressFamily::Ipv6)) return;
-    if (answer.Address)
-        ShowIpv6Site(*answer.Address, answer.OfficialName);
-    else
-        TryNextResolution();
+void TForm1::ShowWorkerAnswer(const TWorkerResolver::Answer& answer) {
+    if (!Awaits(answer.Attempt)) return;
+    Follow(FHostFallback->After(answer.Address ? AttemptEnd::Address : AttemptEnd::NoAddress), answer.Address,
+           answer.OfficialName);
+}
+
+// Once the system gave a proxy's fake address, what is shown says so.
+void TForm1::Follow(FallbackAction action, const std::optional<IpAddress>& address, const std::string& officialName) {
+    bool throughProxy = FHostFallback->FakeAddress().has_value();
+    switch (action) {
+    case FallbackAction::AskCurrent: Resolve(FHostFallback->Current()); break;
+    case FallbackAction::ShowAddress: ShowSite(*address, officialName, throughProxy); break;
+    case FallbackAction::ShowFake: ShowSite(*FHostFallback->FakeAddress(), FHostFallback->Current().Name, true); break;
+    case FallbackAction::ShowUnresolved: ShowUnresolved(); break;
+    }
+}
+
+void TForm1::ShowSite(const IpAddress& address, const std::string& officialName, bool throughProxy) {
+    if (!ShowSiteAddress(FormatIpAddress(address))) return;
+    std::string location = LocationOf(address);
+    ShowSiteDetails(officialName, throughProxy ? ThroughProxy(location) : location);
 }
 
 // An IPv4-mapped address is an IPv4 host, found in the IPv4 database.
-void TForm1::ShowIpv6Site(const Ipv6Address& address, const std::string& officialName) {
-    if (!ShowSiteAddress(FormatIpv6(address))) return;
-    std::optional<uint32_t> mapped = MappedIpv4(address);
-    ShowSiteDetails(officialName, mapped ? LookUpLocation(DatabasePath(), FormatDottedIpv4(*mapped))
-                                         : LookUpIpv6Location(Ipv6DatabasePath(), address));
+std::string TForm1::LocationOf(const IpAddress& address) const {
+    const Ipv6Address* ipv6 = std::get_if<Ipv6Address>(&address);
+    std::optional<uint32_t> ipv4 = ipv6 ? MappedIpv4(*ipv6) : std::get<uint32_t>(address);
+    return ipv4 ? LookUpLocation(DatabasePath(), FormatDottedIpv4(*ipv4)) : LookUpIpv6Location(Ipv6DatabasePath(), *ipv6);
 }
 
 void TForm1::ShowUnresolved() {

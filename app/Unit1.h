@@ -2,11 +2,13 @@
 #include <optional>
 
 #include "app/BrowserWatch.h"
+#include "app/CommandLine.h"
+#include "app/DnsOverHttps.h"
 #include "app/HostFallback.h"
 #include "app/HostLookups.h"
 #include "app/HostRule.h"
-#include "app/Ipv6Resolver.h"
 #include "app/WatchText.h"
+#include "app/WorkerResolver.h"
 #include "forms/MainWindowLink.h"
 #include "forms/Sockets.h"
 #include "gui/Button.h"
@@ -129,10 +131,11 @@ private:
     void ShowBrowserAddress(const std::wstring& address, AddressOrigin origin);
     void StartLookup(const WebHost& host);
     void Resolve(const ResolveAttempt& attempt);
-    bool IsAnswerTo(const std::string& host, AddressFamily family) const;
-    void TryNextResolution();
-    void ShowIpv6Answer(const TIpv6Resolver::Answer& answer);
-    void ShowIpv6Site(const Ipv6Address& address, const std::string& officialName);
+    bool Awaits(const ResolveAttempt& attempt) const;
+    void ShowWorkerAnswer(const TWorkerResolver::Answer& answer);
+    void Follow(FallbackAction action, const std::optional<IpAddress>& address, const std::string& officialName);
+    void ShowSite(const IpAddress& address, const std::string& officialName, bool throughProxy);
+    std::string LocationOf(const IpAddress& address) const;
     void ShowUnresolved();
     bool ShowSiteAddress(const std::string& address);
     void ShowSiteDetails(const std::string& officialName, const std::string& location);
@@ -143,7 +146,8 @@ private:
                                     ShowBrowserAddress(address, AddressOrigin::OtherBrowser);
                                 },
                                 [this] { WatchStep(); }};
-    TIpv6Resolver FIpv6Resolver{WM_WORKDONE, [this](const TIpv6Resolver::Answer& answer) { ShowIpv6Answer(answer); }};
+    TWorkerResolver FWorkerResolver{WM_WORKDONE, DohResolvers(ProgramCommandLine()),
+                                    [this](const TWorkerResolver::Answer& answer) { ShowWorkerAnswer(answer); }};
     // The names the host last looked up is tried with; none after an IPv6
     // literal was shown as it stands.
     std::optional<THostFallback> FHostFallback;

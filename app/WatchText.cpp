@@ -18,3 +18,5 @@ std::string BuildNotice(AddressOrigin origin, const std::string& webAddress, con
     return AddressLabel(origin) + shown + "\r" + "IP地址：" + ip + "\r" + "主机地址：" + host + "\r" + "地理位置：" +
            location;
 }
+
+std::string ThroughProxy(const std::string& location) { return location + "（经代理）"; }

@@ -2,19 +2,60 @@
 
 #include <gtest/gtest.h>
 
-TEST(HostFallback, TriesTheNameThenWwwOnceOverIpv4ThenIpv6) {
+namespace {
+using enum AttemptEnd;
+using enum FallbackAction;
+using enum ResolveStep;
+const uint32_t kFake = 0xC6120009;  // 198.18.0.9
+
+// One attempt's end and what follows it: the action, and for AskCurrent
+// the attempt asked next.
+struct Step {
+    AttemptEnd end;
+    std::optional<uint32_t> ipv4;
+    FallbackAction action;
+    ResolveAttempt next = {};
+};
+}  // namespace
+
+TEST(HostFallback, TriesEachNameInTheOneOrder) {
     const struct {
         const char* name;
-        std::vector<const char*> tried;  // each over IPv4, then IPv6
-    } cases[] = {{"example.com", {"example.com", "www.example.com"}}, {"WWW.example.com", {"WWW.example.com"}},
-                 {"127.0.0.1", {"127.0.0.1"}}, {"localhost", {"localhost"}}};
+        std::vector<Step> steps;
+        std::optional<uint32_t> fake = std::nullopt;  // the fake address kept
+    } cases[] = {
+        {"example.com",
+         {{NoAddress, {}, AskCurrent, {"example.com", SystemIpv6}},
+          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv4}},
+          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv6}},
+          {NoAddress, {}, ShowUnresolved}}},
+        {"WWW.example.com", {{NoAddress, {}, AskCurrent, {"WWW.example.com", SystemIpv6}}, {Failed, {}, ShowUnresolved}}},
+        {"localhost", {{NoAddress, {}, AskCurrent, {"localhost", SystemIpv6}}, {NoAddress, {}, ShowUnresolved}}},
+        {"example.com", {{Failed, {}, ShowUnresolved}}},
+        {"example.com", {{Address, 0x01020405, ShowAddress}}},
+        // A fake address is asked again over HTTPS; whatever that gives ends the tries.
+        {"example.com", {{Address, kFake, AskCurrent, {"example.com", OverHttps}}, {Address, {}, ShowAddress}}, kFake},
+        {"example.com", {{Address, 0xC613FFFF, AskCurrent, {"example.com", OverHttps}}, {NoAddress, {}, ShowFake}}, 0xC613FFFF},
+        {"example.com",
+         {{NoAddress, {}, AskCurrent, {"example.com", SystemIpv6}},
+          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv4}},
+          {Address, kFake, AskCurrent, {"www.example.com", OverHttps}},
+          {Failed, {}, ShowFake}},
+         kFake},
+        // Just outside the block, and a typed literal inside it.
+        {"example.com", {{Address, 0xC611FFFF, ShowAddress}}},
+        {"example.com", {{Address, 0xC6140000, ShowAddress}}},
+        {"198.18.0.9", {{Address, kFake, ShowAddress}}},
+    };
     for (const auto& c : cases) {
-        std::vector<ResolveAttempt> expected, tried;
-        for (const char* name : c.tried)
-            expected.insert(expected.end(), {{name, AddressFamily::Ipv4}, {name, AddressFamily::Ipv6}});
         THostFallback fallback(c.name);
-        do tried.push_back(fallback.Current());
-        while (fallback.Next());
-        EXPECT_EQ(tried, expected) << c.name;
+        for (const Step& step : c.steps) {
+            ResolveAttempt asked = fallback.Current();
+            ASSERT_EQ(fallback.After(step.end, step.ipv4), step.action) << c.name << " " << asked.Name;
+            EXPECT_FALSE(fallback.Awaits(asked)) << "an answer to an attempt over is dropped";
+            if (step.action == AskCurrent) EXPECT_EQ(fallback.Current(), step.next) << c.name;
+            EXPECT_EQ(fallback.Awaits(fallback.Current()), step.action == AskCurrent) << c.name;
+        }
+        EXPECT_EQ(fallback.FakeAddress(), c.fake) << c.name;
     }
 }
