@@ -150,3 +150,8 @@ std::string FormatIpv6(const Ipv6Address& address) {
     }
     return text;
 }
+
+std::string FormatIpAddress(const IpAddress& address) {
+    if (const uint32_t* ipv4 = std::get_if<uint32_t>(&address)) return FormatDottedIpv4(*ipv4);
+    return FormatIpv6(std::get<Ipv6Address>(address));
+}

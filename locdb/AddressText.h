@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 // IP addresses as people write them. Nothing here trims blanks: callers
 // trim first, as the typed and batch lookups do.
@@ -35,3 +36,8 @@ std::string FormatIpv6(const Ipv6Address& address);
 // The IPv4 address inside an IPv4-mapped one (::ffff:0:0/96): such an
 // address is an IPv4 host, and the IPv4 database knows where it is.
 std::optional<uint32_t> MappedIpv4(const Ipv6Address& address);
+
+// An address of either family, as a resolver gives it.
+using IpAddress = std::variant<uint32_t, Ipv6Address>;
+// Dotted for IPv4, the short form for IPv6.
+std::string FormatIpAddress(const IpAddress& address);
