@@ -10,9 +10,10 @@ ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
 "$ROOT/tests/fuzz/run-fuzzers.sh"
 
 # Host names that resolve without a network: one of them an alias, so the
-# watch tests can see a canonical name differ from the name asked for, and
-# one with only an IPv6 address.
-for line in "127.0.0.2 quorvik-canonical.test quorvik-alias.test" "2001:db8::10 quorvik-v6only.test"; do
+# watch tests can see a canonical name differ from the name asked for, one
+# with only an IPv6 address, and one in the fake block of a proxy.
+for line in "127.0.0.2 quorvik-canonical.test quorvik-alias.test" "2001:db8::10 quorvik-v6only.test" \
+    "198.18.0.9 quorvik-proxied.test"; do
     name=${line##* }
     grep -q " $name\$" /etc/hosts 2>/dev/null && continue
     { [ -w /etc/hosts ] && echo "$line" >>/etc/hosts; } ||

@@ -1,8 +1,12 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <objbase.h>
+#include <wincrypt.h>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "app/AccessibleAddress.h"
 #include "app/BrowserWindow.h"
@@ -376,3 +380,86 @@ TEST_P(WatchLayoutTest, BrowserThatDoesNotAnswerDoesNotFreezeTheMainWindow) {
     }
     EXPECT_TRUE(main.WaitForIp("127.0.0.1")) << "the watch resumes once the browser answers";
 }
+
+namespace {
+// The stand-in DNS-over-HTTPS resolver that ctest starts around these tests
+// (doh-stand-in.sh): the port with a certificate for 127.0.0.1, then the
+// port with one for another address.
+std::filesystem::path StandInFile(const wchar_t* name) { return FromBuild("QUORVIK_DOH_STAND_IN") + L"\\" + name; }
+
+struct ProxyRow {
+    const char* name;
+    std::vector<std::wstring> resolvers;  // port ("1" or "2") and path
+    bool typed;                           // the manual lookup, else the watch
+    const char* ip;
+    const char* host;
+    const char* location;
+};
+
+std::ostream& operator<<(std::ostream& out, const ProxyRow& row) { return out << row.name; }
+
+const ProxyRow kProxyRows[] = {
+    {"Answered", {L"1/dns-query"}, false, "220.181.38.148", "quorvik-real.test", "北京市电信（经代理）"},
+    {"CertificateForAnotherAddress", {L"2/dns-query", L"1/dns-query"}, true, "220.181.38.148", "quorvik-real.test",
+     "北京市电信（经代理）"},
+    {"NeverAnswers", {L"1/hang", L"1/dns-query"}, false, "220.181.38.148", "quorvik-real.test", "北京市电信（经代理）"},
+    {"AllFail", {L"2/dns-query", L"1/error"}, true, "198.18.0.9", "quorvik-proxied.test",
+     "IANA网络基准测试地址（经代理）"},
+};
+
+class ProxyTest : public testing::TestWithParam<ProxyRow> {
+protected:
+    // The test's certificate authority joins the Wine prefix's trusted roots.
+    static void SetUpTestSuite() {
+        std::ifstream file(StandInFile(L"ca.der"), std::ios::binary);
+        std::string der((std::istreambuf_iterator<char>(file)), {});
+        HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+        ASSERT_TRUE(roots && CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING,
+                                                              reinterpret_cast<const BYTE*>(der.data()), DWORD(der.size()),
+                                                              CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
+            << "the stand-in resolver's certificate authority (doh-stand-in.sh)";
+        CertCloseStore(roots, 0);
+    }
+};
+}  // namespace
+
+// A name the system answers from a proxy's fake block is asked again of the
+// resolvers given with /doh: the boxes fill once, when the last resolver
+// asked has answered or failed, and the location and notice say a proxy
+// stood between. A resolver that fails, refuses its certificate or never
+// answers is followed by the next, and the window answers meanwhile.
+TEST_P(ProxyTest, FakeAnswerIsAskedAgainOverHttps) {
+    const ProxyRow& row = GetParam();
+    ASSERT_TRUE(Resolves("quorvik-proxied.test")) << "the proxy test host name is not in the hosts file (scripts/test.sh)";
+    std::wstring ports[2], arguments;
+    std::wifstream(StandInFile(L"ports.txt")) >> ports[0] >> ports[1];
+    for (const std::wstring& resolver : row.resolvers)
+        arguments += L"/doh https://127.0.0.1:" + ports[resolver[0] - L'1'] + resolver.substr(1) + L" ";
+    ProgramFolder folder(row.name);
+    folder.PutDefaultDatabases();
+    Program quorvik(folder.Exe(), arguments);
+    WatchBoxes main;
+    std::optional<FakeBrowser> browser;
+    if (row.typed) {
+        Click(main.automatic);
+        Type(main.webAddress, "quorvik-proxied.test/page");
+        Click(main.manualQuery);
+    } else {
+        browser.emplace("http://quorvik-proxied.test/page");
+        browser->BringForward();
+    }
+    if (std::string(row.name) == "NeverAnswers") ExpectAnswering(main.window, 1500ms);
+    std::string stray;  // whatever else the box showed on the way
+    ASSERT_TRUE(WaitFor([&] {
+        std::string ip = TextOf(main.ip);
+        if (!ip.empty() && ip != row.ip) stray += ip;
+        return ip == row.ip;
+    }, 8000ms)) << TextOf(main.ip);
+    EXPECT_EQ(stray, "");
+    EXPECT_EQ(TextOf(main.host), row.host);
+    EXPECT_EQ(TextOf(main.location), row.location);
+    EXPECT_TRUE(WaitFor([&] { return VisibleTooltipContaining(std::string("地理位置：") + row.location) != nullptr; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolvers, ProxyTest, testing::ValuesIn(kProxyRows),
+                         [](const testing::TestParamInfo<ProxyRow>& info) { return std::string(info.param.name); });

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (host.Kind != HostKind::None && (host.Text.empty() || text.find(host.Text) == std::wstring::npos))
         __builtin_trap();
     THostFallback names(std::string(host.Text.begin(), host.Text.end()));
-    while (names.Next()) {
+    while (names.After(AttemptEnd::NoAddress) == FallbackAction::AskCurrent) {
     }
     return 0;
 }

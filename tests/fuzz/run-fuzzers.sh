@@ -14,9 +14,9 @@ SECONDS_EACH=${FUZZ_SECONDS:-30}
 cmake -S "$HERE" -B "$BUILD" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$BUILD" -j "$(nproc 2>/dev/null || echo 2)" \
       --target LzhDecoderFuzzer SkinArchiveFuzzer SkinDescriptionFuzzer BitmapReaderFuzzer SkinChainFuzzer \
-      QQWryFuzzer IpdbFuzzer HostRuleFuzzer >/dev/null
+      QQWryFuzzer IpdbFuzzer HostRuleFuzzer DnsMessageFuzzer >/dev/null
 
-targets=(LzhDecoder SkinArchive SkinDescription BitmapReader SkinChain QQWry Ipdb HostRule)
+targets=(LzhDecoder SkinArchive SkinDescription BitmapReader SkinChain QQWry Ipdb HostRule DnsMessage)
 for target in "${targets[@]}"; do
     scratch="$BUILD/found/$target"
     mkdir -p "$scratch"
