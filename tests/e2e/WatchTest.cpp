@@ -1,15 +1,12 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <objbase.h>
-#include <wincrypt.h>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/AccessibleAddress.h"
 #include "app/BrowserWindow.h"
+#include "tests/e2e/DohStandIn.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/StartedProgram.h"
 
@@ -382,14 +379,10 @@ TEST_P(WatchLayoutTest, BrowserThatDoesNotAnswerDoesNotFreezeTheMainWindow) {
 }
 
 namespace {
-// The stand-in DNS-over-HTTPS resolver that ctest starts around these tests
-// (doh-stand-in.sh): the port with a certificate for 127.0.0.1, then the
-// port with one for another address.
-std::filesystem::path StandInFile(const wchar_t* name) { return FromBuild("QUORVIK_DOH_STAND_IN") + L"\\" + name; }
-
+// The resolvers are those of the stand-in that ctest starts around these tests.
 struct ProxyRow {
     const char* name;
-    std::vector<std::wstring> resolvers;  // port ("1" or "2") and path
+    std::vector<std::wstring> resolvers;  // as DohSwitches takes them
     bool typed;                           // the manual lookup, else the watch
     const char* ip;
     const char* host;
@@ -409,17 +402,7 @@ const ProxyRow kProxyRows[] = {
 
 class ProxyTest : public testing::TestWithParam<ProxyRow> {
 protected:
-    // The test's certificate authority joins the Wine prefix's trusted roots.
-    static void SetUpTestSuite() {
-        std::ifstream file(StandInFile(L"ca.der"), std::ios::binary);
-        std::string der((std::istreambuf_iterator<char>(file)), {});
-        HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
-        ASSERT_TRUE(roots && CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING,
-                                                              reinterpret_cast<const BYTE*>(der.data()), DWORD(der.size()),
-                                                              CERT_STORE_ADD_REPLACE_EXISTING, nullptr))
-            << "the stand-in resolver's certificate authority (doh-stand-in.sh)";
-        CertCloseStore(roots, 0);
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(TrustDohStandIn()) << "the stand-in resolver's certificate authority"; }
 };
 }  // namespace
 
@@ -431,13 +414,9 @@ protected:
 TEST_P(ProxyTest, FakeAnswerIsAskedAgainOverHttps) {
     const ProxyRow& row = GetParam();
     ASSERT_TRUE(Resolves("quorvik-proxied.test")) << "the proxy test host name is not in the hosts file (scripts/test.sh)";
-    std::wstring ports[2], arguments;
-    std::wifstream(StandInFile(L"ports.txt")) >> ports[0] >> ports[1];
-    for (const std::wstring& resolver : row.resolvers)
-        arguments += L"/doh https://127.0.0.1:" + ports[resolver[0] - L'1'] + resolver.substr(1) + L" ";
     ProgramFolder folder(row.name);
     folder.PutDefaultDatabases();
-    Program quorvik(folder.Exe(), arguments);
+    Program quorvik(folder.Exe(), DohSwitches(row.resolvers));
     WatchBoxes main;
     std::optional<FakeBrowser> browser;
     if (row.typed) {
