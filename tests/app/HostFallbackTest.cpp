@@ -8,8 +8,7 @@ using enum FallbackAction;
 using enum ResolveStep;
 const uint32_t kFake = 0xC6120009;  // 198.18.0.9
 
-// One attempt's end and what follows it: the action, and for AskCurrent
-// the attempt asked next.
+// An attempt's end and what follows: the action, for AskCurrent the attempt next.
 struct Step {
     AttemptEnd end;
     std::optional<uint32_t> ipv4;
