@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/DnsWire.h"
+
 namespace {
-// Hand-written wire pieces; the question is site.test (its ".test" at offset 17).
-std::string U16(int value) { return {char(value >> 8), char(value & 0xFF)}; }
-std::string Name(const std::string& first) { return char(first.size()) + first + "\4test" + '\0'; }
-const std::string kSite = Name("site");
-std::string Response(int flags, int answers, int type = 1) {
-    return U16(0) + U16(flags) + U16(1) + U16(answers) + U16(0) + U16(0) + kSite + U16(type) + U16(1);
-}
-std::string Record(const std::string& owner, int type, const std::string& data) {
-    return owner + U16(type) + U16(1) + std::string("\0\0\x0e\x10", 4) + U16(int(data.size())) + data;
-}
-const std::string kA = "\x01\x02\x04\x05";                                  // 1.2.4.5
-const std::string kAaaa("\x20\x01\x0d\xb8\0\0\0\0\0\0\0\0\0\0\0\x10", 16);  // 2001:db8::10
 // site.test -> n1.test -> ... -> nN.test, which has 1.2.4.5.
 std::string Chain(int links) {
     std::string records = Record(kSite, 5, Name("n1"));
@@ -50,17 +40,14 @@ TEST(DnsMessage, AnswerGivesTheAddressAtTheEndOfTheChain) {
          Unusable, "", ""},
         {"AAAA", Response(0x8180, 1, 28) + Record(kSite, 28, kAaaa), DnsType::Aaaa, Address, "2001:db8::10", "site.test"},
         {"other type only", Response(0x8180, 1) + Record(kSite, 28, kAaaa), DnsType::A, NoAddress, "", "site.test"},
-        {"no records", Response(0x8180, 0), DnsType::A, NoAddress, "", "site.test"},
         {"NXDOMAIN", Response(0x8183, 0), DnsType::A, NoSuchName, "", ""},
         {"SERVFAIL", Response(0x8182, 0), DnsType::A, Unusable, "", ""},
         {"truncated", Response(0x8380, 1) + Record(kSite, 1, kA), DnsType::A, Unusable, "", ""},
-        {"a question", Response(0x0100, 0), DnsType::A, Unusable, "", ""},
         {"another question", Response(0x8180, 1) + Record(kSite, 1, kA), DnsType::Aaaa, Unusable, "", ""},
         {"cut short", (Response(0x8180, 1) + Record(kSite, 1, kA)).substr(0, 40), DnsType::A, Unusable, "", ""},
         {"address of 5 bytes", Response(0x8180, 1) + Record(kSite, 1, kA + "x"), DnsType::A, Unusable, "", ""},
         {"pointer to itself", Response(0x8180, 1) + Record("\xC0\x1B", 1, kA), DnsType::A, Unusable, "", ""},
         {"web page", "<html><body>Proxy error</body></html>", DnsType::A, Unusable, "", ""},
-        {"empty", "", DnsType::A, Unusable, "", ""},
     };
     for (const auto& c : cases) {
         DnsAnswer answer = ParseDnsAnswer(c.message, "SITE.test", c.type);

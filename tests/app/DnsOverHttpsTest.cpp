@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/DnsWire.h"
+
 namespace {
 // A resolver stand-in: its URL is its number and its kind.
 //   a: 1.2.4.5   v6: no A, 2001:db8::10   nx: NXDOMAIN   none: no address
 //   500: an HTTP error   html: a web page   cert: no connection   hang: takes all the time given
-std::string Reply(const std::string& kind, const std::string& query) {
-    bool ipv6 = query[query.size() - 3] == 28;
-    std::string record = kind == "a" && !ipv6 ? std::string("\xC0\x0C\0\1\0\1\0\0\0\1\0\4\1\2\4\5", 16)
-                         : kind == "v6" && ipv6
-                             ? std::string("\xC0\x0C\0\x1c\0\1\0\0\0\1\0\x10\x20\x01\x0d\xb8", 16) + std::string(11, '\0') + '\x10'
-                             : "";
-    return std::string("\0\0", 2) + (kind == "nx" ? "\x81\x83" : "\x81\x80") + std::string("\0\1\0", 3) +
-           char(!record.empty()) + std::string(4, '\0') + query.substr(12) + record;
+std::string Reply(const std::string& kind, int type) {
+    bool a = kind == "a" && type == 1, v6 = kind == "v6" && type == 28;
+    return Response(kind == "nx" ? 0x8183 : 0x8180, a || v6, type) + (a ? Record(kSite, 1, kA) : v6 ? Record(kSite, 28, kAaaa) : "");
 }
 
 struct Resolvers {
@@ -22,9 +19,9 @@ struct Resolvers {
 
     std::optional<DohFound> Resolve(const std::vector<std::wstring>& urls) {
         auto transport = [&](const HttpRequest& request, HttpSink& sink) {
-            std::string kind(request.Url.begin() + 1, request.Url.end()), body = Reply(kind, request.Body);
-            asked += char(request.Url[0]) + std::string(request.Body.end()[-3] == 28 ? "AAAA" : "A") +
-                     std::to_string(request.Deadlines.WholeMs) + " ";
+            int type = request.Body.end()[-3];
+            std::string kind(request.Url.begin() + 1, request.Url.end()), body = Reply(kind, type);
+            asked += char(request.Url[0]) + std::string(type == 28 ? "AAAA" : "A") + std::to_string(request.Deadlines.WholeMs) + " ";
             if (kind == "hang") now += request.Deadlines.WholeMs;
             if (kind == "hang" || kind == "cert") return HttpResponse{.Outcome = HttpOutcome::Failed};
             if (kind == "html") body = "<html></html>";
@@ -60,8 +57,9 @@ TEST(DnsOverHttps, ResolversAreAskedInOrderUntilOneAnswers) {
     }
 }
 
+// The one parser of switches: "/doh" takes the argument after it, whatever it is.
 TEST(DnsOverHttps, GivenResolversReplaceTheListOnlyOnTheLoopbackAddress) {
-    EXPECT_EQ(DohResolvers(TCommandLine({L"/noskin"})).front(), L"https://223.5.5.5/dns-query");
+    EXPECT_EQ(DohResolvers(TCommandLine({L"/noskin", L"/doh"})).front(), L"https://223.5.5.5/dns-query");
     EXPECT_EQ(DohResolvers(TCommandLine({L"/doh", L"https://127.0.0.1:8443/dns-query", L"/DOH", L"https://1.1.1.1/",
                                          L"/doh", L"http://127.0.0.1/", L"/doh", L"https://me@127.0.0.1/", L"/doh",
                                          L"https://127.0.0.1.example/", L"/doh", L"https://127.9.9.9/q"})),
@@ -71,7 +69,6 @@ TEST(DnsOverHttps, GivenResolversReplaceTheListOnlyOnTheLoopbackAddress) {
 
 TEST(CommandLine, SwitchesWithAValueTakeTheNextArgument) {
     TCommandLine line({L"/NoSkin", L"/doh", L"one", L"/doh", L"/noskin", L"/doh"});
-    EXPECT_TRUE(line.Has(L"/noskin"));
-    EXPECT_EQ(line.Values(L"/DOH"), (std::vector<std::wstring>{L"one", L"/noskin"}));
+    EXPECT_EQ(std::make_pair(line.Has(L"/noskin"), line.Values(L"/DOH")), std::make_pair(true, std::vector<std::wstring>{L"one", L"/noskin"}));
     EXPECT_FALSE(TCommandLine({L"/doh", L"/noskin"}).Has(L"/noskin"));
 }

@@ -15,33 +15,27 @@ struct Step {
     FallbackAction action;
     ResolveAttempt next = {};
 };
+const std::string kWww = "www.example.com";
+const Step kIpv6 = {NoAddress, {}, AskCurrent, {"example.com", SystemIpv6}};
+const Step kWwwIpv4 = {NoAddress, {}, AskCurrent, {kWww, SystemIpv4}};
 }  // namespace
 
+// A fake address is asked again over HTTPS, and whatever that gives ends
+// the tries; a typed literal in the block and the addresses just outside it
+// are shown as they are.
 TEST(HostFallback, TriesEachNameInTheOneOrder) {
     const struct {
         const char* name;
         std::vector<Step> steps;
         std::optional<uint32_t> fake = std::nullopt;  // the fake address kept
     } cases[] = {
-        {"example.com",
-         {{NoAddress, {}, AskCurrent, {"example.com", SystemIpv6}},
-          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv4}},
-          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv6}},
-          {NoAddress, {}, ShowUnresolved}}},
+        {"example.com", {kIpv6, kWwwIpv4, {NoAddress, {}, AskCurrent, {kWww, SystemIpv6}}, {NoAddress, {}, ShowUnresolved}}},
         {"WWW.example.com", {{NoAddress, {}, AskCurrent, {"WWW.example.com", SystemIpv6}}, {Failed, {}, ShowUnresolved}}},
         {"localhost", {{NoAddress, {}, AskCurrent, {"localhost", SystemIpv6}}, {NoAddress, {}, ShowUnresolved}}},
         {"example.com", {{Failed, {}, ShowUnresolved}}},
-        {"example.com", {{Address, 0x01020405, ShowAddress}}},
-        // A fake address is asked again over HTTPS; whatever that gives ends the tries.
         {"example.com", {{Address, kFake, AskCurrent, {"example.com", OverHttps}}, {Address, {}, ShowAddress}}, kFake},
         {"example.com", {{Address, 0xC613FFFF, AskCurrent, {"example.com", OverHttps}}, {NoAddress, {}, ShowFake}}, 0xC613FFFF},
-        {"example.com",
-         {{NoAddress, {}, AskCurrent, {"example.com", SystemIpv6}},
-          {NoAddress, {}, AskCurrent, {"www.example.com", SystemIpv4}},
-          {Address, kFake, AskCurrent, {"www.example.com", OverHttps}},
-          {Failed, {}, ShowFake}},
-         kFake},
-        // Just outside the block, and a typed literal inside it.
+        {"example.com", {kIpv6, kWwwIpv4, {Address, kFake, AskCurrent, {kWww, OverHttps}}, {Failed, {}, ShowFake}}, kFake},
         {"example.com", {{Address, 0xC611FFFF, ShowAddress}}},
         {"example.com", {{Address, 0xC6140000, ShowAddress}}},
         {"198.18.0.9", {{Address, kFake, ShowAddress}}},

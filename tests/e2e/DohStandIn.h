@@ -22,8 +22,8 @@ inline bool TrustDohStandIn() {
     return added;
 }
 
-// "/doh" switches for its paths, each given as the port's number and the
-// path: port 1 has a certificate for 127.0.0.1, port 2 one for another address.
+// "/doh" switches, each given as port and path: port 1 has a certificate for
+// 127.0.0.1, port 2 one for another address.
 inline std::wstring DohSwitches(const std::vector<std::wstring>& resolvers) {
     std::wstring ports[2], switches;
     std::wifstream(std::filesystem::path(FromBuild("QUORVIK_DOH_STAND_IN") + L"\\ports.txt")) >> ports[0] >> ports[1];

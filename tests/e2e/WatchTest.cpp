@@ -388,8 +388,6 @@ struct ProxyRow {
     bool answered;  // the stand-in's answer shows, else the fake one
 };
 
-std::ostream& operator<<(std::ostream& out, const ProxyRow& row) { return out << row.name; }
-
 const ProxyRow kProxyRows[] = {
     {"Answered", {L"1/dns-query"}, false, true},
     {"CertificateForAnotherAddress", {L"2/dns-query", L"1/dns-query"}, true, true},
@@ -397,20 +395,16 @@ const ProxyRow kProxyRows[] = {
     {"AllFail", {L"2/dns-query", L"1/error"}, true, false},
 };
 
-class ProxyTest : public testing::TestWithParam<ProxyRow> {
-protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(TrustDohStandIn()) << "the stand-in resolver's certificate authority"; }
-};
+class ProxyTest : public testing::TestWithParam<ProxyRow> {};
 }  // namespace
 
-// A name the system answers from a proxy's fake block is asked again of the
-// resolvers given with /doh: the boxes fill once, when the last resolver
-// asked has answered or failed, and the location and notice say a proxy
-// stood between. A resolver that fails, refuses its certificate or never
-// answers is followed by the next, and the window answers meanwhile.
+// A name the system answers from a proxy's fake block is asked again: the
+// boxes fill once, with the proxy's note, after a resolver that fails,
+// refuses its certificate or never answers, while the window answers.
 TEST_P(ProxyTest, FakeAnswerIsAskedAgainOverHttps) {
     const ProxyRow& row = GetParam();
     ASSERT_TRUE(Resolves("quorvik-proxied.test")) << "the proxy test host name is not in the hosts file (scripts/test.sh)";
+    ASSERT_TRUE(TrustDohStandIn()) << "the stand-in resolver's certificate authority";
     std::string ip = row.answered ? "220.181.38.148" : "198.18.0.9";
     std::string location = row.answered ? "北京市电信（经代理）" : "IANA网络基准测试地址（经代理）";
     ProgramFolder folder(row.name);

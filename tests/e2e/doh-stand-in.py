@@ -1,7 +1,5 @@
-# A stand-in DNS-over-HTTPS resolver on the loopback address: a port with a
-# certificate for 127.0.0.1, one with a certificate for another address.
-# /dns-query answers, /hang never does, any other path fails.
-# Usage: doh-stand-in.py FOLDER (the certificates in it; the ports go to FOLDER/ports.txt)
+# A stand-in DNS-over-HTTPS resolver, started by doh-stand-in.sh: /dns-query
+# answers, /hang never does, any other path fails. Usage: doh-stand-in.py FOLDER
 import os, ssl, struct, sys, threading, time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -32,9 +30,6 @@ class Resolver(BaseHTTPRequestHandler):
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.wfile.write(body)
-
-    def log_message(self, *args):
-        pass
 
 
 def serve(certificate):
