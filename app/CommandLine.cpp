@@ -12,8 +12,9 @@ const wchar_t* const kSwitchesWithValue[] = {
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c | 0x20) : c; }
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
 }
 
 bool TakesValue(const std::wstring& name) {
@@ -34,7 +35,8 @@ TCommandLine::TCommandLine(const std::vector<std::wstring>& arguments) {
 }
 
 bool TCommandLine::Has(std::wstring_view name) const {
-    return std::any_of(FSwitches.begin(), FSwitches.end(), [&](const auto& given) { return SameName(given.first, name); });
+    return std::any_of(FSwitches.begin(), FSwitches.end(),
+                       [&](const auto& given) { return SameName(given.first, name); });
 }
 
 std::vector<std::wstring> TCommandLine::Values(std::wstring_view name) const {

@@ -10,28 +10,31 @@ namespace {
 //   500: an HTTP error   html: a web page   cert: no connection   hang: takes all the time given
 std::string Reply(const std::string& kind, int type) {
     bool a = kind == "a" && type == 1, v6 = kind == "v6" && type == 28;
-    return Response(kind == "nx" ? 0x8183 : 0x8180, a || v6, type) + (a ? Record(kSite, 1, kA) : v6 ? Record(kSite, 28, kAaaa) : "");
+    std::string record = a ? Record(kSite, 1, kA) : v6 ? Record(kSite, 28, kAaaa) : "";
+    return Response(kind == "nx" ? 0x8183 : 0x8180, a || v6, type) + record;
 }
 
-struct Resolvers {
+// The address found, and the resolvers asked: number, question type, time given.
+std::pair<std::string, std::string> Resolve(const std::vector<std::wstring>& urls) {
     uint64_t now = 0;
-    std::string asked;  // resolver number, question type, time given
-
-    std::optional<DohFound> Resolve(const std::vector<std::wstring>& urls) {
-        auto transport = [&](const HttpRequest& request, HttpSink& sink) {
-            int type = request.Body.end()[-3];
-            std::string kind(request.Url.begin() + 1, request.Url.end()), body = Reply(kind, type);
-            asked += char(request.Url[0]) + std::string(type == 28 ? "AAAA" : "A") + std::to_string(request.Deadlines.WholeMs) + " ";
-            if (kind == "hang") now += request.Deadlines.WholeMs;
-            if (kind == "hang" || kind == "cert") return HttpResponse{.Outcome = HttpOutcome::Failed};
-            if (kind == "html") body = "<html></html>";
-            sink.Write(body.data(), body.size());
-            return HttpResponse{.Outcome = HttpOutcome::Answered, .Status = kind == "500" ? 500 : 200,
-                                .Headers = kind == "html" ? "Content-Type: text/html" : "Content-Type: application/dns-message"};
-        };
-        return ResolveOverHttps("site.test", urls, transport, [&] { return now; });
-    }
-};
+    std::string asked;
+    auto transport = [&](const HttpRequest& request, HttpSink& sink) {
+        int type = request.Body.end()[-3];
+        std::string kind(request.Url.begin() + 1, request.Url.end()), body = Reply(kind, type);
+        asked += char(request.Url[0]) + std::string(type == 28 ? "AAAA" : "A");
+        asked += std::to_string(request.Deadlines.WholeMs) + " ";
+        if (kind == "hang") now += request.Deadlines.WholeMs;
+        if (kind == "hang" || kind == "cert") return HttpResponse{.Outcome = HttpOutcome::Failed};
+        if (kind == "html") body = "<html></html>";
+        sink.Write(body.data(), body.size());
+        return HttpResponse{.Outcome = HttpOutcome::Answered,
+                            .Status = kind == "500" ? 500 : 200,
+                            .Headers = kind == "html" ? "Content-Type: text/html" : "Content-Type: application/dns-message"};
+    };
+    std::optional<DohFound> found = ResolveOverHttps("site.test", urls, transport, [&] { return now; });
+    if (found) EXPECT_EQ(found->CanonicalName, "site.test");
+    return {found ? FormatIpAddress(found->Address) : "", asked};
+}
 }  // namespace
 
 TEST(DnsOverHttps, ResolversAreAskedInOrderUntilOneAnswers) {
@@ -48,13 +51,7 @@ TEST(DnsOverHttps, ResolversAreAskedInOrderUntilOneAnswers) {
         {{L"1hang", L"2a"}, "1.2.4.5", "1A2000 2A2000 "},
         {{L"1hang", L"2hang", L"3hang", L"4a"}, "", "1A2000 2A2000 3A1000 "},
     };
-    for (const auto& c : cases) {
-        Resolvers resolvers;
-        std::optional<DohFound> found = resolvers.Resolve(c.resolvers);
-        EXPECT_EQ(found ? FormatIpAddress(found->Address) : "", c.found) << c.asked;
-        EXPECT_EQ(resolvers.asked, c.asked);
-        if (found) EXPECT_EQ(found->CanonicalName, "site.test");
-    }
+    for (const auto& c : cases) EXPECT_EQ(Resolve(c.resolvers), std::make_pair(c.found, c.asked));
 }
 
 // The one parser of switches: "/doh" takes the argument after it, whatever it is.
@@ -69,6 +66,7 @@ TEST(DnsOverHttps, GivenResolversReplaceTheListOnlyOnTheLoopbackAddress) {
 
 TEST(CommandLine, SwitchesWithAValueTakeTheNextArgument) {
     TCommandLine line({L"/NoSkin", L"/doh", L"one", L"/doh", L"/noskin", L"/doh"});
-    EXPECT_EQ(std::make_pair(line.Has(L"/noskin"), line.Values(L"/DOH")), std::make_pair(true, std::vector<std::wstring>{L"one", L"/noskin"}));
+    EXPECT_TRUE(line.Has(L"/noskin"));
+    EXPECT_EQ(line.Values(L"/DOH"), (std::vector<std::wstring>{L"one", L"/noskin"}));
     EXPECT_FALSE(TCommandLine({L"/doh", L"/noskin"}).Has(L"/noskin"));
 }

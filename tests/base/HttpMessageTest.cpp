@@ -26,8 +26,7 @@ TEST(HttpDeadlines, GiveUpAtFollowsTheRequestsPhase) {
 }
 
 TEST(HttpResponse, HeaderIsFoundWhateverItsCaseAndBlanks) {
-    HttpResponse response{.Headers = "HTTP/1.1 200 OK\r\ncontent-TYPE:  application/dns-message \r\nETag: \"a:b\"\r\n\r\n"};
-    EXPECT_EQ(response.Header("Content-Type"), "application/dns-message");
-    EXPECT_EQ(response.Header("etag"), "\"a:b\"");
-    EXPECT_EQ(response.Header("Last-Modified"), std::nullopt);
+    HttpResponse response{.Headers = "HTTP/1.1 200 OK\r\ncontent-TYPE:  text/html \r\nETag: \"a:b\"\r\n\r\n"};
+    EXPECT_EQ(std::vector({response.Header("Content-Type"), response.Header("etag"), response.Header("Last-Modified")}),
+              std::vector<std::optional<std::string>>({"text/html", "\"a:b\"", std::nullopt}));
 }
