@@ -14,19 +14,9 @@ if [ "${1:-}" = --program ]; then
     cross_targets=(--target quorvik help-file)
 fi
 
-# Ninja: it keeps both cores busy to the end of a build, where make's
-# recursion leaves one idle. A folder that make built once starts over.
-configure() {
-    local folder=$1; shift
-    if [ -f "$folder/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$folder/CMakeCache.txt"; then
-        rm -rf "$folder/CMakeCache.txt" "$folder/CMakeFiles"
-    fi
-    cmake -G Ninja -S "$ROOT" -B "$folder" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-}
-
-configure "$NATIVE"
+configure "$ROOT" "$NATIVE" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$NATIVE" -j "$JOBS" "${native_targets[@]}"
 "$ROOT/scripts/build-db.sh"
 
-configure "$CROSS" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DQUORVIK_NATIVE_BUILD="$NATIVE"
+configure "$ROOT" "$CROSS" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DQUORVIK_NATIVE_BUILD="$NATIVE"
 cmake --build "$CROSS" -j "$JOBS" "${cross_targets[@]}"

@@ -5,7 +5,6 @@
 
 #include <set>
 
-#include "forms/LocalReport.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/TestDatabase.h"
 #include "tests/e2e/UiDriver.h"
@@ -19,20 +18,22 @@ const int kTrayLocalInfo = 2;            // tray menu → "本机信息"
 const MenuPath kStayOnTop = {1, 1};      // "  设 置" → "软件在最上"
 
 // What the resolver tells this process about the local host, which the
-// program runs on too, in the report's words.
+// program runs on too, in the report's words: a line per address, their
+// count and the separator.
 std::vector<std::string> ExpectedAddressLines() {
     WSADATA data;
     WSAStartup(MAKEWORD(1, 1), &data);
     char name[64] = {};
     gethostname(name, sizeof name - 1);
-    std::optional<std::vector<std::string>> addresses;
-    if (hostent* host = gethostbyname(name)) {
-        addresses.emplace();
-        for (char** address = host->h_addr_list; *address; ++address)
-            addresses->push_back(inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
-    }
+    std::vector<std::string> lines;
+    hostent* host = gethostbyname(name);
+    EXPECT_NE(host, nullptr) << "the test machine's resolver knows no address of " << name;
+    for (char** address = host ? host->h_addr_list : nullptr; address && *address; ++address)
+        lines.push_back(std::string("本机IP:") + inet_ntoa(*reinterpret_cast<in_addr*>(*address)));
     WSACleanup();
-    return AddressReportLines(addresses);
+    lines.push_back("本机共有" + std::to_string(lines.size()) + "个IP");
+    lines.push_back(std::string(41, '-'));
+    return lines;
 }
 
 std::string LocalHostName() {

@@ -20,10 +20,12 @@
 using namespace std::chrono_literals;
 
 namespace {
-const int kOpenings = 300;
-// The gallery's sixty controls take most of a second to open under Wine; a
-// handle kept per opening shows after a few as surely as after hundreds.
-const int kGalleryOpenings = 40;
+// A handle kept per opening shows after a second opening as surely as after
+// hundreds, and a cache that fills up to a bound shows within a few, so a
+// few openings are enough (each takes tens of milliseconds under Wine, the
+// gallery's sixty controls most of a second).
+const int kOpenings = 12;
+const int kGalleryOpenings = 4;
 
 // The GDI and USER objects of the process, and the windows of this thread.
 // Wine keeps no count of objects (GetGuiResources answers 0), but its
