@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/AsciiCase.h"
+
 namespace {
 const std::array<KnownBrowser, 8> kKnownBrowsers = {{
     {L"Chrome_WidgetWin_1", L"chrome.exe"},
@@ -16,12 +18,6 @@ const std::array<KnownBrowser, 8> kKnownBrowsers = {{
     {L"SE_SogouExplorerFrame", L"SogouExplorer.exe"},
 }};
 
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c | 0x20) : c; }
-
-bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
 }  // namespace
 
 const KnownBrowser* FindKnownBrowser(std::wstring_view frameClass, std::wstring_view executable) {

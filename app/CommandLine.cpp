@@ -3,23 +3,17 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/AsciiCase.h"
+
 namespace {
 // The switches that take a value.
 const wchar_t* const kSwitchesWithValue[] = {
     L"/doh",  // a DNS-over-HTTPS resolver's URL, on the loopback address only
 };
 
-wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c | 0x20) : c; }
-
-bool SameName(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
-
 bool TakesValue(const std::wstring& name) {
     return std::any_of(std::begin(kSwitchesWithValue), std::end(kSwitchesWithValue),
-                       [&](const wchar_t* known) { return SameName(name, known); });
+                       [&](const wchar_t* known) { return SameIgnoringCase(name, known); });
 }
 }  // namespace
 
@@ -36,12 +30,12 @@ TCommandLine::TCommandLine(const std::vector<std::wstring>& arguments) {
 
 bool TCommandLine::Has(std::wstring_view name) const {
     return std::any_of(FSwitches.begin(), FSwitches.end(),
-                       [&](const auto& given) { return SameName(given.first, name); });
+                       [&](const auto& given) { return SameIgnoringCase(given.first, name); });
 }
 
 std::vector<std::wstring> TCommandLine::Values(std::wstring_view name) const {
     std::vector<std::wstring> values;
     for (const auto& [given, value] : FSwitches)
-        if (SameName(given, name)) values.push_back(value);
+        if (SameIgnoringCase(given, name)) values.push_back(value);
     return values;
 }

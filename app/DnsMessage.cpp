@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/AsciiCase.h"
 #include "base/ByteView.h"
 
 namespace {
@@ -23,8 +24,6 @@ struct Record {
     std::string Target;  // of an alias
 };
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c | 0x20) : c; }
-
 bool IsNameByte(uint8_t c) { return c > 0x20 && c < 0x7F && c != '.'; }
 
 std::string_view WithoutRootDot(std::string_view name) {
@@ -33,7 +32,7 @@ std::string_view WithoutRootDot(std::string_view name) {
 
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower<char>);
     return lower;
 }
 

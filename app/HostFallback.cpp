@@ -1,18 +1,14 @@
 #include "app/HostFallback.h"
 
-#include <algorithm>
-
 #include "app/FakeAddressBlocks.h"
+#include "base/AsciiCase.h"
 #include "locdb/AddressText.h"
 
 namespace {
 const std::string kWww = "www.";
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c | 0x20) : c; }
-
 bool StartsWithWww(const std::string& name) {
-    return name.size() >= kWww.size() &&
-           std::equal(kWww.begin(), kWww.end(), name.begin(), [](char www, char c) { return www == AsciiLower(c); });
+    return SameIgnoringCase(std::string_view(name).substr(0, kWww.size()), kWww);
 }
 
 // An address literal or the local machine names no site behind a "www.".

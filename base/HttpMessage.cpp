@@ -1,15 +1,8 @@
 #include "base/HttpMessage.h"
 
-#include <algorithm>
+#include "base/AsciiCase.h"
 
 namespace {
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c | 0x20) : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 std::string_view Trimmed(std::string_view text) {
     size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -24,7 +17,7 @@ std::optional<std::string> HttpResponse::Header(std::string_view name) const {
         std::string_view line = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
         size_t colon = line.find(':');
-        if (colon != std::string_view::npos && SameName(Trimmed(line.substr(0, colon)), name))
+        if (colon != std::string_view::npos && SameIgnoringCase(Trimmed(line.substr(0, colon)), name))
             return std::string(Trimmed(line.substr(colon + 1)));
     }
     return std::nullopt;
