@@ -3,8 +3,6 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-#include <chrono>
-
 #include "app/DnsOverHttps.h"
 #include "base/Version.h"
 #include "base/win32/HttpClient.h"
@@ -36,11 +34,6 @@ TWorkerResolver::Answer ResolveIpv6(const ResolveAttempt& attempt) {
     return answer;
 }
 
-uint64_t SteadyMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 // Runs on the worker: it may wait for the network. It holds what it uses,
 // since the resolver may go meanwhile.
 TWorkerResolver::Answer ResolveNow(const ResolveAttempt& attempt, const std::vector<std::wstring>& dohResolvers,
@@ -48,7 +41,8 @@ TWorkerResolver::Answer ResolveNow(const ResolveAttempt& attempt, const std::vec
     if (attempt.Step != ResolveStep::OverHttps) return ResolveIpv6(attempt);
     std::optional<DohFound> found = ResolveOverHttps(
         attempt.Name, dohResolvers,
-        [&client](const HttpRequest& request, HttpSink& sink) { return client->Send(request, sink); }, SteadyMs);
+        [&client](const HttpRequest& request, HttpSink& sink) { return client->Send(request, sink); },
+        SteadyMilliseconds);
     if (!found) return {.Attempt = attempt};
     return {.Attempt = attempt, .Address = found->Address, .OfficialName = found->CanonicalName};
 }

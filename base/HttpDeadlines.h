@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -8,6 +9,12 @@ struct HttpDeadlines {
     uint32_t IdleMs = 0;     // from the headers or the last piece of the body to the next piece
     uint32_t WholeMs = 0;    // from the start to the end of the body
 };
+
+// Milliseconds of the steady clock, the one the program reads for deadlines.
+inline uint64_t SteadyMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 // The bookkeeping of a request's deadlines on a clock the caller reads
 // (milliseconds of any steady clock), so that it holds no clock of its own.

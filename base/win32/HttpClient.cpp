@@ -14,16 +14,13 @@ const DWORD kPieceBytes = 16384;
 const DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
                             INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_AUTO_REDIRECT;
 
-uint64_t NowMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 // Methods, headers and the parts of a URL are ASCII.
 std::wstring WidenAscii(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 struct TInternetHandle {
-    HINTERNET Handle;
+    HINTERNET Handle = nullptr;
+    TInternetHandle() = default;
+    TInternetHandle(const TInternetHandle&) = delete;
     ~TInternetHandle() {
         if (Handle) InternetCloseHandle(Handle);
     }
@@ -40,9 +37,35 @@ std::string RawHeaders(HINTERNET request) {
 
 std::optional<uint64_t> AnnouncedLength(const HttpResponse& response) {
     std::optional<std::string> length = response.Header("Content-Length");
-    if (!length || length->empty() || length->size() > 18 || length->find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
+    bool digits = length && !length->empty() && length->find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || length->size() > 18) return std::nullopt;
     return std::stoull(*length);
+}
+
+HttpResponse Failed(DWORD error) { return {.Outcome = HttpOutcome::Failed, .SystemError = error}; }
+
+// The parts of a URL that WinINet's calls take.
+struct TUrlParts {
+    std::wstring Host;
+    INTERNET_PORT Port;
+    std::wstring Target;  // the path and the query
+    bool Secure;
+};
+
+std::optional<TUrlParts> CrackUrl(const std::wstring& text) {
+    wchar_t host[256], path[2048], query[2048];
+    URL_COMPONENTSW url = {sizeof url};
+    url.lpszHostName = host;
+    url.dwHostNameLength = 256;
+    url.lpszUrlPath = path;
+    url.dwUrlPathLength = 2048;
+    url.lpszExtraInfo = query;
+    url.dwExtraInfoLength = 2048;
+    if (!InternetCrackUrlW(text.c_str(), 0, 0, &url)) return std::nullopt;
+    if (url.nScheme != INTERNET_SCHEME_HTTP && url.nScheme != INTERNET_SCHEME_HTTPS) return std::nullopt;
+    return TUrlParts{std::wstring(host, url.dwHostNameLength), url.nPort,
+                     std::wstring(path, url.dwUrlPathLength) + std::wstring(query, url.dwExtraInfoLength),
+                     url.nScheme == INTERNET_SCHEME_HTTPS};
 }
 }  // namespace
 
@@ -65,12 +88,14 @@ struct THttpClient::TTransfer {
     THttpDeadlineWatch Watch;
     HttpSink* Sink;              // none once the caller has gone
     HINTERNET Handle = nullptr;  // the request's, while open
+    TInternetHandle Connection;  // the request's parent, open until the transfer goes
     bool Done = false;
     HttpResponse Response;
 };
 
 THttpClient::THttpClient(const std::string& userAgent) : FSession(std::make_shared<TSession>()) {
-    FSession->Internet = InternetOpenW(WidenAscii(userAgent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    FSession->Internet =
+        InternetOpenW(WidenAscii(userAgent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
 }
 
 THttpClient::~THttpClient() { Cancel(); }
@@ -82,8 +107,8 @@ void THttpClient::Cancel() {
 }
 
 HttpResponse THttpClient::Send(const HttpRequest& request, HttpSink& sink) {
-    auto transfer = std::make_shared<TTransfer>(
-        TTransfer{FSession, request, THttpDeadlineWatch(request.Deadlines, NowMs()), &sink});
+    THttpDeadlineWatch watch(request.Deadlines, SteadyMilliseconds());
+    auto transfer = std::make_shared<TTransfer>(FSession, request, watch, &sink);
     std::unique_lock lock(FSession->Lock);
     if (FSession->Cancelled) return {.Outcome = HttpOutcome::Cancelled};
     std::thread(Run, transfer).detach();
@@ -91,7 +116,7 @@ HttpResponse THttpClient::Send(const HttpRequest& request, HttpSink& sink) {
         if (transfer->Done) return transfer->Response;
         if (FSession->Cancelled) return GiveUp(*transfer, HttpOutcome::Cancelled);
         std::optional<uint64_t> giveUpAt = transfer->Watch.GiveUpAt();
-        uint64_t now = NowMs();
+        uint64_t now = SteadyMilliseconds();
         if (giveUpAt && now >= *giveUpAt) return GiveUp(*transfer, HttpOutcome::TimedOut);
         if (giveUpAt)
             FSession->Changed.wait_for(lock, std::chrono::milliseconds(*giveUpAt - now));
@@ -109,6 +134,7 @@ HttpResponse THttpClient::GiveUp(TTransfer& transfer, HttpOutcome outcome) {
 
 void THttpClient::Run(std::shared_ptr<TTransfer> transfer) {
     HttpResponse response = Exchange(*transfer);
+    if (response.Outcome == HttpOutcome::Answered) response = ReadBody(*transfer, response);
     std::lock_guard lock(transfer->Session->Lock);
     if (transfer->Handle) InternetCloseHandle(std::exchange(transfer->Handle, nullptr));
     transfer->Response = response;
@@ -119,28 +145,18 @@ void THttpClient::Run(std::shared_ptr<TTransfer> transfer) {
 // On the transfer's own thread. After each call that may wait, the caller
 // may have gone and closed the request's handle: then nothing more is done.
 HttpResponse THttpClient::Exchange(TTransfer& transfer) {
-    auto failed = [](DWORD error) { return HttpResponse{.Outcome = HttpOutcome::Failed, .SystemError = error}; };
     TSession& session = *transfer.Session;
-    wchar_t host[256], path[2048], query[2048];
-    URL_COMPONENTSW url = {sizeof url};
-    url.lpszHostName = host;
-    url.dwHostNameLength = 256;
-    url.lpszUrlPath = path;
-    url.dwUrlPathLength = 2048;
-    url.lpszExtraInfo = query;
-    url.dwExtraInfoLength = 2048;
-    if (!session.Internet) return failed(ERROR_INTERNET_NOT_INITIALIZED);
-    if (!InternetCrackUrlW(transfer.Request.Url.c_str(), 0, 0, &url)) return failed(GetLastError());
-    if (url.nScheme != INTERNET_SCHEME_HTTP && url.nScheme != INTERNET_SCHEME_HTTPS)
-        return failed(ERROR_INTERNET_UNRECOGNIZED_SCHEME);
-    std::wstring target = std::wstring(path, url.dwUrlPathLength) + std::wstring(query, url.dwExtraInfoLength);
-    TInternetHandle connection{
-        InternetConnectW(session.Internet, host, url.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0)};
-    if (!connection.Handle) return failed(GetLastError());
-    DWORD flags = kRequestFlags | (url.nScheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
-    HINTERNET request = HttpOpenRequestW(connection.Handle, WidenAscii(transfer.Request.Method).c_str(),
-                                         target.c_str(), nullptr, nullptr, nullptr, flags, 0);
-    if (!request) return failed(GetLastError());
+    std::optional<TUrlParts> url = CrackUrl(transfer.Request.Url);
+    if (!session.Internet) return Failed(ERROR_INTERNET_NOT_INITIALIZED);
+    if (!url) return Failed(ERROR_INTERNET_INVALID_URL);
+    HINTERNET connection = InternetConnectW(session.Internet, url->Host.c_str(), url->Port, nullptr, nullptr,
+                                            INTERNET_SERVICE_HTTP, 0, 0);
+    if (!connection) return Failed(GetLastError());
+    transfer.Connection.Handle = connection;
+    DWORD flags = kRequestFlags | (url->Secure ? INTERNET_FLAG_SECURE : 0);
+    HINTERNET request = HttpOpenRequestW(connection, WidenAscii(transfer.Request.Method).c_str(),
+                                         url->Target.c_str(), nullptr, nullptr, nullptr, flags, 0);
+    if (!request) return Failed(GetLastError());
     {
         std::lock_guard lock(session.Lock);
         transfer.Handle = request;
@@ -152,16 +168,21 @@ HttpResponse THttpClient::Exchange(TTransfer& transfer) {
     BOOL sent = HttpSendRequestW(request, WidenAscii(headers).c_str(), DWORD(headers.size()),
                                  const_cast<char*>(body.data()), DWORD(body.size()));
     DWORD error = GetLastError();
-    HttpResponse response{.Outcome = HttpOutcome::Answered};
+    std::lock_guard lock(session.Lock);
+    if (!transfer.Sink) return {};
+    if (!sent) return Failed(error);
+    DWORD status = 0, size = sizeof status;
+    HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+    transfer.Watch.HeadersArrived(SteadyMilliseconds());
+    return {.Outcome = HttpOutcome::Answered, .Status = int(status), .Headers = RawHeaders(request)};
+}
+
+HttpResponse THttpClient::ReadBody(TTransfer& transfer, HttpResponse response) {
+    TSession& session = *transfer.Session;
+    HINTERNET request;
     {
         std::lock_guard lock(session.Lock);
-        if (!transfer.Sink) return {};
-        if (!sent) return failed(error);
-        DWORD status = 0, size = sizeof status;
-        HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
-        response.Status = int(status);
-        response.Headers = RawHeaders(request);
-        transfer.Watch.HeadersArrived(NowMs());
+        request = transfer.Handle;
     }
     std::optional<uint64_t> announced = AnnouncedLength(response);
     uint64_t received = 0;
@@ -169,15 +190,15 @@ HttpResponse THttpClient::Exchange(TTransfer& transfer) {
     for (;;) {
         DWORD got = 0;
         BOOL read = InternetReadFile(request, piece, kPieceBytes, &got);
-        error = GetLastError();
+        DWORD error = GetLastError();
         std::lock_guard lock(session.Lock);
         if (!transfer.Sink) return {};
-        if (!read) return failed(error);
+        if (!read) return Failed(error);
         if (!got) return response;
         if (!transfer.Sink->Write(piece, got)) return {.Outcome = HttpOutcome::BodyRefused};
         received += got;
         transfer.Sink->Progress(received, announced);
-        transfer.Watch.BodyArrived(NowMs());
+        transfer.Watch.BodyArrived(SteadyMilliseconds());
         session.Changed.notify_all();
     }
 }

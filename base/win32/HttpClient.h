@@ -36,6 +36,7 @@ private:
     struct TTransfer;
     static void Run(std::shared_ptr<TTransfer> transfer);
     static HttpResponse Exchange(TTransfer& transfer);
+    static HttpResponse ReadBody(TTransfer& transfer, HttpResponse response);
     static HttpResponse GiveUp(TTransfer& transfer, HttpOutcome outcome);
 
     std::shared_ptr<TSession> FSession;
