@@ -3,10 +3,17 @@
 # Windows unit and end-to-end tests under Wine on a virtual display.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+# The time of each phase, against the ten minutes the whole run may take.
+lap() {
+    echo "test: $1 took $((SECONDS - ${lap_start:-0})) s"
+    lap_start=$SECONDS
+}
 "$ROOT/scripts/setup.sh"
+lap setup
 "$ROOT/scripts/build.sh"
-
+lap build
 ctest --test-dir "$NATIVE" --output-on-failure -j "$JOBS"
+lap "native tests"
 
 # The Wine tests mostly wait on windows and timers, so the fuzzers use the
 # idle processors meanwhile, at the lowest priority so that they never slow
@@ -60,6 +67,7 @@ ctest --test-dir "$CROSS" --output-on-failure -E "$second_lane" || failed=1
 wait "$lane2" || failed=1
 cat "$BUILD/wine-lane2.log"
 [ "$failed" = 0 ]
+lap "Wine tests"
 
 # Screenshots the Wine tests took, for a person to look at.
 for shot in "$CROSS"/screenshots/*.bmp; do
@@ -68,4 +76,5 @@ done
 
 wait "$fuzzers" || { cat "$BUILD/fuzz/run.log"; exit 1; }
 cat "$BUILD/fuzz/run.log"
-echo "all tests passed; screenshots in $CROSS/screenshots"
+lap "the fuzzers' rest"
+echo "all tests passed in $SECONDS s; screenshots in $CROSS/screenshots"

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 
 // Runs the test thread's messages for a while, so timers tick and sent
 // callbacks arrive, as the program's message loop would.
@@ -12,4 +13,24 @@ inline void PumpFor(std::chrono::milliseconds duration) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
+}
+
+// Runs the test thread's messages until done() or the time is up; whether
+// done() came true.
+inline bool PumpUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds timeout = std::chrono::milliseconds(1000)) {
+    auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        if (done()) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    return false;
+}
+
+// Runs the messages already waiting, paints included.
+inline void PumpWaiting() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }

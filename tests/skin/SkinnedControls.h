@@ -12,6 +12,8 @@
 #include "gui/WinControl.h"
 #include "skin/draw/Offscreen.h"
 #include "skin/draw/PixelBuffer.h"
+#include "skin/frame/SkinFrame.h"
+#include "skin/manager/SkinManager.h"
 #include "tests/gui/MessagePump.h"
 
 // The control's client area (or its whole window) as it shows now.
@@ -65,7 +67,12 @@ public:
     void Show() {
         ShowWindow(FWindow, SW_SHOW);
         SetForegroundWindow(FWindow);
-        PumpFor(std::chrono::milliseconds(150));
+        PumpUntil([&] {
+            TSkinFrame* frame = TSkinManager::Instance()->FindSkinForm(FWindow);
+            return frame && frame->State() == TSkinFrame::Skinned;
+        });
+        RedrawWindow(FWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpWaiting();
     }
 
     // WM_COMMAND messages received: wParam and lParam.

@@ -68,18 +68,6 @@ HandleCounts CountHandles() {
     return counts;
 }
 
-// Runs messages until done() or a second has passed.
-bool PumpUntil(const std::function<bool()>& done) {
-    auto end = std::chrono::steady_clock::now() + 1s;
-    while (std::chrono::steady_clock::now() < end) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        if (done()) return true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    return false;
-}
-
 // Every skinner of the window paints once, in and out of its control.
 void PaintAll(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -39,7 +39,17 @@ protected:
     static TSkinFrame* FrameOf(const TWinControl& form) { return Manager().FindSkinForm(form.Handle()); }
     static void Show(TForm& form) {
         form.Show();
-        PumpFor(std::chrono::milliseconds(150));
+        PumpUntilSkinned(form.Handle());
+    }
+    // Runs messages until the window wears its frame (while skinning is on)
+    // and has painted what it shows.
+    static void PumpUntilSkinned(HWND window) {
+        PumpUntil([&] {
+            TSkinFrame* frame = Manager().FindSkinForm(window);
+            return !Manager().Enabled() || (frame && frame->State() == TSkinFrame::Skinned);
+        });
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpWaiting();
     }
     static void RunAction(TSkinAction action) {
         Manager().RequestAction(action, 10, MainSkin);
