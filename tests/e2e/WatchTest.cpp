@@ -412,7 +412,7 @@ TEST_P(ProxyTest, FakeAnswerIsAskedAgainOverHttps) {
     } else {
         browser.emplace("http://quorvik-proxied.test/page").BringForward();
     }
-    if (std::string(row.name) == "NeverAnswers") ExpectAnswering(main.window, 1500ms);
+    if (std::string(row.name) == "NeverAnswers") ExpectAnswering(1500ms);
     std::string stray;  // whatever else the box showed on the way
     auto shown = [&] {
         std::string text = TextOf(main.ip);
