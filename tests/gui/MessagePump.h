@@ -29,8 +29,18 @@ inline bool PumpUntil(const std::function<bool()>& done,
     return false;
 }
 
-// Runs the messages already waiting, paints included.
-inline void PumpWaiting() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+// Runs messages until none has come for the quiet time, or a second has
+// passed: what a shown window posts to itself (focus, hover, repaints) has
+// then been seen.
+inline void PumpUntilQuiet(std::chrono::milliseconds quiet = std::chrono::milliseconds(30)) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1000);
+    auto lastMessage = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() < end && std::chrono::steady_clock::now() - lastMessage < quiet) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+            lastMessage = std::chrono::steady_clock::now();
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
 }

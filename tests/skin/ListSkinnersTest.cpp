@@ -132,8 +132,7 @@ TEST_F(ListSkinners, ADatePickersButtonLiesOverThePickersOwnAndFollowsThePointer
     EXPECT_TRUE(ShowsArrow(*button, 1));
 
     ui::PointAt(button->Handle());
-    PumpFor(100ms);
-    EXPECT_TRUE(ShowsArrow(*button, 2));
+    EXPECT_TRUE(PumpUntil([&] { return ShowsArrow(*button, 2); }));
     // A click on the skin's button reaches the picker, which opens its
     // calendar; the arrow shows it pressed while it is open.
     ui::Tap(button->Handle());
@@ -143,9 +142,9 @@ TEST_F(ListSkinners, ADatePickersButtonLiesOverThePickersOwnAndFollowsThePointer
     EXPECT_TRUE(ShowsArrow(*button, 3));
     // A click elsewhere closes it.
     ui::DragAt(form.Handle(), {20, 100}, {0, 0});
-    PumpFor(600ms);  // the leave notice comes on a timer
+    PumpUntil([&] { return !IsWindowVisible(calendar); });
     EXPECT_FALSE(IsWindowVisible(calendar));
-    EXPECT_TRUE(ShowsArrow(*button, 1));
+    EXPECT_TRUE(PumpUntil([&] { return ShowsArrow(*button, 1); }));  // the leave notice comes on a timer
 }
 
 TEST_F(ListSkinners, ADisabledDatePickerShowsTheDisabledArrow) {

@@ -69,10 +69,10 @@ public:
         SetForegroundWindow(FWindow);
         PumpUntil([&] {
             TSkinFrame* frame = TSkinManager::Instance()->FindSkinForm(FWindow);
-            return frame && frame->State() == TSkinFrame::Skinned;
+            return frame && frame->State() == TSkinFrame::Skinned && GetActiveWindow() == FWindow;
         });
         RedrawWindow(FWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PumpWaiting();
+        PumpUntilQuiet();
     }
 
     // WM_COMMAND messages received: wParam and lParam.

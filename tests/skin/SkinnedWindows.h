@@ -41,15 +41,16 @@ protected:
         form.Show();
         PumpUntilSkinned(form.Handle());
     }
-    // Runs messages until the window wears its frame (while skinning is on)
-    // and has painted what it shows.
+    // Runs messages until the window is active and wears its frame (while
+    // skinning is on), then until it has painted what it shows.
     static void PumpUntilSkinned(HWND window) {
         PumpUntil([&] {
             TSkinFrame* frame = Manager().FindSkinForm(window);
-            return !Manager().Enabled() || (frame && frame->State() == TSkinFrame::Skinned);
+            bool skinned = !Manager().Enabled() || (frame && frame->State() == TSkinFrame::Skinned);
+            return skinned && GetActiveWindow() == window;
         });
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PumpWaiting();
+        PumpUntilQuiet();
     }
     static void RunAction(TSkinAction action) {
         Manager().RequestAction(action, 10, MainSkin);

@@ -199,11 +199,9 @@ TEST_F(SkinnedControls, ADropDownListShowsTheSkinsArrowInItsStates) {
     PumpFor(50ms);
     EXPECT_TRUE(showsArrow(1));
     ui::PointAt(dialog.Combo(), {button.left + width / 2, button.top + height / 2});
-    PumpFor(50ms);
-    EXPECT_TRUE(showsArrow(2));
+    EXPECT_TRUE(PumpUntil([&] { return showsArrow(2); }));
     ui::PointAt(dialog.Handle(), {2, 2});
-    PumpFor(600ms);  // the leave notice comes on a timer
-    EXPECT_TRUE(showsArrow(1));
+    EXPECT_TRUE(PumpUntil([&] { return showsArrow(1); }));  // the leave notice comes on a timer
     SendMessageW(dialog.Combo(), CB_SHOWDROPDOWN, TRUE, 0);
     PumpFor(50ms);
     EXPECT_TRUE(showsArrow(3));

@@ -125,10 +125,10 @@ TEST_F(TabSkinner, ShowsTheSkinsTabsWhereTheControlPlacesThemOverThePane) {
 TEST_F(TabSkinner, TheTabUnderThePointerShowsItsHotFrameUntilThePointerLeaves) {
     RECT third = ItemRect(tabs.Handle(), 2);
     ui::PointAt(tabs.Handle(), {third.left + 5, third.top + 4});  // left of the scroll buttons
-    PumpFor(std::chrono::milliseconds(50));
+    PumpUntil([&] { return At(tabs.Handle(), third.left + 3, third.top + 2) == TabTop(4); });
     EXPECT_EQ(At(tabs.Handle(), third.left + 3, third.top + 2), TabTop(4));
     ui::PointAt(form.Handle(), {2, 2});
-    PumpFor(std::chrono::milliseconds(600));  // the leave notice comes on a timer
+    PumpUntil([&] { return At(tabs.Handle(), third.left + 3, third.top + 2) == TabTop(1); });  // on a timer
     ExpectOuterTabs(1);
 }
 
@@ -340,11 +340,11 @@ TEST_F(HeaderSkinner, TheSectionUnderTheMouseShowsItsHotFrameUntilTheMouseLeaves
     std::vector<HeaderSection> sections = Expected(1);
     const Rect& second = sections[1].Area;
     ui::PointAt(header, {second.Left + second.Width / 2, second.Height / 2});
-    PumpFor(std::chrono::milliseconds(50));
+    PumpUntil([&] { return SectionMismatches(sections[1], 4) == 0; });
     EXPECT_EQ(SectionMismatches(sections[1], 4), 0);
     EXPECT_EQ(SectionMismatches(sections[0], 1), 0);
     ui::PointAt(GetAncestor(header, GA_ROOT), {2, 2});
-    PumpFor(std::chrono::milliseconds(600));  // the leave notice comes on a timer
+    PumpUntil([&] { return SectionMismatches(sections[1], 1) == 0; });  // the leave notice comes on a timer
     EXPECT_EQ(SectionMismatches(sections[1], 1), 0);
 }
 
