@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,3 +53,7 @@ private:
     size_t FLimit;
     std::string FBody;
 };
+
+// One request as the HTTP client (base/win32/HttpClient) sends it, or as a
+// test stands in for it.
+using HttpTransport = std::function<HttpResponse(const HttpRequest&, HttpSink&)>;
