@@ -14,7 +14,9 @@ const size_t kLargestSignature = 4096;
 
 FeedResult Ended(FeedOutcome outcome, std::string message = "") { return {.Outcome = outcome, .Message = message}; }
 
+// A refused body whose status was no success says the status.
 std::string FailureText(const HttpResponse& response) {
+    if (response.Status && response.Status != 200) return "服务器回答 HTTP " + std::to_string(response.Status);
     switch (response.Outcome) {
     case HttpOutcome::Answered: return "服务器回答 HTTP " + std::to_string(response.Status);
     case HttpOutcome::TimedOut: return "服务器没有及时回答";
@@ -130,7 +132,7 @@ private:
         });
         HttpResponse answer = Get(std::wstring(file.Name.begin(), file.Name.end()) + L".gz", {}, sink);
         if (answer.Outcome == HttpOutcome::Cancelled) return FeedOutcome::Cancelled;
-        bool arrived = answer.Outcome == HttpOutcome::BodyRefused || Fetched(answer);
+        bool arrived = (answer.Outcome == HttpOutcome::BodyRefused || Fetched(answer)) && answer.Status == 200;
         problem = arrived ? sink.Problem().value_or("") : FailureText(answer);
         return problem.empty() ? FeedOutcome::Staged : FeedOutcome::Refused;
     }

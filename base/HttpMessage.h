@@ -17,8 +17,9 @@ struct HttpRequest {
     HttpDeadlines Deadlines;
 };
 
-// How a request ended. Only Answered has a status and headers; a status of
-// any value, 304 and 500 too, is an answer.
+// How a request ended. Answered has a status and headers, and so has
+// BodyRefused, whose body the sink refused; a status of any value, 304 and
+// 500 too, is an answer.
 enum class HttpOutcome { Answered, Failed, TimedOut, Cancelled, BodyRefused };
 
 struct HttpResponse {

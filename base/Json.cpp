@@ -46,7 +46,7 @@ private:
             if (!name || !Take(':')) return std::nullopt;
             std::optional<JsonValue> value = Value(depth + 1);
             if (!value) return std::nullopt;
-            object.Members.emplace_back(std::move(*name), std::move(*value));
+            object.Members.push_back({std::move(*name), std::move(*value)});
         } while (Take(','));
         return Take('}') ? std::optional(std::move(object)) : std::nullopt;
     }
@@ -170,8 +170,8 @@ private:
 }  // namespace
 
 const JsonValue* JsonValue::Member(std::string_view name) const {
-    for (const auto& [key, value] : Members)
-        if (key == name) return &value;
+    for (const JsonMember& member : Members)
+        if (member.Name == name) return &member.Value;
     return nullptr;
 }
 

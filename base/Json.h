@@ -2,8 +2,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+struct JsonMember;
 
 // A JSON value (RFC 8259) read from text that someone else wrote.
 struct JsonValue {
@@ -12,10 +13,15 @@ struct JsonValue {
     // A string's text in UTF-8, a number as written, "true" or "false".
     std::string Text;
     std::vector<JsonValue> Items;
-    std::vector<std::pair<std::string, JsonValue>> Members;
+    std::vector<JsonMember> Members;
 
     // The first member of the name; none when absent or when this is no object.
     const JsonValue* Member(std::string_view name) const;
+};
+
+struct JsonMember {
+    std::string Name;
+    JsonValue Value;
 };
 
 // The one value the text holds, blanks around it allowed; none when the text

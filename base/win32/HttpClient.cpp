@@ -205,7 +205,10 @@ HttpResponse THttpClient::ReadBody(TTransfer& transfer, HttpResponse response) {
         if (!transfer.Sink) return {};
         if (!read) return Failed(error);
         if (!got) return response;
-        if (!transfer.Sink->Write(piece, got)) return {.Outcome = HttpOutcome::BodyRefused};
+        if (!transfer.Sink->Write(piece, got)) {
+            response.Outcome = HttpOutcome::BodyRefused;
+            return response;
+        }
         received += got;
         transfer.Sink->Progress(received, announced);
         transfer.Watch.BodyArrived(SteadyMilliseconds());
