@@ -18,6 +18,7 @@
 #include <string>
 #include <thread>
 
+#include "bench/ProcessMemory.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/UiDriver.h"
 
@@ -57,29 +58,6 @@ DWORD_PTR TextLength(HWND edit) {
     DWORD_PTR length = 0;
     SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &length);
     return length;
-}
-
-// Wine answers no memory query about another process, so the program's
-// resident memory is read where Linux keeps it, through drive Z:.
-std::wstring ProcStatusOf(const std::wstring& exeName) {
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
-    std::wstring found;
-    for (bool more = search != INVALID_HANDLE_VALUE; more && found.empty(); more = FindNextFileW(search, &entry)) {
-        std::wstring folder = L"Z:\\proc\\" + std::wstring(entry.cFileName);
-        std::ifstream cmdline(std::filesystem::path(folder + L"\\cmdline"), std::ios::binary);
-        std::string command((std::istreambuf_iterator<char>(cmdline)), {});
-        if (command.find(Narrow(exeName)) != std::string::npos) found = folder + L"\\status";
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    return found;
-}
-
-size_t ResidentBytes(const std::wstring& status) {
-    std::ifstream file{std::filesystem::path(status)};
-    for (std::string line; std::getline(file, line);)
-        if (line.starts_with("VmRSS:")) return std::stoull(line.substr(6)) * 1024;
-    return 0;
 }
 
 // While a batch runs: every few milliseconds a message that the window must

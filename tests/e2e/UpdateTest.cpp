@@ -2,43 +2,25 @@
 // (feed-stand-in.sh), which serves what publish-db.sh made with a key made
 // at run time; the program trusts that key through "/feedkey".
 #include <gtest/gtest.h>
-#include <shlobj.h>
-#include <shlwapi.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "base/Sha256.h"
 #include "tests/e2e/BatchWindowParts.h"
 #include "tests/e2e/DohStandIn.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/TestDatabase.h"
+#include "tests/e2e/UpdateParts.h"
 
 using namespace ui;
 namespace fs = std::filesystem;
 
 namespace {
-const MenuPath kUpdateDatabase = {2, 3};  // " 帮 助" → "更新数据库..."
 const char kOldVersion[] = "2.3.2020010100";
 const COLORREF kActiveFrame = RGB(34, 56, 96);
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), {});
-}
-
-fs::path StandIn() { return FromBuild("QUORVIK_FEED_STAND_IN"); }
 
 // The version the build gave the default data, which the stand-in feed has too.
 std::string FeedVersion() {
     std::string line = ReadFile(fs::path(FromBuild("QUORVIK_DEFAULT_DB")).parent_path() / L"data-version.txt");
-    return line.substr(line.find(' ') + 1, line.find(' ', line.find(' ') + 1) - line.find(' ') - 1);
-}
-
-fs::path UpdatedFolder() {
-    wchar_t folder[MAX_PATH];
-    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return fs::path(folder) / L"Quorvik";
+    size_t from = line.find(' ') + 1;
+    return line.substr(from, line.find(' ', from) - from);
 }
 
 std::string Today() {
@@ -49,32 +31,15 @@ std::string Today() {
     return text;
 }
 
-struct UpdateForm {
-    HWND window = FindTopWindow(L"TForm5");
-    std::vector<HWND> labels = Children(window, L"TLabel");  // IPv4, IPv6, mirror, status
-    HWND bar = Children(window, L"TProgressBar").at(0);
-    HWND check = ChildWithText(window, L"TButton", "检查更新");
-    HWND cancel = ChildWithText(window, L"TButton", "取消");
-
-    bool WaitForStatus(const std::string& status, std::chrono::milliseconds timeout = 30000ms) {
-        return WaitFor([&] { return TextOf(labels[3]) == status; }, timeout);
-    }
-};
-
 class UpdateTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(TrustStandIn("QUORVIK_FEED_STAND_IN")) << "the stand-in feed's certificate authority";
-        Forget();
-        FLogStart = ReadFile(StandIn() / L"requests.log").size();
-        fs::remove(StandIn() / L"gate");
+        ForgetUpdates();
+        FLogStart = ReadFile(FeedStandIn() / L"requests.log").size();
+        fs::remove(FeedStandIn() / L"gate");
     }
-    void TearDown() override { Forget(); }
-
-    static void Forget() {
-        fs::remove_all(UpdatedFolder());
-        SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Quorvik");
-    }
+    void TearDown() override { ForgetUpdates(); }
 
     // The test's databases beside the program, listed with an old version.
     void PutOldData() {
@@ -84,9 +49,7 @@ protected:
     }
 
     void Start(const std::string& fault) {
-        std::wstring port = Widen(ReadFile(StandIn() / L"port.txt"));
-        FProgram = Program(FFolder.Exe(), L"/feed https://127.0.0.1:" + port + L"/" + Widen(fault) +
-                                              L"/ /feedkey \"" + (StandIn() / L"publisher.pem").wstring() + L"\"");
+        FProgram = Program(FFolder.Exe(), FeedSwitches(fault));
         ASSERT_NE(FindTopWindow(L"TForm1"), nullptr);
     }
 
@@ -96,7 +59,7 @@ protected:
     }
 
     // The stand-in's log since the test began.
-    std::string Requests() const { return ReadFile(StandIn() / L"requests.log").substr(FLogStart); }
+    std::string Requests() const { return ReadFile(FeedStandIn() / L"requests.log").substr(FLogStart); }
 
     ProgramFolder FFolder{testing::UnitTest::GetInstance()->current_test_info()->name()};
     Program FProgram;
@@ -110,7 +73,7 @@ TEST_F(UpdateTest, GoodUpdateShowsItsProgressAndTheNewVersions) {
     UpdateForm update = Open();
     EXPECT_EQ(TextOf(update.labels[0]), std::string("IPv4：") + kOldVersion + "（随程序附带）");
     Tap(update.check);
-    ASSERT_TRUE(update.WaitForStatus("更新完成")) << TextOf(update.labels[3]);
+    ASSERT_TRUE(update.WaitForStatus("更新完成")) << update.Status();
     EXPECT_EQ(SendMessageW(update.bar, PBM_GETPOS, 0, 0), SendMessageW(update.bar, PBM_GETRANGE, FALSE, 0));
     for (auto [label, family] : {std::pair{0, "IPv4："}, {1, "IPv6："}})
         EXPECT_EQ(TextOf(update.labels[label]), family + FeedVersion() + "（" + Today() + " 更新）");
@@ -134,10 +97,10 @@ TEST_F(UpdateTest, AlreadyUpToDateAsksForNoDatabase) {
     Start("good");
     UpdateForm update = Open();
     Tap(update.check);
-    ASSERT_TRUE(update.WaitForStatus("已是最新")) << TextOf(update.labels[3]);
+    ASSERT_TRUE(update.WaitForStatus("已是最新")) << update.Status();
     Tap(update.check);
     EXPECT_TRUE(WaitFor([&] { return Requests().find("304") != std::string::npos; }));
-    EXPECT_TRUE(update.WaitForStatus("已是最新")) << TextOf(update.labels[3]);
+    EXPECT_TRUE(update.WaitForStatus("已是最新")) << update.Status();
     EXPECT_EQ(Requests(), "/good/manifest.json 200\n/good/manifest.sig 200\n/good/manifest.json 304 if\n");
 }
 
@@ -150,7 +113,7 @@ TEST_F(UpdateTest, ManifestSignedByAnotherKeyIsRefused) {
     ASSERT_NE(box, nullptr) << "no message box";
     EXPECT_NE(MessageOf(box).find("清单的签名无效"), std::string::npos) << MessageOf(box);
     AnswerBox(box, IDOK);
-    EXPECT_EQ(TextOf(update.labels[3]), "更新失败");
+    EXPECT_EQ(update.Status(), "更新失败");
     EXPECT_EQ(TextOf(update.labels[0]), std::string("IPv4：") + kOldVersion + "（随程序附带）");
     EXPECT_EQ(Requests().find(".gz"), std::string::npos);
 }
@@ -162,7 +125,7 @@ TEST_F(UpdateTest, CancelEndsAnUpdateWhoseFeedNeverAnswers) {
     Tap(update.check);
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(update.cancel) != FALSE; }));
     Tap(update.cancel);
-    EXPECT_TRUE(update.WaitForStatus("已取消", 1000ms)) << TextOf(update.labels[3]);
+    EXPECT_TRUE(update.WaitForStatus("已取消", 1000ms)) << update.Status();
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(update.check) != FALSE; }, 1000ms));
 }
 
@@ -183,15 +146,15 @@ TEST_F(UpdateTest, UpdateEndingDuringABatchWaitsForIt) {
     Paste(batch.memo, lines);
     Tap(batch.query);
     ASSERT_TRUE(WaitFor([&] { return !batch.Idle(); })) << "the batch did not start";
-    std::ofstream(StandIn() / L"gate").close();
-    EXPECT_TRUE(update.WaitForStatus("已下载，等待批量查询结束…")) << TextOf(update.labels[3]);
+    std::ofstream(FeedStandIn() / L"gate").close();
+    EXPECT_TRUE(update.WaitForStatus("已下载，等待批量查询结束…")) << update.Status();
     EXPECT_FALSE(batch.Idle()) << "the batch ended before the update did: make it longer";
     ASSERT_TRUE(WaitFor([&] { return batch.Idle(); }, 60000ms));
     std::string annotated = TextOf(batch.memo);
     size_t old = 0;
     for (size_t at = 0; (at = annotated.find("1.2.4.5 中国北京 电信\r\n", at)) != std::string::npos; ++at) ++old;
     EXPECT_EQ(old, 5000u);
-    ASSERT_TRUE(update.WaitForStatus("更新完成")) << TextOf(update.labels[3]);
+    ASSERT_TRUE(update.WaitForStatus("更新完成")) << update.Status();
     Click(batch.cancel);
     EXPECT_EQ(MainWindow().LookUp("8.8.8.8"), "美国Google LLC");
 }
