@@ -9,16 +9,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
-#include <thread>
 
-#include "bench/ProcessMemory.h"
+#include "bench/ProgramWatch.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/UiDriver.h"
 
@@ -60,39 +56,6 @@ DWORD_PTR TextLength(HWND edit) {
     return length;
 }
 
-// While a batch runs: every few milliseconds a message that the window must
-// answer, timed from sending to the answer, and the program's private bytes.
-class Watch {
-public:
-    Watch(HWND window, const std::wstring& status) : FWindow(window), FStatus(status) {
-        FThread = std::thread([this] {
-            while (!FStop) {
-                auto sent = Clock::now();
-                DWORD_PTR result;
-                SendMessageTimeoutW(FWindow, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
-                FLongestSilence = std::max(FLongestSilence, Clock::now() - sent);
-                FPeakBytes = std::max(FPeakBytes, ResidentBytes(FStatus));
-                Sleep(5);
-            }
-        });
-    }
-    ~Watch() { Stop(); }
-    void Stop() {
-        FStop = true;
-        if (FThread.joinable()) FThread.join();
-    }
-    double LongestSilenceMs() const { return std::chrono::duration<double, std::milli>(FLongestSilence).count(); }
-    size_t PeakBytes() const { return FPeakBytes; }
-
-private:
-    HWND FWindow;
-    std::wstring FStatus;
-    std::thread FThread;
-    std::atomic<bool> FStop{false};
-    Clock::duration FLongestSilence{};
-    size_t FPeakBytes = 0;
-};
-
 }  // namespace
 
 int main() {
@@ -115,7 +78,13 @@ int main() {
             Paste(memo, RandomAddressLines(lines, withIpv6));
             DWORD_PTR before = TextLength(memo);
             size_t bytesBefore = ResidentBytes(status);
-            Watch watch(batch, status);
+            // A message sent to the window every few milliseconds.
+            ProgramWatch watch(
+                [batch] {
+                    DWORD_PTR result;
+                    SendMessageTimeoutW(batch, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
+                },
+                status);
             auto start = Clock::now();
             Tap(query);  // the button is disabled at once, so no wait for it to take the focus
             while (!(IsWindowEnabled(query) && TextLength(memo) != before)) Sleep(1);
@@ -124,7 +93,7 @@ int main() {
             std::string annotated = TextOf(memo);
             double growth = double(watch.PeakBytes() - std::min(watch.PeakBytes(), bytesBefore));
             std::printf("%7zu  %-9s  %7.2f  %12.0f ms  %6.1f MB / %5.1f MB = %.2f\n", lines,
-                        withIpv6 ? "IPv4+IPv6" : "IPv4", seconds, watch.LongestSilenceMs(), growth / 1e6,
+                        withIpv6 ? "IPv4+IPv6" : "IPv4", seconds, watch.LongestMs(), growth / 1e6,
                         annotated.size() / 1e6, growth / annotated.size());
             std::fflush(stdout);
         }

@@ -9,13 +9,10 @@
 // memory rose above its idle size, against the size of the larger database.
 #include <windows.h>
 
-#include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
-#include "bench/ProcessMemory.h"
+#include "bench/ProgramWatch.h"
 #include "tests/e2e/DohStandIn.h"
 #include "tests/e2e/MainWindowParts.h"
 #include "tests/e2e/TestDatabase.h"
@@ -33,37 +30,6 @@ size_t TextLength(HWND edit) {
     return length;
 }
 
-// Every 5 ms a key posted to the box, timed until it shows; and the
-// program's resident memory at its highest meanwhile.
-class AnsweringWatch {
-public:
-    AnsweringWatch(HWND box, const std::wstring& status) {
-        FThread = std::thread([this, box, status] {
-            while (!FStop) {
-                size_t before = TextLength(box);
-                auto posted = Clock::now();
-                PostMessageW(box, WM_CHAR, L'1', 0);
-                while (TextLength(box) <= before && !FStop) Sleep(0);
-                FLongest = std::max(FLongest, Clock::now() - posted);
-                FPeakBytes = std::max(FPeakBytes, ResidentBytes(status));
-                Sleep(5);
-            }
-        });
-    }
-    ~AnsweringWatch() { Stop(); }
-    void Stop() {
-        FStop = true;
-        if (FThread.joinable()) FThread.join();
-    }
-    double LongestMs() const { return std::chrono::duration<double, std::milli>(FLongest).count(); }
-    size_t PeakBytes() const { return FPeakBytes; }
-
-private:
-    std::thread FThread;
-    std::atomic<bool> FStop{false};
-    Clock::duration FLongest{};
-    size_t FPeakBytes = 0;
-};
 }  // namespace
 
 int main() {
@@ -87,7 +53,14 @@ int main() {
         std::wstring status = ProcStatusOf(L"quorvik-e2e-update-bench\\quorvik.exe");
         Sleep(1000);  // the window opened and painted: the program idles
         size_t idle = ResidentBytes(status);
-        AnsweringWatch watch(main.addressBox, status);
+        HWND box = main.addressBox;
+        ProgramWatch watch(
+            [box] {
+                size_t before = TextLength(box);
+                PostMessageW(box, WM_CHAR, L'1', 0);
+                while (TextLength(box) <= before) Sleep(0);
+            },
+            status);
         auto clicked = Clock::now();
         Tap(update.check);
         bool done = WaitFor([&] { return update.Status() == "更新完成"; }, 60000ms);
