@@ -15,19 +15,19 @@ std::optional<std::string> FirstMismatch(const SystemPath& path, const FeedFile&
     }
     return std::nullopt;
 }
+std::string Ipv4Answer(TLocationReader& reader, const std::string& address) { return reader.Location(address); }
+
+std::string Ipv6Answer(TIpv6LocationReader& reader, const std::string& address) {
+    std::optional<Ipv6Address> parsed = ParseIpv6(address);
+    if (!parsed) throw Exception("探测地址 " + address + " 无效");
+    return reader.Location(*parsed);
+}
 }  // namespace
 
 std::optional<std::string> ProbeFailure(const SystemPath& path, const FeedFile& file) {
     try {
-        if (!IsIpv6Database(file.Name))
-            return FirstMismatch<TLocationReader>(
-                path, file, [](TLocationReader& reader, const std::string& address) { return reader.Location(address); });
-        return FirstMismatch<TIpv6LocationReader>(
-            path, file, [](TIpv6LocationReader& reader, const std::string& address) {
-                std::optional<Ipv6Address> parsed = ParseIpv6(address);
-                if (!parsed) throw Exception("探测地址 " + address + " 无效");
-                return reader.Location(*parsed);
-            });
+        return IsIpv6Database(file.Name) ? FirstMismatch<TIpv6LocationReader>(path, file, Ipv6Answer)
+                                         : FirstMismatch<TLocationReader>(path, file, Ipv4Answer);
     } catch (const Exception& error) {
         return error.Message();
     }

@@ -50,7 +50,8 @@ std::string FormatVersionText(const std::vector<FeedFile>& files) {
 std::string FormatProbesText(const std::vector<FeedFile>& files) {
     std::string text;
     for (const FeedFile& file : files)
-        for (const FeedProbe& probe : file.Probes) text += file.Name + " " + probe.Address + " " + probe.Answer + "\r\n";
+        for (const FeedProbe& probe : file.Probes)
+            text += file.Name + " " + probe.Address + " " + probe.Answer + "\r\n";
     return text;
 }
 

@@ -87,17 +87,16 @@ std::optional<std::string> TDatabaseUpdater::Start(const std::wstring& mirror) {
     allKeys.insert(allKeys.end(), ownKeys.begin(), ownKeys.end());
     // On the worker: it holds what it uses, and nothing of this object.
     auto job = [this, run, request, client, progress, ownKeys, allKeys]() -> TPostingWorker::Delivery {
-        FeedPorts ports{
-            .Send = [&](const HttpRequest& ask, HttpSink& sink) { return client->Send(ask, sink); },
-            .Authentic =
-                [&](const std::wstring& feed, const std::string& manifest, const std::string& signature) {
-                    return SignedByOneOf(manifest, signature, IsLoopbackHttpsUrl(feed) ? allKeys : ownKeys);
-                },
-            .Progress =
-                [&](uint64_t received, uint64_t total) {
-                    progress->Total = total;
-                    progress->Received = received;
-                }};
+        FeedPorts ports{.Send = [&](const HttpRequest& ask, HttpSink& sink) { return client->Send(ask, sink); },
+                        .Authentic =
+                            [&](const std::wstring& feed, const std::string& manifest, const std::string& signature) {
+                                return SignedByOneOf(manifest, signature, IsLoopbackHttpsUrl(feed) ? allKeys : ownKeys);
+                            },
+                        .Progress =
+                            [&](uint64_t received, uint64_t total) {
+                                progress->Total = total;
+                                progress->Received = received;
+                            }};
         FeedResult result = CheckFeeds(request, ports);
         return [this, run, result] { Deliver(run, result); };
     };

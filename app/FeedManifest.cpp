@@ -27,8 +27,8 @@ std::string Text(const JsonValue& object, const char* name, const std::string& o
 
 uint64_t Size(const JsonValue& object, const char* name, const std::string& owner) {
     const std::string& digits = Field(object, name, JsonValue::Kind::Number, owner).Text;
-    if (digits.size() > 12 || digits.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoull(digits) == 0 || std::stoull(digits) > kLargestFile)
+    if (digits.size() > 12 || digits.find_first_not_of("0123456789") != std::string::npos || std::stoull(digits) == 0 ||
+        std::stoull(digits) > kLargestFile)
         Refuse(owner + "的 " + name + " 无效");
     return std::stoull(digits);
 }
@@ -46,8 +46,8 @@ bool IsSha256(std::string_view text) {
 FeedProbe Probe(const JsonValue& entry, const std::string& name) {
     if (entry.Type != JsonValue::Kind::Object) Refuse(name + " 的探测地址无效");
     FeedProbe probe{Text(entry, "address", name), Utf8TextToGbk(Text(entry, "answer", name))};
-    bool readable = IsIpv6Database(name) ? ParseIpv6(probe.Address).has_value()
-                                         : ParseDottedIpv4(probe.Address).has_value();
+    bool readable =
+        IsIpv6Database(name) ? ParseIpv6(probe.Address).has_value() : ParseDottedIpv4(probe.Address).has_value();
     bool control = std::any_of(probe.Answer.begin(), probe.Answer.end(), [](char c) { return uint8_t(c) < 0x20; });
     if (!readable || control || probe.Answer.empty() || probe.Answer.size() > kLongestAnswer)
         Refuse(name + " 的探测地址 " + probe.Address.substr(0, 64) + " 无效");
@@ -84,10 +84,11 @@ std::vector<FeedFile> ParseFeedManifest(std::string_view json) {
     // Files for later programs are left to them.
     for (const JsonValue& entry : entries.Items) {
         if (entry.Type != JsonValue::Kind::Object) Refuse("files 中有一项不是对象");
-        if (!IsDatabaseName(Text(entry, "name", "文件"))) continue;
+        std::string name = Text(entry, "name", "文件");
+        if (!IsDatabaseName(name)) continue;
+        if (std::any_of(files.begin(), files.end(), [&](const FeedFile& file) { return file.Name == name; }))
+            Refuse(name + " 出现了两次");
         files.push_back(File(entry));
-        if (std::count_if(files.begin(), files.end(), [&](const FeedFile& f) { return f.Name == files.back().Name; }) > 1)
-            Refuse(files.back().Name + " 出现了两次");
     }
     if (files.empty()) Refuse("没有本程序读取的文件");
     return files;

@@ -42,7 +42,8 @@ std::vector<std::string> ConditionalHeaders(const FeedRequest& request) {
 std::vector<FeedFile> NewerFiles(const std::vector<FeedFile>& offered, const std::vector<FeedFile>& installed) {
     std::vector<FeedFile> newer;
     for (const FeedFile& file : offered) {
-        auto mine = std::find_if(installed.begin(), installed.end(), [&](const FeedFile& f) { return f.Name == file.Name; });
+        auto mine =
+            std::find_if(installed.begin(), installed.end(), [&](const FeedFile& f) { return f.Name == file.Name; });
         if (mine == installed.end() || CompareVersions(file.Version, mine->Version) > 0) newer.push_back(file);
     }
     return newer;
@@ -83,8 +84,8 @@ public:
         }
         for (const FeedFile& file : newer)
             if (CompareVersions(FRequest.ProgramVersion, file.MinProgram) < 0)
-                return Ended(FeedOutcome::Refused, "新的 " + file.Name + " 需要 Quorvik " + file.MinProgram +
-                                                       " 或更新的版本，请先更新程序");
+                return Ended(FeedOutcome::Refused,
+                             "新的 " + file.Name + " 需要 Quorvik " + file.MinProgram + " 或更新的版本，请先更新程序");
         result.Outcome = newer.empty() ? FeedOutcome::UpToDate : Download(newer, result.Message);
         if (result.Outcome == FeedOutcome::Staged) result.Staged = newer;
         return result;

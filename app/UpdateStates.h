@@ -9,8 +9,18 @@
 // refused, the installed data untouched.
 enum class InstallOutcome { Installed, Deferred, Refused };
 
-enum class UpdatePhase { Idle, Checking, Downloading, Installing, WaitingForBatch, Done, UpToDate, Deferred, Failed,
-                         Cancelled };
+enum class UpdatePhase {
+    Idle,
+    Checking,
+    Downloading,
+    Installing,
+    WaitingForBatch,
+    Done,
+    UpToDate,
+    Deferred,
+    Failed,
+    Cancelled
+};
 
 // The states of the update window's one update at a time. A run that was
 // cancelled may still have its worker out: its result is dropped (and its

@@ -27,7 +27,8 @@ private:
             return JsonValue{.Type = JsonValue::Kind::String, .Text = *text};
         }
         if (first == '-' || (first >= '0' && first <= '9')) return Number();
-        for (auto [word, kind] : {std::pair{"true", JsonValue::Kind::Bool}, {"false", JsonValue::Kind::Bool},
+        for (auto [word, kind] : {std::pair{"true", JsonValue::Kind::Bool},
+                                  {"false", JsonValue::Kind::Bool},
                                   {"null", JsonValue::Kind::Null}})
             if (FText.substr(FAt).starts_with(word)) {
                 FAt += std::string_view(word).size();
@@ -118,8 +119,10 @@ private:
         unsigned value = 0;
         for (int i = 0; i < 4; ++i) {
             char c = FText[FAt++];
-            int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                      : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            int digit = c >= '0' && c <= '9'   ? c - '0'
+                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                               : -1;
             if (digit < 0) return std::nullopt;
             value = value << 4 | unsigned(digit);
         }
@@ -144,7 +147,8 @@ private:
         } else if (code < 0x800) {
             text += char(0xC0 | code >> 6), text += char(0x80 | (code & 0x3F));
         } else if (code < 0x10000) {
-            text += char(0xE0 | code >> 12), text += char(0x80 | (code >> 6 & 0x3F)), text += char(0x80 | (code & 0x3F));
+            text += char(0xE0 | code >> 12), text += char(0x80 | (code >> 6 & 0x3F)),
+                text += char(0x80 | (code & 0x3F));
         } else {
             text += char(0xF0 | code >> 18), text += char(0x80 | (code >> 12 & 0x3F));
             text += char(0x80 | (code >> 6 & 0x3F)), text += char(0x80 | (code & 0x3F));
@@ -160,7 +164,8 @@ private:
     }
 
     void SkipBlanks() {
-        while (FAt < FText.size() && (FText[FAt] == ' ' || FText[FAt] == '\t' || FText[FAt] == '\n' || FText[FAt] == '\r'))
+        while (FAt < FText.size() &&
+               (FText[FAt] == ' ' || FText[FAt] == '\t' || FText[FAt] == '\n' || FText[FAt] == '\r'))
             ++FAt;
     }
 

@@ -38,8 +38,10 @@ int main() {
         return 1;
     }
     double database = double(std::filesystem::file_size(FromBuild("QUORVIK_DEFAULT_DB")));
-    std::printf("run  click to done (target 3 s)  longest silence (target 100 ms)  "
-                "memory above idle (target %.1f MB, one database)\n", database / 1e6);
+    std::printf(
+        "run  click to done (target 3 s)  longest silence (target 100 ms)  "
+        "memory above idle (target %.1f MB, one database)\n",
+        database / 1e6);
     for (int run = 1; run <= kRuns; ++run) {
         ForgetUpdates();
         ProgramFolder folder("update-bench");

@@ -80,7 +80,8 @@ void TForm5::Button3Click() { Close(); }
 void TForm5::Timer1Timer() {
     TUpdateView view = FUpdate.View();
     for (auto [label, line] : {std::pair{&Label1, 0}, {&Label2, 1}})
-        if (size_t(line) < view.Installed.size() && label->Text() != view.Installed[line]) label->SetText(view.Installed[line]);
+        if (size_t(line) < view.Installed.size() && label->Text() != view.Installed[line])
+            label->SetText(view.Installed[line]);
     if (Label4.Text() != view.Status) Label4.SetText(view.Status);
     int position = view.Total ? int(view.Received * kBarSteps / view.Total) : 0;
     if (ProgressBar1.Position() != position) ProgressBar1.SetPosition(position);
@@ -88,6 +89,7 @@ void TForm5::Timer1Timer() {
     if (Button2.Enabled() != view.CanCancel) Button2.SetEnabled(view.CanCancel);
     if (view.Failure && view.Run != FFailureShown) {
         FFailureShown = view.Run;
-        ShowMessageBox("更新数据库失败，已安装的数据没有改动。\r" + *view.Failure, kCaption, MB_OK | MB_ICONERROR, Handle());
+        ShowMessageBox("更新数据库失败，已安装的数据没有改动。\r" + *view.Failure, kCaption, MB_OK | MB_ICONERROR,
+                       Handle());
     }
 }

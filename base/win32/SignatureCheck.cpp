@@ -4,6 +4,7 @@
 #undef NTDDI_VERSION
 #define NTDDI_VERSION 0x05010300
 #include <windows.h>
+// After windows.h, which it needs.
 #include <wincrypt.h>
 
 #include <algorithm>
@@ -26,7 +27,8 @@ private:
 // The key of a PEM text's SubjectPublicKeyInfo, imported; 0 when unreadable.
 HCRYPTKEY ImportKey(HCRYPTPROV provider, const std::string& pem) {
     DWORD size = 0;
-    if (!CryptStringToBinaryA(pem.c_str(), DWORD(pem.size()), CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
+    if (!CryptStringToBinaryA(pem.c_str(), DWORD(pem.size()), CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr,
+                              nullptr))
         return 0;
     std::string der(size, '\0');
     if (!CryptStringToBinaryA(pem.c_str(), DWORD(pem.size()), CRYPT_STRING_BASE64HEADER,
@@ -49,8 +51,8 @@ bool Verifies(HCRYPTPROV provider, HCRYPTKEY key, const std::string& text, std::
     // The CryptoAPI reads the signature's number least significant byte first.
     std::reverse(signature.begin(), signature.end());
     bool verified = CryptHashData(hash, reinterpret_cast<const BYTE*>(text.data()), DWORD(text.size()), 0) &&
-                    CryptVerifySignatureW(hash, reinterpret_cast<const BYTE*>(signature.data()), DWORD(signature.size()),
-                                          key, nullptr, 0);
+                    CryptVerifySignatureW(hash, reinterpret_cast<const BYTE*>(signature.data()),
+                                          DWORD(signature.size()), key, nullptr, 0);
     CryptDestroyHash(hash);
     return verified;
 }

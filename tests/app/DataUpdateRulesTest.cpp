@@ -15,9 +15,10 @@
 
 namespace {
 std::string Manifest(const std::string& field, const std::string& value) {
-    std::string file = R"({"name": "cxsjk.Dat", "version": "2.3.1", "size": 10, "compressed_size": 9,)"
-                       R"( "sha256": "00000000000000000000000000000000000000000000000000000000000000ff",)"
-                       R"( "min_program": "1.13", "credits": "c", "probes": [{"address": "1.2.3.4", "answer": "\u4e2d\u56fd"}]})";
+    std::string file =
+        R"({"name": "cxsjk.Dat", "version": "2.3.1", "size": 10, "compressed_size": 9,)"
+        R"( "sha256": "00000000000000000000000000000000000000000000000000000000000000ff",)"
+        R"( "min_program": "1.13", "credits": "c", "probes": [{"address": "1.2.3.4", "answer": "\u4e2d\u56fd"}]})";
     size_t at = file.find("\"" + field + "\": ");
     if (at != std::string::npos) {
         size_t from = at + field.size() + 4, to = field == "probes" ? file.size() - 1 : file.find_first_of(",}", from);
@@ -72,8 +73,9 @@ TEST(FeedManifest, VersionsCompareAsDottedNumbers) {
 // data-version.txt as the build writes it, probes.txt beside it.
 TEST(DataRecords, VersionAndProbeFilesReadBackWhatWasWritten) {
     std::string sha(64, 'a');
-    std::vector<FeedFile> records = ReadDataRecords("cxsjk.Dat 2.3.1 " + sha + "\r\nbroken line\r\ncxsjk.Dat.bak 2.2 " + sha,
-                                                    "cxsjk.Dat 1.2.3.4 美国Google LLC\r\nnobody 1.1.1.1 x\r\n");
+    std::vector<FeedFile> records =
+        ReadDataRecords("cxsjk.Dat 2.3.1 " + sha + "\r\nbroken line\r\ncxsjk.Dat.bak 2.2 " + sha,
+                        "cxsjk.Dat 1.2.3.4 美国Google LLC\r\nnobody 1.1.1.1 x\r\n");
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].Probes, std::vector<FeedProbe>({{"1.2.3.4", "美国Google LLC"}}));
     EXPECT_EQ(FormatVersionText(records), "cxsjk.Dat 2.3.1 " + sha + "\r\ncxsjk.Dat.bak 2.2 " + sha + "\r\n");
@@ -85,12 +87,9 @@ TEST(DatabaseChoice, UsersOwnFileWinsOtherwiseTheNewerData) {
         DataCandidates candidates;
         DataOrigin chosen;
     } cases[] = {
-        {{true, "2.3.5", "2.3.6"}, DataOrigin::Updated},
-        {{true, "2.3.6", "2.3.5"}, DataOrigin::Bundled},
-        {{true, "2.3.6", "2.3.6"}, DataOrigin::Bundled},
-        {{true, std::nullopt, "2.3.9"}, DataOrigin::UsersOwn},
-        {{false, std::nullopt, "2.3.1"}, DataOrigin::Updated},
-        {{true, "2.3.6", std::nullopt}, DataOrigin::Bundled},
+        {{true, "2.3.5", "2.3.6"}, DataOrigin::Updated},       {{true, "2.3.6", "2.3.5"}, DataOrigin::Bundled},
+        {{true, "2.3.6", "2.3.6"}, DataOrigin::Bundled},       {{true, std::nullopt, "2.3.9"}, DataOrigin::UsersOwn},
+        {{false, std::nullopt, "2.3.1"}, DataOrigin::Updated}, {{true, "2.3.6", std::nullopt}, DataOrigin::Bundled},
     };
     for (const auto& c : cases) EXPECT_EQ(ChooseDatabase(c.candidates), c.chosen);
 }
@@ -112,7 +111,8 @@ TEST(DataProbes, EveryProbeMustGetItsExactAnswer) {
     EXPECT_EQ(probe(v4, "cxsjk.Dat", {{"1.2.3.4", "中国北京 电信"}, {"8.8.8.8", "美国Google LLC"}}),
               "探测地址 8.8.8.8 应为“美国Google LLC”，新数据给出“美国无”");
     EXPECT_EQ(probe(v6, "cxsjk6.Dat", {{"2001:db8::1", "文档地址示例网络"}}), "");
-    EXPECT_EQ(probe(v6, "cxsjk6.Dat", {{"2001:db8::1", "文档地址"}}), "探测地址 2001:db8::1 应为“文档地址”，新数据给出“文档地址示例网络”");
+    EXPECT_EQ(probe(v6, "cxsjk6.Dat", {{"2001:db8::1", "文档地址"}}),
+              "探测地址 2001:db8::1 应为“文档地址”，新数据给出“文档地址示例网络”");
     EXPECT_EQ(probe(missing.native(), "cxsjk.Dat", {{"1.2.3.4", "中国"}}), "文件 " + missing.string() + " 不存在！");
 }
 

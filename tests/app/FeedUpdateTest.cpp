@@ -78,7 +78,8 @@ Check CheckFeed(const std::map<std::wstring, Served>& server, const SystemPath& 
         asked += std::string(url.begin() + url.rfind(L'/') + 1, url.end()) + (request.Headers.empty() ? " " : "(if) ");
         auto found = server.find(url);
         Served served = found == server.end() ? Served{.Status = 404, .Body = "no"} : found->second;
-        if (served.Outcome != HttpOutcome::Answered) return HttpResponse{.Outcome = served.Outcome, .SystemError = kRedirectRefused};
+        if (served.Outcome != HttpOutcome::Answered)
+            return HttpResponse{.Outcome = served.Outcome, .SystemError = kRedirectRefused};
         for (size_t at = 0; at < served.Body.size(); at += 1000) {
             if (at >= served.CancelAfter) return HttpResponse{.Outcome = HttpOutcome::Cancelled};
             if (!sink.Write(served.Body.data() + at, std::min<size_t>(1000, served.Body.size() - at)))
@@ -86,12 +87,14 @@ Check CheckFeed(const std::map<std::wstring, Served>& server, const SystemPath& 
         }
         return HttpResponse{.Outcome = HttpOutcome::Answered, .Status = served.Status, .Headers = "ETag: \"t\"\r\n"};
     };
-    FeedRequest request{.Feeds = feeds,
-                        .ETag = installed == "tagged" ? "\"t\"" : "",
-                        .Installed = {{.Name = "cxsjk.Dat", .Version = installed}, {.Name = "cxsjk6.Dat", .Version = "1.0"}},
-                        .ProgramVersion = "1.13",
-                        .Folder = folder};
-    FeedPorts ports{.Send = send, .Authentic = [](auto&, auto&, const std::string& signature) { return signature == "signed"; }};
+    FeedRequest request{
+        .Feeds = feeds,
+        .ETag = installed == "tagged" ? "\"t\"" : "",
+        .Installed = {{.Name = "cxsjk.Dat", .Version = installed}, {.Name = "cxsjk6.Dat", .Version = "1.0"}},
+        .ProgramVersion = "1.13",
+        .Folder = folder};
+    FeedPorts ports{.Send = send,
+                    .Authentic = [](auto&, auto&, const std::string& signature) { return signature == "signed"; }};
     return {CheckFeeds(request, ports), asked};
 }
 
@@ -181,5 +184,6 @@ TEST_F(FeedUpdate, FeedsAreAskedInTurnAndABlockedFolderIsTold) {
     fs::remove_all(FRoot / "Quorvik");
     std::ofstream(FRoot / "Quorvik") << "a file where the folder should be";
     check = CheckFeed(GoodFeed(), FFolder);
-    EXPECT_EQ(check.Result.Message, "https://f/：无法建立文件夹 " + (FRoot / "Quorvik").string() + "：那里有一个同名的文件。");
+    EXPECT_EQ(check.Result.Message,
+              "https://f/：无法建立文件夹 " + (FRoot / "Quorvik").string() + "：那里有一个同名的文件。");
 }

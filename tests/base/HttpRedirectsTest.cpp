@@ -8,16 +8,18 @@ namespace {
 std::pair<std::string, std::wstring> Follow(const std::map<std::wstring, std::pair<int, std::string>>& server,
                                             const std::string& method = "GET") {
     std::wstring asked;
-    HttpResponse end = FollowRedirects({.Method = method, .Url = L"https://a.test/feed/x"}, [&](const std::wstring& url) {
-        asked += url + L" ";
-        auto found = server.find(url);
-        if (found == server.end()) return HttpResponse{.Outcome = HttpOutcome::Answered, .Status = 200};
-        return HttpResponse{.Outcome = HttpOutcome::Answered,
-                            .Status = found->second.first,
-                            .Headers = "Location: " + found->second.second + "\r\n"};
-    });
-    std::string shown = end.Outcome == HttpOutcome::Answered ? std::to_string(end.Status)
-                        : end.SystemError == kRedirectRefused ? "refused" : "other";
+    HttpResponse end =
+        FollowRedirects({.Method = method, .Url = L"https://a.test/feed/x"}, [&](const std::wstring& url) {
+            asked += url + L" ";
+            auto found = server.find(url);
+            if (found == server.end()) return HttpResponse{.Outcome = HttpOutcome::Answered, .Status = 200};
+            return HttpResponse{.Outcome = HttpOutcome::Answered,
+                                .Status = found->second.first,
+                                .Headers = "Location: " + found->second.second + "\r\n"};
+        });
+    std::string shown = end.Outcome == HttpOutcome::Answered  ? std::to_string(end.Status)
+                        : end.SystemError == kRedirectRefused ? "refused"
+                                                              : "other";
     return {shown, asked};
 }
 }  // namespace

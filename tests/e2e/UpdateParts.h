@@ -2,6 +2,7 @@
 // The update window and the stand-in feed (feed-stand-in.sh, in the folder
 // QUORVIK_FEED_STAND_IN names), as the tests and the benchmark use them.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shlobj.h>
 #include <shlwapi.h>

@@ -81,8 +81,9 @@ TEST_F(UpdateTest, GoodUpdateShowsItsProgressAndTheNewVersions) {
     RECT frame;
     GetWindowRect(update.window, &frame);
     HDC screen = GetDC(nullptr);
-    EXPECT_TRUE(WaitFor([&] { return GetPixel(screen, (frame.left + frame.right) / 2 + 10, frame.top) == kActiveFrame; }))
-        << "the update window wears the skin";
+    EXPECT_TRUE(WaitFor([&] {
+        return GetPixel(screen, (frame.left + frame.right) / 2 + 10, frame.top) == kActiveFrame;
+    })) << "the update window wears the skin";
     ReleaseDC(nullptr, screen);
     SaveScreenshot(update.window, ScreenshotPath("skinned-update-window"));
     Click(ChildWithText(update.window, L"TButton", "关闭"));
