@@ -50,12 +50,6 @@ std::string RandomAddressLines(size_t count, bool withIpv6) {
     return text;
 }
 
-DWORD_PTR TextLength(HWND edit) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &length);
-    return length;
-}
-
 }  // namespace
 
 int main() {

@@ -38,6 +38,13 @@ inline size_t ResidentBytes(const std::wstring& status) {
     return 0;
 }
 
+// The length of a box's text, asked however long the program takes.
+inline size_t TextLength(HWND edit) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &length);
+    return length;
+}
+
 // Every few milliseconds the probe (something the program must answer) is
 // timed, and the program's resident memory read; the longest answer and the
 // highest memory are kept.

@@ -24,12 +24,6 @@ using Clock = std::chrono::steady_clock;
 namespace {
 const int kRuns = 5;
 
-size_t TextLength(HWND edit) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 60000, &length);
-    return length;
-}
-
 }  // namespace
 
 int main() {
