@@ -21,10 +21,7 @@
 using namespace ui;
 using Clock = std::chrono::steady_clock;
 
-namespace {
 const int kRuns = 5;
-
-}  // namespace
 
 int main() {
     if (!TrustStandIn("QUORVIK_FEED_STAND_IN")) {
