@@ -16,7 +16,7 @@ public:
     // onAddress gets each reading of a browser's address that is not being
     // typed and looks like an address; onEvent is called when an event calls
     // for a watch step.
-    // message: the one the window procedure hands to Deliver.
+    // message: the one the window procedure hands to TPostingWorker::Deliver.
     TBrowserWatch(UINT message, std::function<void(const std::wstring&)> onAddress, std::function<void()> onEvent);
     ~TBrowserWatch();
     TBrowserWatch(const TBrowserWatch&) = delete;
@@ -27,7 +27,6 @@ public:
     void Read(HWND window, HWND notified);
     // Events call for watch steps only while listening.
     void SetListening(bool listening);
-    static void Deliver(LPARAM posted) { TPostingWorker::Deliver(posted); }
 
 private:
     static void CALLBACK EventProc(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,

@@ -4,11 +4,14 @@
 #include <iterator>
 
 #include "base/AsciiCase.h"
+#include "locdb/AddressText.h"
 
 namespace {
 // The switches that take a value.
 const wchar_t* const kSwitchesWithValue[] = {
-    L"/doh",  // a DNS-over-HTTPS resolver's URL, on the loopback address only
+    L"/doh",      // a DNS-over-HTTPS resolver's URL, on the loopback address only
+    L"/feed",     // a database feed's URL, on the loopback address only
+    L"/feedkey",  // a file with a public key that such a feed's manifest may be signed with
 };
 
 bool TakesValue(const std::wstring& name) {
@@ -38,4 +41,16 @@ std::vector<std::wstring> TCommandLine::Values(std::wstring_view name) const {
     for (const auto& [given, value] : FSwitches)
         if (SameIgnoringCase(given, name)) values.push_back(value);
     return values;
+}
+
+// https://127.x.y.z[:port]/..., with no user information.
+bool IsLoopbackHttpsUrl(const std::wstring& url) {
+    const std::wstring scheme = L"https://";
+    if (url.compare(0, scheme.size(), scheme) != 0) return false;
+    std::wstring authority = url.substr(scheme.size(), url.find(L'/', scheme.size()) - scheme.size());
+    std::wstring host = authority.substr(0, authority.find(L':'));
+    std::string ascii(host.begin(), host.end());
+    if (!std::all_of(host.begin(), host.end(), [](wchar_t c) { return c < 0x80; })) return false;
+    std::optional<uint32_t> address = ParseDottedIpv4(ascii);
+    return address && *address >> 24 == 127;
 }

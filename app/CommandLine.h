@@ -22,5 +22,10 @@ private:
     std::vector<std::pair<std::wstring, std::wstring>> FSwitches;  // name, value
 };
 
+// Whether a URL given on the command line is one the program may use: an
+// https URL on the loopback address, so that no test ever reaches a public
+// address.
+bool IsLoopbackHttpsUrl(const std::wstring& url);
+
 // The command line the program was started with (Win32).
 const TCommandLine& ProgramCommandLine();

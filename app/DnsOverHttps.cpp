@@ -16,18 +16,6 @@ const uint64_t kAttemptMs = 5000;
 const size_t kMaxMessageBytes = 65535;
 const char kDnsMessageType[] = "application/dns-message";
 
-// https://127.x.y.z[:port]/..., with no user information.
-bool IsLoopbackHttpsUrl(const std::wstring& url) {
-    const std::wstring scheme = L"https://";
-    if (url.compare(0, scheme.size(), scheme) != 0) return false;
-    std::wstring authority = url.substr(scheme.size(), url.find(L'/', scheme.size()) - scheme.size());
-    std::wstring host = authority.substr(0, authority.find(L':'));
-    std::string ascii(host.begin(), host.end());
-    if (!std::all_of(host.begin(), host.end(), [](wchar_t c) { return c < 0x80; })) return false;
-    std::optional<uint32_t> address = ParseDottedIpv4(ascii);
-    return address && *address >> 24 == 127;
-}
-
 // What one question to a resolver leads to.
 enum class Reply { Found, Nothing, AskForIpv6, TryNextResolver };
 

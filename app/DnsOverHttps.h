@@ -18,9 +18,6 @@
 // loopback address count, so that no test ever asks a public resolver.
 std::vector<std::wstring> DohResolvers(const TCommandLine& commandLine);
 
-// One exchange as the HTTP client (base/win32/HttpClient) makes it.
-using HttpTransport = std::function<HttpResponse(const HttpRequest&, HttpSink&)>;
-
 struct DohFound {
     IpAddress Address;
     std::string CanonicalName;

@@ -7,6 +7,7 @@
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
+#include "forms/Unit5.h"
 #include "gui/Application.h"
 #include "gui/Dialogs.h"
 
@@ -28,6 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Form2 = Application.CreateForm<TForm2>(*Form1);
         Form3 = Application.CreateForm<TForm3>(*Form1);
         Form4 = Application.CreateForm<TForm4>(*Form1);
+        Form5 = Application.CreateForm<TForm5>(*Form1, Form1->DataUpdate());
     } catch (const Exception& error) {
         // Without its windows the program cannot run; the system's reason is all there is to say.
         ShowMessageBox(error.Message(), "Quorvik", MB_OK | MB_ICONERROR);

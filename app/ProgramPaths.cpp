@@ -1,6 +1,7 @@
 #include "app/ProgramPaths.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 namespace {
 std::wstring ProgramPath() {
@@ -18,10 +19,17 @@ std::wstring ProgramFolder() {
     return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-std::wstring DatabasePath() { return ProgramFolder() + L"zelkona\\cxsjk.Dat"; }
+std::wstring BundledDataFolder() { return ProgramFolder() + L"zelkona\\"; }
 
-std::wstring Ipv6DatabasePath() { return ProgramFolder() + L"zelkona\\cxsjk6.Dat"; }
+std::wstring HelpFilePath() { return BundledDataFolder() + L"help.chm"; }
 
-std::wstring HelpFilePath() { return ProgramFolder() + L"zelkona\\help.chm"; }
+std::wstring UpdatedDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        GetTempPathW(MAX_PATH, folder);
+    std::wstring path = folder;
+    if (!path.empty() && path.back() != L'\\') path += L'\\';
+    return path + L"Quorvik\\zelkona\\";
+}
 
 std::wstring QuotedProgramPath() { return L"\"" + ProgramPath() + L"\""; }

@@ -8,6 +8,7 @@
 #include "app/ProgramPaths.h"
 #include "app/ResolverName.h"
 #include "app/RunKey.h"
+#include "app/WebAddresses.h"
 #include "app/WatchText.h"
 #include "base/Exception.h"
 #include "base/GbkText.h"
@@ -15,6 +16,7 @@
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
+#include "forms/Unit5.h"
 #include "gui/Application.h"
 #include "gui/Dialogs.h"
 #include "gui/EventBinding.h"
@@ -32,9 +34,9 @@ const char kAddressExample[] = "请按照如下格式输入：\r192.168.1.1";
 const char kWebAddressExample[] = "请按照如下格式输入：\rhttp://www.example.com/";
 const char kFirstWebAddressHint[] = "请按照以下格式输入：\rhttp://www.example.com/";
 const char kUnresolved[] = "无法解析IP地址";
-const wchar_t kWebSite[] = L"https://quorvik.example.org/";
 const int kNoticeSeconds = 10;
 const int kInformationIcon = 1;
+const int kWarningIcon = 2;
 const size_t kWebAddressBytes = 1023;
 
 std::string WebAddressBoxText(const std::wstring& address) {
@@ -88,7 +90,7 @@ void TForm1::CreateControls() {
 void TForm1::CreateMenus() {
     N11.Add({&N12, &IP3, &N13});
     N14.Add({&N9, &N3, &N5});
-    N18.Add({&N19, &N1, &N21});
+    N18.Add({&N19, &N1, &N21, &N22});
     MainMenu1.Add({&N11, &N14, &N18});
     SetMainMenu(MainMenu1);
     PopupMenu2.Add({&N6, &N7, &IP2, &N8});
@@ -135,12 +137,18 @@ void TForm1::BindEvents() {
     IP3.OnClick = Handler(this, &TForm1::IP3Click);
     IP2.OnClick = Handler(this, &TForm1::IP2Click);
     N21.OnClick = Handler(this, &TForm1::N21Click);
+    N22.OnClick = Handler(this, &TForm1::N22Click);
     PopupMenu2.OnPopup = Handler(this, &TForm1::PopupMenu2Popup);
 }
 
 // --- start and end ---
 
+// Updated data that had to be given up is told before anything else, and
+// before any lookup reads it.
 void TForm1::FormCreate() {
+    FUpdater.SetWindow(Handle());
+    if (std::optional<std::string> notice = FUpdater.Recover())
+        TrayIcon1.ShowBalloon("", *notice, kWarningIcon, kNoticeSeconds);
     Application.SetHintPause(0);
     Application.OnDeactivate = [this](TObject*) { AppDeactivate(); };
     FWinsock.emplace(MAKEWORD(2, 0));
@@ -176,9 +184,30 @@ void TForm1::StayOnTop(bool onTop, UINT flags) {
 
 bool TForm1::ReturnsToMainWindow() const { return ReturnToMainWindow; }
 
-SystemPath TForm1::DatabasePath() const { return ::DatabasePath(); }
+SystemPath TForm1::DatabasePath() const { return FUpdater.DatabasePath(kDatabaseNames[0]); }
 
-SystemPath TForm1::Ipv6DatabasePath() const { return ::Ipv6DatabasePath(); }
+SystemPath TForm1::Ipv6DatabasePath() const { return FUpdater.DatabasePath(kDatabaseNames[1]); }
+
+// --- steps between readers ---
+
+// Readers live inside one handler or one batch part, so a step posted to
+// the window runs after the reader of the handler at hand has gone; while a
+// batch runs, its steps wait for its end.
+bool TForm1::RunBetweenReaders(std::function<void()> step) {
+    FStepsBetweenReaders.push_back(std::move(step));
+    if (!FBatchRunning) PostMessageW(Handle(), WM_BETWEENREADERS, 0, 0);
+    return FBatchRunning;
+}
+
+void TForm1::BatchRunning(bool running) {
+    FBatchRunning = running;
+    if (!running && !FStepsBetweenReaders.empty()) PostMessageW(Handle(), WM_BETWEENREADERS, 0, 0);
+}
+
+void TForm1::RunStepsBetweenReaders() {
+    if (FBatchRunning) return;
+    for (std::function<void()>& step : std::exchange(FStepsBetweenReaders, {})) RunGuarded(step);
+}
 
 void TForm1::LowerMainWindow() {
     if (!N3.Checked()) return;
@@ -216,7 +245,11 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     static const UINT lookupsStarted = RegisterWindowMessageW(kLookupsStartedMessage);
     if (message == lookupsStarted) return LRESULT(HostLookups.Started());
     if (message == WM_WORKDONE) {
-        TBrowserWatch::Deliver(lParam);
+        TPostingWorker::Deliver(lParam);
+        return 0;
+    }
+    if (message == WM_BETWEENREADERS) {
+        RunStepsBetweenReaders();
         return 0;
     }
     return TForm::WndProc(message, wParam, lParam);
@@ -469,6 +502,11 @@ void TForm1::IP2Click() {
 void TForm1::N21Click() {
     LowerMainWindow();
     Form4->ShowModal();
+}
+
+void TForm1::N22Click() {
+    Form5->Show();
+    SetForegroundWindow(Form5->Handle());
 }
 
 void TForm1::PopupMenu2Popup() { TrayIcon1.HideBalloon(); }

@@ -3,6 +3,7 @@
 
 #include "app/BrowserWatch.h"
 #include "app/CommandLine.h"
+#include "app/DatabaseUpdater.h"
 #include "app/DnsOverHttps.h"
 #include "app/HostFallback.h"
 #include "app/HostLookups.h"
@@ -24,8 +25,11 @@
 
 // Winsock posts this when a host look-up has ended.
 const UINT WM_HOSTRESOLVED = WM_USER + 100;
-// The browser watch's worker posts this with what it gives back.
+// The workers (the browser watch's, the database update's) post this with
+// what they give back.
 const UINT WM_WORKDONE = WM_USER + 101;
+// Steps that wait until no reader is open and no batch runs.
+const UINT WM_BETWEENREADERS = WM_USER + 102;
 
 // The main window: typed lookup above, the browser watch below, the menus,
 // and the tray icon.
@@ -56,7 +60,7 @@ public:
     TMainMenu MainMenu1;
     TMenuItem N11{" 文 件"}, N12{"批量查询"}, IP3{"本机信息"}, N13{"退出"};
     TMenuItem N14{"  设 置"}, N9{"自动弹出提示", true}, N3{"软件在最上", true}, N5{"开机自启动"};
-    TMenuItem N18{" 帮 助"}, N19{"帮助文件"}, N1{"软件网站"}, N21{"关于..."};
+    TMenuItem N18{" 帮 助"}, N19{"帮助文件"}, N1{"软件网站"}, N21{"关于..."}, N22{"更新数据库..."};
 
     TPopupMenu PopupMenu2{this};
     TMenuItem N6{"显示界面"}, N7{"批量查询"}, IP2{"本机信息"}, N8{"退出"};
@@ -101,6 +105,7 @@ public:
     void IP3Click();
     void IP2Click();
     void N21Click();
+    void N22Click();
     void TrayIcon1Click();
     void TrayIcon1DblClick();
     void PopupMenu2Popup();
@@ -115,6 +120,9 @@ public:
     void RaiseMainWindow() override;
     SystemPath DatabasePath() const override;
     SystemPath Ipv6DatabasePath() const override;
+    void BatchRunning(bool running) override;
+
+    TDataUpdateLink& DataUpdate() { return FUpdater; }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -139,6 +147,8 @@ private:
     void ShowUnresolved();
     bool ShowSiteAddress(const std::string& address);
     void ShowSiteDetails(const std::string& officialName, const std::string& location);
+    bool RunBetweenReaders(std::function<void()> step);
+    void RunStepsBetweenReaders();
 
     THostLookups HostLookups;
     TBrowserWatch FBrowserWatch{WM_WORKDONE,
@@ -159,6 +169,10 @@ private:
     // The main window's own use of Winsock, for its host look-ups, from its
     // creation to its end.
     std::optional<TWinsockUse> FWinsock;
+    // Lookups read the files the update's installed data names.
+    TDatabaseUpdater FUpdater{WM_WORKDONE, [this](std::function<void()> step) { return RunBetweenReaders(step); }};
+    bool FBatchRunning = false;
+    std::vector<std::function<void()>> FStepsBetweenReaders;
 };
 
 extern TForm1* Form1;

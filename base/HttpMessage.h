@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,8 +17,9 @@ struct HttpRequest {
     HttpDeadlines Deadlines;
 };
 
-// How a request ended. Only Answered has a status and headers; a status of
-// any value, 304 and 500 too, is an answer.
+// How a request ended. Answered has a status and headers, and so has
+// BodyRefused, whose body the sink refused; a status of any value, 304 and
+// 500 too, is an answer.
 enum class HttpOutcome { Answered, Failed, TimedOut, Cancelled, BodyRefused };
 
 struct HttpResponse {
@@ -52,3 +54,7 @@ private:
     size_t FLimit;
     std::string FBody;
 };
+
+// One request as the HTTP client (base/win32/HttpClient) sends it, or as a
+// test stands in for it.
+using HttpTransport = std::function<HttpResponse(const HttpRequest&, HttpSink&)>;

@@ -9,15 +9,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
-#include <thread>
 
+#include "bench/ProgramWatch.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/UiDriver.h"
 
@@ -53,68 +50,6 @@ std::string RandomAddressLines(size_t count, bool withIpv6) {
     return text;
 }
 
-DWORD_PTR TextLength(HWND edit) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &length);
-    return length;
-}
-
-// Wine answers no memory query about another process, so the program's
-// resident memory is read where Linux keeps it, through drive Z:.
-std::wstring ProcStatusOf(const std::wstring& exeName) {
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
-    std::wstring found;
-    for (bool more = search != INVALID_HANDLE_VALUE; more && found.empty(); more = FindNextFileW(search, &entry)) {
-        std::wstring folder = L"Z:\\proc\\" + std::wstring(entry.cFileName);
-        std::ifstream cmdline(std::filesystem::path(folder + L"\\cmdline"), std::ios::binary);
-        std::string command((std::istreambuf_iterator<char>(cmdline)), {});
-        if (command.find(Narrow(exeName)) != std::string::npos) found = folder + L"\\status";
-    }
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    return found;
-}
-
-size_t ResidentBytes(const std::wstring& status) {
-    std::ifstream file{std::filesystem::path(status)};
-    for (std::string line; std::getline(file, line);)
-        if (line.starts_with("VmRSS:")) return std::stoull(line.substr(6)) * 1024;
-    return 0;
-}
-
-// While a batch runs: every few milliseconds a message that the window must
-// answer, timed from sending to the answer, and the program's private bytes.
-class Watch {
-public:
-    Watch(HWND window, const std::wstring& status) : FWindow(window), FStatus(status) {
-        FThread = std::thread([this] {
-            while (!FStop) {
-                auto sent = Clock::now();
-                DWORD_PTR result;
-                SendMessageTimeoutW(FWindow, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
-                FLongestSilence = std::max(FLongestSilence, Clock::now() - sent);
-                FPeakBytes = std::max(FPeakBytes, ResidentBytes(FStatus));
-                Sleep(5);
-            }
-        });
-    }
-    ~Watch() { Stop(); }
-    void Stop() {
-        FStop = true;
-        if (FThread.joinable()) FThread.join();
-    }
-    double LongestSilenceMs() const { return std::chrono::duration<double, std::milli>(FLongestSilence).count(); }
-    size_t PeakBytes() const { return FPeakBytes; }
-
-private:
-    HWND FWindow;
-    std::wstring FStatus;
-    std::thread FThread;
-    std::atomic<bool> FStop{false};
-    Clock::duration FLongestSilence{};
-    size_t FPeakBytes = 0;
-};
-
 }  // namespace
 
 int main() {
@@ -137,7 +72,13 @@ int main() {
             Paste(memo, RandomAddressLines(lines, withIpv6));
             DWORD_PTR before = TextLength(memo);
             size_t bytesBefore = ResidentBytes(status);
-            Watch watch(batch, status);
+            // A message sent to the window every few milliseconds.
+            ProgramWatch watch(
+                [batch] {
+                    DWORD_PTR result;
+                    SendMessageTimeoutW(batch, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result);
+                },
+                status);
             auto start = Clock::now();
             Tap(query);  // the button is disabled at once, so no wait for it to take the focus
             while (!(IsWindowEnabled(query) && TextLength(memo) != before)) Sleep(1);
@@ -146,7 +87,7 @@ int main() {
             std::string annotated = TextOf(memo);
             double growth = double(watch.PeakBytes() - std::min(watch.PeakBytes(), bytesBefore));
             std::printf("%7zu  %-9s  %7.2f  %12.0f ms  %6.1f MB / %5.1f MB = %.2f\n", lines,
-                        withIpv6 ? "IPv4+IPv6" : "IPv4", seconds, watch.LongestSilenceMs(), growth / 1e6,
+                        withIpv6 ? "IPv4+IPv6" : "IPv4", seconds, watch.LongestMs(), growth / 1e6,
                         annotated.size() / 1e6, growth / annotated.size());
             std::fflush(stdout);
         }

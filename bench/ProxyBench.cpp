@@ -36,7 +36,7 @@ double LookupMs(WatchBoxes& main, const std::string& site, const std::string& ad
 }  // namespace
 
 int main() {
-    if (!TrustDohStandIn()) {
+    if (!TrustStandIn()) {
         std::fprintf(stderr, "the stand-in resolver is not running (bench/proxy-bench.sh starts it)\n");
         return 1;
     }

@@ -22,4 +22,7 @@ public:
     // The location databases every lookup reads: IPv4, then IPv6.
     virtual SystemPath DatabasePath() const = 0;
     virtual SystemPath Ipv6DatabasePath() const = 0;
+    // The batch says when it starts and ends: database files are swapped
+    // only while none runs, so that a batch reads one data throughout.
+    virtual void BatchRunning(bool running) = 0;
 };

@@ -90,6 +90,7 @@ void TForm2::StartBatch(std::string text) {
     FMemoCleared = false;
     FPartBytes = kFirstPartBytes;
     HoldInput(true);
+    FMainWindow.BatchRunning(true);
     FBatchTimer.SetEnabled(true);
 }
 
@@ -138,6 +139,7 @@ void TForm2::EndBatch() {
     FBatch.reset();
     SetText(kWindowCaption);
     HoldInput(false);
+    FMainWindow.BatchRunning(false);
 }
 
 // Saving waits too: until the batch ends the memo holds only its first lines.

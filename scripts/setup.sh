@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 packages=(cmake make ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
-          g++-mingw-w64-i686-posix libz-mingw-w64-dev wine wine32 xvfb
+          g++-mingw-w64-i686-posix libz-mingw-w64-dev zlib1g-dev wine wine32 xvfb
           fonts-wqy-microhei imagemagick nodejs npm fp-utils libmaxminddb-dev mmdb-bin openssl python3)
 
 dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386

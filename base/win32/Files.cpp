@@ -51,8 +51,9 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void WriteFileReplacing(const std::string& path, std::string_view bytes) {
-    std::wstring target = Widen(path);
+void WriteFileReplacing(const std::string& path, std::string_view bytes) { WriteFileReplacing(Widen(path), bytes); }
+
+void WriteFileReplacing(const std::wstring& target, std::string_view bytes) {
     wchar_t fresh[MAX_PATH];
     if (!GetTempFileNameW(FolderOf(target).c_str(), L"qvk", 0, fresh)) ThrowSystemError(GetLastError());
     if (!WriteAll(fresh, bytes) ||
@@ -64,7 +65,11 @@ void WriteFileReplacing(const std::string& path, std::string_view bytes) {
 }
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    return ReadWholeFile(Widen(path), maxBytes);
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::wstring& path, uint64_t maxBytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::optional<std::vector<uint8_t>> content;

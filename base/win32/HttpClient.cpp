@@ -9,6 +9,8 @@
 #include <thread>
 #include <utility>
 
+#include "base/HttpRedirects.h"
+
 namespace {
 const DWORD kPieceBytes = 16384;
 const DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
@@ -133,7 +135,8 @@ HttpResponse THttpClient::GiveUp(TTransfer& transfer, HttpOutcome outcome) {
 }
 
 void THttpClient::Run(std::shared_ptr<TTransfer> transfer) {
-    HttpResponse response = Exchange(*transfer);
+    HttpResponse response =
+        FollowRedirects(transfer->Request, [&](const std::wstring& url) { return Exchange(*transfer, url); });
     if (response.Outcome == HttpOutcome::Answered) response = ReadBody(*transfer, response);
     std::lock_guard lock(transfer->Session->Lock);
     if (transfer->Handle) InternetCloseHandle(std::exchange(transfer->Handle, nullptr));
@@ -144,14 +147,21 @@ void THttpClient::Run(std::shared_ptr<TTransfer> transfer) {
 
 // On the transfer's own thread. After each call that may wait, the caller
 // may have gone and closed the request's handle: then nothing more is done.
-HttpResponse THttpClient::Exchange(TTransfer& transfer) {
+// A redirect's exchange first closes the one before it.
+HttpResponse THttpClient::Exchange(TTransfer& transfer, const std::wstring& target) {
     TSession& session = *transfer.Session;
-    std::optional<TUrlParts> url = CrackUrl(transfer.Request.Url);
+    {
+        std::lock_guard lock(session.Lock);
+        if (transfer.Handle) InternetCloseHandle(std::exchange(transfer.Handle, nullptr));
+        if (!transfer.Sink) return {};
+    }
+    std::optional<TUrlParts> url = CrackUrl(target);
     if (!session.Internet) return Failed(ERROR_INTERNET_NOT_INITIALIZED);
     if (!url) return Failed(ERROR_INTERNET_INVALID_URL);
     HINTERNET connection = InternetConnectW(session.Internet, url->Host.c_str(), url->Port, nullptr, nullptr,
                                             INTERNET_SERVICE_HTTP, 0, 0);
     if (!connection) return Failed(GetLastError());
+    if (transfer.Connection.Handle) InternetCloseHandle(transfer.Connection.Handle);
     transfer.Connection.Handle = connection;
     DWORD flags = kRequestFlags | (url->Secure ? INTERNET_FLAG_SECURE : 0);
     HINTERNET request = HttpOpenRequestW(connection, WidenAscii(transfer.Request.Method).c_str(),
@@ -195,7 +205,10 @@ HttpResponse THttpClient::ReadBody(TTransfer& transfer, HttpResponse response) {
         if (!transfer.Sink) return {};
         if (!read) return Failed(error);
         if (!got) return response;
-        if (!transfer.Sink->Write(piece, got)) return {.Outcome = HttpOutcome::BodyRefused};
+        if (!transfer.Sink->Write(piece, got)) {
+            response.Outcome = HttpOutcome::BodyRefused;
+            return response;
+        }
         received += got;
         transfer.Sink->Progress(received, announced);
         transfer.Watch.BodyArrived(SteadyMilliseconds());

@@ -7,8 +7,8 @@
 // The program's one HTTP client, over WinINet, which takes the proxy the
 // user set in Internet Explorer's settings. Certificates are checked as the
 // system checks them. Nothing is read from or written to WinINet's cache, so
-// a conditional request's 304 comes back as it is; a redirect comes back as
-// it is too, with its Location header, and is not followed.
+// a conditional request's 304 comes back as it is. Redirects of GET requests
+// are followed by base/HttpRedirects' rule, not by WinINet's.
 //
 // A request blocks the calling thread until it has ended, and its WinINet
 // calls run on a thread of their own: WinINet's own time-outs are not
@@ -35,7 +35,7 @@ private:
     struct TSession;
     struct TTransfer;
     static void Run(std::shared_ptr<TTransfer> transfer);
-    static HttpResponse Exchange(TTransfer& transfer);
+    static HttpResponse Exchange(TTransfer& transfer, const std::wstring& url);
     static HttpResponse ReadBody(TTransfer& transfer, HttpResponse response);
     static HttpResponse GiveUp(TTransfer& transfer, HttpOutcome outcome);
 

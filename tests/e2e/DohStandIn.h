@@ -11,9 +11,10 @@
 
 namespace ui {
 
-// Puts its certificate authority among the Wine prefix's trusted roots.
-inline bool TrustDohStandIn() {
-    std::ifstream file(std::filesystem::path(FromBuild("QUORVIK_DOH_STAND_IN") + L"\\ca.der"), std::ios::binary);
+// Puts the certificate authority of a stand-in (stand-in-certificates.sh),
+// in the folder that the variable names, among the Wine prefix's trusted roots.
+inline bool TrustStandIn(const char* folderVariable = "QUORVIK_DOH_STAND_IN") {
+    std::ifstream file(std::filesystem::path(FromBuild(folderVariable) + L"\\ca.der"), std::ios::binary);
     std::string der((std::istreambuf_iterator<char>(file)), {});
     HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
     bool added = CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),

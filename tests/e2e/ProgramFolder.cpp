@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Sha256.h"
+
 namespace fs = std::filesystem;
 
 std::wstring FromBuild(const char* variable) {
@@ -43,3 +45,14 @@ void ProgramFolder::PutDefaultDatabases() {
 }
 
 void ProgramFolder::RemoveDatabase(const wchar_t* name) { fs::remove(fs::path(FFolder) / L"zelkona" / name); }
+
+void ProgramFolder::PutVersionFile(const std::string& version) {
+    fs::path folder = fs::path(FFolder) / L"zelkona";
+    std::string lines;
+    for (const wchar_t* name : {kIpv4Database, kIpv6Database}) {
+        std::ifstream file(folder / name, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(file)), {});
+        if (!bytes.empty()) lines += ui::Narrow(name) + " " + version + " " + Sha256Hex(bytes) + "\r\n";
+    }
+    std::ofstream(folder / L"data-version.txt", std::ios::binary) << lines;
+}

@@ -17,6 +17,9 @@ public:
     // Both databases the build made.
     void PutDefaultDatabases();
     void RemoveDatabase(const wchar_t* name = kIpv4Database);
+    // data-version.txt as the build writes it: each database there with
+    // the version and its SHA-256.
+    void PutVersionFile(const std::string& version);
     std::wstring Exe() const { return FFolder + L"\\quorvik.exe"; }
     ui::Program Start() const { return ui::Program(Exe()); }
 

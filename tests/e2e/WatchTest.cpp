@@ -397,7 +397,7 @@ class ProxyTest : public testing::TestWithParam<ProxyRow> {};
 TEST_P(ProxyTest, FakeAnswerIsAskedAgainOverHttps) {
     const ProxyRow& row = GetParam();
     ASSERT_TRUE(Resolves("quorvik-proxied.test")) << "the proxy test host name is not in the hosts file (scripts/test.sh)";
-    ASSERT_TRUE(TrustDohStandIn()) << "the stand-in resolver's certificate authority";
+    ASSERT_TRUE(TrustStandIn()) << "the stand-in resolver's certificate authority";
     std::string ip = row.answered ? "220.181.38.148" : "198.18.0.9";
     std::string location = row.answered ? "北京市电信（经代理）" : "IANA网络基准测试地址（经代理）";
     ProgramFolder folder(row.name);

@@ -16,7 +16,7 @@ NEW_INPUTS=${FUZZ_INPUTS:-10000}
 declare -A fewer_inputs=([SkinChain]=1000)
 
 # Slowest first, so the two runners end together.
-targets=(SkinChain QQWry Ipdb SkinDescription SkinArchive LzhDecoder BitmapReader HostRule DnsMessage)
+targets=(SkinChain QQWry Ipdb SkinDescription SkinArchive LzhDecoder BitmapReader HostRule DnsMessage Manifest)
 
 configure "$HERE" "$FUZZ" -DCMAKE_CXX_COMPILER=clang++
 cmake --build "$FUZZ" -j "$JOBS" --target "${targets[@]/%/Fuzzer}" >/dev/null

@@ -81,6 +81,7 @@ public:
     void RaiseMainWindow() override {}
     SystemPath DatabasePath() const override { return {}; }
     SystemPath Ipv6DatabasePath() const override { return {}; }
+    void BatchRunning(bool) override {}
 };
 
 class SkinnedLeaks : public SkinnedWindows {
